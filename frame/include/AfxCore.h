@@ -10,6 +10,10 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <cstddef>
+
+// windows.h defines these as function-like macros; the framework has members of the same names.
+#undef GetNextWindow
+#undef GetWindowStyle
 #include <cstdarg>
 
 // The framework layer is one shared module; applications and the library import it.

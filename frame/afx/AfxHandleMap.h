@@ -1,0 +1,67 @@
+// Maps from Win32 handles to framework objects, kept per thread.
+// Permanent entries belong to objects the program made (an attached CWnd);
+// temporary entries are wrappers made on demand by FromHandle and deleted when
+// the thread goes idle, so a caller must not keep a temporary pointer.
+#pragma once
+#include <unordered_map>
+
+template<class H, class T>
+class CHandleMap
+{
+public:
+    T* LookupPermanent(H h) const
+    {
+        auto it = m_permanent.find(h);
+        return it == m_permanent.end() ? nullptr : it->second;
+    }
+
+    T* LookupTemporary(H h) const
+    {
+        auto it = m_temporary.find(h);
+        return it == m_temporary.end() ? nullptr : it->second;
+    }
+
+    // Returns the permanent object, or a temporary wrapper made by makeTemp(h).
+    template<class MakeTemp>
+    T* FromHandle(H h, MakeTemp makeTemp)
+    {
+        if (h == nullptr)
+            return nullptr;
+        if (T* p = LookupPermanent(h))
+            return p;
+        if (T* p = LookupTemporary(h))
+            return p;
+        T* p = makeTemp(h);
+        m_temporary[h] = p;
+        return p;
+    }
+
+    void SetPermanent(H h, T* p) { m_permanent[h] = p; }
+    // Forgets h only where it maps to p, so a temporary wrapper being released
+    // never drops the permanent object of the same handle, nor the reverse.
+    void RemoveHandle(H h, T* p)
+    {
+        auto perm = m_permanent.find(h);
+        if (perm != m_permanent.end() && perm->second == p)
+            m_permanent.erase(perm);
+        auto temp = m_temporary.find(h);
+        if (temp != m_temporary.end() && temp->second == p)
+            m_temporary.erase(temp);
+    }
+
+    // release(p) detaches the handle from the wrapper and deletes the wrapper.
+    template<class Release>
+    void DeleteTemp(Release release)
+    {
+        auto temps = std::move(m_temporary);
+        m_temporary.clear();
+        for (auto& entry : temps)
+            release(entry.second);
+    }
+
+    bool IsEmpty() const { return m_permanent.empty() && m_temporary.empty(); }
+
+private:
+    std::unordered_map<H, T*> m_permanent;
+    std::unordered_map<H, T*> m_temporary;
+};

@@ -1,0 +1,491 @@
+// Drawing objects of the framework layer: GDI objects, device contexts and menus.
+//
+// A wrapper owns the handle it created or was given by Attach, and deletes it
+// when it is destroyed; Detach hands the handle back untouched. FromHandle
+// returns the object that owns a handle, or a temporary wrapper that this
+// thread releases (without touching the handle) when it next goes idle, so a
+// temporary pointer must not be kept across messages.
+#pragma once
+#include "AfxObject.h"
+#include "AfxString.h"
+#include "AfxGeometry.h"
+
+class CWnd;
+class CDC;
+
+// ---------------------------------------------------------------------------
+// GDI objects
+
+class AFX_API CGdiObject : public CObject
+{
+    DECLARE_DYNCREATE(CGdiObject)
+public:
+    CGdiObject() = default;
+    ~CGdiObject() override;
+
+    HGDIOBJ m_hObject = nullptr;
+
+    // ----- attributes --------------------------------------------------------
+    operator HGDIOBJ() const { return m_hObject; }
+    HGDIOBJ GetSafeHandle() const { return m_hObject; }
+    int GetObject(int nCount, LPVOID lpObject) const;
+    UINT GetObjectType() const;
+    BOOL operator==(const CGdiObject& obj) const { return obj.m_hObject == m_hObject; }
+    BOOL operator!=(const CGdiObject& obj) const { return obj.m_hObject != m_hObject; }
+
+    // ----- handle map --------------------------------------------------------
+    // The wrapper's class follows the object's type (a font gives a CFont).
+    static CGdiObject* PASCAL FromHandle(HGDIOBJ hObject);
+    static void PASCAL DeleteTempMap();
+    // Takes ownership; FALSE for a null handle or when this object already holds one.
+    BOOL Attach(HGDIOBJ hObject);
+    HGDIOBJ Detach();
+
+    // ----- operations --------------------------------------------------------
+    BOOL DeleteObject();
+    BOOL CreateStockObject(int nIndex);
+    BOOL UnrealizeObject();
+
+protected:
+    // Attaches a handle just created for this object, deleting it if Attach refuses.
+    BOOL AttachCreated(HGDIOBJ hObject);
+};
+
+class AFX_API CPen : public CGdiObject
+{
+    DECLARE_DYNAMIC(CPen)
+public:
+    CPen() = default;
+    CPen(int nPenStyle, int nWidth, COLORREF crColor);
+    CPen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int nStyleCount = 0,
+         const DWORD* lpStyle = nullptr);
+
+    static CPen* PASCAL FromHandle(HPEN hPen);
+    operator HPEN() const { return static_cast<HPEN>(m_hObject); }
+
+    BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor);
+    BOOL CreatePen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int nStyleCount = 0,
+                   const DWORD* lpStyle = nullptr);
+    BOOL CreatePenIndirect(LPLOGPEN lpLogPen);
+    int GetLogPen(LOGPEN* pLogPen);
+    int GetExtLogPen(EXTLOGPEN* pLogPen);
+};
+
+class CBitmap;
+
+class AFX_API CBrush : public CGdiObject
+{
+    DECLARE_DYNAMIC(CBrush)
+public:
+    CBrush() = default;
+    explicit CBrush(COLORREF crColor);
+    CBrush(int nIndex, COLORREF crColor);
+    explicit CBrush(CBitmap* pBitmap);
+
+    static CBrush* PASCAL FromHandle(HBRUSH hBrush);
+    operator HBRUSH() const { return static_cast<HBRUSH>(m_hObject); }
+
+    BOOL CreateSolidBrush(COLORREF crColor);
+    BOOL CreateHatchBrush(int nIndex, COLORREF crColor);
+    BOOL CreateBrushIndirect(const LOGBRUSH* lpLogBrush);
+    BOOL CreatePatternBrush(CBitmap* pBitmap);
+    BOOL CreateDIBPatternBrush(HGLOBAL hPackedDIB, UINT nUsage);
+    BOOL CreateDIBPatternBrush(const void* lpPackedDIB, UINT nUsage);
+    // The system keeps these brushes; deleting one later is harmless.
+    BOOL CreateSysColorBrush(int nIndex);
+    int GetLogBrush(LOGBRUSH* pLogBrush);
+};
+
+class AFX_API CFont : public CGdiObject
+{
+    DECLARE_DYNAMIC(CFont)
+public:
+    CFont() = default;
+
+    static CFont* PASCAL FromHandle(HFONT hFont);
+    operator HFONT() const { return static_cast<HFONT>(m_hObject); }
+
+    BOOL CreateFontIndirect(const LOGFONTA* lpLogFont);
+    BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
+                    BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
+                    BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality,
+                    BYTE nPitchAndFamily, LPCSTR lpszFacename);
+    // nPointSize in tenths of a point, converted for pDC (the screen when null).
+    BOOL CreatePointFont(int nPointSize, LPCSTR lpszFaceName, CDC* pDC = nullptr);
+    // lfHeight in tenths of a point, converted for pDC (the screen when null).
+    BOOL CreatePointFontIndirect(const LOGFONTA* lpLogFont, CDC* pDC = nullptr);
+    int GetLogFont(LOGFONTA* pLogFont);
+};
+
+class AFX_API CBitmap : public CGdiObject
+{
+    DECLARE_DYNAMIC(CBitmap)
+public:
+    CBitmap() = default;
+
+    static CBitmap* PASCAL FromHandle(HBITMAP hBitmap);
+    operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
+
+    // Looks the bitmap up in the current module, the application, then the library chain.
+    BOOL LoadBitmap(LPCSTR lpszResourceName);
+    BOOL LoadBitmap(UINT nIDResource);
+    BOOL LoadOEMBitmap(UINT nIDBitmap);
+    // Loads a bitmap with its standard greys mapped to the current system colours.
+    BOOL LoadMappedBitmap(UINT nIDBitmap, UINT nFlags = 0, LPCOLORMAP lpColorMap = nullptr,
+                          int nMapSize = 0);
+    BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits);
+    BOOL CreateBitmapIndirect(LPBITMAP lpBitmap);
+    BOOL CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight);
+    BOOL CreateDiscardableBitmap(CDC* pDC, int nWidth, int nHeight);
+
+    int GetBitmap(BITMAP* pBitMap);
+    DWORD SetBitmapBits(DWORD dwCount, const void* lpBits);
+    DWORD GetBitmapBits(DWORD dwCount, LPVOID lpBits) const;
+    CSize SetBitmapDimension(int nWidth, int nHeight);
+    CSize GetBitmapDimension() const;
+};
+
+class AFX_API CRgn : public CGdiObject
+{
+    DECLARE_DYNAMIC(CRgn)
+public:
+    CRgn() = default;
+
+    static CRgn* PASCAL FromHandle(HRGN hRgn);
+    operator HRGN() const { return static_cast<HRGN>(m_hObject); }
+
+    BOOL CreateRectRgn(int x1, int y1, int x2, int y2);
+    BOOL CreateRectRgnIndirect(LPCRECT lpRect);
+    BOOL CreateEllipticRgn(int x1, int y1, int x2, int y2);
+    BOOL CreateEllipticRgnIndirect(LPCRECT lpRect);
+    BOOL CreatePolygonRgn(const POINT* lpPoints, int nCount, int nMode);
+    BOOL CreateRoundRectRgn(int x1, int y1, int x2, int y2, int x3, int y3);
+    void SetRectRgn(int x1, int y1, int x2, int y2);
+    void SetRectRgn(LPCRECT lpRect);
+
+    // Results are the region type (NULLREGION, SIMPLEREGION, COMPLEXREGION) or ERROR.
+    int CombineRgn(const CRgn* pRgn1, const CRgn* pRgn2, int nCombineMode);
+    int CopyRgn(const CRgn* pRgnSrc);
+    BOOL EqualRgn(const CRgn* pRgn) const;
+    int OffsetRgn(int x, int y);
+    int OffsetRgn(POINT point);
+    int GetRgnBox(LPRECT lpRect) const;
+    BOOL PtInRegion(int x, int y) const;
+    BOOL PtInRegion(POINT point) const;
+    BOOL RectInRegion(LPCRECT lpRect) const;
+};
+
+// ---------------------------------------------------------------------------
+// Device contexts
+
+class AFX_API CDC : public CObject
+{
+    DECLARE_DYNCREATE(CDC)
+public:
+    CDC() = default;
+    ~CDC() override;
+
+    // Output goes to m_hDC; queries of attributes read m_hAttribDC. Both are
+    // the same DC except for special contexts (previews, metafiles).
+    HDC m_hDC = nullptr;
+    HDC m_hAttribDC = nullptr;
+    BOOL m_bPrinting = FALSE;
+
+    // ----- handle map and life -----------------------------------------------
+    HDC GetSafeHdc() const { return m_hDC; }
+    operator HDC() const { return m_hDC; }
+    CWnd* GetWindow() const;
+    static CDC* PASCAL FromHandle(HDC hDC);
+    static void PASCAL DeleteTempMap();
+    // Takes ownership; FALSE for a null handle or when this object already holds one.
+    BOOL Attach(HDC hDC);
+    virtual HDC Detach();
+    virtual void SetAttribDC(HDC hDC);
+    virtual void SetOutputDC(HDC hDC);
+    virtual void ReleaseAttribDC();
+    virtual void ReleaseOutputDC();
+
+    BOOL CreateDC(LPCSTR lpszDriverName, LPCSTR lpszDeviceName, LPCSTR lpszOutput,
+                  const void* lpInitData);
+    BOOL CreateIC(LPCSTR lpszDriverName, LPCSTR lpszDeviceName, LPCSTR lpszOutput,
+                  const void* lpInitData);
+    // A memory DC compatible with pDC (the screen when null).
+    BOOL CreateCompatibleDC(CDC* pDC);
+    BOOL DeleteDC();
+
+    virtual int SaveDC();
+    virtual BOOL RestoreDC(int nSavedDC);
+    int GetDeviceCaps(int nIndex) const;
+
+    // ----- selected objects ----------------------------------------------------
+    // Each returns the object that was selected before, as a temporary wrapper.
+    CPen* SelectObject(CPen* pPen);
+    CBrush* SelectObject(CBrush* pBrush);
+    virtual CFont* SelectObject(CFont* pFont);
+    CBitmap* SelectObject(CBitmap* pBitmap);
+    int SelectObject(CRgn* pRgn);   // the region type, or ERROR
+    CGdiObject* SelectObject(CGdiObject* pObject);
+    HGDIOBJ SelectObject(HGDIOBJ hObject);
+    virtual CGdiObject* SelectStockObject(int nIndex);
+
+    CPen* GetCurrentPen() const;
+    CBrush* GetCurrentBrush() const;
+    CFont* GetCurrentFont() const;
+    CBitmap* GetCurrentBitmap() const;
+
+    // ----- colours and modes -----------------------------------------------------
+    virtual COLORREF SetBkColor(COLORREF crColor);
+    COLORREF GetBkColor() const;
+    int SetBkMode(int nBkMode);
+    int GetBkMode() const;
+    virtual COLORREF SetTextColor(COLORREF crColor);
+    COLORREF GetTextColor() const;
+    int SetROP2(int nDrawMode);
+    int GetROP2() const;
+    int SetPolyFillMode(int nPolyFillMode);
+    int GetPolyFillMode() const;
+    int SetStretchBltMode(int nStretchMode);
+    int GetStretchBltMode() const;
+    COLORREF GetNearestColor(COLORREF crColor) const;
+
+    // ----- coordinates -------------------------------------------------------------
+    virtual int SetMapMode(int nMapMode);
+    int GetMapMode() const;
+    virtual CPoint SetViewportOrg(int x, int y);
+    CPoint SetViewportOrg(POINT point);
+    virtual CPoint OffsetViewportOrg(int nWidth, int nHeight);
+    CPoint GetViewportOrg() const;
+    virtual CSize SetViewportExt(int cx, int cy);
+    CSize SetViewportExt(SIZE size);
+    CSize GetViewportExt() const;
+    CPoint SetWindowOrg(int x, int y);
+    CPoint SetWindowOrg(POINT point);
+    CPoint OffsetWindowOrg(int nWidth, int nHeight);
+    CPoint GetWindowOrg() const;
+    virtual CSize SetWindowExt(int cx, int cy);
+    CSize SetWindowExt(SIZE size);
+    CSize GetWindowExt() const;
+    void DPtoLP(LPPOINT lpPoints, int nCount = 1) const;
+    void DPtoLP(LPRECT lpRect) const;
+    void DPtoLP(LPSIZE lpSize) const;
+    void LPtoDP(LPPOINT lpPoints, int nCount = 1) const;
+    void LPtoDP(LPRECT lpRect) const;
+    void LPtoDP(LPSIZE lpSize) const;
+
+    // ----- clipping ------------------------------------------------------------------
+    virtual int GetClipBox(LPRECT lpRect) const;
+    int SelectClipRgn(CRgn* pRgn);
+    int SelectClipRgn(CRgn* pRgn, int nMode);
+    virtual int ExcludeClipRect(int x1, int y1, int x2, int y2);
+    int ExcludeClipRect(LPCRECT lpRect);
+    virtual int IntersectClipRect(int x1, int y1, int x2, int y2);
+    int IntersectClipRect(LPCRECT lpRect);
+    virtual BOOL PtVisible(int x, int y) const;
+    BOOL PtVisible(POINT point) const;
+    virtual BOOL RectVisible(LPCRECT lpRect) const;
+
+    // ----- lines and shapes ------------------------------------------------------------
+    CPoint GetCurrentPosition() const;
+    CPoint MoveTo(int x, int y);
+    CPoint MoveTo(POINT point);
+    BOOL LineTo(int x, int y);
+    BOOL LineTo(POINT point);
+    BOOL Polyline(const POINT* lpPoints, int nCount);
+    BOOL Polygon(const POINT* lpPoints, int nCount);
+    BOOL Rectangle(int x1, int y1, int x2, int y2);
+    BOOL Rectangle(LPCRECT lpRect);
+    BOOL Ellipse(int x1, int y1, int x2, int y2);
+    BOOL Ellipse(LPCRECT lpRect);
+    BOOL RoundRect(int x1, int y1, int x2, int y2, int x3, int y3);
+    BOOL RoundRect(LPCRECT lpRect, POINT point);
+    BOOL Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    BOOL Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+
+    // ----- rectangles and regions ------------------------------------------------------
+    void FillRect(LPCRECT lpRect, CBrush* pBrush);
+    void FrameRect(LPCRECT lpRect, CBrush* pBrush);
+    void InvertRect(LPCRECT lpRect);
+    void DrawFocusRect(LPCRECT lpRect);
+    // Fills with one colour through an opaque ExtTextOut; the background colour
+    // of the DC stays set to clr afterwards.
+    void FillSolidRect(LPCRECT lpRect, COLORREF clr);
+    void FillSolidRect(int x, int y, int cx, int cy, COLORREF clr);
+    // A one-pixel frame: top and left in one colour, right and bottom in the other.
+    void Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight);
+    void Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight);
+    BOOL DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags);
+    BOOL DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState);
+    BOOL FillRgn(CRgn* pRgn, CBrush* pBrush);
+    BOOL FrameRgn(CRgn* pRgn, CBrush* pBrush, int nWidth, int nHeight);
+    BOOL InvertRgn(CRgn* pRgn);
+    BOOL PaintRgn(CRgn* pRgn);
+
+    // ----- bitmaps and pixels -----------------------------------------------------------
+    BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);
+    BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
+    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
+                    int nSrcWidth, int nSrcHeight, DWORD dwRop);
+    COLORREF GetPixel(int x, int y) const;
+    COLORREF GetPixel(POINT point) const;
+    COLORREF SetPixel(int x, int y, COLORREF crColor);
+    COLORREF SetPixel(POINT point, COLORREF crColor);
+    BOOL SetPixelV(int x, int y, COLORREF crColor);
+    BOOL SetPixelV(POINT point, COLORREF crColor);
+
+    // ----- icons and state drawing ---------------------------------------------------------
+    BOOL DrawIcon(int x, int y, HICON hIcon);
+    BOOL DrawIcon(POINT point, HICON hIcon);
+    BOOL DrawState(CPoint pt, CSize size, HBITMAP hBitmap, UINT nFlags, HBRUSH hBrush = nullptr);
+    BOOL DrawState(CPoint pt, CSize size, CBitmap* pBitmap, UINT nFlags, CBrush* pBrush = nullptr);
+    BOOL DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, HBRUSH hBrush = nullptr);
+    BOOL DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, CBrush* pBrush);
+    BOOL DrawState(CPoint pt, CSize size, LPCSTR lpszText, UINT nFlags, BOOL bPrefixText = TRUE,
+                   int nTextLen = 0, HBRUSH hBrush = nullptr);
+    BOOL DrawState(CPoint pt, CSize size, LPCSTR lpszText, UINT nFlags, BOOL bPrefixText,
+                   int nTextLen, CBrush* pBrush);
+
+    // ----- text ------------------------------------------------------------------------------
+    UINT SetTextAlign(UINT nFlags);
+    UINT GetTextAlign() const;
+    int SetTextCharacterExtra(int nCharExtra);
+    int GetTextCharacterExtra() const;
+    virtual BOOL TextOut(int x, int y, LPCSTR lpszString, int nCount);
+    BOOL TextOut(int x, int y, const CString& str);
+    virtual BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCSTR lpszString,
+                            UINT nCount, LPINT lpDxWidths);
+    BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString& str, LPINT lpDxWidths);
+    virtual CSize TabbedTextOut(int x, int y, LPCSTR lpszString, int nCount, int nTabPositions,
+                                LPINT lpnTabStopPositions, int nTabOrigin);
+    // nCount -1 draws up to the terminating zero.
+    virtual int DrawText(LPCSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat);
+    // The string is never modified: DT_MODIFYSTRING is ignored here.
+    int DrawText(const CString& str, LPRECT lpRect, UINT nFormat);
+    // Measured on the attribute DC.
+    CSize GetTextExtent(LPCSTR lpszString, int nCount) const;
+    CSize GetTextExtent(const CString& str) const;
+    // Measured on the output DC.
+    CSize GetOutputTextExtent(LPCSTR lpszString, int nCount) const;
+    CSize GetOutputTextExtent(const CString& str) const;
+    CSize GetTabbedTextExtent(LPCSTR lpszString, int nCount, int nTabPositions,
+                              LPINT lpnTabStopPositions) const;
+    BOOL GetTextMetrics(LPTEXTMETRICA lpMetrics) const;
+    BOOL GetOutputTextMetrics(LPTEXTMETRICA lpMetrics) const;
+    int GetTextFace(int nCount, LPSTR lpszFacename) const;
+    int GetTextFace(CString& rString) const;
+
+protected:
+    // Selects into both DCs when they differ; returns what the attribute DC had.
+    HGDIOBJ SelectHandle(HGDIOBJ hObject);
+    friend class CGdiObject;
+};
+
+// The DC of a WM_PAINT: BeginPaint on construction, EndPaint on destruction.
+class AFX_API CPaintDC : public CDC
+{
+    DECLARE_DYNAMIC(CPaintDC)
+public:
+    explicit CPaintDC(CWnd* pWnd);
+    ~CPaintDC() override;
+
+    PAINTSTRUCT m_ps{};
+
+protected:
+    HWND m_hWnd = nullptr;
+};
+
+// The client area's DC (the screen's for a null window), released on destruction.
+class AFX_API CClientDC : public CDC
+{
+    DECLARE_DYNAMIC(CClientDC)
+public:
+    explicit CClientDC(CWnd* pWnd);
+    ~CClientDC() override;
+
+protected:
+    HWND m_hWnd = nullptr;
+};
+
+// The whole window's DC, frame included, released on destruction.
+class AFX_API CWindowDC : public CDC
+{
+    DECLARE_DYNAMIC(CWindowDC)
+public:
+    explicit CWindowDC(CWnd* pWnd);
+    ~CWindowDC() override;
+
+protected:
+    HWND m_hWnd = nullptr;
+};
+
+// ---------------------------------------------------------------------------
+// Menus
+
+class AFX_API CMenu : public CObject
+{
+    DECLARE_DYNCREATE(CMenu)
+public:
+    CMenu() = default;
+    ~CMenu() override;   // destroys a menu it still owns
+
+    HMENU m_hMenu = nullptr;
+
+    // ----- handle map and life -----------------------------------------------
+    HMENU GetSafeHmenu() const { return m_hMenu; }
+    operator HMENU() const { return m_hMenu; }
+    BOOL operator==(const CMenu& menu) const { return menu.m_hMenu == m_hMenu; }
+    BOOL operator!=(const CMenu& menu) const { return menu.m_hMenu != m_hMenu; }
+    static CMenu* PASCAL FromHandle(HMENU hMenu);
+    static void PASCAL DeleteTempMap();
+    // Takes ownership; FALSE for a null handle or when this object already holds one.
+    BOOL Attach(HMENU hMenu);
+    HMENU Detach();
+
+    BOOL CreateMenu();
+    BOOL CreatePopupMenu();
+    // Looks the menu up in the current module, the application, then the library chain.
+    BOOL LoadMenu(LPCSTR lpszResourceName);
+    BOOL LoadMenu(UINT nIDResource);
+    BOOL LoadMenuIndirect(const void* lpMenuTemplate);
+    BOOL DestroyMenu();
+
+    // ----- items -------------------------------------------------------------------
+    BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem = 0, LPCSTR lpszNewItem = nullptr);
+    BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, const CBitmap* pBmp);
+    BOOL InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0, LPCSTR lpszNewItem = nullptr);
+    BOOL InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const CBitmap* pBmp);
+    BOOL InsertMenuItem(UINT uItem, LPMENUITEMINFOA lpMenuItemInfo, BOOL fByPos = FALSE);
+    BOOL ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0, LPCSTR lpszNewItem = nullptr);
+    BOOL ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const CBitmap* pBmp);
+    // Takes the item out; a sub-menu survives.
+    BOOL RemoveMenu(UINT nPosition, UINT nFlags);
+    // Takes the item out and destroys its sub-menu.
+    BOOL DeleteMenu(UINT nPosition, UINT nFlags);
+    BOOL SetMenuItemBitmaps(UINT nPosition, UINT nFlags, const CBitmap* pBmpUnchecked,
+                            const CBitmap* pBmpChecked);
+
+    // ----- queries and states ------------------------------------------------------------
+    UINT GetMenuItemCount() const;     // (UINT)-1 for no menu
+    UINT GetMenuItemID(int nPos) const;  // (UINT)-1 for a sub-menu or a bad position
+    UINT GetMenuState(UINT nID, UINT nFlags) const;
+    int GetMenuString(UINT nIDItem, LPSTR lpString, int nMaxCount, UINT nFlags) const;
+    int GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const;
+    BOOL GetMenuItemInfo(UINT uItem, LPMENUITEMINFOA lpMenuItemInfo, BOOL fByPos = FALSE);
+    BOOL SetMenuItemInfo(UINT uItem, LPMENUITEMINFOA lpMenuItemInfo, BOOL fByPos = FALSE);
+    CMenu* GetSubMenu(int nPos) const;
+    UINT CheckMenuItem(UINT nIDCheckItem, UINT nCheck);
+    UINT EnableMenuItem(UINT nIDEnableItem, UINT nEnable);
+    BOOL CheckMenuRadioItem(UINT nIDFirst, UINT nIDLast, UINT nIDItem, UINT nFlags);
+    BOOL SetDefaultItem(UINT uItem, BOOL fByPos = FALSE);
+    UINT GetDefaultItem(UINT gmdiFlags, BOOL fByPos = FALSE);
+    BOOL SetMenuContextHelpId(DWORD dwContextHelpId);
+    DWORD GetMenuContextHelpId() const;
+
+    // ----- tracking ------------------------------------------------------------------------
+    // With TPM_RETURNCMD the result is the chosen command (0 for none).
+    BOOL TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect = nullptr);
+    BOOL TrackPopupMenuEx(UINT fuFlags, int x, int y, CWnd* pWnd, LPTPMPARAMS lptpm);
+
+    // ----- owner-drawn items ----------------------------------------------------------------
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+    virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+};

@@ -1,0 +1,7 @@
+// The framework's core: objects, strings, collections and geometry.
+#pragma once
+#include "AfxCore.h"
+#include "AfxObject.h"
+#include "AfxString.h"
+#include "AfxCollections.h"
+#include "AfxGeometry.h"

@@ -1,0 +1,4 @@
+// The framework's automation types: dates and spans.
+#pragma once
+#include "afx.h"
+#include "AfxOleDateTime.h"

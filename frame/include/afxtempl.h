@@ -1,0 +1,4 @@
+// The framework's collection templates.
+#pragma once
+#include "afx.h"
+#include "AfxArray.h"

@@ -1,0 +1,10 @@
+// The window classes of the framework layer.
+#pragma once
+#include "afx.h"
+#include "AfxModule.h"
+#include "AfxGdi.h"
+#include "AfxWnd.h"
+#include "AfxWinApp.h"
+#include "AfxDialog.h"
+#include "AfxControls.h"
+#include "AfxFrameWnd.h"

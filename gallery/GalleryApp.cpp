@@ -1,0 +1,64 @@
+// The gallery application. With "--screenshots <folder>" it saves a PNG of
+// every page into the folder and exits (the headless mode of scripts/gallery).
+#include "GalleryFrame.h"
+#include "GalleryResources.h"
+#include "Screenshot.h"
+#include <cstdio>
+
+class CGalleryApp : public CWinApp
+{
+public:
+    CGalleryApp() : CWinApp("ZUZIVU70 Gallery") {}
+
+    BOOL InitInstance() override
+    {
+        SetRegistryKey("ZUZIVU70");
+        auto* pFrame = new CGalleryFrame;
+        if (!pFrame->LoadFrame(IDR_GALLERY, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN)) {
+            delete pFrame;
+            return FALSE;
+        }
+        m_pMainWnd = pFrame;
+        pFrame->SetWindowPos(nullptr, 0, 0, 960, 700, SWP_NOMOVE | SWP_NOZORDER);
+
+        CString strShots = ScreenshotFolder();
+        if (!strShots.IsEmpty()) {
+            pFrame->ShowWindow(SW_SHOWNORMAL);
+            pFrame->UpdateWindow();
+            ::CreateDirectoryA(strShots, nullptr);
+            int nSaved = SaveAllPages(*pFrame, strShots);
+            std::printf("gallery: saved %d of %d pages\n", nSaved, pFrame->GetPageCount());
+            std::fflush(stdout);
+            m_nExitCode = nSaved == pFrame->GetPageCount() ? 0 : 1;
+            pFrame->DestroyWindow();
+            return FALSE;
+        }
+        int nLast = (int)GetProfileInt("Gallery", "LastPage", 0);
+        pFrame->ShowPage(nLast >= 0 && nLast < pFrame->GetPageCount() ? nLast : 0);
+        pFrame->ShowWindow(m_nCmdShow);
+        pFrame->UpdateWindow();
+        return TRUE;
+    }
+
+    int ExitInstance() override
+    {
+        return m_nExitCode >= 0 ? m_nExitCode : CWinApp::ExitInstance();
+    }
+
+private:
+    CString ScreenshotFolder() const
+    {
+        CString strCmd = m_lpCmdLine != nullptr ? m_lpCmdLine : "";
+        int nPos = strCmd.Find("--screenshots");
+        if (nPos < 0)
+            return CString();
+        CString strDir = strCmd.Mid(nPos + 13);
+        strDir.Trim();
+        strDir.Trim('"');
+        return strDir;
+    }
+
+    int m_nExitCode = -1;
+};
+
+CGalleryApp theApp;

@@ -1,0 +1,81 @@
+#include "GalleryPage.h"
+#include <algorithm>
+
+BEGIN_MESSAGE_MAP(CGalleryPage, CWnd)
+    ON_WM_ERASEBKGND()
+    ON_WM_CTLCOLOR()
+END_MESSAGE_MAP()
+
+std::vector<GalleryPageInfo>& GalleryPages()
+{
+    static std::vector<GalleryPageInfo> pages;
+    return pages;
+}
+
+GalleryPageRegistration::GalleryPageRegistration(const char* name, int order, std::function<CGalleryPage*()> create)
+{
+    auto& pages = GalleryPages();
+    pages.push_back({ name, order, std::move(create) });
+    std::stable_sort(pages.begin(), pages.end(), [](const auto& a, const auto& b) { return a.order < b.order; });
+}
+
+BOOL CGalleryPage::CreatePage(CWnd* pParent, const CRect& rect, UINT nID)
+{
+    LOGFONTA lf = {};
+    ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
+    m_font.CreateFontIndirect(&lf);
+    lf.lfWeight = FW_BOLD;
+    lf.lfHeight = lf.lfHeight * 3 / 2;
+    m_titleFont.CreateFontIndirect(&lf);
+    if (!Create(nullptr, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, rect, pParent, nID))
+        return FALSE;
+    return OnCreatePage();
+}
+
+CRect CGalleryPage::Row(int nHeight, int nWidth)
+{
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    if (nWidth < 0)
+        nWidth = rcClient.Width() - 24;
+    m_nRowHeight = std::max(m_nRowHeight, nHeight);
+    return CRect(12, m_nRowTop, 12 + nWidth, m_nRowTop + nHeight);
+}
+
+CRect CGalleryPage::RowAt(int x, int nHeight, int nWidth)
+{
+    m_nRowHeight = std::max(m_nRowHeight, nHeight);
+    return CRect(x, m_nRowTop, x + nWidth, m_nRowTop + nHeight);
+}
+
+void CGalleryPage::NextRow(int nGap)
+{
+    m_nRowTop += m_nRowHeight + nGap;
+    m_nRowHeight = 0;
+}
+
+CFont* CGalleryPage::PageFont() { return &m_font; }
+CFont* CGalleryPage::TitleFont() { return &m_titleFont; }
+
+void CGalleryPage::AddLabel(CStatic& label, LPCSTR lpszText, const CRect& rect, BOOL bTitle)
+{
+    label.Create(lpszText, WS_CHILD | WS_VISIBLE | SS_LEFT, rect, this);
+    label.SetFont(bTitle ? &m_titleFont : &m_font);
+}
+
+BOOL CGalleryPage::OnEraseBkgnd(CDC* pDC)
+{
+    CRect rc;
+    GetClientRect(&rc);
+    pDC->FillSolidRect(&rc, ::GetSysColor(COLOR_BTNFACE));
+    return TRUE;
+}
+
+HBRUSH CGalleryPage::OnCtlColor(CDC* pDC, CWnd*, UINT nCtlColor)
+{
+    if (nCtlColor == CTLCOLOR_STATIC) {
+        pDC->SetBkColor(::GetSysColor(COLOR_BTNFACE));
+        return ::GetSysColorBrush(COLOR_BTNFACE);
+    }
+    return (HBRUSH)Default();
+}

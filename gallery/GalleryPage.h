@@ -1,0 +1,55 @@
+// A page of the gallery: a child window that shows one family of controls.
+// Pages register themselves, so adding a page is adding one source file.
+#pragma once
+#include "ZUZIVU70.h"
+#include <functional>
+#include <vector>
+
+class CGalleryPage : public CWnd
+{
+public:
+    // Creates the page's window and its controls inside rect of pParent.
+    BOOL CreatePage(CWnd* pParent, const CRect& rect, UINT nID);
+    // Builds the controls; called once the page window exists.
+    virtual BOOL OnCreatePage() = 0;
+    // Brings the page into a state worth a screenshot (open a drop-down, start an edit ...).
+    virtual void PrepareScreenshot() {}
+
+protected:
+    // Child controls are placed on a grid of rows: these hand out positions.
+    CRect Row(int nHeight, int nWidth = -1);
+    CRect RowAt(int x, int nHeight, int nWidth);
+    void NextRow(int nGap = 8);
+    CFont* PageFont();
+    CFont* TitleFont();
+    // A caption line in the page font.
+    void AddLabel(CStatic& label, LPCSTR lpszText, const CRect& rect, BOOL bTitle = FALSE);
+
+    int m_nRowTop = 12;
+    int m_nRowHeight = 0;
+    BOOL OnEraseBkgnd(CDC* pDC);
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CFont m_font;
+    CFont m_titleFont;
+};
+
+struct GalleryPageInfo
+{
+    const char* name;
+    int order;
+    std::function<CGalleryPage*()> create;
+};
+
+// Every registered page, in display order.
+std::vector<GalleryPageInfo>& GalleryPages();
+
+struct GalleryPageRegistration
+{
+    GalleryPageRegistration(const char* name, int order, std::function<CGalleryPage*()> create);
+};
+
+#define GALLERY_PAGE(cls, name, order) \
+    static GalleryPageRegistration s_register_##cls(name, order, [] { return static_cast<CGalleryPage*>(new cls); });

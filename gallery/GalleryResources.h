@@ -1,0 +1,7 @@
+// Resource and command ids of the gallery.
+#pragma once
+
+#define IDR_GALLERY            100
+#define ID_GALLERY_SCREENSHOTS 32001
+#define ID_GALLERY_NEXT_PAGE   32002
+#define ID_GALLERY_PREV_PAGE   32003

@@ -1,0 +1,9 @@
+// The one header an application includes to use ZUZIVU70: the framework layer
+// and every public class of the library.
+#pragma once
+#include "afxwin.h"
+#include "afxcmn.h"
+#include "afxdisp.h"
+#include "afxtempl.h"
+#include "ZUZIVU70Defs.h"
+#include "QELModuleContext.h"

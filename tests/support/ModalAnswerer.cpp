@@ -1,0 +1,103 @@
+#include "ModalAnswerer.h"
+#include <algorithm>
+
+namespace {
+std::map<UINT_PTR, ModalAnswerer*>& Answerers()
+{
+    static std::map<UINT_PTR, ModalAnswerer*> map;
+    return map;
+}
+
+BOOL CALLBACK CollectWindow(HWND h, LPARAM l)
+{
+    reinterpret_cast<std::vector<HWND>*>(l)->push_back(h);
+    return TRUE;
+}
+
+std::vector<HWND> ThreadWindows()
+{
+    std::vector<HWND> windows;
+    ::EnumThreadWindows(::GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+std::string WindowText(HWND hWnd)
+{
+    int n = ::GetWindowTextLengthA(hWnd);
+    std::string text(n + 1, '\0');
+    n = ::GetWindowTextA(hWnd, &text[0], n + 1);
+    text.resize(n > 0 ? n : 0);
+    return text;
+}
+
+bool IsDialog(HWND hWnd)
+{
+    char cls[32] = "";
+    ::GetClassNameA(hWnd, cls, sizeof(cls));
+    return lstrcmpA(cls, "#32770") == 0 && ::IsWindowVisible(hWnd);
+}
+}
+
+ModalAnswerer::ModalAnswerer(std::function<void(HWND)> answer, DWORD nTimeoutMs)
+    : m_answer(std::move(answer)), m_existing(ThreadWindows()), m_start(::GetTickCount()), m_timeout(nTimeoutMs)
+{
+    m_timer = ::SetTimer(nullptr, 0, 30, OnTimer);
+    Answerers()[m_timer] = this;
+}
+
+ModalAnswerer::~ModalAnswerer()
+{
+    Stop();
+}
+
+void ModalAnswerer::Stop()
+{
+    if (m_timer != 0) {
+        ::KillTimer(nullptr, m_timer);
+        Answerers().erase(m_timer);
+        m_timer = 0;
+    }
+}
+
+std::function<void(HWND)> ModalAnswerer::PressButton(int nID)
+{
+    return [nID](HWND hDlg) {
+        ::PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), (LPARAM)::GetDlgItem(hDlg, nID));
+    };
+}
+
+void CALLBACK ModalAnswerer::OnTimer(HWND, UINT, UINT_PTR idEvent, DWORD)
+{
+    auto it = Answerers().find(idEvent);
+    if (it != Answerers().end())
+        it->second->Poll();
+}
+
+void ModalAnswerer::Poll()
+{
+    for (HWND hWnd : ThreadWindows()) {
+        if (std::find(m_existing.begin(), m_existing.end(), hWnd) != m_existing.end() || !IsDialog(hWnd))
+            continue;
+        ++m_nSeen;
+        caption = WindowText(hWnd);
+        for (HWND hChild = ::GetWindow(hWnd, GW_CHILD); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+            int id = ::GetDlgCtrlID(hChild);
+            std::string text = WindowText(hChild);
+            controlText[id] = text;
+            if (id == 0xFFFF)
+                messageText = text;
+            char cls[32] = "";
+            ::GetClassNameA(hChild, cls, sizeof(cls));
+            if (lstrcmpiA(cls, "Button") == 0)
+                buttonTexts.push_back(text);
+        }
+        Stop();
+        m_bAnswered = true;
+        m_answer(hWnd);
+        return;
+    }
+    if (::GetTickCount() - m_start > m_timeout) {
+        Stop();
+        m_bTimedOut = true;
+    }
+}

@@ -1,0 +1,47 @@
+// Answers the next modal dialog or message box of this thread from a timer,
+// after reading its caption and controls. If none appears within the time
+// limit, it gives up and closes any new dialog, so a broken test fails
+// instead of waiting forever.
+#pragma once
+#include <windows.h>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+class ModalAnswerer
+{
+public:
+    // answer(hDlg) closes the dialog, usually with PressButton.
+    explicit ModalAnswerer(std::function<void(HWND)> answer, DWORD nTimeoutMs = 5000);
+    ~ModalAnswerer();
+    ModalAnswerer(const ModalAnswerer&) = delete;
+    ModalAnswerer& operator=(const ModalAnswerer&) = delete;
+
+    // Answer with a command of the dialog (IDOK, IDCANCEL, IDYES ...).
+    static std::function<void(HWND)> PressButton(int nID);
+
+    bool Answered() const { return m_bAnswered; }
+    bool TimedOut() const { return m_bTimedOut; }
+    int DialogsSeen() const { return m_nSeen; }
+
+    // Read before answering.
+    std::string caption;
+    std::string messageText;               // a message box's text (static id 0xFFFF)
+    std::map<int, std::string> controlText;
+    std::vector<std::string> buttonTexts;
+
+private:
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR idEvent, DWORD);
+    void Poll();
+    void Stop();
+
+    std::function<void(HWND)> m_answer;
+    std::vector<HWND> m_existing;   // top-level windows before we started
+    DWORD m_start;
+    DWORD m_timeout;
+    UINT_PTR m_timer = 0;
+    bool m_bAnswered = false;
+    bool m_bTimedOut = false;
+    int m_nSeen = 0;
+};
