@@ -7,3 +7,4 @@
 #include "afxtempl.h"
 #include "ZUZIVU70Defs.h"
 #include "QELModuleContext.h"
+#include "QELListCtrl.h"

@@ -1,0 +1,197 @@
+// QELListCtrl: construction, window creation, the style rule, destruction.
+#include "QELListCtrl.h"
+#include <new>
+
+IMPLEMENT_DYNAMIC(QELListCtrl, CListCtrl)
+
+namespace {
+// Bits the window style must always have, and bits it must never have.
+const DWORD kForcedStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | LVS_REPORT;   // 0x50300001
+const DWORD kForbiddenStyle = 0x0002 | LVS_EDITLABELS | LVS_NOSCROLL;                      // 0x2202
+// The list-view extended style bits the control always keeps.
+const DWORD kForcedExStyle = LVS_EX_FULLROWSELECT | LVS_EX_SUBITEMIMAGES;                  // 0x22
+}
+
+BEGIN_MESSAGE_MAP(QELListCtrl, CListCtrl)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+    ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
+    ON_MESSAGE(LVM_INSERTITEMA, OnInsertItemA)
+    ON_MESSAGE(LVM_INSERTITEMW, OnInsertItemW)
+END_MESSAGE_MAP()
+
+QELListCtrl::QELListCtrl()
+    : m_pEdit(new (std::nothrow) CEdit),
+      m_pszSortSeparator(nullptr),
+      m_bEditable(FALSE),
+      m_bFirstColumnEditable(TRUE),
+      m_nEditRow(-1),
+      m_nEditColumn(-1),
+      m_nCheckboxStyle(CHECKSTYLE_MULTIPLE),
+      m_dwEditAlign(0),
+      m_nSortedColumn(-1),
+      m_bSortAscending(TRUE),
+      m_bOwnInsert(FALSE)
+{
+}
+
+QELListCtrl::~QELListCtrl()
+{
+    delete[] m_pszSortSeparator;
+    m_pszSortSeparator = nullptr;
+    if (m_pEdit != nullptr) {
+        // A window still alive here would call back into a dead object.
+        if (m_pEdit->GetSafeHwnd() != nullptr)
+            m_pEdit->DestroyWindow();
+        delete m_pEdit;
+        m_pEdit = nullptr;
+    }
+    m_imgList.DeleteImageList();
+    m_imgHeader.DeleteImageList();
+}
+
+DWORD PASCAL QELListCtrl::_AdjustStyle(DWORD dwStyle)
+{
+    return (dwStyle & ~kForbiddenStyle) | kForcedStyle;
+}
+
+BOOL QELListCtrl::Create(CWnd* pParentWnd, UINT nID, const RECT* pRect, DWORD dwStyle)
+{
+    if (pParentWnd == nullptr || pParentWnd->GetSafeHwnd() == nullptr)
+        return FALSE;
+    CRect rect;
+    if (pRect != nullptr)
+        rect = *pRect;
+    else
+        pParentWnd->GetClientRect(&rect);
+    return CListCtrl::Create(_AdjustStyle(dwStyle), rect, pParentWnd, nID);
+}
+
+BOOL QELListCtrl::PreCreateWindow(CREATESTRUCT& cs)
+{
+    cs.style = _AdjustStyle(cs.style);
+    return CListCtrl::PreCreateWindow(cs);
+}
+
+void QELListCtrl::PreSubclassWindow()
+{
+    DWORD dwStyle = static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE));
+    ::SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(_AdjustStyle(dwStyle)));
+    // A dialog template's extended styles are dropped: the control starts from the
+    // forced bits alone.
+    SetExtendedStyle(0);
+    CListCtrl::PreSubclassWindow();
+}
+
+int QELListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (static_cast<int>(Default()) == -1)
+        return -1;
+    SetExtendedStyle(CListCtrl::GetExtendedStyle());
+    return 0;
+}
+
+void QELListCtrl::OnDestroy()
+{
+    EndEdit(FALSE);
+    // Releases every item's memory while the items still exist to be read.
+    DeleteAllItems(ITEMSTATE_ANY);
+    if (m_pEdit != nullptr && m_pEdit->GetSafeHwnd() != nullptr)
+        m_pEdit->DestroyWindow();
+    // The list view destroys the image lists it holds when it goes; the two we own
+    // are taken back from it and its header first, so they are destroyed once.
+    _DetachOwnedImageList(m_imgList.GetSafeHandle());
+    _DetachOwnedImageList(m_imgHeader.GetSafeHandle());
+    m_imgList.DeleteImageList();
+    m_imgHeader.DeleteImageList();
+    Default();
+}
+
+void QELListCtrl::_DetachOwnedImageList(HIMAGELIST hImageList)
+{
+    if (hImageList == nullptr || !::IsWindow(m_hWnd))
+        return;
+    for (int nType : { LVSIL_NORMAL, LVSIL_SMALL, LVSIL_STATE }) {
+        if (reinterpret_cast<HIMAGELIST>(::SendMessageA(m_hWnd, LVM_GETIMAGELIST, nType, 0)) == hImageList)
+            ::SendMessageA(m_hWnd, LVM_SETIMAGELIST, nType, 0);
+    }
+    HWND hHeader = reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETHEADER, 0, 0));
+    if (hHeader != nullptr && reinterpret_cast<HIMAGELIST>(::SendMessageA(hHeader, HDM_GETIMAGELIST, 0, 0)) == hImageList)
+        ::SendMessageA(hHeader, HDM_SETIMAGELIST, 0, 0);
+}
+
+DWORD QELListCtrl::SetExtendedStyle(DWORD dwNewStyle)
+{
+    if (!::IsWindow(m_hWnd))
+        return 0;
+    return static_cast<DWORD>(::SendMessageA(m_hWnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
+                                             static_cast<LPARAM>(dwNewStyle | kForcedExStyle)));
+}
+
+void QELListCtrl::SetGridLines(BOOL bGridLines)
+{
+    DWORD dwExStyle = CListCtrl::GetExtendedStyle();
+    if (bGridLines)
+        dwExStyle |= LVS_EX_GRIDLINES;
+    else
+        dwExStyle &= ~static_cast<DWORD>(LVS_EX_GRIDLINES);
+    SetExtendedStyle(dwExStyle);
+}
+
+BOOL QELListCtrl::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    // The forbidden bits are always removed and the forced ones never.
+    DWORD dwRealRemove = (dwRemove & ~kForcedStyle) | kForbiddenStyle | LVS_REPORT;
+    DWORD dwRealAdd = (dwAdd & ~kForbiddenStyle) | kForcedStyle;
+    return CListCtrl::ModifyStyle(dwRealRemove, dwRealAdd, nFlags);
+}
+
+BOOL QELListCtrl::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    // The forced bits belong to the list view's extended style, not to the
+    // window's WS_EX_ bits (0x22 there would be WS_EX_NOPARENTNOTIFY |
+    // WS_EX_TRANSPARENT): change the window's bits as asked, then make sure the
+    // list view still has its own.
+    BOOL bResult = CListCtrl::ModifyStyleEx(dwRemove, dwAdd, nFlags);
+    if (::IsWindow(m_hWnd)) {
+        DWORD dwExStyle = CListCtrl::GetExtendedStyle();
+        if ((dwExStyle & kForcedExStyle) != kForcedExStyle)
+            SetExtendedStyle(dwExStyle);
+    }
+    return bResult;
+}
+
+void QELListCtrl::ResizeToFitParent()
+{
+    if (!::IsWindow(m_hWnd))
+        return;
+    CWnd* pParent = GetParent();
+    if (pParent == nullptr)
+        return;
+    CRect rect;
+    pParent->GetClientRect(&rect);
+    MoveWindow(&rect, TRUE);
+    Invalidate();
+}
+
+const CHeaderCtrl* QELListCtrl::GetHeaderCtrl() const
+{
+    return CListCtrl::GetHeaderCtrl();
+}
+
+int QELListCtrl::GetColumnCount() const
+{
+    // Asked on every insertion: straight to the header, without a temporary object.
+    if (!::IsWindow(m_hWnd))
+        return 0;
+    HWND hHeader = reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETHEADER, 0, 0));
+    if (hHeader == nullptr)
+        return 0;
+    int nCount = static_cast<int>(::SendMessageA(hHeader, HDM_GETITEMCOUNT, 0, 0));
+    return nCount < 0 ? 0 : nCount;
+}
+
+BOOL QELListCtrl::HasColumnHeader() const
+{
+    return (GetStyle() & LVS_NOCOLUMNHEADER) == 0;
+}

@@ -1,0 +1,164 @@
+// QELListCtrl: insertion (every new item gets its memory) and deletion (every
+// deleted item gives it back), one by one or by a state filter.
+#include "QELListCtrl.h"
+#include <cstdarg>
+
+namespace {
+// Suspends painting for a bulk change; only a lock we took is released, so a
+// lock held elsewhere is never broken.
+class CUpdateLock
+{
+public:
+    explicit CUpdateLock(CWnd* pWnd) : m_bLocked(pWnd->LockWindowUpdate()), m_pWnd(pWnd) {}
+    ~CUpdateLock()
+    {
+        if (m_bLocked)
+            m_pWnd->UnlockWindowUpdate();
+    }
+    CUpdateLock(const CUpdateLock&) = delete;
+    CUpdateLock& operator=(const CUpdateLock&) = delete;
+
+private:
+    BOOL m_bLocked;
+    CWnd* m_pWnd;
+};
+
+template<class LVITEMT>
+LRESULT InsertWithoutParam(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bOwn)
+{
+    const LVITEMT* pItem = reinterpret_cast<const LVITEMT*>(lParam);
+    if (bOwn || pItem == nullptr || !(pItem->mask & LVIF_PARAM))
+        return pWnd->DefWindowProc(message, wParam, lParam);
+    LVITEMT item = *pItem;
+    item.mask &= ~static_cast<UINT>(LVIF_PARAM);
+    item.lParam = 0;
+    return pWnd->DefWindowProc(message, wParam, reinterpret_cast<LPARAM>(&item));
+}
+}
+
+LRESULT QELListCtrl::OnInsertItemA(WPARAM wParam, LPARAM lParam)
+{
+    return InsertWithoutParam<LVITEMA>(this, LVM_INSERTITEMA, wParam, lParam, m_bOwnInsert);
+}
+
+LRESULT QELListCtrl::OnInsertItemW(WPARAM wParam, LPARAM lParam)
+{
+    return InsertWithoutParam<LVITEMW>(this, LVM_INSERTITEMW, wParam, lParam, m_bOwnInsert);
+}
+
+int QELListCtrl::_InsertItem(const LVITEMA& item)
+{
+    EndEdit(TRUE);
+    _UnsetSortedColumn();
+    if (!::IsWindow(m_hWnd))
+        return -1;
+    const BOOL bOuter = m_bOwnInsert;
+    m_bOwnInsert = TRUE;
+    int nIndex = static_cast<int>(::SendMessageA(m_hWnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    m_bOwnInsert = bOuter;
+    if (nIndex >= 0)
+        _AllocItemMemory(nIndex);
+    return nIndex;
+}
+
+int QELListCtrl::InsertItem(int nItem, LPCSTR lpszItem)
+{
+    return InsertItem(LVIF_TEXT, nItem, lpszItem, 0, 0, 0, 0);
+}
+
+int QELListCtrl::InsertItem(int nItem, LPCSTR lpszItem, int nImage)
+{
+    return InsertItem(LVIF_TEXT | LVIF_IMAGE, nItem, lpszItem, 0, 0, nImage, 0);
+}
+
+int QELListCtrl::InsertItem(UINT nMask, int nItem, LPCSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
+                            LPARAM lParam)
+{
+    LVITEMA item = {};
+    item.mask = nMask;
+    item.iItem = nItem;
+    item.pszText = const_cast<LPSTR>(lpszItem);
+    item.state = nState;
+    item.stateMask = nStateMask;
+    item.iImage = nImage;
+    item.lParam = lParam;
+    return _InsertItem(item);
+}
+
+int QELListCtrl::InsertItem(const LVITEMA* pItem)
+{
+    if (pItem == nullptr) {
+        EndEdit(TRUE);
+        return -1;
+    }
+    return _InsertItem(*pItem);
+}
+
+int QELListCtrl::InsertItemEx(int nItem, LPCSTR lpszText, ...)
+{
+    EndEdit(TRUE);
+    _UnsetSortedColumn();
+    if (!::IsWindow(m_hWnd))
+        return -1;
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT;
+    item.iItem = nItem;
+    item.pszText = const_cast<LPSTR>(lpszText);
+    const BOOL bOuter = m_bOwnInsert;
+    m_bOwnInsert = TRUE;
+    int nIndex = static_cast<int>(::SendMessageA(m_hWnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    m_bOwnInsert = bOuter;
+    if (nIndex < 0)
+        return -1;
+    // No argument is read beyond the last column or after a null text.
+    va_list args;
+    va_start(args, lpszText);
+    const int nColumns = GetColumnCount();
+    for (int nColumn = 1; nColumn < nColumns; ++nColumn) {
+        LPCSTR lpszNext = va_arg(args, LPCSTR);
+        if (lpszNext == nullptr)
+            break;
+        CListCtrl::SetItemText(nIndex, nColumn, lpszNext);
+    }
+    va_end(args);
+    _AllocItemMemory(nIndex);
+    return nIndex;
+}
+
+BOOL QELListCtrl::DeleteItem(int nItem, BOOL bSelectNext)
+{
+    // An edit of this very row is discarded; an edit elsewhere is kept by committing it.
+    EndEdit(nItem != m_nEditRow);
+    // Checked first: a failed deletion must not select anything (item -2 would
+    // otherwise select every item through index -1).
+    if (!_IsValidIndex(nItem))
+        return FALSE;
+    if (bSelectNext)
+        SetItemStates(nItem + 1, ITEMSTATE_SELECTED);
+    _FreeItemMemory(nItem);
+    return CListCtrl::DeleteItem(nItem);
+}
+
+int QELListCtrl::DeleteAllItems(DWORD dwFilter)
+{
+    EndEdit(FALSE);
+    if (!::IsWindow(m_hWnd))
+        return 0;
+    const int nCount = CListCtrl::GetItemCount();
+    CUpdateLock lock(this);
+    if (dwFilter & ITEMSTATE_ANY) {
+        for (int i = 0; i < nCount; ++i)
+            _FreeItemMemory(i);
+        CListCtrl::DeleteAllItems();
+        return nCount;
+    }
+    int nDeleted = 0;
+    for (int i = 0; i < CListCtrl::GetItemCount();) {
+        // The items after a deleted one move up: the same index is tested again.
+        if (ExamItemStates(i, dwFilter) && DeleteItem(i, FALSE))
+            ++nDeleted;
+        else
+            ++i;
+    }
+    return nDeleted;
+}

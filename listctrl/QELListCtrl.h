@@ -1,0 +1,214 @@
+// QELListCtrl: an extended report-view list control.
+//
+// Notes for everyone who adds to this class
+// -----------------------------------------
+// Forced styles. The control is always a visible child report view with both
+// scroll bars: the window style always has WS_CHILD | WS_VISIBLE | WS_VSCROLL |
+// WS_HSCROLL | LVS_REPORT (0x50300001) and never the other view bit 0x0002,
+// LVS_EDITLABELS or LVS_NOSCROLL (0x2202). The list-view extended style always
+// has LVS_EX_FULLROWSELECT | LVS_EX_SUBITEMIMAGES (0x22). Go through
+// ModifyStyle / SetExtendedStyle of this class, never the base's, so the rule holds.
+//
+// Item memory. Every item inserted through this class owns one QELListItemMemory
+// block from its insertion to its deletion; the list view's item parameter holds
+// the block's address and nothing else. The caller's item data is a 32-bit DWORD
+// inside the block on both architectures (on x86_64 too: the parameter is taken by
+// the pointer). Moving, swapping or sorting rows hands the same block to the new
+// row (read the parameter with LVIF_PARAM through CListCtrl::GetItem, write it
+// with CListCtrl::SetItem); never copy or free a block except through
+// _AllocItemMemory / _FreeItemMemory. An item put in behind the class's back has a
+// null parameter: everything here treats it as having default colours and data 0.
+//
+// Texts. Writing a cell from inside the class (a commit, a move, a sort) uses the
+// list view's own text change, CListCtrl::SetItemText, not this class's
+// SetItemText overloads, which end edits and reset the sort order.
+//
+// Bookkeeping. Operations that change items or columns first call EndEdit (TRUE to
+// commit, FALSE to discard); those that may break the order call
+// _UnsetSortedColumn. EndEdit is safe at any time: with no edit in progress it
+// does nothing and returns FALSE.
+//
+// The sort separator copy (m_pszSortSeparator) is allocated with new char[] and
+// released with delete[].
+#pragma once
+#include "ZUZIVU70Defs.h"
+#include "afxcmn.h"
+
+// Messages sent to the parent window (SendMessage; the return value is ignored).
+#define LISTMSG_CHECKCLICKED (WM_APP + 10000)   // wParam item, lParam check state
+#define LISTMSG_SORTED       (WM_APP + 10001)   // wParam column, lParam ascending
+#define LISTMSG_CELLEDITED   (WM_APP + 10002)   // wParam item, lParam column
+
+// Item state flags: a state word read by GetItemStates holds exactly one flag of
+// each pair; as a filter every flag given must hold; as a change each flag given
+// is applied (the second of a pair last).
+#define ITEMSTATE_ANY        0x01
+#define ITEMSTATE_SELECTED   0x02
+#define ITEMSTATE_UNSELECTED 0x04
+#define ITEMSTATE_CHECKED    0x08
+#define ITEMSTATE_UNCHECKED  0x10
+#define ITEMSTATE_FOCUSED    0x20
+#define ITEMSTATE_UNFOCUSED  0x40
+
+// Check box styles.
+#define CHECKSTYLE_NONE     0
+#define CHECKSTYLE_MULTIPLE 1
+#define CHECKSTYLE_SINGLE   2
+#define CHECKSTYLE_READONLY 3
+
+// Kinds of InvertItems.
+#define INVERT_SELECTION 0
+#define INVERT_CHECK     1
+
+// One block per item: the caller's item data and one text and one background
+// colour per column. The colours live in one buffer, the text colours of all
+// columns followed by their background colours, sized exactly to the columns, so
+// a row costs one small block plus eight bytes per column.
+struct QEL_API QELListItemMemory
+{
+    DWORD dwData = 0;
+    int nColumns = 0;
+    COLORREF* pColors = nullptr;
+
+    COLORREF& TextColor(int nColumn) { return pColors[nColumn]; }
+    COLORREF& BkColor(int nColumn) { return pColors[nColumns + nColumn]; }
+    // Gives the block nCount columns, all in these colours; FALSE when out of memory.
+    BOOL Reset(int nCount, COLORREF crText, COLORREF crBk);
+    // Inserts a column at nColumn (clamped to the ends) in these colours; FALSE
+    // when out of memory, the block unchanged.
+    BOOL InsertColumn(int nColumn, COLORREF crText, COLORREF crBk);
+    // Removes column nColumn; a column that does not exist is ignored.
+    void DeleteColumn(int nColumn);
+    void Release();
+};
+
+class QEL_API QELListCtrl : public CListCtrl
+{
+    DECLARE_DYNAMIC(QELListCtrl)
+public:
+    QELListCtrl();
+    ~QELListCtrl() override;
+    QELListCtrl(const QELListCtrl&) = delete;
+    QELListCtrl& operator=(const QELListCtrl&) = delete;
+
+    // ----- window and styles ---------------------------------------------------------
+    // A null rectangle fills the parent's client area; the style is adjusted to the rule above.
+    virtual BOOL Create(CWnd* pParentWnd, UINT nID, const RECT* pRect = nullptr,
+                        DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT |
+                                        LVS_SHOWSELALWAYS);
+    using CListCtrl::Create;
+    BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
+    BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
+    // Sets the whole extended list-view style plus the forced bits; returns the one before.
+    DWORD SetExtendedStyle(DWORD dwNewStyle);
+    void SetGridLines(BOOL bGridLines = TRUE);
+    void ResizeToFitParent();
+    const CHeaderCtrl* GetHeaderCtrl() const;
+    int GetColumnCount() const;
+    BOOL HasColumnHeader() const;
+
+    // ----- cell colours, item data, cell images -------------------------------------------
+    // Item or column -1 (or any index out of range) addresses every item or every column.
+    // 0xFFFFFFFF means the system window-text (window) colour at the time of the call.
+    void SetItemTextColor(int nItem, int nColumn, COLORREF color, BOOL bRedraw = TRUE);
+    void SetItemBkColor(int nItem, int nColumn, COLORREF color, BOOL bRedraw = TRUE);
+    // 0xFFFFFFFF for a cell that does not exist or an item without memory.
+    COLORREF GetItemTextColor(int nItem, int nColumn) const;
+    COLORREF GetItemBkColor(int nItem, int nColumn) const;
+    BOOL SetItemImage(int nItem, int nColumn, int nImage);
+    int GetItemImage(int nItem, int nColumn) const;
+    DWORD GetItemData(int nItem) const;
+    BOOL SetItemData(int nItem, DWORD dwData);
+    BOOL SetItem(int nItem, int nSubItem, UINT nMask, LPCSTR lpszItem, int nImage, UINT nState,
+                 UINT nStateMask, LPARAM lParam);
+    BOOL SetItem(const LVITEMA* pItem);
+    BOOL GetItem(LVITEMA* pItem) const;
+
+    // Number of item memory blocks alive in the module (diagnostics and leak checks).
+    static LONG PASCAL GetItemMemoryBlockCount();
+
+    // ----- item states and check boxes ---------------------------------------------------
+    DWORD GetItemStates(int nItem) const;
+    BOOL SetItemStates(int nItem, DWORD dwStates);
+    int SetAllItemStates(DWORD dwFilter, DWORD dwStates);
+    BOOL ExamItemStates(int nItem, DWORD dwFilter) const;
+    int GetItemCount(DWORD dwFilter = ITEMSTATE_ANY) const;
+    int GetFirstItem(DWORD dwFilter, int nAfter = -1) const;
+    int GetLastItem(DWORD dwFilter, int nBefore = -1) const;
+    void InvertItems(int nType);
+    void SetCheckboxeStyle(int nStyle);
+    int GetCheckboxStyle() const;
+    BOOL SetCheck(int nItem, BOOL bCheck = TRUE);
+
+    // ----- insertion, deletion, movement ---------------------------------------------------
+    int InsertItem(int nItem, LPCSTR lpszItem);
+    int InsertItem(int nItem, LPCSTR lpszItem, int nImage);
+    int InsertItem(UINT nMask, int nItem, LPCSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
+                   LPARAM lParam);
+    int InsertItem(const LVITEMA* pItem);
+    // Texts of column 0, 1, 2 ...; give one for every column or end the list with a null pointer.
+    int InsertItemEx(int nItem, LPCSTR lpszText, ...);
+    BOOL DeleteItem(int nItem, BOOL bSelectNext = FALSE);
+    int DeleteAllItems(DWORD dwFilter = ITEMSTATE_ANY);
+    BOOL SwapItems(int nItem1, int nItem2);
+    int MoveTo(int nItem, int nNewPosition);
+    int MoveUp(int nItem, int nCount = 1);
+    int MoveDown(int nItem, int nCount = 1);
+    int MoveToTop(int nItem);
+    int MoveToBottom(int nItem);
+
+    // ----- edit end and sort order ----------------------------------------------------------
+    BOOL EndEdit(BOOL bCommit = TRUE);
+    int GetSortedColumn() const;
+    BOOL IsSortAscending() const;
+
+protected:
+    // ----- framework overrides and handlers ---------------------------------------------------
+    void PreSubclassWindow() override;
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnDestroy();
+    void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
+    // Insertions that bypass the class reach the list view without an item
+    // parameter, so no foreign value is ever taken for a memory block.
+    LRESULT OnInsertItemA(WPARAM wParam, LPARAM lParam);
+    LRESULT OnInsertItemW(WPARAM wParam, LPARAM lParam);
+
+    // ----- internals -------------------------------------------------------------------------
+    BOOL _IsValidIndex(int nItem) const;
+    // The item's block, or null for an item without one (or an index out of range).
+    QELListItemMemory* _GetItemMemory(int nItem) const;
+    void _AllocItemMemory(int nItem);
+    void _FreeItemMemory(int nItem);
+    // Destroys a block that no item holds any more.
+    static void PASCAL _DestroyItemMemory(QELListItemMemory* pMemory);
+    void _UpdateColumn(int nColumn, BOOL bInserted);
+    // Inserts through the list view and gives the new item its memory; -1 when refused.
+    int _InsertItem(const LVITEMA& item);
+    void _SetItemColor(int nItem, int nColumn, COLORREF color, BOOL bText, BOOL bRedraw);
+    BOOL _SetItemStatesNoVerify(int nItem, DWORD dwStates);
+    void _EnsureSingleCheck(int nItem);
+    BOOL _IsEditVisible() const;
+    void _UnsetSortedColumn();
+    // The style with the forced bits set and the forbidden ones cleared.
+    static DWORD PASCAL _AdjustStyle(DWORD dwStyle);
+    // Takes an image list we own back from the list view and its header.
+    void _DetachOwnedImageList(HIMAGELIST hImageList);
+
+    // ----- fields ------------------------------------------------------------------------------
+    CEdit* m_pEdit;                // the in-place cell editor; its window is made on first use
+    char* m_pszSortSeparator;      // owned copy of the separator text, or null
+    BOOL m_bEditable;              // cells may be edited in place
+    BOOL m_bFirstColumnEditable;   // column 0 may be edited in place
+    int m_nEditRow;                // item of the cell under edit, -1 when none
+    int m_nEditColumn;             // column of the cell under edit, -1 when none
+    int m_nCheckboxStyle;          // CHECKSTYLE_...
+    DWORD m_dwEditAlign;           // alignment (0 left, 1 centre, 2 right) of the editor window
+    CImageList m_imgList;          // item image list made from a bitmap, owned
+    CImageList m_imgHeader;        // header image list made from a bitmap, owned
+    int m_nSortedColumn;           // column of the last sort, -1 when no order is in force
+    BOOL m_bSortAscending;         // direction of the last sort
+    BOOL m_bOwnInsert;             // an insertion of this class is under way
+
+    DECLARE_MESSAGE_MAP()
+};
