@@ -8,3 +8,6 @@
 #include "ZUZIVU70Defs.h"
 #include "QELModuleContext.h"
 #include "QELListCtrl.h"
+#include "QELStatic.h"
+#include "QELHyperlink.h"
+#include "QELColorComboBox.h"

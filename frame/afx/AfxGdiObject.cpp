@@ -300,7 +300,8 @@ BOOL CFont::CreatePointFontIndirect(const LOGFONTA* lpLogFont, CDC* pDC)
     // logical units. Measuring against the mapped origin cancels any offset of
     // the mapping, and the negative height asks for the character height.
     LOGFONTA logFont = *lpLogFont;
-    POINT pts[2] = { { 0, ::GetDeviceCaps(hDC, LOGPIXELSY) * logFont.lfHeight / 720 }, { 0, 0 } };
+    // MulDiv rounds to the nearest pixel (11 points at 96 dpi are 15 pixels, not 14).
+    POINT pts[2] = { { 0, ::MulDiv(::GetDeviceCaps(hDC, LOGPIXELSY), logFont.lfHeight, 720) }, { 0, 0 } };
     ::DPtoLP(hDC, pts, 2);
     logFont.lfHeight = -std::abs(pts[0].y - pts[1].y);
 

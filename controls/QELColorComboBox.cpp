@@ -1,0 +1,159 @@
+// QELColorComboBox: the named colours, selection by colour, owner drawing and
+// the custom colour.
+#include "QELColorComboBox.h"
+#include "afxdlgs.h"
+
+IMPLEMENT_DYNAMIC(QELColorComboBox, CComboBox)
+
+BEGIN_MESSAGE_MAP(QELColorComboBox, CComboBox)
+    ON_CONTROL_REFLECT_EX(CBN_SELCHANGE, OnSelchange)
+END_MESSAGE_MAP()
+
+namespace {
+const char kCustomName[] = "Custom...";
+const COLORREF kCustomInitial = RGB(255, 255, 255);
+}
+
+const QELColorComboBox::NamedColor QELColorComboBox::m_NamedColors[NamedColorCount] = {
+    { RGB(255, 255, 255), "White" },
+    { RGB(230, 230, 230), "Light Gray" },
+    { RGB(190, 190, 190), "Gray" },
+    { RGB(128, 128, 128), "Dark Gray" },
+    { RGB(0, 0, 0), "Black" },
+    { RGB(255, 0, 0), "Red" },
+    { RGB(191, 63, 63), "Brown" },
+    { RGB(255, 127, 0), "Orange" },
+    { RGB(255, 191, 0), "Gold" },
+    { RGB(255, 255, 0), "Yellow" },
+    { RGB(127, 255, 0), "Chartreuse" },
+    { RGB(0, 255, 0), "Green" },
+    { RGB(0, 127, 0), "Dark Green" },
+    { RGB(63, 191, 127), "Sea Green" },
+    { RGB(127, 255, 191), "Aquamarine" },
+    { RGB(0, 255, 255), "Cyan" },
+    { RGB(63, 191, 191), "Turquoise" },
+    { RGB(191, 191, 255), "Lavender" },
+    { RGB(0, 0, 255), "Blue" },
+    { RGB(0, 0, 191), "Dark Blue" },
+    { RGB(191, 63, 255), "Purple" },
+    { RGB(255, 0, 255), "Magenta" },
+    { RGB(255, 127, 255), "Violet" },
+    { RGB(255, 191, 191), "Pink" },
+};
+
+QELColorComboBox::QELColorComboBox() = default;
+
+QELColorComboBox::~QELColorComboBox() = default;
+
+void QELColorComboBox::PreSubclassWindow()
+{
+    CComboBox::PreSubclassWindow();
+    Initialise();
+}
+
+void QELColorComboBox::Initialise()
+{
+    for (const NamedColor& entry : m_NamedColors)
+        AddColor(entry.strName, entry.crColor);
+    AddColor(kCustomName, kCustomInitial);
+    SetCurSel(0);
+}
+
+void QELColorComboBox::AddColor(CString strName, COLORREF crColor)
+{
+    int nIndex = AddString(strName);
+    if (nIndex >= 0)
+        SetItemData(nIndex, crColor);
+}
+
+void QELColorComboBox::SetColor(COLORREF crColor)
+{
+    const int nCount = GetCount();
+    for (int i = 0; i < nCount; ++i) {
+        if (static_cast<COLORREF>(GetItemData(i)) == crColor) {
+            SetCurSel(i);
+            return;
+        }
+    }
+    // No entry has it: it becomes the custom colour.
+    SetCurSel(nCount - 1);
+    int nSelected = GetCurSel();
+    if (nSelected >= 0) {
+        SetItemData(nSelected, crColor);
+        // The closed field was drawn with the old colour.
+        Invalidate();
+    }
+}
+
+COLORREF QELColorComboBox::GetColor()
+{
+    return static_cast<COLORREF>(GetItemData(GetCurSel()));
+}
+
+BOOL QELColorComboBox::OnSelchange()
+{
+    int nSelected = GetCurSel();
+    CString strName;
+    GetLBText(nSelected, strName);
+    if (strName == kCustomName) {
+        CColorDialog dlg(static_cast<COLORREF>(GetItemData(nSelected)), 0, nullptr);
+        if (dlg.DoModal() == IDOK) {
+            SetItemData(GetCurSel(), dlg.GetColor());
+            Invalidate();
+        }
+    }
+    return FALSE;
+}
+
+void QELColorComboBox::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    if (lpDrawItemStruct == nullptr)
+        return;
+    const COLORREF crWindow = ::GetSysColor(COLOR_WINDOW);
+    const COLORREF crHighlight = ::GetSysColor(COLOR_HIGHLIGHT);
+    const COLORREF crWindowText = ::GetSysColor(COLOR_WINDOWTEXT);
+
+    // The item's DC stays the combo box's: borrowed for the drawing only.
+    CDC dc;
+    if (!dc.Attach(lpDrawItemStruct->hDC))
+        return;
+
+    CRect rcItem(lpDrawItemStruct->rcItem);
+    const int nQuarter = rcItem.Width() / 4;
+    COLORREF crText;
+    COLORREF crBack;
+    if (lpDrawItemStruct->itemState & ODS_SELECTED) {
+        crText = ~crWindowText & 0x00FFFFFF;
+        crBack = crHighlight;
+    } else {
+        crText = crWindowText;
+        crBack = crWindow;
+    }
+    dc.FillSolidRect(rcItem, crBack);
+    if (lpDrawItemStruct->itemState & ODS_FOCUS)
+        dc.DrawFocusRect(rcItem);
+
+    CRect rcSwatch = rcItem;
+    rcSwatch.DeflateRect(2, 2);
+    rcSwatch.right = nQuarter;
+    const CPoint ptText(rcItem.left + nQuarter + 2, rcItem.top + 2);
+
+    if (lpDrawItemStruct->itemID != static_cast<UINT>(-1)) {
+        const int nItem = static_cast<int>(lpDrawItemStruct->itemID);
+        CString strName;
+        GetLBText(nItem, strName);
+        COLORREF crSwatch;
+        if (lpDrawItemStruct->itemState & ODS_DISABLED) {
+            crSwatch = ::GetSysColor(COLOR_INACTIVECAPTIONTEXT);
+            crText = crSwatch;
+        } else {
+            crSwatch = static_cast<COLORREF>(lpDrawItemStruct->itemData);
+        }
+        dc.SetTextColor(crText);
+        dc.SetBkMode(TRANSPARENT);
+        dc.TextOut(ptText.x, ptText.y, strName);
+        dc.FillSolidRect(rcSwatch, crSwatch);
+        dc.FrameRect(rcSwatch, CBrush::FromHandle(static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH))));
+    }
+    dc.Detach();
+}
