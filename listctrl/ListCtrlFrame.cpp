@@ -13,6 +13,7 @@ const DWORD kForcedExStyle = LVS_EX_FULLROWSELECT | LVS_EX_SUBITEMIMAGES;       
 }
 
 BEGIN_MESSAGE_MAP(QELListCtrl, CListCtrl)
+    ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnclick)
     ON_WM_CREATE()
     ON_WM_DESTROY()
     ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
@@ -39,6 +40,16 @@ QELListCtrl::~QELListCtrl()
 {
     delete[] m_pszSortSeparator;
     m_pszSortSeparator = nullptr;
+    // The object may go before its window, which the framework leaves alive as a
+    // plain list view: what we own is taken back from it first, so its items
+    // keep no pointer into freed memory and nothing of ours is leaked.
+    if (::IsWindow(m_hWnd) && CWnd::FromHandlePermanent(m_hWnd) == this) {
+        const int nCount = CListCtrl::GetItemCount();
+        for (int i = 0; i < nCount; ++i)
+            _FreeItemMemory(i);
+        _DetachOwnedImageList(m_imgList.GetSafeHandle());
+        _DetachOwnedImageList(m_imgHeader.GetSafeHandle());
+    }
     if (m_pEdit != nullptr) {
         // A window still alive here would call back into a dead object.
         if (m_pEdit->GetSafeHwnd() != nullptr)

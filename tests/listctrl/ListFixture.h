@@ -1,0 +1,110 @@
+// A QELListCtrl in a recording frame, with the protected bookkeeping opened up
+// for the tests, and rows of realistic data.
+#pragma once
+#include "RecordingParent.h"
+#include "PixelReader.h"
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+class TestList : public QELListCtrl
+{
+public:
+    using QELListCtrl::_UpdateColumn;
+    using QELListCtrl::_IsEditVisible;
+    using QELListCtrl::_GetItemMemory;
+    using QELListCtrl::_SetItemStatesNoVerify;
+    using QELListCtrl::_EnsureSingleCheck;
+    using QELListCtrl::_IsValidIndex;
+
+    // Leaves the fields as the in-place editor does while a cell is under edit,
+    // with text typed into the editor window.
+    void FakeEdit(int nRow, int nColumn, LPCSTR lpszText)
+    {
+        if (m_pEdit->GetSafeHwnd() == nullptr)
+            m_pEdit->Create(WS_CHILD | WS_BORDER | ES_AUTOHSCROLL, CRect(0, 0, 80, 20), this, 1);
+        m_bEditable = TRUE;
+        m_nEditRow = nRow;
+        m_nEditColumn = nColumn;
+        m_pEdit->SetWindowText(lpszText);
+        m_pEdit->ShowWindow(SW_SHOW);
+    }
+    int EditRow() const { return m_nEditRow; }
+    int EditColumn() const { return m_nEditColumn; }
+    BOOL EditorVisible() const { return m_pEdit->GetSafeHwnd() != nullptr && m_pEdit->IsWindowVisible(); }
+    void SetSortOrder(int nColumn, BOOL bAscending)
+    {
+        m_nSortedColumn = nColumn;
+        m_bSortAscending = bAscending;
+    }
+    // The item parameter exactly as the list view holds it.
+    LPARAM RawParam(int nItem) const
+    {
+        LVITEMA item = {};
+        item.mask = LVIF_PARAM;
+        item.iItem = nItem;
+        ::SendMessageA(m_hWnd, LVM_GETITEMA, 0, (LPARAM)&item);
+        return item.lParam;
+    }
+
+    // The list view refuses this many of the next insertions.
+    int nRefuseInserts = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == LVM_INSERTITEMA && nRefuseInserts > 0) {
+            --nRefuseInserts;
+            return -1;
+        }
+        return QELListCtrl::WindowProc(message, wParam, lParam);
+    }
+};
+
+class ListTest : public testing::Test
+{
+protected:
+    static const UINT kListId = 100;
+    CRecordingFrame frame;
+    TestList list;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(list.Create(&frame, kListId, CRect(0, 0, 600, 400)));
+        const char* names[] = { "Customer", "City", "Orders", "Balance" };
+        for (int c = 0; c < 4; ++c)
+            list.CListCtrl::InsertColumn(c, names[c], LVCFMT_LEFT, 120);
+    }
+
+    // Rows "Customer i" | "City i" | "i" | "i.50", with item data 1000 + i.
+    void Fill(int nRows)
+    {
+        for (int i = 0; i < nRows; ++i) {
+            std::string a = "Customer " + std::to_string(i), b = "City " + std::to_string(i),
+                        c = std::to_string(i), d = std::to_string(i) + ".50";
+            ASSERT_EQ(list.InsertItemEx(i, a.c_str(), b.c_str(), c.c_str(), d.c_str()), i);
+            list.SetItemData(i, 1000 + i);
+        }
+    }
+
+    std::string Text(int nItem, int nColumn = 0) { return std::string(list.CListCtrl::GetItemText(nItem, nColumn)); }
+
+    // Column 0 of every row, joined by '|'.
+    std::string Rows()
+    {
+        std::string s;
+        for (int i = 0; i < list.CListCtrl::GetItemCount(); ++i)
+            s += (i ? "|" : "") + Text(i);
+        return s;
+    }
+
+    // Indexes of the items that match a filter.
+    std::vector<int> Matching(DWORD dwFilter)
+    {
+        std::vector<int> v;
+        for (int i = 0; i < list.CListCtrl::GetItemCount(); ++i)
+            if (list.ExamItemStates(i, dwFilter))
+                v.push_back(i);
+        return v;
+    }
+};
