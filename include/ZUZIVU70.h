@@ -11,3 +11,6 @@
 #include "QELStatic.h"
 #include "QELHyperlink.h"
 #include "QELColorComboBox.h"
+#include "QELEdit.h"
+#include "QELIntegerEdit.h"
+#include "QELRealEdit.h"

@@ -1,0 +1,31 @@
+#include "NumericEditFilter.h"
+
+namespace numeric_edit {
+
+EditSnapshot TakeSnapshot(const CEdit& edit)
+{
+    EditSnapshot snapshot;
+    edit.GetWindowText(snapshot.strText);
+    edit.GetSel(snapshot.nStart, snapshot.nEnd);
+    return snapshot;
+}
+
+void RestoreSnapshot(CEdit& edit, const EditSnapshot& snapshot)
+{
+    edit.SetWindowText(snapshot.strText);
+    // The selection as it was, and the caret scrolled into view.
+    edit.SetSel(snapshot.nStart, snapshot.nEnd, FALSE);
+}
+
+void DiscardQueuedChars(HWND hWnd)
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, hWnd, WM_CHAR, WM_CHAR, PM_REMOVE)) {
+    }
+}
+
+void ShowRefusal(LPCSTR lpszText)
+{
+    AfxMessageBox(lpszText, MB_ICONEXCLAMATION | MB_OK, 0);
+}
+}

@@ -1,0 +1,140 @@
+#include "QELRealEdit.h"
+#include "NumericEditFilter.h"
+#include "logic/NumericText.h"
+#include <cfloat>
+
+using numeric_edit::ApplyOrRefuse;
+
+BEGIN_MESSAGE_MAP(QELRealEdit, QELEdit)
+    ON_WM_CHAR()
+    ON_WM_KILLFOCUS()
+    ON_WM_KEYDOWN()
+    ON_MESSAGE(WM_PASTE, OnEditCommand)
+    ON_MESSAGE(WM_CUT, OnEditCommand)
+    ON_MESSAGE(WM_CLEAR, OnEditCommand)
+    ON_MESSAGE(WM_UNDO, OnEditCommand)
+    ON_MESSAGE(EM_UNDO, OnEditCommand)
+END_MESSAGE_MAP()
+
+QELRealEdit::QELRealEdit()
+    : m_bVerbose(0), m_dMinValue(-DBL_MAX), m_dMaxValue(DBL_MAX), m_nPrecision(6), m_bRemoveTrailingZeros(1),
+      m_bMinInclusive(1), m_bMaxInclusive(1), m_nRefusing(0)
+{
+}
+
+QELRealEdit::~QELRealEdit() = default;
+
+void QELRealEdit::SetVerbose(int bVerbose) { m_bVerbose = bVerbose; }
+int QELRealEdit::GetVerbose() const { return m_bVerbose; }
+void QELRealEdit::SetPrecision(int nPrecision) { m_nPrecision = nPrecision; }
+int QELRealEdit::GetPrecision() const { return m_nPrecision; }
+void QELRealEdit::SetRemoveTrailingZeros(int bRemove) { m_bRemoveTrailingZeros = bRemove; }
+int QELRealEdit::GetRemoveTrailingZeros() const { return m_bRemoveTrailingZeros; }
+
+void QELRealEdit::SetRange(double dMin, double dMax, int bMinInclusive, int bMaxInclusive)
+{
+    SetMinValue(dMin, bMinInclusive);
+    SetMaxValue(dMax, bMaxInclusive);
+}
+
+void QELRealEdit::SetMinValue(double dMin, int bMinInclusive)
+{
+    m_dMinValue = dMin;
+    m_bMinInclusive = bMinInclusive;
+}
+
+void QELRealEdit::SetMaxValue(double dMax, int bMaxInclusive)
+{
+    m_dMaxValue = dMax;
+    m_bMaxInclusive = bMaxInclusive;
+}
+
+void QELRealEdit::GetRange(double& dMin, double& dMax) const
+{
+    dMin = m_dMinValue;
+    dMax = m_dMaxValue;
+}
+
+void QELRealEdit::SetValue(double dValue)
+{
+    std::string text = numeric_text::FormatReal(dValue, m_nPrecision, m_bRemoveTrailingZeros != 0);
+    SetWindowText(text.c_str());
+}
+
+namespace {
+numeric_text::RealRules Rules(double dMin, double dMax, int bMinInclusive, int bMaxInclusive, int nPrecision)
+{
+    return numeric_text::RealRules{ dMin, dMax, bMinInclusive != 0, bMaxInclusive != 0, nPrecision };
+}
+}
+
+double QELRealEdit::GetValue() const
+{
+    IsValid();
+    CString strText;
+    GetWindowText(strText);
+    return numeric_text::RealTextValue(strText, Rules(m_dMinValue, m_dMaxValue, m_bMinInclusive, m_bMaxInclusive,
+                                                      m_nPrecision));
+}
+
+int QELRealEdit::IsValid() const
+{
+    CString strText;
+    GetWindowText(strText);
+    int nResult = numeric_text::CheckRealText(strText, Rules(m_dMinValue, m_dMaxValue, m_bMinInclusive,
+                                                             m_bMaxInclusive, m_nPrecision));
+    if (nResult != numeric_text::kTextAcceptable && m_bVerbose) {
+        if (nResult == numeric_text::kTextRefused) {
+            numeric_edit::ShowRefusal("Invalid key pressed.");
+        } else {
+            // Six decimals whatever the precision.
+            CString strMessage;
+            strMessage.Format("Value must lie between %f and %f.", m_dMinValue, m_dMaxValue);
+            numeric_edit::ShowRefusal(strMessage);
+        }
+    }
+    return nResult;
+}
+
+void QELRealEdit::Set(double dValue, int bApplyMin, int bApplyMax, double dMin, double dMax, int bMinInclusive,
+                      int bMaxInclusive)
+{
+    SetValue(dValue);
+    if (bApplyMin)
+        SetMinValue(dMin, bMinInclusive);
+    if (bApplyMax)
+        SetMaxValue(dMax, bMaxInclusive);
+}
+
+void QELRealEdit::OnChar(UINT, UINT, UINT)
+{
+    // A character that reaches us while a refusal is being explained was typed
+    // ahead of it: it would have been discarded with the rest.
+    if (m_nRefusing != 0)
+        return;
+    if (ApplyOrRefuse(*this, m_nRefusing))
+        numeric_edit::DiscardQueuedChars(m_hWnd);
+}
+
+void QELRealEdit::OnKeyDown(UINT nChar, UINT, UINT)
+{
+    if (nChar == VK_DELETE)
+        ApplyOrRefuse(*this, m_nRefusing);
+    else
+        Default();
+}
+
+LRESULT QELRealEdit::OnEditCommand(WPARAM, LPARAM)
+{
+    LRESULT lResult = 0;
+    ApplyOrRefuse(*this, m_nRefusing, &lResult);
+    return lResult;
+}
+
+void QELRealEdit::OnKillFocus(CWnd* pNewWnd)
+{
+    // As in QELIntegerEdit: no rewrite while a refused text waits to be taken back.
+    if (m_nRefusing == 0)
+        SetValue(GetValue());
+    QELEdit::OnKillFocus(pNewWnd);
+}

@@ -1,0 +1,79 @@
+// Feeds arbitrary texts and rules to the numeric edits' text logic. Nothing may
+// read past the text, and the promise the edits rely on must hold: whatever the
+// text, the value it reads as is written back as a text the field accepts,
+// whenever the range holds such a number at all.
+#include "NumericText.h"
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+using namespace numeric_text;
+
+namespace {
+template<class T>
+T Take(const uint8_t*& p, size_t& n)
+{
+    T value{};
+    if (n >= sizeof(T)) {
+        std::memcpy(&value, p, sizeof(T));
+        p += sizeof(T);
+        n -= sizeof(T);
+    }
+    return value;
+}
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const uint8_t* p = data;
+    size_t n = size;
+    int32_t nMin = Take<int32_t>(p, n);
+    int32_t nMax = Take<int32_t>(p, n);
+    int16_t a = Take<int16_t>(p, n);
+    int16_t b = Take<int16_t>(p, n);
+    uint8_t flags = Take<uint8_t>(p, n);
+    int8_t precision = Take<int8_t>(p, n);
+    // The text: an exact-size, zero-ended copy of the rest.
+    std::string text(reinterpret_cast<const char*>(p), n);
+    text = text.c_str();
+
+    // ----- integers
+    int nCheck = CheckIntegerText(text.c_str(), nMin, nMax);
+    if (nCheck < 0 || nCheck > 2)
+        std::abort();
+    int32_t nValue = IntegerTextValue(text.c_str(), nMin, nMax);
+    if (nMin <= nMax) {
+        if (nValue < nMin || nValue > nMax)
+            std::abort();
+        std::string written = std::to_string(nValue);
+        // "-0" never comes out, so only a minimum of 0 or more can refuse the sign.
+        if (CheckIntegerText(written.c_str(), nMin, nMax) != kTextAcceptable)
+            std::abort();
+    }
+
+    // ----- reals: bounds from small integers scaled, so ranges are often narrow
+    RealRules rules{ a / 100.0, b / 100.0, (flags & 1) != 0, (flags & 2) != 0, precision % 8 };
+    nCheck = CheckRealText(text.c_str(), rules);
+    if (nCheck < 0 || nCheck > 2)
+        std::abort();
+    double dValue = RealTextValue(text.c_str(), rules);
+    if (std::isnan(dValue) || std::signbit(dValue) != (dValue < 0))
+        std::abort();
+    // A range at least one step of the precision wide always holds a number the field shows.
+    int nDecimals = rules.nPrecision < 0 ? 0 : rules.nPrecision;
+    double dStep = std::pow(10.0, -nDecimals);
+    if (rules.dMax - rules.dMin > 2 * dStep) {
+        std::string written = FormatReal(dValue, rules.nPrecision, (flags & 4) != 0);
+        if (CheckRealText(written.c_str(), rules) != kTextAcceptable)
+            std::abort();
+    }
+    // An acceptable number reads back as itself.
+    if (CheckRealText(text.c_str(), rules) == kTextAcceptable && text.find_first_of("0123456789") != std::string::npos) {
+        double dText = std::strtod(text.c_str(), nullptr);
+        if (dText != dValue)
+            std::abort();
+    }
+    return 0;
+}
