@@ -24,8 +24,8 @@ void DiscardQueuedChars(HWND hWnd)
     }
 }
 
-void ShowRefusal(LPCSTR lpszText)
+void ExplainProblem(int nResult, LPCSTR lpszRange)
 {
-    AfxMessageBox(lpszText, MB_ICONEXCLAMATION | MB_OK, 0);
+    AfxMessageBox(nResult == 2 ? "Invalid key pressed." : lpszRange, MB_ICONEXCLAMATION | MB_OK, 0);
 }
 }

@@ -19,8 +19,9 @@ EditSnapshot TakeSnapshot(const CEdit& edit);
 void RestoreSnapshot(CEdit& edit, const EditSnapshot& snapshot);
 // Typed-ahead and auto-repeated characters still queued for the edit.
 void DiscardQueuedChars(HWND hWnd);
-// The explanation of a refusal, in the application's message box.
-void ShowRefusal(LPCSTR lpszText);
+// Explains a non-zero IsValid result in the application's message box: a
+// refused character, or a number outside the range (lpszRange).
+void ExplainProblem(int nResult, LPCSTR lpszRange);
 
 // Lets the edit control process the message being handled, then runs the
 // edit's IsValid over the result; on any problem beeps and restores the text
@@ -42,5 +43,59 @@ BOOL ApplyOrRefuse(TNumericEdit& edit, int& nRefusing, LRESULT* pResult = nullpt
     if (pResult != nullptr)
         *pResult = lResult;
     return bRefused;
+}
+
+// ----- the handlers both edits share ------------------------------------------------
+
+// Their message maps: characters, focus loss, the Delete key, and the edit
+// commands of the keyboard and the context menu (paste, cut, clear, undo).
+#define ON_NUMERIC_EDIT_FILTER() \
+    ON_WM_CHAR() \
+    ON_WM_KILLFOCUS() \
+    ON_WM_KEYDOWN() \
+    ON_MESSAGE(WM_PASTE, OnEditCommand) \
+    ON_MESSAGE(WM_CUT, OnEditCommand) \
+    ON_MESSAGE(WM_CLEAR, OnEditCommand) \
+    ON_MESSAGE(WM_UNDO, OnEditCommand) \
+    ON_MESSAGE(EM_UNDO, OnEditCommand)
+
+template<class TNumericEdit>
+void FilterChar(TNumericEdit& edit, int& nRefusing)
+{
+    // A character that reaches the edit while a refusal is being explained was
+    // typed ahead of it: it would have been discarded with the rest.
+    if (nRefusing != 0)
+        return;
+    if (ApplyOrRefuse(edit, nRefusing))
+        DiscardQueuedChars(edit.m_hWnd);
+}
+
+// The Delete key removes text without a character message.
+template<class TNumericEdit>
+void FilterKeyDown(TNumericEdit& edit, int& nRefusing, UINT nChar)
+{
+    if (nChar == VK_DELETE)
+        ApplyOrRefuse(edit, nRefusing);
+    else
+        edit.Default();
+}
+
+template<class TNumericEdit>
+LRESULT FilterEditCommand(TNumericEdit& edit, int& nRefusing)
+{
+    LRESULT lResult = 0;
+    ApplyOrRefuse(edit, nRefusing, &lResult);
+    return lResult;
+}
+
+// The canonical rewrite: the value of the text, written back. The message box
+// explaining a refusal takes the focus while the refused text is still in the
+// field; that text is about to be taken back, so it is not rewritten (and
+// explained a second time) then.
+template<class TNumericEdit>
+void RewriteOnFocusLoss(TNumericEdit& edit, int nRefusing)
+{
+    if (nRefusing == 0)
+        edit.SetValue(edit.GetValue());
 }
 }

@@ -2,17 +2,8 @@
 #include "NumericEditFilter.h"
 #include "logic/NumericText.h"
 
-using numeric_edit::ApplyOrRefuse;
-
 BEGIN_MESSAGE_MAP(QELIntegerEdit, QELEdit)
-    ON_WM_CHAR()
-    ON_WM_KILLFOCUS()
-    ON_WM_KEYDOWN()
-    ON_MESSAGE(WM_PASTE, OnEditCommand)
-    ON_MESSAGE(WM_CUT, OnEditCommand)
-    ON_MESSAGE(WM_CLEAR, OnEditCommand)
-    ON_MESSAGE(WM_UNDO, OnEditCommand)
-    ON_MESSAGE(EM_UNDO, OnEditCommand)
+    ON_NUMERIC_EDIT_FILTER()
 END_MESSAGE_MAP()
 
 QELIntegerEdit::QELIntegerEdit()
@@ -61,48 +52,30 @@ int QELIntegerEdit::IsValid() const
     GetWindowText(strText);
     int nResult = numeric_text::CheckIntegerText(strText, m_lMinValue, m_lMaxValue);
     if (nResult != numeric_text::kTextAcceptable && m_bVerbose) {
-        if (nResult == numeric_text::kTextRefused) {
-            numeric_edit::ShowRefusal("Invalid key pressed.");
-        } else {
-            CString strMessage;
-            strMessage.Format("Value must lie between %ld and %ld.", m_lMinValue, m_lMaxValue);
-            numeric_edit::ShowRefusal(strMessage);
-        }
+        CString strRange;
+        strRange.Format("Value must lie between %ld and %ld.", m_lMinValue, m_lMaxValue);
+        numeric_edit::ExplainProblem(nResult, strRange);
     }
     return nResult;
 }
 
 void QELIntegerEdit::OnChar(UINT, UINT, UINT)
 {
-    // A character that reaches us while a refusal is being explained was typed
-    // ahead of it: it would have been discarded with the rest.
-    if (m_nRefusing != 0)
-        return;
-    if (ApplyOrRefuse(*this, m_nRefusing))
-        numeric_edit::DiscardQueuedChars(m_hWnd);
+    numeric_edit::FilterChar(*this, m_nRefusing);
 }
 
 void QELIntegerEdit::OnKeyDown(UINT nChar, UINT, UINT)
 {
-    if (nChar == VK_DELETE)
-        ApplyOrRefuse(*this, m_nRefusing);
-    else
-        Default();
+    numeric_edit::FilterKeyDown(*this, m_nRefusing, nChar);
 }
 
 LRESULT QELIntegerEdit::OnEditCommand(WPARAM, LPARAM)
 {
-    LRESULT lResult = 0;
-    ApplyOrRefuse(*this, m_nRefusing, &lResult);
-    return lResult;
+    return numeric_edit::FilterEditCommand(*this, m_nRefusing);
 }
 
 void QELIntegerEdit::OnKillFocus(CWnd* pNewWnd)
 {
-    // The message box explaining a refusal takes the focus while the refused
-    // text is still in the field; that text is about to be taken back, so it
-    // must not be rewritten (and explained a second time) now.
-    if (m_nRefusing == 0)
-        SetValue(GetValue());
+    numeric_edit::RewriteOnFocusLoss(*this, m_nRefusing);
     QELEdit::OnKillFocus(pNewWnd);
 }

@@ -3,17 +3,8 @@
 #include "logic/NumericText.h"
 #include <cfloat>
 
-using numeric_edit::ApplyOrRefuse;
-
 BEGIN_MESSAGE_MAP(QELRealEdit, QELEdit)
-    ON_WM_CHAR()
-    ON_WM_KILLFOCUS()
-    ON_WM_KEYDOWN()
-    ON_MESSAGE(WM_PASTE, OnEditCommand)
-    ON_MESSAGE(WM_CUT, OnEditCommand)
-    ON_MESSAGE(WM_CLEAR, OnEditCommand)
-    ON_MESSAGE(WM_UNDO, OnEditCommand)
-    ON_MESSAGE(EM_UNDO, OnEditCommand)
+    ON_NUMERIC_EDIT_FILTER()
 END_MESSAGE_MAP()
 
 QELRealEdit::QELRealEdit()
@@ -84,14 +75,10 @@ int QELRealEdit::IsValid() const
     int nResult = numeric_text::CheckRealText(strText, Rules(m_dMinValue, m_dMaxValue, m_bMinInclusive,
                                                              m_bMaxInclusive, m_nPrecision));
     if (nResult != numeric_text::kTextAcceptable && m_bVerbose) {
-        if (nResult == numeric_text::kTextRefused) {
-            numeric_edit::ShowRefusal("Invalid key pressed.");
-        } else {
-            // Six decimals whatever the precision.
-            CString strMessage;
-            strMessage.Format("Value must lie between %f and %f.", m_dMinValue, m_dMaxValue);
-            numeric_edit::ShowRefusal(strMessage);
-        }
+        // Six decimals whatever the precision.
+        CString strRange;
+        strRange.Format("Value must lie between %f and %f.", m_dMinValue, m_dMaxValue);
+        numeric_edit::ExplainProblem(nResult, strRange);
     }
     return nResult;
 }
@@ -108,33 +95,21 @@ void QELRealEdit::Set(double dValue, int bApplyMin, int bApplyMax, double dMin, 
 
 void QELRealEdit::OnChar(UINT, UINT, UINT)
 {
-    // A character that reaches us while a refusal is being explained was typed
-    // ahead of it: it would have been discarded with the rest.
-    if (m_nRefusing != 0)
-        return;
-    if (ApplyOrRefuse(*this, m_nRefusing))
-        numeric_edit::DiscardQueuedChars(m_hWnd);
+    numeric_edit::FilterChar(*this, m_nRefusing);
 }
 
 void QELRealEdit::OnKeyDown(UINT nChar, UINT, UINT)
 {
-    if (nChar == VK_DELETE)
-        ApplyOrRefuse(*this, m_nRefusing);
-    else
-        Default();
+    numeric_edit::FilterKeyDown(*this, m_nRefusing, nChar);
 }
 
 LRESULT QELRealEdit::OnEditCommand(WPARAM, LPARAM)
 {
-    LRESULT lResult = 0;
-    ApplyOrRefuse(*this, m_nRefusing, &lResult);
-    return lResult;
+    return numeric_edit::FilterEditCommand(*this, m_nRefusing);
 }
 
 void QELRealEdit::OnKillFocus(CWnd* pNewWnd)
 {
-    // As in QELIntegerEdit: no rewrite while a refused text waits to be taken back.
-    if (m_nRefusing == 0)
-        SetValue(GetValue());
+    numeric_edit::RewriteOnFocusLoss(*this, m_nRefusing);
     QELEdit::OnKillFocus(pNewWnd);
 }

@@ -88,6 +88,14 @@ void MessageBoxRecorder::Poll()
     }
 }
 
+std::vector<std::string> MessageBoxesDuring(const std::function<void()>& action)
+{
+    MessageBoxRecorder boxes;
+    action();
+    PumpMessages(200);
+    return boxes.texts;
+}
+
 // ----- the frame -------------------------------------------------------------------
 
 void EditTest::SetUp()

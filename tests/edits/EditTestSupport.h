@@ -5,6 +5,7 @@
 #include "RecordingParent.h"
 #include "UserInput.h"
 #include <gtest/gtest.h>
+#include <functional>
 #include <set>
 #include <string>
 #include <utility>
@@ -33,6 +34,11 @@ private:
     UINT_PTR m_timer = 0;
     std::set<HWND> m_answered;
 };
+
+// The texts of the message boxes that appear while action runs or just after
+// it, in order; each is answered with OK.
+std::vector<std::string> MessageBoxesDuring(const std::function<void()>& action);
+using Texts = std::vector<std::string>;
 
 // A visible, active frame with the edit under test (id 100) and a plain edit
 // (id 101) to move the focus to.

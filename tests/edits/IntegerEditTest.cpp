@@ -246,33 +246,16 @@ TEST_F(IntegerEditTest, VerboseExplainsEachRefusalOnceAndKeepsThePreviousText)
     edit.SetRange(10, 99);
     edit.SetValue(12);
     edit.SetSel(2, 2);
-    {
-        MessageBoxRecorder boxes;
-        Type(edit, "a5");
-        PumpMessages(200);
-        ASSERT_EQ(boxes.texts.size(), 1u);
-        EXPECT_EQ(boxes.texts[0], "Invalid key pressed.");
-    }
+    EXPECT_EQ(MessageBoxesDuring([&] { Type(edit, "a5"); }), Texts{ "Invalid key pressed." });
     // The message box's own focus change rewrote nothing: the text is the one before the key.
     EXPECT_EQ(TextOf(edit), "12");
     edit.SetFocus();
     edit.SetSel(2, 2);
-    {
-        MessageBoxRecorder boxes;
-        Type(edit, "3");
-        PumpMessages(200);
-        ASSERT_EQ(boxes.texts.size(), 1u);
-        EXPECT_EQ(boxes.texts[0], "Value must lie between 10 and 99.");
-    }
+    EXPECT_EQ(MessageBoxesDuring([&] { Type(edit, "3"); }), Texts{ "Value must lie between 10 and 99." });
     EXPECT_EQ(TextOf(edit), "12");
     // Leaving with an acceptable text explains nothing.
     edit.SetFocus();
-    {
-        MessageBoxRecorder boxes;
-        LeaveEdit(edit);
-        PumpMessages(100);
-        EXPECT_TRUE(boxes.texts.empty());
-    }
+    EXPECT_EQ(MessageBoxesDuring([&] { LeaveEdit(edit); }), Texts{});
     EXPECT_EQ(TextOf(edit), "12");
 }
 
@@ -281,28 +264,24 @@ TEST_F(IntegerEditTest, VerboseFocusLossExplainsATextSetByTheApplication)
     edit.SetVerbose(TRUE);
     edit.SetRange(-5, 5);
     edit.SetWindowText("8");
-    MessageBoxRecorder boxes;
-    LeaveEdit(edit);
-    PumpMessages(200);
-    ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_EQ(boxes.texts[0], "Value must lie between -5 and 5.");
+    EXPECT_EQ(MessageBoxesDuring([&] { LeaveEdit(edit); }), Texts{ "Value must lie between -5 and 5." });
     EXPECT_EQ(TextOf(edit), "5");
 }
 
 TEST_F(IntegerEditTest, NoMessageBoxWithVerboseOff)
 {
-    MessageBoxRecorder boxes;
     edit.SetRange(10, 99);
-    Type(edit, "a5-");
-    edit.SetValue(15);
-    Type(edit, "\b");
-    ASSERT_TRUE(SetClipboardText("x"));
-    edit.SendMessage(WM_PASTE);
-    edit.SetWindowText("abc");
-    EXPECT_EQ(edit.IsValid(), 2);
-    LeaveEdit(edit);
-    PumpMessages(200);
-    EXPECT_TRUE(boxes.texts.empty()) << boxes.texts.size() << " message boxes, first: " << boxes.texts[0];
+    Texts boxes = MessageBoxesDuring([&] {
+        Type(edit, "a5-");
+        edit.SetValue(15);
+        Type(edit, "\b");
+        ASSERT_TRUE(SetClipboardText("x"));
+        edit.SendMessage(WM_PASTE);
+        edit.SetWindowText("abc");
+        EXPECT_EQ(edit.IsValid(), 2);
+        LeaveEdit(edit);
+    });
+    EXPECT_EQ(boxes, Texts{});
     EXPECT_EQ(TextOf(edit), "10");
 }
 

@@ -206,35 +206,23 @@ TEST_F(RealEditTest, VerboseShowsTheBoundsWithSixDecimals)
     edit.SetRange(0.0, 10.0);
     edit.SetPrecision(2);
     Type(edit, "9");
-    {
-        MessageBoxRecorder boxes;
-        Type(edit, "9");
-        PumpMessages(200);
-        ASSERT_EQ(boxes.texts.size(), 1u);
-        EXPECT_EQ(boxes.texts[0], "Value must lie between 0.000000 and 10.000000.");
-    }
+    EXPECT_EQ(MessageBoxesDuring([&] { Type(edit, "9"); }), Texts{ "Value must lie between 0.000000 and 10.000000." });
     EXPECT_EQ(TextOf(edit), "9");
     edit.SetFocus();
     edit.SetSel(1, 1);
-    {
-        MessageBoxRecorder boxes;
-        Type(edit, ".123");
-        PumpMessages(200);
-        ASSERT_EQ(boxes.texts.size(), 1u);
-        EXPECT_EQ(boxes.texts[0], "Invalid key pressed.");
-    }
+    EXPECT_EQ(MessageBoxesDuring([&] { Type(edit, ".123"); }), Texts{ "Invalid key pressed." });
     EXPECT_EQ(TextOf(edit), "9.12");
 }
 
 TEST_F(RealEditTest, NoMessageBoxWithVerboseOff)
 {
-    MessageBoxRecorder boxes;
     edit.SetRange(0.0, 1.0, FALSE, FALSE);
-    Type(edit, "0x-2");
-    edit.SetWindowText("abc");
-    EXPECT_EQ(edit.IsValid(), 2);
-    LeaveEdit(edit);
-    PumpMessages(200);
-    EXPECT_TRUE(boxes.texts.empty());
+    Texts boxes = MessageBoxesDuring([&] {
+        Type(edit, "0x-2");
+        edit.SetWindowText("abc");
+        EXPECT_EQ(edit.IsValid(), 2);
+        LeaveEdit(edit);
+    });
+    EXPECT_EQ(boxes, Texts{});
     EXPECT_EQ(TextOf(edit), "0.000001");
 }
