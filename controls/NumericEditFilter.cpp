@@ -17,6 +17,13 @@ void RestoreSnapshot(CEdit& edit, const EditSnapshot& snapshot)
     edit.SetSel(snapshot.nStart, snapshot.nEnd, FALSE);
 }
 
+bool TextChanged(const CEdit& edit, const EditSnapshot& snapshot)
+{
+    CString strNow;
+    edit.GetWindowText(strNow);
+    return strNow != snapshot.strText;
+}
+
 void DiscardQueuedChars(HWND hWnd)
 {
     MSG msg;

@@ -17,6 +17,8 @@ struct EditSnapshot
 EditSnapshot TakeSnapshot(const CEdit& edit);
 // Puts text and selection back and scrolls the caret into view.
 void RestoreSnapshot(CEdit& edit, const EditSnapshot& snapshot);
+// Whether the edit's text differs from the snapshot's.
+bool TextChanged(const CEdit& edit, const EditSnapshot& snapshot);
 // Typed-ahead and auto-repeated characters still queued for the edit.
 void DiscardQueuedChars(HWND hWnd);
 // Explains a non-zero IsValid result in the application's message box: a
@@ -25,19 +27,24 @@ void ExplainProblem(int nResult, LPCSTR lpszRange);
 
 // Lets the edit control process the message being handled, then runs the
 // edit's IsValid over the result; on any problem beeps and restores the text
-// and selection from before. TRUE when the change was refused. nRefusing
-// counts the changes under test, so that the edit can tell that a focus loss
-// or a character arrives while a refusal is being explained.
+// and selection from before. TRUE when the change was refused. With
+// bOnlyChanges, a message that left the text as it was (a caret key, a paste
+// of nothing) is not tested. nRefusing counts the changes under test, so that
+// the edit can tell that a focus loss or a character arrives while a refusal
+// is being explained.
 template<class TNumericEdit>
-BOOL ApplyOrRefuse(TNumericEdit& edit, int& nRefusing, LRESULT* pResult = nullptr)
+BOOL ApplyOrRefuse(TNumericEdit& edit, int& nRefusing, bool bOnlyChanges, LRESULT* pResult = nullptr)
 {
     EditSnapshot before = TakeSnapshot(edit);
     ++nRefusing;
     LRESULT lResult = edit.Default();
-    BOOL bRefused = edit.IsValid() != 0;
-    if (bRefused) {
-        ::MessageBeep(MB_ICONEXCLAMATION);
-        RestoreSnapshot(edit, before);
+    BOOL bRefused = FALSE;
+    if (!bOnlyChanges || TextChanged(edit, before)) {
+        bRefused = edit.IsValid() != 0;
+        if (bRefused) {
+            ::MessageBeep(MB_ICONEXCLAMATION);
+            RestoreSnapshot(edit, before);
+        }
     }
     --nRefusing;
     if (pResult != nullptr)
@@ -47,8 +54,8 @@ BOOL ApplyOrRefuse(TNumericEdit& edit, int& nRefusing, LRESULT* pResult = nullpt
 
 // ----- the handlers both edits share ------------------------------------------------
 
-// Their message maps: characters, focus loss, the Delete key, and the edit
-// commands of the keyboard and the context menu (paste, cut, clear, undo).
+// Their message maps: characters, focus loss, keys, and the edit commands of
+// the keyboard and the context menu (paste, cut, clear, undo).
 #define ON_NUMERIC_EDIT_FILTER() \
     ON_WM_CHAR() \
     ON_WM_KILLFOCUS() \
@@ -66,25 +73,24 @@ void FilterChar(TNumericEdit& edit, int& nRefusing)
     // typed ahead of it: it would have been discarded with the rest.
     if (nRefusing != 0)
         return;
-    if (ApplyOrRefuse(edit, nRefusing))
+    if (ApplyOrRefuse(edit, nRefusing, false))
         DiscardQueuedChars(edit.m_hWnd);
 }
 
-// The Delete key removes text without a character message.
+// Keys change the text without a character message too: Delete, Shift+Delete
+// (cut) and Shift+Insert (paste), which the edit control may carry out without
+// sending itself the clipboard message.
 template<class TNumericEdit>
-void FilterKeyDown(TNumericEdit& edit, int& nRefusing, UINT nChar)
+void FilterKeyDown(TNumericEdit& edit, int& nRefusing)
 {
-    if (nChar == VK_DELETE)
-        ApplyOrRefuse(edit, nRefusing);
-    else
-        edit.Default();
+    ApplyOrRefuse(edit, nRefusing, true);
 }
 
 template<class TNumericEdit>
 LRESULT FilterEditCommand(TNumericEdit& edit, int& nRefusing)
 {
     LRESULT lResult = 0;
-    ApplyOrRefuse(edit, nRefusing, &lResult);
+    ApplyOrRefuse(edit, nRefusing, true, &lResult);
     return lResult;
 }
 

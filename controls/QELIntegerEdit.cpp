@@ -64,9 +64,9 @@ void QELIntegerEdit::OnChar(UINT, UINT, UINT)
     numeric_edit::FilterChar(*this, m_nRefusing);
 }
 
-void QELIntegerEdit::OnKeyDown(UINT nChar, UINT, UINT)
+void QELIntegerEdit::OnKeyDown(UINT, UINT, UINT)
 {
-    numeric_edit::FilterKeyDown(*this, m_nRefusing, nChar);
+    numeric_edit::FilterKeyDown(*this, m_nRefusing);
 }
 
 LRESULT QELIntegerEdit::OnEditCommand(WPARAM, LPARAM)

@@ -98,9 +98,9 @@ void QELRealEdit::OnChar(UINT, UINT, UINT)
     numeric_edit::FilterChar(*this, m_nRefusing);
 }
 
-void QELRealEdit::OnKeyDown(UINT nChar, UINT, UINT)
+void QELRealEdit::OnKeyDown(UINT, UINT, UINT)
 {
-    numeric_edit::FilterKeyDown(*this, m_nRefusing, nChar);
+    numeric_edit::FilterKeyDown(*this, m_nRefusing);
 }
 
 LRESULT QELRealEdit::OnEditCommand(WPARAM, LPARAM)

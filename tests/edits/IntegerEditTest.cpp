@@ -219,6 +219,26 @@ TEST_F(IntegerEditTest, PastesAreTestedLikeTyping)
     EXPECT_EQ(TextOf(edit), "-7");
 }
 
+TEST_F(IntegerEditTest, ShiftInsertPastesAreTestedToo)
+{
+    BYTE keys[256];
+    ASSERT_TRUE(::GetKeyboardState(keys));
+    BYTE shift = keys[VK_SHIFT];
+    keys[VK_SHIFT] = 0x80;
+    ::SetKeyboardState(keys);
+    edit.SetRange(0, 500);
+    ASSERT_TRUE(SetClipboardText("-1"));
+    input::PressKey(edit.m_hWnd, VK_INSERT);
+    std::string refused = TextOf(edit);
+    ASSERT_TRUE(SetClipboardText("250"));
+    input::PressKey(edit.m_hWnd, VK_INSERT);
+    std::string accepted = TextOf(edit);
+    keys[VK_SHIFT] = shift;
+    ::SetKeyboardState(keys);
+    EXPECT_EQ(refused, "");
+    EXPECT_EQ(accepted, "250");
+}
+
 TEST_F(IntegerEditTest, DeleteCutAndUndoAreTestedToo)
 {
     edit.SetRange(10, 99);
