@@ -60,6 +60,7 @@ BOOL ApplyOrRefuse(TNumericEdit& edit, int& nRefusing, bool bOnlyChanges, LRESUL
     ON_WM_CHAR() \
     ON_WM_KILLFOCUS() \
     ON_WM_KEYDOWN() \
+    ON_WM_SYSKEYDOWN() \
     ON_MESSAGE(WM_PASTE, OnEditCommand) \
     ON_MESSAGE(WM_CUT, OnEditCommand) \
     ON_MESSAGE(WM_CLEAR, OnEditCommand) \
@@ -78,8 +79,8 @@ void FilterChar(TNumericEdit& edit, int& nRefusing)
 }
 
 // Keys change the text without a character message too: Delete, Shift+Delete
-// (cut) and Shift+Insert (paste), which the edit control may carry out without
-// sending itself the clipboard message.
+// (cut), Shift+Insert (paste) and Alt+Backspace (undo), which the edit control
+// may carry out without sending itself the clipboard or undo message.
 template<class TNumericEdit>
 void FilterKeyDown(TNumericEdit& edit, int& nRefusing)
 {

@@ -69,6 +69,11 @@ void QELIntegerEdit::OnKeyDown(UINT, UINT, UINT)
     numeric_edit::FilterKeyDown(*this, m_nRefusing);
 }
 
+void QELIntegerEdit::OnSysKeyDown(UINT, UINT, UINT)
+{
+    numeric_edit::FilterKeyDown(*this, m_nRefusing);
+}
+
 LRESULT QELIntegerEdit::OnEditCommand(WPARAM, LPARAM)
 {
     return numeric_edit::FilterEditCommand(*this, m_nRefusing);

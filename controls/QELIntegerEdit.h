@@ -39,8 +39,10 @@ public:
 protected:
     void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnKillFocus(CWnd* pNewWnd);
-    // Delete, Shift+Delete and Shift+Insert change the text without a character message.
+    // Delete, Shift+Delete, Shift+Insert and Alt+Backspace change the text
+    // without a character message.
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     // WM_PASTE, WM_CUT, WM_CLEAR, WM_UNDO and EM_UNDO: the edit commands of the
     // keyboard and of the edit's context menu.
     LRESULT OnEditCommand(WPARAM wParam, LPARAM lParam);

@@ -103,6 +103,11 @@ void QELRealEdit::OnKeyDown(UINT, UINT, UINT)
     numeric_edit::FilterKeyDown(*this, m_nRefusing);
 }
 
+void QELRealEdit::OnSysKeyDown(UINT, UINT, UINT)
+{
+    numeric_edit::FilterKeyDown(*this, m_nRefusing);
+}
+
 LRESULT QELRealEdit::OnEditCommand(WPARAM, LPARAM)
 {
     return numeric_edit::FilterEditCommand(*this, m_nRefusing);

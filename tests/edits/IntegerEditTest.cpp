@@ -258,6 +258,18 @@ TEST_F(IntegerEditTest, DeleteCutAndUndoAreTestedToo)
     edit.SetSel(0, 0);
     Type(edit, "4");   // refused: 4 < 10
     EXPECT_EQ(TextOf(edit), "");
+    // Alt+Backspace undoes the last change without any undo message: from "50"
+    // back to "5" is refused like any other change.
+    edit.SetWindowText("5");
+    edit.SetSel(1, 1);
+    edit.ReplaceSel("0", TRUE);
+    ASSERT_EQ(TextOf(edit), "50");
+    // Alt down is bit 29 of the key data; Wine's edit control looks at bit 13 instead.
+    ::PostMessageA(edit.m_hWnd, WM_SYSKEYDOWN, VK_BACK, input::KeyLParam(VK_BACK, false) | 0x20002000);
+    PumpMessages(50);
+    EXPECT_EQ(TextOf(edit), "50");
+    edit.Undo();
+    EXPECT_EQ(TextOf(edit), "50");
 }
 
 TEST_F(IntegerEditTest, VerboseExplainsEachRefusalOnceAndKeepsThePreviousText)
