@@ -17,6 +17,8 @@ BEGIN_MESSAGE_MAP(QELListCtrl, CListCtrl)
     ON_WM_CREATE()
     ON_WM_DESTROY()
     ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
+    ON_NOTIFY_REFLECT_EX(LVN_ITEMCHANGING, OnItemChangeOfParam)
+    ON_NOTIFY_REFLECT_EX(LVN_ITEMCHANGED, OnItemChangeOfParam)
     ON_MESSAGE(LVM_INSERTITEMA, OnInsertItemA)
     ON_MESSAGE(LVM_INSERTITEMW, OnInsertItemW)
 END_MESSAGE_MAP()
@@ -129,6 +131,15 @@ void QELListCtrl::_DetachOwnedImageList(HIMAGELIST hImageList)
     HWND hHeader = reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETHEADER, 0, 0));
     if (hHeader != nullptr && reinterpret_cast<HIMAGELIST>(::SendMessageA(hHeader, HDM_GETIMAGELIST, 0, 0)) == hImageList)
         ::SendMessageA(hHeader, HDM_SETIMAGELIST, 0, 0);
+}
+
+BOOL QELListCtrl::OnItemChangeOfParam(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    const NMLISTVIEW* pListView = reinterpret_cast<const NMLISTVIEW*>(pNMHDR);
+    if (pListView->uChanged != LVIF_PARAM)
+        return FALSE;
+    *pResult = 0;
+    return TRUE;
 }
 
 DWORD QELListCtrl::SetExtendedStyle(DWORD dwNewStyle)

@@ -50,14 +50,28 @@ int QELListCtrl::_InsertItem(const LVITEMA& item)
 {
     EndEdit(TRUE);
     _UnsetSortedColumn();
+    return _InsertWithMemory(item);
+}
+
+int QELListCtrl::_InsertWithMemory(const LVITEMA& item)
+{
     if (!::IsWindow(m_hWnd))
         return -1;
+    // The block travels in the insertion itself: its param becomes the item data,
+    // and the list view is asked once instead of insert, read back and set again
+    // (which would also tell the parent of a changed item on every insertion).
+    LVITEMA copy = item;
+    QELListItemMemory* pMemory = _CreateItemMemory((item.mask & LVIF_PARAM) ? static_cast<DWORD>(item.lParam) : 0);
+    copy.mask |= LVIF_PARAM;
+    copy.lParam = reinterpret_cast<LPARAM>(pMemory);
     const BOOL bOuter = m_bOwnInsert;
     m_bOwnInsert = TRUE;
-    int nIndex = static_cast<int>(::SendMessageA(m_hWnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    int nIndex = static_cast<int>(::SendMessageA(m_hWnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&copy)));
     m_bOwnInsert = bOuter;
-    if (nIndex >= 0)
-        _AllocItemMemory(nIndex);
+    if (nIndex < 0) {
+        _DestroyItemMemory(pMemory);
+        return -1;
+    }
     return nIndex;
 }
 
@@ -98,16 +112,11 @@ int QELListCtrl::InsertItemEx(int nItem, LPCSTR lpszText, ...)
 {
     EndEdit(TRUE);
     _UnsetSortedColumn();
-    if (!::IsWindow(m_hWnd))
-        return -1;
     LVITEMA item = {};
     item.mask = LVIF_TEXT;
     item.iItem = nItem;
     item.pszText = const_cast<LPSTR>(lpszText);
-    const BOOL bOuter = m_bOwnInsert;
-    m_bOwnInsert = TRUE;
-    int nIndex = static_cast<int>(::SendMessageA(m_hWnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-    m_bOwnInsert = bOuter;
+    const int nIndex = _InsertWithMemory(item);
     if (nIndex < 0)
         return -1;
     // No argument is read beyond the last column or after a null text.
@@ -121,7 +130,6 @@ int QELListCtrl::InsertItemEx(int nItem, LPCSTR lpszText, ...)
         CListCtrl::SetItemText(nIndex, nColumn, lpszNext);
     }
     va_end(args);
-    _AllocItemMemory(nIndex);
     return nIndex;
 }
 

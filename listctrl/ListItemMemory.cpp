@@ -3,7 +3,6 @@
 #include "QELListCtrl.h"
 #include <cstdlib>
 #include <cstring>
-#include <new>
 
 namespace {
 // Blocks alive in the module, for leak checks.
@@ -12,80 +11,64 @@ volatile LONG g_nLiveBlocks = 0;
 
 // ----- QELListItemMemory -------------------------------------------------------------
 
-BOOL QELListItemMemory::Reset(int nCount, COLORREF crText, COLORREF crBk)
+namespace {
+size_t BlockSize(int nColumns)
+{
+    return sizeof(QELListItemMemory) + sizeof(COLORREF) * 2 * static_cast<size_t>(nColumns);
+}
+}
+
+QELListItemMemory* QELListItemMemory::Create(DWORD dwData, int nCount, COLORREF crText, COLORREF crBk)
 {
     if (nCount < 0)
         nCount = 0;
-    COLORREF* pNew = nullptr;
-    if (nCount > 0) {
-        pNew = static_cast<COLORREF*>(std::malloc(sizeof(COLORREF) * 2 * static_cast<size_t>(nCount)));
-        if (pNew == nullptr)
-            return FALSE;
-        for (int i = 0; i < nCount; ++i) {
-            pNew[i] = crText;
-            pNew[nCount + i] = crBk;
-        }
+    QELListItemMemory* pMemory = static_cast<QELListItemMemory*>(std::malloc(BlockSize(nCount)));
+    if (pMemory == nullptr)
+        return nullptr;
+    pMemory->dwData = dwData;
+    pMemory->nColumns = nCount;
+    for (int i = 0; i < nCount; ++i) {
+        pMemory->TextColor(i) = crText;
+        pMemory->BkColor(i) = crBk;
     }
-    std::free(pColors);
-    pColors = pNew;
-    nColumns = nCount;
-    return TRUE;
+    return pMemory;
 }
 
-BOOL QELListItemMemory::InsertColumn(int nColumn, COLORREF crText, COLORREF crBk)
+QELListItemMemory* QELListItemMemory::CopyWithColumn(int nColumn, COLORREF crText, COLORREF crBk) const
 {
-    if (nColumn < 0)
-        nColumn = 0;
-    if (nColumn > nColumns)
-        nColumn = nColumns;
-    const int nNew = nColumns + 1;
-    COLORREF* pNew = static_cast<COLORREF*>(std::malloc(sizeof(COLORREF) * 2 * static_cast<size_t>(nNew)));
+    const int nOld = nColumns;
+    nColumn = nColumn < 0 ? 0 : (nColumn > nOld ? nOld : nColumn);
+    QELListItemMemory* pNew = Create(dwData, nOld + 1, crText, crBk);
     if (pNew == nullptr)
-        return FALSE;
-    // Text colours, then background colours, each with the new entry in place.
-    for (int nRow = 0; nRow < 2; ++nRow) {
-        const COLORREF* pFrom = pColors + nRow * nColumns;
-        COLORREF* pTo = pNew + nRow * nNew;
-        if (nColumn > 0)
-            std::memcpy(pTo, pFrom, sizeof(COLORREF) * static_cast<size_t>(nColumn));
-        pTo[nColumn] = nRow == 0 ? crText : crBk;
-        if (nColumns > nColumn)
-            std::memcpy(pTo + nColumn + 1, pFrom + nColumn, sizeof(COLORREF) * static_cast<size_t>(nColumns - nColumn));
+        return nullptr;
+    // Every old entry to its place; the new column keeps the colours given.
+    const COLORREF* pOld = reinterpret_cast<const COLORREF*>(this + 1);
+    for (int c = 0; c < nOld; ++c) {
+        const int cNew = c < nColumn ? c : c + 1;
+        pNew->TextColor(cNew) = pOld[c];
+        pNew->BkColor(cNew) = pOld[nOld + c];
     }
-    std::free(pColors);
-    pColors = pNew;
-    nColumns = nNew;
-    return TRUE;
+    return pNew;
 }
 
 void QELListItemMemory::DeleteColumn(int nColumn)
 {
-    if (nColumn < 0 || nColumn >= nColumns)
+    const int nOld = nColumns;
+    if (nColumn < 0 || nColumn >= nOld)
         return;
-    const int nNew = nColumns - 1;
-    // Shrinks in place: text row first (it only moves down), then the background row.
-    COLORREF* pText = pColors;
-    COLORREF* pBk = pColors + nColumns;
-    std::memmove(pText + nColumn, pText + nColumn + 1, sizeof(COLORREF) * static_cast<size_t>(nNew - nColumn));
-    std::memmove(pText + nNew, pBk, sizeof(COLORREF) * static_cast<size_t>(nColumn));
-    std::memmove(pText + nNew + nColumn, pBk + nColumn + 1, sizeof(COLORREF) * static_cast<size_t>(nNew - nColumn));
-    nColumns = nNew;
-    if (nNew == 0) {
-        std::free(pColors);
-        pColors = nullptr;
-        return;
+    // Compacted front to back: every entry only moves down. The block keeps its
+    // size (and its address, so the item parameter stays right).
+    COLORREF* pColors = Colors();
+    for (int i = 0, j = 0; i < 2 * nOld; ++i) {
+        if (i % nOld != nColumn)
+            pColors[j++] = pColors[i];
     }
-    // Giving the spare bytes back may fail; the larger buffer then simply stays.
-    void* pSmaller = std::realloc(pColors, sizeof(COLORREF) * 2 * static_cast<size_t>(nNew));
-    if (pSmaller != nullptr)
-        pColors = static_cast<COLORREF*>(pSmaller);
+    nColumns = nOld - 1;
 }
 
-void QELListItemMemory::Release()
+void QELListItemMemory::Destroy(QELListItemMemory* pMemory)
 {
-    std::free(pColors);
-    pColors = nullptr;
-    nColumns = 0;
+    std::free(pMemory);
 }
 
 // ----- blocks of the items -------------------------------------------------------------
@@ -114,33 +97,29 @@ QELListItemMemory* QELListCtrl::_GetItemMemory(int nItem) const
     return reinterpret_cast<QELListItemMemory*>(item.lParam);
 }
 
+QELListItemMemory* QELListCtrl::_CreateItemMemory(DWORD dwData) const
+{
+    QELListItemMemory* pMemory =
+        QELListItemMemory::Create(dwData, GetColumnCount(), ::GetSysColor(COLOR_WINDOWTEXT), ::GetSysColor(COLOR_WINDOW));
+    if (pMemory == nullptr)
+        return nullptr;
+    ::InterlockedIncrement(&g_nLiveBlocks);
+    return pMemory;
+}
+
 void QELListCtrl::_AllocItemMemory(int nItem)
 {
-    if (!_IsValidIndex(nItem))
-        return;
     LVITEMA item = {};
     item.mask = LVIF_PARAM;
     item.iItem = nItem;
-    if (!::SendMessageA(m_hWnd, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
+    if (nItem < 0 || !::IsWindow(m_hWnd) || !::SendMessageA(m_hWnd, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
         return;
-    QELListItemMemory* pMemory = new (std::nothrow) QELListItemMemory;
-    if (pMemory == nullptr)
-        return;
-    // The param given at insertion becomes the item data (32 bits, as the data is a DWORD).
-    pMemory->dwData = static_cast<DWORD>(item.lParam);
-    if (!pMemory->Reset(GetColumnCount(), ::GetSysColor(COLOR_WINDOWTEXT), ::GetSysColor(COLOR_WINDOW))) {
-        delete pMemory;
-        item.lParam = 0;
-        ::SendMessageA(m_hWnd, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-        return;
-    }
+    // The param given when the item was inserted becomes the item data (32 bits,
+    // as the data is a DWORD).
+    QELListItemMemory* pMemory = _CreateItemMemory(static_cast<DWORD>(item.lParam));
     item.lParam = reinterpret_cast<LPARAM>(pMemory);
-    if (!::SendMessageA(m_hWnd, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item))) {
-        pMemory->Release();
-        delete pMemory;
-        return;
-    }
-    ::InterlockedIncrement(&g_nLiveBlocks);
+    if (!::SendMessageA(m_hWnd, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
+        _DestroyItemMemory(pMemory);
 }
 
 void QELListCtrl::_FreeItemMemory(int nItem)
@@ -160,8 +139,7 @@ void PASCAL QELListCtrl::_DestroyItemMemory(QELListItemMemory* pMemory)
 {
     if (pMemory == nullptr)
         return;
-    pMemory->Release();
-    delete pMemory;
+    QELListItemMemory::Destroy(pMemory);
     ::InterlockedDecrement(&g_nLiveBlocks);
 }
 
@@ -174,9 +152,18 @@ void QELListCtrl::_UpdateColumn(int nColumn, BOOL bInserted)
         QELListItemMemory* pMemory = _GetItemMemory(i);
         if (pMemory == nullptr)
             continue;
-        if (bInserted)
-            pMemory->InsertColumn(nColumn, crText, crBk);
-        else
+        if (!bInserted) {
             pMemory->DeleteColumn(nColumn);
+            continue;
+        }
+        // The old block goes only once the item holds the new one; out of memory
+        // (or refused) the item keeps the old one, and readers check its column count.
+        QELListItemMemory* pNew = pMemory->CopyWithColumn(nColumn, crText, crBk);
+        if (pNew == nullptr)
+            continue;
+        if (CListCtrl::SetItem(i, 0, LVIF_PARAM, nullptr, 0, 0, 0, reinterpret_cast<LPARAM>(pNew)))
+            QELListItemMemory::Destroy(pMemory);
+        else
+            QELListItemMemory::Destroy(pNew);
     }
 }

@@ -100,10 +100,12 @@ int QELListCtrl::MoveTo(int nItem, int nNewPosition)
     // The item goes without its memory being released: we hold the block.
     if (!CListCtrl::DeleteItem(nItem))
         return -1;
+    // The new item gets the memory in its insertion.
     LVITEMA item = {};
-    item.mask = LVIF_TEXT;
+    item.mask = LVIF_TEXT | LVIF_PARAM;
     item.iItem = nPosition;
     item.pszText = const_cast<LPSTR>("");
+    item.lParam = reinterpret_cast<LPARAM>(pMemory);
     const BOOL bOuter = m_bOwnInsert;
     m_bOwnInsert = TRUE;
     int nIndex = static_cast<int>(::SendMessageA(m_hWnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
@@ -121,7 +123,6 @@ int QELListCtrl::MoveTo(int nItem, int nNewPosition)
         return -1;
     }
     WriteRow(*this, nIndex, row);
-    SetParam(*this, nIndex, pMemory);
     SetItemStates(nIndex, dwStates);
     return bMoved ? nIndex : -1;
 }

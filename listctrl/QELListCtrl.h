@@ -16,7 +16,8 @@
 // the pointer). Moving, swapping or sorting rows hands the same block to the new
 // row (read the parameter with LVIF_PARAM through CListCtrl::GetItem, write it
 // with CListCtrl::SetItem); never copy or free a block except through
-// _AllocItemMemory / _FreeItemMemory. An item put in behind the class's back has a
+// _AllocItemMemory / _FreeItemMemory, and keep no block pointer across a change
+// of the columns, which may move blocks. An item put in behind the class's back has a
 // null parameter: everything here treats it as having default colours and data 0.
 //
 // Texts. Writing a cell from inside the class (a commit, a move, a sort) uses the
@@ -61,25 +62,28 @@
 #define INVERT_CHECK     1
 
 // One block per item: the caller's item data and one text and one background
-// colour per column. The colours live in one buffer, the text colours of all
-// columns followed by their background colours, sized exactly to the columns, so
-// a row costs one small block plus eight bytes per column.
+// colour per column. The colours follow the block's two fields in the same
+// allocation, the text colours of all columns and then their background
+// colours, sized exactly to the columns, so a row costs one small allocation of
+// eight bytes plus eight per column. An inserted column gives the item a new
+// block (the item parameter is updated then).
 struct QEL_API QELListItemMemory
 {
-    DWORD dwData = 0;
-    int nColumns = 0;
-    COLORREF* pColors = nullptr;
+    DWORD dwData;
+    int nColumns;
 
-    COLORREF& TextColor(int nColumn) { return pColors[nColumn]; }
-    COLORREF& BkColor(int nColumn) { return pColors[nColumns + nColumn]; }
-    // Gives the block nCount columns, all in these colours; FALSE when out of memory.
-    BOOL Reset(int nCount, COLORREF crText, COLORREF crBk);
-    // Inserts a column at nColumn (clamped to the ends) in these colours; FALSE
-    // when out of memory, the block unchanged.
-    BOOL InsertColumn(int nColumn, COLORREF crText, COLORREF crBk);
-    // Removes column nColumn; a column that does not exist is ignored.
+    COLORREF* Colors() { return reinterpret_cast<COLORREF*>(this + 1); }
+    COLORREF& TextColor(int nColumn) { return Colors()[nColumn]; }
+    COLORREF& BkColor(int nColumn) { return Colors()[nColumns + nColumn]; }
+
+    // A block of nCount columns in these colours; null when out of memory.
+    static QELListItemMemory* Create(DWORD dwData, int nCount, COLORREF crText, COLORREF crBk);
+    // A copy of the block with a column inserted at nColumn (clamped to the ends)
+    // in these colours; null when out of memory. The block itself is unchanged.
+    QELListItemMemory* CopyWithColumn(int nColumn, COLORREF crText, COLORREF crBk) const;
+    // Removes column nColumn in place (a column that does not exist is ignored).
     void DeleteColumn(int nColumn);
-    void Release();
+    static void Destroy(QELListItemMemory* pMemory);
 };
 
 class QEL_API QELListCtrl : public CListCtrl
@@ -171,6 +175,10 @@ protected:
     void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
     // Insertions that bypass the class reach the list view without an item
     // parameter, so no foreign value is ever taken for a memory block.
+    // Changes of the item parameter alone are our own bookkeeping: allowed, and
+    // not passed on to the parent (which could veto them, leaving an item with a
+    // pointer to a block already released). Other item changes pass through.
+    BOOL OnItemChangeOfParam(NMHDR* pNMHDR, LRESULT* pResult);
     LRESULT OnInsertItemA(WPARAM wParam, LPARAM lParam);
     LRESULT OnInsertItemW(WPARAM wParam, LPARAM lParam);
 
@@ -178,13 +186,18 @@ protected:
     BOOL _IsValidIndex(int nItem) const;
     // The item's block, or null for an item without one (or an index out of range).
     QELListItemMemory* _GetItemMemory(int nItem) const;
+    // Gives an item in the list its block, the item parameter becoming its data.
     void _AllocItemMemory(int nItem);
+    // A new block with one system-coloured entry per column, or null when out of memory.
+    QELListItemMemory* _CreateItemMemory(DWORD dwData) const;
     void _FreeItemMemory(int nItem);
     // Destroys a block that no item holds any more.
     static void PASCAL _DestroyItemMemory(QELListItemMemory* pMemory);
     void _UpdateColumn(int nColumn, BOOL bInserted);
     // Inserts through the list view and gives the new item its memory; -1 when refused.
     int _InsertItem(const LVITEMA& item);
+    // The insertion itself, with the new item's block in its parameter.
+    int _InsertWithMemory(const LVITEMA& item);
     void _SetItemColor(int nItem, int nColumn, COLORREF color, BOOL bText, BOOL bRedraw);
     BOOL _SetItemStatesNoVerify(int nItem, DWORD dwStates);
     void _EnsureSingleCheck(int nItem);

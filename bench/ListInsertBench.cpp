@@ -1,0 +1,230 @@
+// Cost of the list control's item memory: inserting rows through QELListCtrl
+// against the same rows sent straight to a plain list view, timed side by side
+// in one run, and the heap bytes per row the item memory adds.
+#include "ZUZIVU70.h"
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+class CBenchApp : public CWinApp
+{
+public:
+    CBenchApp() : CWinApp("ZUZIVU70 list benchmark") {}
+    BOOL InitInstance() override { return TRUE; }
+};
+CBenchApp theApp;
+
+const int kColumns = 5;
+const RECT kListRect = { 0, 0, 760, 520 };
+
+// Texts of a few hundred distinct rows, reused, so both sides format nothing.
+struct RowTexts
+{
+    std::vector<std::string> cells;
+    explicit RowTexts(int nRows)
+    {
+        const char* cities[] = { "Lisbon", "Oslo", "Turin", "Ghent", "Cork", "Brno", "Lyon", "Graz" };
+        char buf[64];
+        for (int i = 0; i < nRows; ++i) {
+            std::snprintf(buf, sizeof(buf), "Customer %05d", i);
+            cells.push_back(buf);
+            cells.push_back(cities[i % 8]);
+            std::snprintf(buf, sizeof(buf), "%d", (i * 37) % 1000);
+            cells.push_back(buf);
+            std::snprintf(buf, sizeof(buf), "%d.%02d", (i * 7919) % 100000, i % 100);
+            cells.push_back(buf);
+            std::snprintf(buf, sizeof(buf), "%02d/%02d/20%02d", 1 + i % 12, 1 + i % 28, i % 30);
+            cells.push_back(buf);
+        }
+    }
+    const char* Cell(int nRow, int nColumn) const
+    {
+        return cells[(size_t)(nRow % (int)(cells.size() / kColumns)) * kColumns + (size_t)nColumn].c_str();
+    }
+};
+
+double Seconds()
+{
+    static LARGE_INTEGER freq = [] { LARGE_INTEGER f; ::QueryPerformanceFrequency(&f); return f; }();
+    LARGE_INTEGER t;
+    ::QueryPerformanceCounter(&t);
+    return (double)t.QuadPart / (double)freq.QuadPart;
+}
+
+void AddColumns(HWND hList, int nColumns)
+{
+    for (int c = 0; c < nColumns; ++c) {
+        char name[16];
+        std::snprintf(name, sizeof(name), "Column %d", c);
+        LVCOLUMNA col = {};
+        col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        col.pszText = name;
+        col.cx = 140;
+        col.iSubItem = c;
+        ::SendMessageA(hList, LVM_INSERTCOLUMNA, (WPARAM)c, (LPARAM)&col);
+    }
+}
+
+// A plain list view with the same styles the class forces.
+HWND MakePlainList(CWnd& parent, int nColumns)
+{
+    HWND hList = ::CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_BORDER | LVS_REPORT,
+                                   kListRect.left, kListRect.top, kListRect.right, kListRect.bottom, parent.m_hWnd,
+                                   (HMENU)1, ::GetModuleHandleA(nullptr), nullptr);
+    ::SendMessageA(hList, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_SUBITEMIMAGES);
+    AddColumns(hList, nColumns);
+    return hList;
+}
+
+QELListCtrl* MakeQelList(CWnd& parent, int nColumns)
+{
+    QELListCtrl* pList = new QELListCtrl;
+    pList->Create(&parent, 2, &kListRect, WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT);
+    AddColumns(pList->m_hWnd, nColumns);
+    return pList;
+}
+
+// Painting on: the window repaints every 100 rows, as a list filled while on screen.
+const int kPaintEvery = 100;
+
+double InsertPlain(CWnd& parent, const RowTexts& texts, int nRows, bool bPaint)
+{
+    HWND hList = MakePlainList(parent, kColumns);
+    ::UpdateWindow(hList);
+    double t0 = Seconds();
+    if (!bPaint)
+        ::SendMessageA(hList, WM_SETREDRAW, FALSE, 0);
+    for (int i = 0; i < nRows; ++i) {
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT;
+        item.iItem = i;
+        item.pszText = const_cast<char*>(texts.Cell(i, 0));
+        int nIndex = (int)::SendMessageA(hList, LVM_INSERTITEMA, 0, (LPARAM)&item);
+        for (int c = 1; c < kColumns; ++c) {
+            LVITEMA sub = {};
+            sub.iSubItem = c;
+            sub.pszText = const_cast<char*>(texts.Cell(i, c));
+            ::SendMessageA(hList, LVM_SETITEMTEXTA, (WPARAM)nIndex, (LPARAM)&sub);
+        }
+        if (bPaint && i % kPaintEvery == kPaintEvery - 1)
+            ::UpdateWindow(hList);
+    }
+    if (!bPaint)
+        ::SendMessageA(hList, WM_SETREDRAW, TRUE, 0);
+    ::UpdateWindow(hList);
+    double t = Seconds() - t0;
+    ::DestroyWindow(hList);
+    return t;
+}
+
+double InsertQel(CWnd& parent, const RowTexts& texts, int nRows, bool bPaint)
+{
+    QELListCtrl* pList = MakeQelList(parent, kColumns);
+    pList->UpdateWindow();
+    double t0 = Seconds();
+    if (!bPaint)
+        pList->SetRedraw(FALSE);
+    for (int i = 0; i < nRows; ++i) {
+        int nIndex = pList->InsertItem(i, texts.Cell(i, 0));
+        for (int c = 1; c < kColumns; ++c)
+            pList->SetItemText(nIndex, c, texts.Cell(i, c));
+        if (bPaint && i % kPaintEvery == kPaintEvery - 1)
+            pList->UpdateWindow();
+    }
+    if (!bPaint)
+        pList->SetRedraw(TRUE);
+    pList->UpdateWindow();
+    double t = Seconds() - t0;
+    pList->DestroyWindow();
+    delete pList;
+    return t;
+}
+
+void TimeInsertion(CWnd& parent, const RowTexts& texts, int nRows, bool bPaint, int nRounds)
+{
+    // Alternating rounds, best of each: both sides see the same machine state.
+    double plain = 1e30, qel = 1e30;
+    for (int r = 0; r < nRounds; ++r) {
+        plain = (std::min)(plain, InsertPlain(parent, texts, nRows, bPaint));
+        qel = (std::min)(qel, InsertQel(parent, texts, nRows, bPaint));
+    }
+    std::printf("insert %6d rows x %d columns, painting %-9s plain list view %8.1f ms (%6.2f us/row)   "
+                "QELListCtrl %8.1f ms (%6.2f us/row)   ratio %.3f (goal <= 1.3)\n",
+                nRows, kColumns, bPaint ? "on:" : "suspended:", plain * 1e3, plain * 1e6 / nRows, qel * 1e3,
+                qel * 1e6 / nRows, qel / plain);
+}
+
+// Bytes in use in every heap of the process, with the heaps' own overhead per block.
+long long HeapBytesInUse()
+{
+    HANDLE heaps[64];
+    DWORD nHeaps = ::GetProcessHeaps(64, heaps);
+    long long total = 0;
+    for (DWORD h = 0; h < nHeaps && h < 64; ++h) {
+        if (!::HeapLock(heaps[h]))
+            continue;
+        PROCESS_HEAP_ENTRY entry = {};
+        while (::HeapWalk(heaps[h], &entry)) {
+            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
+                total += (long long)entry.cbData + entry.cbOverhead;
+        }
+        ::HeapUnlock(heaps[h]);
+    }
+    return total;
+}
+
+// Rows with one text each: the list view's own storage is the same on both
+// sides and cancels out, what stays is the item memory.
+void MeasureMemory(CWnd& parent, int nColumns, int nRows)
+{
+    long long before = HeapBytesInUse();
+    HWND hPlain = MakePlainList(parent, nColumns);
+    ::SendMessageA(hPlain, WM_SETREDRAW, FALSE, 0);
+    for (int i = 0; i < nRows; ++i) {
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT;
+        item.iItem = i;
+        item.pszText = const_cast<char*>("row");
+        ::SendMessageA(hPlain, LVM_INSERTITEMA, 0, (LPARAM)&item);
+    }
+    long long plain = HeapBytesInUse() - before;
+    ::DestroyWindow(hPlain);
+
+    before = HeapBytesInUse();
+    QELListCtrl* pList = MakeQelList(parent, nColumns);
+    pList->SetRedraw(FALSE);
+    for (int i = 0; i < nRows; ++i)
+        pList->InsertItem(i, "row");
+    long long qel = HeapBytesInUse() - before;
+    pList->DestroyWindow();
+    delete pList;
+
+    double perRow = (double)(qel - plain) / nRows;
+    std::printf("item memory at %2d columns: %6.1f bytes per row (goal <= %d = 64 + 8 x %d)\n", nColumns, perRow,
+                64 + 8 * nColumns, nColumns);
+}
+}
+
+int main(int argc, char** argv)
+{
+    static char szEmpty[] = "";
+    AfxWinInit(::GetModuleHandleA(nullptr), nullptr, szEmpty, SW_SHOW);
+    theApp.InitApplication();
+    theApp.InitInstance();
+    // "quick" for a short smoke run.
+    const bool bQuick = argc > 1 && std::string(argv[1]) == "quick";
+
+    CFrameWnd frame;
+    frame.Create(nullptr, "List benchmark", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 800, 600));
+    RowTexts texts(500);
+    std::printf("%s build\n", sizeof(void*) == 8 ? "x86_64" : "i686");
+    TimeInsertion(frame, texts, bQuick ? 5000 : 100000, false, bQuick ? 1 : 3);
+    TimeInsertion(frame, texts, bQuick ? 500 : 5000, true, bQuick ? 1 : 3);
+    MeasureMemory(frame, 5, bQuick ? 2000 : 20000);
+    MeasureMemory(frame, 20, bQuick ? 2000 : 20000);
+    frame.DestroyWindow();
+    AfxWinTerm();
+    return 0;
+}
