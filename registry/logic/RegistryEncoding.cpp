@@ -76,7 +76,11 @@ void EncodeFont(const FontRecord& font, uint8_t* out)
     const uint8_t bytes[] = { font.italic,       font.underline,     font.strikeOut, font.charSet,
                               font.outPrecision, font.clipPrecision, font.quality,   font.pitchAndFamily };
     std::memcpy(out + kFontBytesAt, bytes, sizeof(bytes));
-    std::memcpy(out + kFaceNameAt, font.faceName, kFaceNameSize);
+    // Only the name itself: whatever the system left behind its terminator is
+    // not ours to persist, and the same font always stores the same bytes.
+    size_t nName = TextLength(font.faceName, kFaceNameSize);
+    std::memcpy(out + kFaceNameAt, font.faceName, nName);
+    std::memset(out + kFaceNameAt + nName, 0, kFaceNameSize - nName);
 }
 
 bool DecodeInt32(const uint8_t* data, size_t size, int32_t* value)

@@ -61,7 +61,8 @@ void EncodeReal(double value, uint8_t* out);                        // kRealSize
 void EncodeDate(const DateRecord& date, uint8_t* out);              // kDateSize bytes
 // count 32-bit integers one after another (points, sizes, rectangles).
 void EncodeInt32s(const int32_t* values, size_t count, uint8_t* out);
-void EncodeFont(const FontRecord& font, uint8_t* out);              // kFontSize bytes
+// kFontSize bytes; the face name's bytes after its terminator are stored as zero.
+void EncodeFont(const FontRecord& font, uint8_t* out);
 
 // ----- reading ---------------------------------------------------------------
 // size is the number of bytes the registry really returned.

@@ -194,6 +194,13 @@ TEST(RegistryEncodingTest, FontRecordLayout)
     EXPECT_STREQ("Courier New", reinterpret_cast<const char*>(out + 28));
     EXPECT_EQ(0, out[kFontSize - 1]);
 
+    // What follows the name's terminator in memory is not stored.
+    FontRecord junk = SampleFont();
+    std::memset(junk.faceName + 12, 0xAB, kFaceNameSize - 12);
+    uint8_t clean[kFontSize];
+    EncodeFont(junk, clean);
+    EXPECT_EQ(0, std::memcmp(out, clean, kFontSize));
+
     FontRecord back = {};
     ASSERT_TRUE(DecodeFont(out, kFontSize, &back));
     uint8_t again[kFontSize];
