@@ -33,9 +33,7 @@ public:
             pFrame->DestroyWindow();
             return FALSE;
         }
-        int nLast = (int)GetProfileInt("Gallery", "LastPage", 0);
-        pFrame->ShowPage(nLast >= 0 && nLast < pFrame->GetPageCount() ? nLast : 0);
-        pFrame->ShowWindow(m_nCmdShow);
+        pFrame->ShowWindow(pFrame->RestoreSettings(m_nCmdShow));
         pFrame->UpdateWindow();
         return TRUE;
     }

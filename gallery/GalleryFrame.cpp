@@ -5,11 +5,13 @@
 namespace {
 const UINT IDC_TABS = 1;
 const UINT IDC_PAGE = 2;
+const char kSettingsKey[] = "Software\\ZUZIVU70\\Gallery";
 }
 
 BEGIN_MESSAGE_MAP(CGalleryFrame, CFrameWnd)
     ON_WM_CREATE()
     ON_WM_SIZE()
+    ON_WM_DESTROY()
     ON_NOTIFY(TCN_SELCHANGE, IDC_TABS, OnTabChange)
     ON_COMMAND(ID_GALLERY_NEXT_PAGE, OnNextPage)
     ON_COMMAND(ID_GALLERY_PREV_PAGE, OnPrevPage)
@@ -71,7 +73,49 @@ void CGalleryFrame::ShowPage(int nIndex)
     m_nCurrent = nIndex;
     m_tabs.SendMessage(TCM_SETCURSEL, nIndex);
     m_pPage->CreatePage(this, PageRect(), IDC_PAGE);
-    AfxGetApp()->WriteProfileInt("Gallery", "LastPage", nIndex);
+    if (m_bRemember)
+        Settings().WriteInt("Last Page", nIndex);
+}
+
+QELRegistry CGalleryFrame::Settings()
+{
+    QELRegistry reg;
+    reg.SetKey(kSettingsKey, TRUE);
+    return reg;
+}
+
+int CGalleryFrame::RestoreSettings(int nCmdShow)
+{
+    QELRegistry reg = Settings();
+    // Only a place big enough to use and still on a monitor: screens change
+    // between sessions.
+    CRect rcWindow;
+    if (reg.ReadRect("Window", &rcWindow) && rcWindow.Width() >= 320 && rcWindow.Height() >= 240 &&
+        ::MonitorFromRect(&rcWindow, MONITOR_DEFAULTTONULL) != nullptr) {
+        WINDOWPLACEMENT wp = { sizeof(wp) };
+        GetWindowPlacement(&wp);
+        wp.rcNormalPosition = rcWindow;
+        wp.showCmd = SW_HIDE;  // shown by the caller
+        SetWindowPlacement(&wp);
+    }
+    int nPage = reg.ReadInt("Last Page", 0);
+    ShowPage(nPage >= 0 && nPage < GetPageCount() ? nPage : 0);
+    m_bRemember = TRUE;
+    BOOL bPlainShow = nCmdShow == SW_SHOWNORMAL || nCmdShow == SW_SHOW || nCmdShow == SW_SHOWDEFAULT;
+    return bPlainShow && reg.ReadBool("Maximized", FALSE) ? SW_SHOWMAXIMIZED : nCmdShow;
+}
+
+void CGalleryFrame::OnDestroy()
+{
+    WINDOWPLACEMENT wp = { sizeof(wp) };
+    if (m_bRemember && GetWindowPlacement(&wp)) {
+        QELRegistry reg = Settings();
+        CRect rcWindow(wp.rcNormalPosition);
+        reg.WriteRect("Window", &rcWindow);
+        reg.WriteBool("Maximized", wp.showCmd == SW_SHOWMAXIMIZED);
+        reg.WriteInt("Last Page", m_nCurrent);
+    }
+    CFrameWnd::OnDestroy();
 }
 
 void CGalleryFrame::OnSize(UINT nType, int cx, int cy)

@@ -15,9 +15,18 @@ public:
     CString GetPageName(int nIndex) const;
     CGalleryPage* GetPage() const { return m_pPage.get(); }
 
+    // The gallery's own settings, kept through the library's registry class
+    // under HKEY_CURRENT_USER\Software\ZUZIVU70\Gallery (made on first use).
+    static QELRegistry Settings();
+    // Puts the window back where it was last closed and shows the page last
+    // seen; returns the show command to use (maximized when it was). From then
+    // on the page and the window's place are remembered.
+    int RestoreSettings(int nCmdShow);
+
 protected:
     int OnCreate(LPCREATESTRUCT lpcs);
     void OnSize(UINT nType, int cx, int cy);
+    void OnDestroy();
     void OnTabChange(NMHDR* pNMHDR, LRESULT* pResult);
     void OnNextPage();
     void OnPrevPage();
@@ -30,4 +39,5 @@ private:
     CFont m_font;
     std::unique_ptr<CGalleryPage> m_pPage;
     int m_nCurrent = -1;
+    BOOL m_bRemember = FALSE;
 };
