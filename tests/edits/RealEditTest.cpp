@@ -37,22 +37,6 @@ TEST_F(RealEditTest, DefaultsAndSetters)
     EXPECT_EQ(dMax, -1.25);
 }
 
-TEST_F(RealEditTest, SetValueWritesThePrecisionsDecimals)
-{
-    struct Case { double value; int precision; int remove; const char* text; } cases[] = {
-        { 2.5, 6, 1, "2.5" }, { 3.0, 6, 1, "3" }, { 0.0, 6, 1, "0" }, { 100, 6, 1, "100" },
-        { -0.0000001, 6, 1, "-0" }, { 2.5, 6, 0, "2.500000" }, { 3.14159, 2, 1, "3.14" }, { 2.75, 0, 0, "3" },
-        // A negative precision writes no decimals.
-        { 2.75, -1, 0, "3" },
-    };
-    for (const Case& c : cases) {
-        edit.SetPrecision(c.precision);
-        edit.SetRemoveTrailingZeros(c.remove);
-        edit.SetValue(c.value);
-        EXPECT_EQ(TextOf(edit), c.text) << c.value << " with precision " << c.precision;
-    }
-}
-
 TEST_F(RealEditTest, SignsPointsAndExponentsWhileTyping)
 {
     Type(edit, "-1.2.3");
