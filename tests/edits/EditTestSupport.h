@@ -58,3 +58,18 @@ protected:
     CRecordingFrame* m_pFrame = nullptr;
     CEdit m_other;
 };
+
+// The same with an edit of type TEdit, made and focused before each test.
+template<class TEdit>
+class EditOfTypeTest : public EditTest
+{
+protected:
+    void SetUp() override
+    {
+        EditTest::SetUp();
+        CreateEdit(edit);
+    }
+    TEdit edit;
+};
+
+using Sel = std::pair<int, int>;

@@ -2,20 +2,7 @@
 // application's loop, pastes through the clipboard, the focus moved away.
 #include "EditTestSupport.h"
 
-namespace {
-using Sel = std::pair<int, int>;
-
-class IntegerEditTest : public EditTest
-{
-protected:
-    void SetUp() override
-    {
-        EditTest::SetUp();
-        CreateEdit(edit);
-    }
-    QELIntegerEdit edit;
-};
-}
+using IntegerEditTest = EditOfTypeTest<QELIntegerEdit>;
 
 TEST_F(IntegerEditTest, DefaultsAndSetters)
 {

@@ -2,20 +2,7 @@
 #include "EditTestSupport.h"
 #include <cfloat>
 
-namespace {
-using Sel = std::pair<int, int>;
-
-class RealEditTest : public EditTest
-{
-protected:
-    void SetUp() override
-    {
-        EditTest::SetUp();
-        CreateEdit(edit);
-    }
-    QELRealEdit edit;
-};
-}
+using RealEditTest = EditOfTypeTest<QELRealEdit>;
 
 TEST_F(RealEditTest, DefaultsAndSetters)
 {

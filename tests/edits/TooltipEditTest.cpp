@@ -19,15 +19,9 @@ public:
     }
 };
 
-class TooltipEditTest : public EditTest
+class TooltipEditTest : public EditOfTypeTest<CTipEdit>
 {
 protected:
-    void SetUp() override
-    {
-        EditTest::SetUp();
-        CreateEdit(edit);
-    }
-
     // Rests the mouse over client point (x, y) of the edit, as the loop delivers
     // it; true when the tip shows within the time given.
     bool Hover(int x, int y, DWORD nMs = 1500)
@@ -52,8 +46,6 @@ protected:
         edit.Tip().GetWindowRect(&rc);
         return rc.Size();
     }
-
-    CTipEdit edit;
 };
 }
 
