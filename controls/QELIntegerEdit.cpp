@@ -40,7 +40,7 @@ void QELIntegerEdit::SetValue(long lValue)
 
 long QELIntegerEdit::GetValue() const
 {
-    IsValid();
+    IsValid();   // for its explanation, when verbose
     CString strText;
     GetWindowText(strText);
     return numeric_text::IntegerTextValue(strText, m_lMinValue, m_lMaxValue);

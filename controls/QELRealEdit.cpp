@@ -61,7 +61,7 @@ numeric_text::RealRules Rules(double dMin, double dMax, int bMinInclusive, int b
 
 double QELRealEdit::GetValue() const
 {
-    IsValid();
+    IsValid();   // for its explanation, when verbose
     CString strText;
     GetWindowText(strText);
     return numeric_text::RealTextValue(strText, Rules(m_dMinValue, m_dMaxValue, m_bMinInclusive, m_bMaxInclusive,
