@@ -116,6 +116,8 @@ public:
 
 private:
     int WriteValue(const CString& strName, DWORD dwType, const BYTE* pData, DWORD nSize) const;
+    // nCount (at most 4) 32-bit integers one after another: points, sizes, rectangles.
+    int WriteInt32s(const CString& strName, const int32_t* pValues, int nCount) const;
     // Reads the value into pBuffer (nCapacity bytes); *pnSize gets the bytes stored.
     BOOL ReadValue(const CString& strName, BYTE* pBuffer, DWORD nCapacity, DWORD* pnSize) const;
     // Lays the stored bytes over nCount 32-bit integers (points, sizes, rectangles).

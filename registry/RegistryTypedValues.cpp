@@ -120,14 +120,19 @@ int QELRegistry::WriteFont(const CString& strName, const CFont* pFont)
     return WriteValue(strName, REG_BINARY, data, sizeof(data));
 }
 
+int QELRegistry::WriteInt32s(const CString& strName, const int32_t* pValues, int nCount) const
+{
+    BYTE data[kRectSize];
+    EncodeInt32s(pValues, (size_t)nCount, data);
+    return WriteValue(strName, REG_BINARY, data, (DWORD)(nCount * kInt32Size));
+}
+
 int QELRegistry::WritePoint(const CString& strName, const CPoint* pPoint)
 {
     if (pPoint == nullptr)
         return 0;
     const int32_t values[] = { pPoint->x, pPoint->y };
-    BYTE data[kPairSize];
-    EncodeInt32s(values, 2, data);
-    return WriteValue(strName, REG_BINARY, data, sizeof(data));
+    return WriteInt32s(strName, values, 2);
 }
 
 int QELRegistry::WriteSize(const CString& strName, const CSize* pSize)
@@ -135,9 +140,7 @@ int QELRegistry::WriteSize(const CString& strName, const CSize* pSize)
     if (pSize == nullptr)
         return 0;
     const int32_t values[] = { pSize->cx, pSize->cy };
-    BYTE data[kPairSize];
-    EncodeInt32s(values, 2, data);
-    return WriteValue(strName, REG_BINARY, data, sizeof(data));
+    return WriteInt32s(strName, values, 2);
 }
 
 int QELRegistry::WriteRect(const CString& strName, const CRect* pRect)
@@ -145,9 +148,7 @@ int QELRegistry::WriteRect(const CString& strName, const CRect* pRect)
     if (pRect == nullptr)
         return 0;
     const int32_t values[] = { pRect->left, pRect->top, pRect->right, pRect->bottom };
-    BYTE data[kRectSize];
-    EncodeInt32s(values, 4, data);
-    return WriteValue(strName, REG_BINARY, data, sizeof(data));
+    return WriteInt32s(strName, values, 4);
 }
 
 // ----- reading -------------------------------------------------------------------------

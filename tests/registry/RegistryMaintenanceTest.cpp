@@ -6,24 +6,8 @@
 
 namespace {
 
-class RegistryMaintenanceTest : public ScratchKeyTest
+class RegistryMaintenanceTest : public CurrentKeyTest
 {
-protected:
-    void SetUp() override
-    {
-        ScratchKeyTest::SetUp();
-        ASSERT_EQ(1, m_reg.SetKey(Path()));
-    }
-    std::pair<DWORD, std::vector<BYTE>> Stored(LPCSTR lpszName)
-    {
-        DWORD dwType = 0xDEAD;
-        std::vector<BYTE> data;
-        if (!RawGet(Path(), lpszName, &dwType, &data))
-            return { 0xDEAD, {} };
-        return { dwType, data };
-    }
-
-    StatusProbe m_reg;
 };
 
 TEST_F(RegistryMaintenanceTest, ValueQueries)

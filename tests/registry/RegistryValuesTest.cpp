@@ -6,30 +6,14 @@
 
 namespace {
 
-class RegistryValuesTest : public ScratchKeyTest
+class RegistryValuesTest : public CurrentKeyTest
 {
 protected:
-    void SetUp() override
-    {
-        ScratchKeyTest::SetUp();
-        ASSERT_EQ(1, m_reg.SetKey(Path()));
-    }
-
-    // The value as stored: its type and bytes.
-    std::pair<DWORD, std::vector<BYTE>> Stored(LPCSTR lpszName)
-    {
-        DWORD dwType = 0xDEAD;
-        std::vector<BYTE> data;
-        EXPECT_TRUE(RawGet(Path(), lpszName, &dwType, &data)) << lpszName;
-        return { dwType, data };
-    }
     template<class T>
     static std::pair<DWORD, std::vector<BYTE>> Binary(const T& value)
     {
         return { REG_BINARY, BytesOf(&value, sizeof(value)) };
     }
-
-    StatusProbe m_reg;
 };
 
 TEST_F(RegistryValuesTest, StoredFormatsByteForByte)

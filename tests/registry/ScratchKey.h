@@ -32,14 +32,6 @@ protected:
     CString m_strPath;
 };
 
-// The bytes as one list, for readable comparisons.
-std::vector<BYTE> BytesOf(const void* pData, size_t nSize);
-
-// Runs "reg.exe query HKCU\<path> /v <name>" and returns what it shows for the
-// value: its type and data separated by one space ("REG_BINARY 0102FF00"),
-// or the whole output when the value is not in it.
-std::string RegExeQuery(LPCSTR lpszPath, LPCSTR lpszName);
-
 // The registry status the class keeps for itself, seen from a derived class.
 class StatusProbe : public QELRegistry
 {
@@ -48,3 +40,34 @@ public:
     StatusProbe(const QELRegistry& other) : QELRegistry(other) {}
     LONG Status() const { return m_nLastStatus; }
 };
+
+// The scratch key made the current key of m_reg.
+class CurrentKeyTest : public ScratchKeyTest
+{
+protected:
+    void SetUp() override
+    {
+        ScratchKeyTest::SetUp();
+        ASSERT_EQ(1, m_reg.SetKey(Path()));
+    }
+    // The value as stored in the scratch key: its type and bytes, or type
+    // 0xDEAD and no bytes when it is missing.
+    std::pair<DWORD, std::vector<BYTE>> Stored(LPCSTR lpszName)
+    {
+        DWORD dwType = 0xDEAD;
+        std::vector<BYTE> data;
+        if (!RawGet(Path(), lpszName, &dwType, &data))
+            return { 0xDEAD, {} };
+        return { dwType, data };
+    }
+
+    StatusProbe m_reg;
+};
+
+// The bytes as one list, for readable comparisons.
+std::vector<BYTE> BytesOf(const void* pData, size_t nSize);
+
+// Runs "reg.exe query HKCU\<path> /v <name>" and returns what it shows for the
+// value: its type and data separated by one space ("REG_BINARY 0102FF00"),
+// or the whole output when the value is not in it.
+std::string RegExeQuery(LPCSTR lpszPath, LPCSTR lpszName);
