@@ -44,6 +44,7 @@ void QELListCtrl::_UnsetSortedColumn()
 {
     m_nSortedColumn = -1;
     m_bSortAscending = TRUE;
+    _UpdateSortMark();
 }
 
 int QELListCtrl::GetSortedColumn() const

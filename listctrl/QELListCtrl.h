@@ -34,6 +34,7 @@
 #pragma once
 #include "ZUZIVU70Defs.h"
 #include "afxcmn.h"
+#include "afxdisp.h"
 
 // Messages sent to the parent window (SendMessage; the return value is ignored).
 #define LISTMSG_CHECKCLICKED (WM_APP + 10000)   // wParam item, lParam check state
@@ -166,6 +167,50 @@ public:
     int GetSortedColumn() const;
     BOOL IsSortAscending() const;
 
+    // ----- sorting ---------------------------------------------------------------------------
+    // Sorts the rows by the texts of one column, each text read as a hexadecimal
+    // number, a real number (with an optional trailing %), a date, or else as text,
+    // whichever both texts of a comparison pass first. Rows whose text in the column
+    // is the sort separator stay where they are; the blocks between them are sorted
+    // apart. Items take their texts, images, states, data and colours with them.
+    // The parent then gets LISTMSG_SORTED. Nothing happens for a column out of
+    // range or a list that is not sortable.
+    void SortItems(int nColumn, BOOL bAscending = TRUE);
+    // Sortable: the column headers are buttons (HDS_BUTTONS), so clicks sort.
+    // FALSE for a list without column header.
+    BOOL SetSortable(BOOL bSortable = TRUE);
+    BOOL IsSortable() const;
+    // Null for no separator rows; the text is copied.
+    void SetSortSeparator(const char* lpszSeparator);
+    const char* GetSortSeparator() const;
+    // When on, the sorted column's header shows the platform's up or down mark,
+    // following every sort and every reset of the order. Off by default.
+    void SetSortMark(BOOL bSortMark = TRUE);
+    BOOL GetSortMark() const;
+
+    // ----- typed cell text -----------------------------------------------------------------------
+    // Every form ends an edit in progress (committing it), forgets the sort order
+    // and returns the list view's result (FALSE for a cell that does not exist).
+    BOOL SetItemText(int nItem, int nSubItem, LPCTSTR lpszText);
+    BOOL SetItemText(int nItem, int nSubItem, char ch);
+    BOOL SetItemText(int nItem, int nSubItem, long nValue);
+    BOOL SetItemText(int nItem, int nSubItem, int nValue);
+    BOOL SetItemText(int nItem, int nSubItem, unsigned long nValue);
+    BOOL SetItemText(int nItem, int nSubItem, unsigned int nValue);
+    // nPrecision >= 0: exactly that many decimals (at most 1074); < 0: up to six,
+    // without trailing zeros or point ("2.5", "100").
+    BOOL SetItemText(int nItem, int nSubItem, double dValue, int nPrecision = -1);
+    // A valid date in the user's locale (dwFlags: VAR_DATEVALUEONLY, VAR_TIMEVALUEONLY ...),
+    // "Invalid DateTime" when the platform cannot convert it; an invalid or null date
+    // gives the empty text.
+    BOOL SetItemText(int nItem, int nSubItem, const COleDateTime& date, DWORD dwFlags = 0);
+    // The VAR_ flags are plain ints: without this form SetItemText(i, c, date, VAR_DATEVALUEONLY)
+    // would be ambiguous with the real-number form (a date converts to a double).
+    BOOL SetItemText(int nItem, int nSubItem, const COleDateTime& date, int nFlags)
+    {
+        return SetItemText(nItem, nSubItem, date, static_cast<DWORD>(nFlags));
+    }
+
 protected:
     // ----- framework overrides and handlers ---------------------------------------------------
     void PreSubclassWindow() override;
@@ -181,6 +226,8 @@ protected:
     BOOL OnItemChangeOfParam(NMHDR* pNMHDR, LRESULT* pResult);
     LRESULT OnInsertItemA(WPARAM wParam, LPARAM lParam);
     LRESULT OnInsertItemW(WPARAM wParam, LPARAM lParam);
+    // A click on a column header: ascending first, reversed by each further click.
+    void OnColumnclick(NMHDR* pNMHDR, LRESULT* pResult);
 
     // ----- internals -------------------------------------------------------------------------
     BOOL _IsValidIndex(int nItem) const;
@@ -207,6 +254,18 @@ protected:
     static DWORD PASCAL _AdjustStyle(DWORD dwStyle);
     // Takes an image list we own back from the list view and its header.
     void _DetachOwnedImageList(HIMAGELIST hImageList);
+    // Sorting: the first separator row after nAfter in nColumn (-1 for none); the
+    // sort of rows nFirst ... nLast (FALSE for fewer than two rows or a bad range);
+    // the sort of an array of item indices between two positions; the comparison of
+    // two items' texts in the sorted column.
+    int _FindSeparator(int nAfter, int nColumn) const;
+    BOOL _PartialSort(int nFirst, int nLast);
+    void _QuickSortRecursive(int* pIndices, int nLow, int nHigh);
+    int _CompareItems(int nItem1, int nItem2) const;
+    // Puts the rows in a new order: pSource[k] is the row that goes to nFirst + k.
+    void _ReorderRows(int nFirst, const int* pSource, int nCount);
+    // Shows the sort mark where the sort order says, when the mark is on.
+    void _UpdateSortMark();
 
     // ----- fields ------------------------------------------------------------------------------
     CEdit* m_pEdit;                // the in-place cell editor; its window is made on first use
@@ -222,6 +281,9 @@ protected:
     int m_nSortedColumn;           // column of the last sort, -1 when no order is in force
     BOOL m_bSortAscending;         // direction of the last sort
     BOOL m_bOwnInsert;             // an insertion of this class is under way
+    BOOL m_bSortMark = FALSE;      // the sorted column's header shows the direction
+    int m_nMarkedColumn = -1;      // header item showing the sort mark, -1 for none
+    BOOL m_bMarkedAscending = TRUE;  // ... and which mark it shows
 
     DECLARE_MESSAGE_MAP()
 };

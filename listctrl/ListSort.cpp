@@ -1,0 +1,559 @@
+// QELListCtrl: sorting the rows by the typed texts of one column.
+//
+// How a sort runs. The list does not change while it is sorted, so the texts
+// of the sorted column are read once and each is classified once (number,
+// percent, date, text); the order comes from the partition-exchange sort over
+// those keys and is exactly the order that comparing the cells' texts afresh in
+// every comparison would give. The rows are then put in that order by the list
+// view itself (LVM_SORTITEMS over the item memory pointers, each ranked by its
+// target row), which carries every item's texts, images, states and memory
+// along without rewriting a cell. Where that cannot be used (an item without
+// memory, so no unique key to rank it by) or did not give the order asked for,
+// the rows are rewritten one by one with painting suspended.
+#include "QELListCtrl.h"
+#include "logic/ListCompare.h"
+#include "logic/ListSortAlgorithm.h"
+
+#include <mbstring.h>
+#include <oleauto.h>
+
+#include <cstdint>
+#include <cstring>
+#include <new>
+#include <vector>
+
+namespace {
+
+// ---------------------------------------------------------------------------------------------
+// The readings the comparison needs from the platform
+
+// A date and time as the platform's automation parser reads it for the user's locale.
+bool ParseCellDate(const char* text, double& date)
+{
+    WCHAR szShort[128];
+    std::vector<WCHAR> longText;
+    WCHAR* pWide = szShort;
+    if (::MultiByteToWideChar(CP_ACP, 0, text, -1, szShort, 128) == 0)
+    {
+        int nLength = ::MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+        if (nLength <= 0)
+            return false;
+        longText.resize(static_cast<size_t>(nLength));
+        if (::MultiByteToWideChar(CP_ACP, 0, text, -1, longText.data(), nLength) == 0)
+            return false;
+        pWide = longText.data();
+    }
+    DATE dt = 0;
+    if (FAILED(::VarDateFromStr(pWide, LOCALE_USER_DEFAULT, 0, &dt)))
+        return false;
+    date = dt;
+    return true;
+}
+
+// Multibyte comparison in the runtime's code page: byte-wise for single-byte
+// code pages, by whole characters for double-byte ones.
+int CompareCellMbcs(const char* text1, const char* text2)
+{
+    return _mbscmp(reinterpret_cast<const unsigned char*>(text1), reinterpret_cast<const unsigned char*>(text2));
+}
+
+ListSort::KeyComparer CellComparer()
+{
+    return ListSort::KeyComparer(ParseCellDate, CompareCellMbcs);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The texts of one column, read once
+
+class ColumnTexts
+{
+public:
+    // Reads the texts of rows nFirst ... nFirst + nCount - 1.
+    void Read(HWND hList, int nColumn, int nFirst, int nCount)
+    {
+        m_offsets.resize(static_cast<size_t>(nCount));
+        m_buffer.clear();
+        m_buffer.reserve(static_cast<size_t>(nCount) * 12);
+        std::vector<char> scratch(256);
+        for (int k = 0; k < nCount; ++k)
+        {
+            m_offsets[static_cast<size_t>(k)] = m_buffer.size();
+            for (;;)
+            {
+                LVITEMA item = {};
+                item.iSubItem = nColumn;
+                item.cchTextMax = static_cast<int>(scratch.size());
+                item.pszText = scratch.data();
+                int nLength = static_cast<int>(::SendMessageA(hList, LVM_GETITEMTEXTA, static_cast<WPARAM>(nFirst + k),
+                                                              reinterpret_cast<LPARAM>(&item)));
+                // The control answers what it copied: a full buffer may have cut the text.
+                if (nLength >= item.cchTextMax - 1 && scratch.size() < kMaxText)
+                {
+                    scratch.resize(scratch.size() * 2);
+                    continue;
+                }
+                // A text given by the parent may stay in the parent's own buffer.
+                const char* pszText = item.pszText != nullptr && item.pszText != LPSTR_TEXTCALLBACKA ? item.pszText : "";
+                if (nLength > 0)
+                    m_buffer.insert(m_buffer.end(), pszText, pszText + nLength);
+                break;
+            }
+            m_buffer.push_back('\0');
+        }
+    }
+
+    int Count() const { return static_cast<int>(m_offsets.size()); }
+    const char* Text(int k) const { return m_buffer.data() + m_offsets[static_cast<size_t>(k)]; }
+
+private:
+    static const size_t kMaxText = 1 << 20;
+    std::vector<char> m_buffer;
+    std::vector<size_t> m_offsets;
+};
+
+// The order of the rows nFirst ... after sorting: order[k] is the row that goes
+// to nFirst + k. With a separator, its rows stay and the blocks between them
+// are sorted apart.
+void SortedOrder(const ColumnTexts& texts, int nFirst, const char* pszSeparator, bool bAscending, std::vector<int>& order)
+{
+    const int nCount = texts.Count();
+    std::vector<ListSort::SortKey> keys(static_cast<size_t>(nCount));
+    for (int k = 0; k < nCount; ++k)
+        keys[static_cast<size_t>(k)].Assign(texts.Text(k));
+    order.resize(static_cast<size_t>(nCount));
+    for (int k = 0; k < nCount; ++k)
+        order[static_cast<size_t>(k)] = nFirst + k;
+
+    ListSort::KeyComparer comparer = CellComparer();
+    auto compare = [&](int nItem1, int nItem2) {
+        return comparer(keys[static_cast<size_t>(nItem1 - nFirst)], keys[static_cast<size_t>(nItem2 - nFirst)]);
+    };
+    auto sortBlock = [&](int first, int last) {
+        if (first < last)
+            ListSort::PartitionExchangeSort(order.data(), first - nFirst, last - nFirst, bAscending, compare);
+    };
+    auto findSeparator = [&](int nAfter) {
+        for (int k = (nAfter + 1 > nFirst ? nAfter + 1 : nFirst) - nFirst; k < nCount; ++k)
+        {
+            if (CompareCellMbcs(texts.Text(k), pszSeparator) == 0)
+                return nFirst + k;
+        }
+        return -1;
+    };
+    if (pszSeparator != nullptr)
+        ListSort::ForEachSortBlock(nFirst + nCount, findSeparator, sortBlock);
+    else
+        sortBlock(nFirst, nFirst + nCount - 1);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Putting rows in a new order
+
+// Item parameters (the memory pointers) to target rows.
+class RankTable
+{
+public:
+    // FALSE when a parameter is null or appears twice: then it ranks no row.
+    bool Build(const std::vector<LPARAM>& params, const std::vector<int>& targets)
+    {
+        size_t nSize = 16;
+        while (nSize < params.size() * 2)
+            nSize *= 2;
+        m_slots.assign(nSize, Slot{0, 0});
+        m_nMask = nSize - 1;
+        for (size_t r = 0; r < params.size(); ++r)
+        {
+            if (params[r] == 0)
+                return false;
+            size_t h = Hash(params[r]);
+            while (m_slots[h].param != 0)
+            {
+                if (m_slots[h].param == params[r])
+                    return false;
+                h = (h + 1) & m_nMask;
+            }
+            m_slots[h] = Slot{params[r], targets[r]};
+        }
+        return true;
+    }
+
+    int Rank(LPARAM param) const
+    {
+        for (size_t h = Hash(param);; h = (h + 1) & m_nMask)
+        {
+            if (m_slots[h].param == param || m_slots[h].param == 0)
+                return m_slots[h].nTarget;
+        }
+    }
+
+    static int CALLBACK CompareByRank(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
+    {
+        const RankTable* pTable = reinterpret_cast<const RankTable*>(lParamSort);
+        int nRank1 = pTable->Rank(lParam1);
+        int nRank2 = pTable->Rank(lParam2);
+        return nRank1 < nRank2 ? -1 : (nRank1 > nRank2 ? 1 : 0);
+    }
+
+private:
+    struct Slot
+    {
+        LPARAM param;
+        int nTarget;
+    };
+
+    size_t Hash(LPARAM param) const
+    {
+        // Heap blocks are aligned: the multiplication spreads the high bits down.
+        uint64_t h = static_cast<uint64_t>(static_cast<uintptr_t>(param)) * 0x9E3779B97F4A7C15ull;
+        return static_cast<size_t>(h >> 32) & m_nMask;
+    }
+
+    std::vector<Slot> m_slots;
+    size_t m_nMask = 0;
+};
+
+std::vector<LPARAM> ReadParams(HWND hList, int nCount)
+{
+    std::vector<LPARAM> params(static_cast<size_t>(nCount));
+    for (int r = 0; r < nCount; ++r)
+    {
+        LVITEMA item = {};
+        item.mask = LVIF_PARAM;
+        item.iItem = r;
+        ::SendMessageA(hList, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        params[static_cast<size_t>(r)] = item.lParam;
+    }
+    return params;
+}
+
+// Everything of a row that belongs to its item.
+struct RowSnapshot
+{
+    UINT nState = 0;
+    LPARAM param = 0;
+    std::vector<CString> texts;
+    std::vector<int> images;
+};
+
+const UINT kItemStateMask = LVIS_SELECTED | LVIS_FOCUSED | LVIS_STATEIMAGEMASK;
+
+void TakeSnapshot(QELListCtrl& list, int nRow, int nColumns, RowSnapshot& snapshot)
+{
+    snapshot.nState = list.CListCtrl::GetItemState(nRow, kItemStateMask);
+    LVITEMA item = {};
+    item.mask = LVIF_PARAM;
+    item.iItem = nRow;
+    list.CListCtrl::GetItem(&item);
+    snapshot.param = item.lParam;
+    snapshot.texts.resize(static_cast<size_t>(nColumns));
+    snapshot.images.resize(static_cast<size_t>(nColumns));
+    for (int c = 0; c < nColumns; ++c)
+    {
+        snapshot.texts[static_cast<size_t>(c)] = list.CListCtrl::GetItemText(nRow, c);
+        LVITEMA cell = {};
+        cell.mask = LVIF_IMAGE;
+        cell.iItem = nRow;
+        cell.iSubItem = c;
+        snapshot.images[static_cast<size_t>(c)] = list.CListCtrl::GetItem(&cell) ? cell.iImage : 0;
+    }
+}
+
+void WriteSnapshot(QELListCtrl& list, int nRow, const RowSnapshot& snapshot)
+{
+    // The item's own states, exactly: the single-check rule is about changes of
+    // checks, and a sort changes none, it only moves them.
+    list.CListCtrl::SetItemState(nRow, snapshot.nState, kItemStateMask);
+    list.CListCtrl::SetItem(nRow, 0, LVIF_PARAM, nullptr, 0, 0, 0, snapshot.param);
+    for (size_t c = 0; c < snapshot.texts.size(); ++c)
+    {
+        list.CListCtrl::SetItem(nRow, static_cast<int>(c), LVIF_TEXT | LVIF_IMAGE, snapshot.texts[c],
+                                snapshot.images[c], 0, 0, 0);
+    }
+}
+
+// Suspends painting of a visible window for its lifetime (a hidden one paints nothing anyway,
+// and turning redraw back on would show it).
+class RedrawSuspension
+{
+public:
+    explicit RedrawSuspension(HWND hWnd) : m_hWnd(::IsWindowVisible(hWnd) ? hWnd : nullptr)
+    {
+        if (m_hWnd != nullptr)
+            ::SendMessageA(m_hWnd, WM_SETREDRAW, FALSE, 0);
+    }
+    ~RedrawSuspension()
+    {
+        if (m_hWnd != nullptr)
+        {
+            ::SendMessageA(m_hWnd, WM_SETREDRAW, TRUE, 0);
+            ::InvalidateRect(m_hWnd, nullptr, TRUE);
+        }
+    }
+    RedrawSuspension(const RedrawSuspension&) = delete;
+    RedrawSuspension& operator=(const RedrawSuspension&) = delete;
+
+private:
+    HWND m_hWnd;
+};
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Public operations
+
+void QELListCtrl::SortItems(int nColumn, BOOL bAscending)
+{
+    EndEdit(TRUE);
+    if (nColumn < 0 || nColumn >= GetColumnCount() || !IsSortable())
+        return;
+    m_nSortedColumn = nColumn;
+    m_bSortAscending = bAscending;
+
+    const int nCount = CListCtrl::GetItemCount();
+    if (nCount > 1)
+    {
+        try
+        {
+            ColumnTexts texts;
+            texts.Read(m_hWnd, nColumn, 0, nCount);
+            std::vector<int> order;
+            SortedOrder(texts, 0, m_pszSortSeparator, bAscending != FALSE, order);
+            _ReorderRows(0, order.data(), nCount);
+        }
+        catch (const std::bad_alloc&)
+        {
+            // Nothing moved yet: the rows keep their order.
+        }
+    }
+    _UpdateSortMark();
+    if (HWND hParent = ::GetParent(m_hWnd))
+        ::SendMessageA(hParent, LISTMSG_SORTED, static_cast<WPARAM>(nColumn), static_cast<LPARAM>(bAscending));
+}
+
+BOOL QELListCtrl::SetSortable(BOOL bSortable)
+{
+    if (!HasColumnHeader())
+        return FALSE;
+    HWND hHeader = reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETHEADER, 0, 0));
+    if (hHeader == nullptr)
+        return FALSE;
+    LONG nStyle = ::GetWindowLongA(hHeader, GWL_STYLE);
+    if (bSortable)
+    {
+        nStyle |= HDS_BUTTONS;
+    }
+    else
+    {
+        nStyle &= ~static_cast<LONG>(HDS_BUTTONS);
+        _UnsetSortedColumn();
+    }
+    ::SetWindowLongA(hHeader, GWL_STYLE, nStyle);
+    ::RedrawWindow(hHeader, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    return TRUE;
+}
+
+BOOL QELListCtrl::IsSortable() const
+{
+    if (!::IsWindow(m_hWnd) || !HasColumnHeader())
+        return FALSE;
+    HWND hHeader = reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETHEADER, 0, 0));
+    return hHeader != nullptr && (::GetWindowLongA(hHeader, GWL_STYLE) & HDS_BUTTONS) != 0;
+}
+
+void QELListCtrl::SetSortSeparator(const char* lpszSeparator)
+{
+    delete[] m_pszSortSeparator;
+    m_pszSortSeparator = nullptr;
+    if (lpszSeparator != nullptr)
+    {
+        size_t nSize = std::strlen(lpszSeparator) + 1;
+        m_pszSortSeparator = new (std::nothrow) char[nSize];
+        if (m_pszSortSeparator != nullptr)
+            std::memcpy(m_pszSortSeparator, lpszSeparator, nSize);
+    }
+}
+
+const char* QELListCtrl::GetSortSeparator() const
+{
+    return m_pszSortSeparator;
+}
+
+void QELListCtrl::SetSortMark(BOOL bSortMark)
+{
+    m_bSortMark = bSortMark;
+    _UpdateSortMark();
+}
+
+BOOL QELListCtrl::GetSortMark() const
+{
+    return m_bSortMark;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Handler and internals
+
+void QELListCtrl::OnColumnclick(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    const NMLISTVIEW* pListView = reinterpret_cast<const NMLISTVIEW*>(pNMHDR);
+    const int nColumn = pListView->iSubItem;
+    SortItems(nColumn, nColumn != m_nSortedColumn || !m_bSortAscending);
+    *pResult = 0;
+}
+
+int QELListCtrl::_FindSeparator(int nAfter, int nColumn) const
+{
+    if (m_pszSortSeparator == nullptr || !::IsWindow(m_hWnd))
+        return -1;
+    const int nCount = CListCtrl::GetItemCount();
+    for (int i = nAfter + 1 > 0 ? nAfter + 1 : 0; i < nCount; ++i)
+    {
+        if (CompareCellMbcs(CListCtrl::GetItemText(i, nColumn), m_pszSortSeparator) == 0)
+            return i;
+    }
+    return -1;
+}
+
+BOOL QELListCtrl::_PartialSort(int nFirst, int nLast)
+{
+    if (nFirst >= nLast || !_IsValidIndex(nFirst) || !_IsValidIndex(nLast))
+        return FALSE;
+    try
+    {
+        const int nCount = nLast - nFirst + 1;
+        ColumnTexts texts;
+        texts.Read(m_hWnd, m_nSortedColumn, nFirst, nCount);
+        std::vector<int> order;
+        SortedOrder(texts, nFirst, nullptr, m_bSortAscending != FALSE, order);
+        _ReorderRows(nFirst, order.data(), nCount);
+    }
+    catch (const std::bad_alloc&)
+    {
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void QELListCtrl::_QuickSortRecursive(int* pIndices, int nLow, int nHigh)
+{
+    if (pIndices == nullptr || nLow < 0 || nLow >= nHigh)
+        return;
+    auto compare = [this](int nItem1, int nItem2) { return _CompareItems(nItem1, nItem2); };
+    ListSort::PartitionExchangeSort(pIndices, nLow, nHigh, m_bSortAscending != FALSE, compare);
+}
+
+int QELListCtrl::_CompareItems(int nItem1, int nItem2) const
+{
+    CString strText1 = CListCtrl::GetItemText(nItem1, m_nSortedColumn);
+    CString strText2 = CListCtrl::GetItemText(nItem2, m_nSortedColumn);
+    return ListSort::CompareCellTexts(strText1, strText2, ParseCellDate, CompareCellMbcs);
+}
+
+void QELListCtrl::_ReorderRows(int nFirst, const int* pSource, int nCount)
+{
+    bool bMoves = false;
+    for (int k = 0; k < nCount && !bMoves; ++k)
+        bMoves = pSource[k] != nFirst + k;
+    if (!bMoves)
+        return;
+
+    // Every row's target: the rows outside the range stay.
+    const int nRows = CListCtrl::GetItemCount();
+    std::vector<int> targets(static_cast<size_t>(nRows));
+    for (int r = 0; r < nRows; ++r)
+        targets[static_cast<size_t>(r)] = r;
+    for (int k = 0; k < nCount; ++k)
+        targets[static_cast<size_t>(pSource[k])] = nFirst + k;
+
+    std::vector<LPARAM> params = ReadParams(m_hWnd, nRows);
+    std::vector<int> source(static_cast<size_t>(nCount));
+    for (int k = 0; k < nCount; ++k)
+        source[static_cast<size_t>(k)] = pSource[k];
+
+    RankTable ranks;
+    if (ranks.Build(params, targets) &&
+        ::SendMessageA(m_hWnd, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&ranks),
+                       reinterpret_cast<LPARAM>(&RankTable::CompareByRank)))
+    {
+        // Trust, but check: where the rows are not in the order asked for, they
+        // are rewritten from where they are now.
+        std::vector<LPARAM> now = ReadParams(m_hWnd, nRows);
+        bool bExact = true;
+        for (int r = 0; r < nRows && bExact; ++r)
+        {
+            int nWanted = r;
+            if (r >= nFirst && r < nFirst + nCount)
+                nWanted = source[static_cast<size_t>(r - nFirst)];
+            bExact = now[static_cast<size_t>(r)] == params[static_cast<size_t>(nWanted)];
+        }
+        if (bExact)
+            return;
+        // Each wanted item is found by its (unique) parameter among the rows now.
+        RankTable rowsNow;
+        std::vector<int> rowIndex(static_cast<size_t>(nRows));
+        for (int r = 0; r < nRows; ++r)
+            rowIndex[static_cast<size_t>(r)] = r;
+        if (!rowsNow.Build(now, rowIndex))
+            return;
+        for (int k = 0; k < nCount; ++k)
+            source[static_cast<size_t>(k)] = rowsNow.Rank(params[static_cast<size_t>(source[static_cast<size_t>(k)])]);
+        // Rows outside the range were moved too: bring the whole list back in line.
+        if (nFirst != 0 || nCount != nRows)
+        {
+            std::vector<int> all(static_cast<size_t>(nRows));
+            for (int r = 0; r < nRows; ++r)
+                all[static_cast<size_t>(r)] = rowsNow.Rank(params[static_cast<size_t>(r)]);
+            for (int k = 0; k < nCount; ++k)
+                all[static_cast<size_t>(nFirst + k)] = source[static_cast<size_t>(k)];
+            source.swap(all);
+            nFirst = 0;
+            nCount = nRows;
+        }
+    }
+
+    // Rewrite the rows: take every row of the range first, then write them in their new places.
+    const int nColumns = GetColumnCount() > 0 ? GetColumnCount() : 1;
+    std::vector<RowSnapshot> snapshots(static_cast<size_t>(nCount));
+    for (int k = 0; k < nCount; ++k)
+        TakeSnapshot(*this, nFirst + k, nColumns, snapshots[static_cast<size_t>(k)]);
+    RedrawSuspension suspension(m_hWnd);
+    for (int k = 0; k < nCount; ++k)
+    {
+        int nFrom = source[static_cast<size_t>(k)] - nFirst;
+        if (nFrom != k)
+            WriteSnapshot(*this, nFirst + k, snapshots[static_cast<size_t>(nFrom)]);
+    }
+}
+
+void QELListCtrl::_UpdateSortMark()
+{
+    // Header items are touched only when the mark to show changes, so a list whose
+    // mark was never on keeps whatever formats its application gave the headers.
+    const int nColumn = m_bSortMark ? m_nSortedColumn : -1;
+    const BOOL bAscending = m_bSortAscending ? TRUE : FALSE;
+    if (nColumn == m_nMarkedColumn && (nColumn < 0 || bAscending == m_bMarkedAscending))
+        return;
+    if (!::IsWindow(m_hWnd))
+        return;
+    HWND hHeader = reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETHEADER, 0, 0));
+    if (hHeader == nullptr)
+        return;
+    // Every header item is looked at: inserted or deleted columns may have moved the old mark.
+    const int nItems = static_cast<int>(::SendMessageA(hHeader, HDM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < nItems; ++i)
+    {
+        HDITEMA item = {};
+        item.mask = HDI_FORMAT;
+        if (!::SendMessageA(hHeader, HDM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item)))
+            continue;
+        int nFormat = item.fmt & ~(HDF_SORTUP | HDF_SORTDOWN);
+        if (i == nColumn)
+            nFormat |= bAscending ? HDF_SORTUP : HDF_SORTDOWN;
+        if (nFormat != item.fmt)
+        {
+            item.fmt = nFormat;
+            ::SendMessageA(hHeader, HDM_SETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        }
+    }
+    m_nMarkedColumn = nColumn;
+    m_bMarkedAscending = bAscending;
+}
