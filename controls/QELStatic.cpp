@@ -104,6 +104,13 @@ void QELStatic::ReconstructFont()
     m_font.CreateFontIndirect(&m_lf);
 }
 
+QELStatic& QELStatic::FontChanged()
+{
+    ReconstructFont();
+    UpdateSurface();
+    return *this;
+}
+
 // ----- setters -------------------------------------------------------------------------
 
 QELStatic& QELStatic::SetBkColor(COLORREF crBackground, COLORREF crGradientEnd, BackFillMode mode)
@@ -137,34 +144,26 @@ QELStatic& QELStatic::SetText(const CString& strText)
 QELStatic& QELStatic::SetFontBold(BOOL bBold)
 {
     m_lf.lfWeight = bBold ? FW_BOLD : FW_NORMAL;
-    ReconstructFont();
-    UpdateSurface();
-    return *this;
+    return FontChanged();
 }
 
 QELStatic& QELStatic::SetFontName(const CString& strFace, BYTE nCharSet)
 {
     m_lf.lfCharSet = nCharSet;
     CopyFaceName(m_lf, strFace, static_cast<size_t>(strFace.GetLength()));
-    ReconstructFont();
-    UpdateSurface();
-    return *this;
+    return FontChanged();
 }
 
 QELStatic& QELStatic::SetFontUnderline(BOOL bUnderline)
 {
     m_lf.lfUnderline = static_cast<BYTE>(bUnderline);
-    ReconstructFont();
-    UpdateSurface();
-    return *this;
+    return FontChanged();
 }
 
 QELStatic& QELStatic::SetFontItalic(BOOL bItalic)
 {
     m_lf.lfItalic = static_cast<BYTE>(bItalic);
-    ReconstructFont();
-    UpdateSurface();
-    return *this;
+    return FontChanged();
 }
 
 QELStatic& QELStatic::SetFontSize(int nPoints)
@@ -186,9 +185,7 @@ QELStatic& QELStatic::SetFontSize(int nPoints)
         }
         font.DeleteObject();
     }
-    ReconstructFont();
-    UpdateSurface();
-    return *this;
+    return FontChanged();
 }
 
 QELStatic& QELStatic::SetSunken(BOOL bSunken)
@@ -257,20 +254,19 @@ void QELStatic::StartFlashing(int nKind)
 
 QELStatic& QELStatic::SetLink(BOOL bLink, BOOL bNotifyParent)
 {
-    m_nLinkKind = bLink ? LinkOpen : LinkNone;
-    m_bNotifyParent = bNotifyParent;
-    // Without SS_NOTIFY a static lets clicks through to its parent.
-    if (m_nLinkKind != LinkNone)
-        ModifyStyle(0, SS_NOTIFY);
-    else
-        ModifyStyle(SS_NOTIFY, 0);
-    return *this;
+    return SetLinkKind(bLink ? LinkOpen : LinkNone, bNotifyParent);
 }
 
 QELStatic& QELStatic::SetMailLink(BOOL bMail, BOOL bNotifyParent)
 {
-    m_nLinkKind = bMail ? LinkMail : LinkNone;
+    return SetLinkKind(bMail ? LinkMail : LinkNone, bNotifyParent);
+}
+
+QELStatic& QELStatic::SetLinkKind(int nKind, BOOL bNotifyParent)
+{
+    m_nLinkKind = nKind;
     m_bNotifyParent = bNotifyParent;
+    // Without SS_NOTIFY a static lets clicks through to its parent.
     if (m_nLinkKind != LinkNone)
         ModifyStyle(0, SS_NOTIFY);
     else
@@ -303,9 +299,7 @@ QELStatic& QELStatic::SetRotationAngle(UINT nDegrees, BOOL bRotate)
     // Tenths of a degree.
     m_lf.lfEscapement = m_lf.lfOrientation = static_cast<LONG>(nDegrees * 10u);
     m_bRotated = bRotate;
-    ReconstructFont();
-    UpdateSurface();
-    return *this;
+    return FontChanged();
 }
 
 QELStatic& QELStatic::SetText3DHiliteColor(COLORREF crHilite)
@@ -320,9 +314,7 @@ QELStatic& QELStatic::SetFont(LOGFONT lf)
     // The caller's face name may fill the whole field without a terminator.
     CopyFaceName(lf, lf.lfFaceName, LF_FACESIZE);
     m_lf = lf;
-    ReconstructFont();
-    UpdateSurface();
-    return *this;
+    return FontChanged();
 }
 
 // ----- handlers ------------------------------------------------------------------------

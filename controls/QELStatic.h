@@ -132,6 +132,9 @@ protected:
 private:
     BOOL m_bFlashing = FALSE;    // the flash timer is running now
 
+    // Builds the font from the changed description and repaints.
+    QELStatic& FontChanged();
+    QELStatic& SetLinkKind(int nKind, BOOL bNotifyParent);
     void StartFlashing(int nKind);
     void StopFlashTimer();
     void PaintBackground(CDC* pDC, const CRect& rc);
