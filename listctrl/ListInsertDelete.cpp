@@ -1,6 +1,7 @@
 // QELListCtrl: insertion (every new item gets its memory) and deletion (every
 // deleted item gives it back), one by one or by a state filter.
 #include "QELListCtrl.h"
+#include "ListItemRecord.h"
 #include <cstdarg>
 
 namespace {
@@ -88,15 +89,7 @@ int QELListCtrl::InsertItem(int nItem, LPCSTR lpszItem, int nImage)
 int QELListCtrl::InsertItem(UINT nMask, int nItem, LPCSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
                             LPARAM lParam)
 {
-    LVITEMA item = {};
-    item.mask = nMask;
-    item.iItem = nItem;
-    item.pszText = const_cast<LPSTR>(lpszItem);
-    item.state = nState;
-    item.stateMask = nStateMask;
-    item.iImage = nImage;
-    item.lParam = lParam;
-    return _InsertItem(item);
+    return _InsertItem(MakeListItem(nMask, nItem, 0, lpszItem, nImage, nState, nStateMask, lParam));
 }
 
 int QELListCtrl::InsertItem(const LVITEMA* pItem)
@@ -112,11 +105,7 @@ int QELListCtrl::InsertItemEx(int nItem, LPCSTR lpszText, ...)
 {
     EndEdit(TRUE);
     _UnsetSortedColumn();
-    LVITEMA item = {};
-    item.mask = LVIF_TEXT;
-    item.iItem = nItem;
-    item.pszText = const_cast<LPSTR>(lpszText);
-    const int nIndex = _InsertWithMemory(item);
+    const int nIndex = _InsertWithMemory(MakeListItem(LVIF_TEXT, nItem, 0, lpszText, 0, 0, 0, 0));
     if (nIndex < 0)
         return -1;
     // No argument is read beyond the last column or after a null text.

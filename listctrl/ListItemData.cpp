@@ -1,6 +1,7 @@
 // QELListCtrl: item data (kept in the item memory, never in the item parameter)
 // and cell images.
 #include "QELListCtrl.h"
+#include "ListItemRecord.h"
 
 DWORD QELListCtrl::GetItemData(int nItem) const
 {
@@ -20,15 +21,7 @@ BOOL QELListCtrl::SetItemData(int nItem, DWORD dwData)
 BOOL QELListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCSTR lpszItem, int nImage, UINT nState,
                           UINT nStateMask, LPARAM lParam)
 {
-    LVITEMA item = {};
-    item.mask = nMask;
-    item.iItem = nItem;
-    item.iSubItem = nSubItem;
-    item.pszText = const_cast<LPSTR>(lpszItem);
-    item.iImage = nImage;
-    item.state = nState;
-    item.stateMask = nStateMask;
-    item.lParam = lParam;
+    LVITEMA item = MakeListItem(nMask, nItem, nSubItem, lpszItem, nImage, nState, nStateMask, lParam);
     return SetItem(&item);
 }
 
