@@ -7,6 +7,7 @@ IMPLEMENT_DYNAMIC(QELColorComboBox, CComboBox)
 
 BEGIN_MESSAGE_MAP(QELColorComboBox, CComboBox)
     ON_CONTROL_REFLECT_EX(CBN_SELCHANGE, OnSelchange)
+    ON_WM_CREATE()
 END_MESSAGE_MAP()
 
 namespace {
@@ -49,6 +50,17 @@ void QELColorComboBox::PreSubclassWindow()
 {
     CComboBox::PreSubclassWindow();
     Initialise();
+}
+
+int QELColorComboBox::OnCreate(LPCREATESTRUCT)
+{
+    if (Default() == -1)
+        return -1;
+    // Created rather than subclassed: the list could not take entries before
+    // the combo box itself existed.
+    if (GetCount() <= 0)
+        Initialise();
+    return 0;
 }
 
 void QELColorComboBox::Initialise()

@@ -1,8 +1,8 @@
 // QELColorComboBox: a drop-down list of 24 named colours and a "Custom..."
 // entry, each drawn as a swatch beside its name.
 //
-// Subclass a combo box of a dialog with it; the list is filled when it is
-// attached and "White" is selected. The combo box must be owner-drawn with
+// Subclass a combo box of a dialog with it, or create it; the list is filled
+// when it is attached and "White" is selected. The combo box must be owner-drawn with
 // fixed-height items, keep its strings and not sort them
 // (CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS). Choosing
 // "Custom..." opens the system colour dialog; the colour chosen there becomes
@@ -42,6 +42,7 @@ protected:
     void PreSubclassWindow() override;
     // Returns FALSE so that the parent sees the notification as well.
     BOOL OnSelchange();
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -300,3 +300,15 @@ TEST(ColorCombo, DisabledComboDrawsInInactiveColour)
     EXPECT_EQ(t.InField(RGB(255, 0, 0)), 0);
     EXPECT_GT(t.InField(::GetSysColor(COLOR_INACTIVECAPTIONTEXT)), 20);
 }
+
+TEST(ColorCombo, CreatedComboIsFilledToo)
+{
+    CRecordingFrame frame;
+    QELColorComboBox combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
+                             CRect(10, 10, 170, 200), &frame, kComboId));
+    EXPECT_EQ(combo.GetCount(), 25);
+    EXPECT_EQ(combo.GetCurSel(), 0);
+    combo.SetColor(RGB(0, 0, 191));
+    EXPECT_EQ(combo.GetCurSel(), 19);
+}

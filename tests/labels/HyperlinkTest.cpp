@@ -297,3 +297,17 @@ TEST(Hyperlink, DestroyedObjectLeavesALiveWindowUsable)
     ASSERT_TRUE(again.SubclassDlgItem(kLinkId, &dlg));
     EXPECT_EQ(again.m_ToolTip.GetToolCount(), 1);
 }
+
+TEST(Hyperlink, CreatedLinkIsSetUpToo)
+{
+    CRecordingFrame frame;
+    TestHyperlink link;
+    ASSERT_TRUE(link.Create("www.example.com", WS_CHILD | WS_VISIBLE, CRect(10, 10, 160, 30), &frame, kLinkId));
+    EXPECT_TRUE(link.GetStyle() & SS_NOTIFY);
+    LOGFONT lf = {};
+    ::GetObjectA(reinterpret_cast<HFONT>(link.SendMessage(WM_GETFONT)), sizeof(lf), &lf);
+    EXPECT_EQ(lf.lfUnderline, 1);
+    CToolInfo info;
+    ASSERT_TRUE(link.m_ToolTip.GetToolInfo(info, &link, 1001));
+    EXPECT_EQ(CRect(info.rect), CRect(0, 0, 150, 20));
+}
