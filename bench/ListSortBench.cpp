@@ -200,9 +200,9 @@ std::vector<std::string> Arrange(const std::vector<std::string>& cells, const st
     return out;
 }
 
-double RunSortItems(CWnd& parent, const std::vector<std::string>& cells, int nRows)
+// A QELListCtrl with the rows, put in through the class so every item has its memory.
+void MakeQelList(QELListCtrl& list, CWnd& parent, const std::vector<std::string>& cells, int nRows)
 {
-    QELListCtrl list;
     list.Create(&parent, 2, &kListRect, WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT);
     AddColumns(list.m_hWnd);
     list.SetRedraw(FALSE);
@@ -213,6 +213,12 @@ double RunSortItems(CWnd& parent, const std::vector<std::string>& cells, int nRo
     }
     list.SetRedraw(TRUE);
     list.UpdateWindow();
+}
+
+double RunSortItems(CWnd& parent, const std::vector<std::string>& cells, int nRows)
+{
+    QELListCtrl list;
+    MakeQelList(list, parent, cells, nRows);
     double t0 = Seconds();
     list.SortItems(kSortColumn, TRUE);
     list.UpdateWindow();
@@ -347,16 +353,7 @@ public:
 double RunPlain(CWnd& parent, const std::vector<std::string>& cells, int nRows)
 {
     PlainSortList list;
-    list.Create(&parent, 2, &kListRect, WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT);
-    AddColumns(list.m_hWnd);
-    list.SetRedraw(FALSE);
-    for (int i = 0; i < nRows; ++i) {
-        list.InsertItem(i, cells[(size_t)i * kColumns].c_str());
-        for (int c = 1; c < kColumns; ++c)
-            list.CListCtrl::SetItemText(i, c, cells[(size_t)i * kColumns + c].c_str());
-    }
-    list.SetRedraw(TRUE);
-    list.UpdateWindow();
+    MakeQelList(list, parent, cells, nRows);
     double t0 = Seconds();
     list.SetRedraw(FALSE);
     list.PlainSort(kSortColumn);

@@ -1,13 +1,13 @@
 // The reference sort: the specified algorithm as plainly as it reads, with the
 // C runtime's and the platform's own conversions.
 #include "SortFixture.h"
+#include "../logic/ListSortReference.h"
 #include <mbstring.h>
 #include <oleauto.h>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <utility>
 
 namespace {
 
@@ -50,31 +50,6 @@ bool DateOk(const char* s, double& value)
     return true;
 }
 
-void ReferenceQuickSort(std::vector<int>& a, int low, int high, bool ascending, const std::vector<std::string>& texts)
-{
-    auto compare = [&](int x, int y) { return ReferenceCompare(texts[x], texts[y]); };
-    auto before = [&](int x, int p) { return ascending ? compare(x, p) < 0 : compare(x, p) > 0; };
-    auto after = [&](int x, int p) { return ascending ? compare(x, p) > 0 : compare(x, p) < 0; };
-    int p = a.at((low + high) / 2);
-    int i = low, j = high;
-    do {
-        while (before(a.at(i), p))
-            i++;
-        while (after(a.at(j), p))
-            j--;
-        if (j < i)
-            break;
-        if (i != j)
-            std::swap(a.at(i), a.at(j));
-        i++;
-        j--;
-    } while (i <= j);
-    if (low < j)
-        ReferenceQuickSort(a, low, j, ascending, texts);
-    if (i < high)
-        ReferenceQuickSort(a, i, high, ascending, texts);
-}
-
 }  // namespace
 
 int ReferenceCompare(const std::string& text1, const std::string& text2)
@@ -113,7 +88,8 @@ std::vector<int> ReferenceSortOrder(const std::vector<std::string>& texts, const
         std::vector<int> a;
         for (int i = first; i <= last; ++i)
             a.push_back(rows[i]);
-        ReferenceQuickSort(a, 0, last - first, bAscending, texts);
+        ReferenceSort(a, 0, last - first, bAscending,
+                      [&](int x, int y) { return ReferenceCompare(texts[x], texts[y]); });
         for (int k = 0; k <= last - first; ++k)
             rows[first + k] = a[k];
     };

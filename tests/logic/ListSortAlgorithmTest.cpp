@@ -1,6 +1,7 @@
 // The partition-exchange sort and the separator blocks, against a literal
 // reference of the algorithm.
 #include "ListSortAlgorithm.h"
+#include "ListSortReference.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -13,35 +14,6 @@
 using namespace ListSort;
 
 namespace {
-
-// The algorithm as plainly as it can be written: the middle element is the
-// pivot, i and j scan towards it, both halves are sorted by nested calls.
-template<class Compare>
-void ReferenceSort(std::vector<int>& a, int low, int high, bool ascending, Compare compare)
-{
-    auto before = [&](int x, int p) { return ascending ? compare(x, p) < 0 : compare(x, p) > 0; };
-    auto after = [&](int x, int p) { return ascending ? compare(x, p) > 0 : compare(x, p) < 0; };
-    int p = a.at((low + high) / 2);
-    int i = low;
-    int j = high;
-    do
-    {
-        while (before(a.at(i), p))
-            i++;
-        while (after(a.at(j), p))
-            j--;
-        if (j < i)
-            break;
-        if (i != j)
-            std::swap(a.at(i), a.at(j));
-        i++;
-        j--;
-    } while (i <= j);
-    if (low < j)
-        ReferenceSort(a, low, j, ascending, compare);
-    if (i < high)
-        ReferenceSort(a, i, high, ascending, compare);
-}
 
 std::vector<int> Sorted(std::vector<int> a, bool ascending, const std::function<int(int, int)>& compare)
 {
