@@ -10,6 +10,15 @@ IMPLEMENT_DYNAMIC(CPen, CGdiObject)
 IMPLEMENT_DYNAMIC(CBrush, CGdiObject)
 IMPLEMENT_DYNAMIC(CFont, CGdiObject)
 IMPLEMENT_DYNAMIC(CBitmap, CGdiObject)
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnonnull-compare"
+#pragma GCC diagnostic ignored "-Waddress"
+HGDIOBJ CGdiObject::GetSafeHandle() const
+{
+    return this == nullptr ? nullptr : m_hObject;
+}
+#pragma GCC diagnostic pop
 IMPLEMENT_DYNAMIC(CRgn, CGdiObject)
 
 namespace {

@@ -6,6 +6,15 @@
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)
 
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnonnull-compare"
+#pragma GCC diagnostic ignored "-Waddress"
+HIMAGELIST CImageList::GetSafeHandle() const
+{
+    return this == nullptr ? nullptr : m_hImageList;
+}
+#pragma GCC diagnostic pop
+
 namespace {
 HBITMAP SafeBitmap(const CBitmap* p)
 {

@@ -93,7 +93,9 @@ int CWnd::GetWindowTextLength() const { return ::GetWindowTextLengthA(m_hWnd); }
 
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
 {
-    ::SendMessageA(m_hWnd, WM_SETFONT, (WPARAM)pFont->GetSafeHandle(), bRedraw);
+    // A null font asks the window for its system font.
+    HGDIOBJ hFont = pFont != nullptr ? pFont->m_hObject : nullptr;
+    ::SendMessageA(m_hWnd, WM_SETFONT, (WPARAM)hFont, bRedraw);
 }
 
 CFont* CWnd::GetFont() const

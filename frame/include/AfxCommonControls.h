@@ -23,7 +23,8 @@ public:
 
     // ----- handle map and life -----------------------------------------------
     operator HIMAGELIST() const { return m_hImageList; }
-    HIMAGELIST GetSafeHandle() const { return m_hImageList; }
+    // Null for a null object pointer, as for windows and GDI objects.
+    HIMAGELIST GetSafeHandle() const;
     static CImageList* PASCAL FromHandle(HIMAGELIST hImageList);
     static CImageList* PASCAL FromHandlePermanent(HIMAGELIST hImageList);
     static void PASCAL DeleteTempMap();

@@ -27,7 +27,8 @@ public:
 
     // ----- attributes --------------------------------------------------------
     operator HGDIOBJ() const { return m_hObject; }
-    HGDIOBJ GetSafeHandle() const { return m_hObject; }
+    // Null for a null object pointer, so callers may pass "no font" as nullptr.
+    HGDIOBJ GetSafeHandle() const;
     int GetObject(int nCount, LPVOID lpObject) const;
     UINT GetObjectType() const;
     BOOL operator==(const CGdiObject& obj) const { return obj.m_hObject == m_hObject; }
