@@ -3,11 +3,12 @@
 #pragma once
 #include "RecordingParent.h"
 #include "PixelReader.h"
+#include "ListTestSupport.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
-class TestList : public QELListCtrl
+class TestList : public EditableTestList
 {
 public:
     using QELListCtrl::_UpdateColumn;
@@ -17,26 +18,6 @@ public:
     using QELListCtrl::_EnsureSingleCheck;
     using QELListCtrl::_IsValidIndex;
 
-    // Leaves the fields as the in-place editor does while a cell is under edit,
-    // with text typed into the editor window.
-    void FakeEdit(int nRow, int nColumn, LPCSTR lpszText)
-    {
-        if (m_pEdit->GetSafeHwnd() == nullptr)
-            m_pEdit->Create(WS_CHILD | WS_BORDER | ES_AUTOHSCROLL, CRect(0, 0, 80, 20), this, 1);
-        m_bEditable = TRUE;
-        m_nEditRow = nRow;
-        m_nEditColumn = nColumn;
-        m_pEdit->SetWindowText(lpszText);
-        m_pEdit->ShowWindow(SW_SHOW);
-    }
-    int EditRow() const { return m_nEditRow; }
-    int EditColumn() const { return m_nEditColumn; }
-    BOOL EditorVisible() const { return m_pEdit->GetSafeHwnd() != nullptr && m_pEdit->IsWindowVisible(); }
-    void SetSortOrder(int nColumn, BOOL bAscending)
-    {
-        m_nSortedColumn = nColumn;
-        m_bSortAscending = bAscending;
-    }
     // The item parameter exactly as the list view holds it.
     LPARAM RawParam(int nItem) const
     {
@@ -87,16 +68,8 @@ protected:
         }
     }
 
-    std::string Text(int nItem, int nColumn = 0) { return std::string(list.CListCtrl::GetItemText(nItem, nColumn)); }
-
-    // Column 0 of every row, joined by '|'.
-    std::string Rows()
-    {
-        std::string s;
-        for (int i = 0; i < list.CListCtrl::GetItemCount(); ++i)
-            s += (i ? "|" : "") + Text(i);
-        return s;
-    }
+    std::string Text(int nItem, int nColumn = 0) { return ListCellText(list, nItem, nColumn); }
+    std::string Rows() { return ListRows(list); }
 
     // Indexes of the items that match a filter.
     std::vector<int> Matching(DWORD dwFilter)

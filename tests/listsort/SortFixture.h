@@ -4,33 +4,18 @@
 #pragma once
 #include "RecordingParent.h"
 #include "UserInput.h"
+#include "ListTestSupport.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
-class SortList : public QELListCtrl
+class SortList : public EditableTestList
 {
 public:
     using QELListCtrl::_CompareItems;
     using QELListCtrl::_FindSeparator;
     using QELListCtrl::_PartialSort;
     using QELListCtrl::_QuickSortRecursive;
-
-    // The fields as the in-place editor leaves them while a cell is under edit.
-    void FakeEdit(int nRow, int nColumn, LPCSTR lpszText)
-    {
-        if (m_pEdit->GetSafeHwnd() == nullptr)
-            m_pEdit->Create(WS_CHILD | WS_BORDER | ES_AUTOHSCROLL, CRect(0, 0, 80, 20), this, 1);
-        m_bEditable = TRUE;
-        m_nEditRow = nRow;
-        m_nEditColumn = nColumn;
-        m_pEdit->SetWindowText(lpszText);
-    }
-    void SetSortOrder(int nColumn, BOOL bAscending)
-    {
-        m_nSortedColumn = nColumn;
-        m_bSortAscending = bAscending;
-    }
 
     // While set, the list view's own sort does nothing but claim success, as a
     // faulty platform sort would.
@@ -81,15 +66,8 @@ protected:
         frame.log.Clear();
     }
 
-    std::string Text(int nItem, int nColumn = 0) { return std::string(list.CListCtrl::GetItemText(nItem, nColumn)); }
-    // Column 0 of every row, joined by '|'.
-    std::string Rows()
-    {
-        std::string s;
-        for (int i = 0; i < list.CListCtrl::GetItemCount(); ++i)
-            s += (i ? "|" : "") + Text(i);
-        return s;
-    }
+    std::string Text(int nItem, int nColumn = 0) { return ListCellText(list, nItem, nColumn); }
+    std::string Rows() { return ListRows(list); }
     // Where each row came from: the numbers of the "#i" tags.
     std::vector<int> Origins()
     {
