@@ -1,20 +1,14 @@
 // Cost of the list control's item memory: inserting rows through QELListCtrl
 // against the same rows sent straight to a plain list view, timed side by side
 // in one run, and the heap bytes per row the item memory adds.
-#include "ZUZIVU70.h"
+#include "BenchSupport.h"
 #include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 namespace {
-class CBenchApp : public CWinApp
-{
-public:
-    CBenchApp() : CWinApp("ZUZIVU70 list benchmark") {}
-    BOOL InitInstance() override { return TRUE; }
-};
-CBenchApp theApp;
+CBenchApp theApp("ZUZIVU70 list benchmark");
 
 const int kColumns = 5;
 const RECT kListRect = { 0, 0, 760, 520 };
@@ -44,14 +38,6 @@ struct RowTexts
         return cells[(size_t)(nRow % (int)(cells.size() / kColumns)) * kColumns + (size_t)nColumn].c_str();
     }
 };
-
-double Seconds()
-{
-    static LARGE_INTEGER freq = [] { LARGE_INTEGER f; ::QueryPerformanceFrequency(&f); return f; }();
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return (double)t.QuadPart / (double)freq.QuadPart;
-}
 
 void AddColumns(HWND hList, int nColumns)
 {
@@ -215,10 +201,8 @@ void MeasureMemory(CWnd& parent, int nColumns, int nRows)
 
 int main(int argc, char** argv)
 {
-    static char szEmpty[] = "";
-    AfxWinInit(::GetModuleHandleA(nullptr), nullptr, szEmpty, SW_SHOW);
-    theApp.InitApplication();
-    theApp.InitInstance();
+    if (!StartBenchmark())
+        return 1;
     // "quick" for a short smoke run.
     const bool bQuick = argc > 1 && std::string(argv[1]) == "quick";
 

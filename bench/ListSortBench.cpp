@@ -14,7 +14,7 @@
 //
 // Each figure is the best of a few runs; every run starts from the same
 // shuffled rows. Painting counts: each run ends with the list repainted.
-#include "ZUZIVU70.h"
+#include "BenchSupport.h"
 #include <mbstring.h>
 #include <algorithm>
 #include <cmath>
@@ -26,29 +26,11 @@
 #include <vector>
 
 namespace {
-class CBenchApp : public CWinApp
-{
-public:
-    CBenchApp() : CWinApp("ZUZIVU70 list sort benchmark") {}
-    BOOL InitInstance() override { return TRUE; }
-};
-CBenchApp theApp;
+CBenchApp theApp("ZUZIVU70 list sort benchmark");
 
 const int kColumns = 4;
 const int kSortColumn = 1;
 const RECT kListRect = {0, 0, 760, 520};
-
-double Seconds()
-{
-    static LARGE_INTEGER freq = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return (double)t.QuadPart / (double)freq.QuadPart;
-}
 
 // ---------------------------------------------------------------------------------------------
 // The rows: every cell one of six kinds of text, chosen at random
@@ -390,9 +372,7 @@ void Measure(CWnd& parent, int nRows, bool bPlain)
 
 int main(int argc, char** argv)
 {
-    static char szEmpty[] = "";
-    AfxWinInit(::GetModuleHandleA(nullptr), nullptr, szEmpty, SW_SHOW);
-    if (!AfxGetApp()->InitApplication() || !AfxGetApp()->InitInstance())
+    if (!StartBenchmark())
         return 1;
     const bool bPlainAll = argc > 1 && std::strcmp(argv[1], "--plain-all") == 0;
     CFrameWnd frame;
