@@ -20,7 +20,9 @@ BOOL QELListCtrl::EndEdit(BOOL bCommit)
     if (bHasEditor)
         m_pEdit->GetWindowText(strText);
     BOOL bWritten = FALSE;
-    if (bCommit && bHasEditor) {
+    // While the parent hears of this edit's commit, ending it again (sorting,
+    // setting a text ...) closes it without writing it a second time.
+    if (bCommit && bHasEditor && m_nCommitSerial != m_nEditSerial) {
         CString strCell = CListCtrl::GetItemText(m_nEditRow, m_nEditColumn);
         // Byte-wise: a change of letter case is a change.
         if (std::strcmp(strText, strCell) != 0) {
@@ -28,15 +30,24 @@ BOOL QELListCtrl::EndEdit(BOOL bCommit)
             _UnsetSortedColumn();
             bWritten = TRUE;
             // The parent sees the cell while it is still the one under edit.
+            const UINT nSerial = m_nEditSerial;
+            const UINT nOuterCommit = m_nCommitSerial;
+            m_nCommitSerial = nSerial;
             if (CWnd* pParent = GetParent())
                 pParent->SendMessage(LISTMSG_CELLEDITED, static_cast<WPARAM>(m_nEditRow),
                                      static_cast<LPARAM>(m_nEditColumn));
+            m_nCommitSerial = nOuterCommit;
+            // The parent ended the edit itself, and may have begun another that is
+            // not ours to close.
+            if (m_nEditSerial != nSerial)
+                return bWritten;
         }
     }
     if (bHasEditor && m_pEdit->GetSafeHwnd() != nullptr)
         m_pEdit->ShowWindow(SW_HIDE);
     m_nEditRow = -1;
     m_nEditColumn = -1;
+    ++m_nEditSerial;
     return bWritten;
 }
 

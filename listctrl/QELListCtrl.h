@@ -37,7 +37,7 @@
 #include "afxdisp.h"
 
 // Messages sent to the parent window (SendMessage; the return value is ignored).
-#define LISTMSG_CHECKCLICKED (WM_APP + 10000)   // wParam item, lParam check state
+#define LISTMSG_CHECKCLICKED (WM_APP + 10000)   // wParam item, lParam the mouse message (WM_LBUTTONDOWN ...)
 #define LISTMSG_SORTED       (WM_APP + 10001)   // wParam column, lParam ascending
 #define LISTMSG_CELLEDITED   (WM_APP + 10002)   // wParam item, lParam column
 
@@ -211,6 +211,58 @@ public:
         return SetItemText(nItem, nSubItem, date, static_cast<DWORD>(nFlags));
     }
 
+    // ----- in-place editing ----------------------------------------------------------------------
+    // An editable list opens an editor over a cell when it is clicked (or when the
+    // current row is double-clicked); Enter keeps the text, Escape drops it, Tab
+    // keeps it and moves to the next column (wrapping to column 0), the up and
+    // down arrows keep it and move to the row above or below. A changed text is
+    // written and the parent gets LISTMSG_CELLEDITED.
+    void SetEditable(BOOL bEditable = TRUE);
+    BOOL IsEditable() const;
+    void SetFirstColumnEditable(BOOL bEditable = TRUE);
+    // The editor object, never null while the control lives; its window exists
+    // from the first StartEdit on (limit or filter its text through it).
+    CEdit* GetEditControl() const;
+    // FALSE for a cell that may not be edited or does not exist, or when the
+    // editor window cannot be made.
+    BOOL StartEdit(int nItem, int nColumn);
+    // The keys of an edit in progress; outside an edit the space bar is swallowed,
+    // so the keyboard never toggles check boxes.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+    // ----- columns, header and image lists ---------------------------------------------------------
+    // Each item's cell colours follow the columns inserted and deleted here.
+    int InsertColumn(int nCol, const LVCOLUMNA* pColumn);
+    // nWidth -1 leaves the width to the list view, nSubItem -1 the sub-item.
+    int InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1,
+                     int nSubItem = -1);
+    BOOL DeleteColumn(int nCol);
+    BOOL DeleteAllColumns();
+    // Replaces every item and column by the columns of a definition such as
+    // "Name,150;Size,80,2;Type": ';' between columns, ',' between heading, width
+    // (default 100) and alignment (1 centred, 2 right, else left). TRUE when a
+    // column was made.
+    BOOL SetColumnHeader(const CString& strHeadings);
+    // FALSE (empty) for a list without column header; null sets the empty text.
+    BOOL SetHeaderText(int nColumn, LPCSTR lpszText);
+    CString GetHeaderText(int nColumn) const;
+    // Adds an image to the header item, left or right of its text. A side once
+    // set to the right stays there. The header takes the small image list when it
+    // has none of its own.
+    BOOL SetHeaderImage(int nColumn, int nImage, BOOL bLeftSide = TRUE);
+    // -1 when the header item cannot be read.
+    int GetHeaderImage(int nColumn) const;
+    // The small image list of items and cells. A caller's list stays the caller's;
+    // a list built from a bitmap resource of the application (16-pixel images,
+    // crMask transparent) is the control's own. Each returns the list used
+    // before, or null when there was none or it was the control's own list,
+    // released by the call.
+    CImageList* SetImageList(CImageList* pImageList);
+    CImageList* SetImageList(UINT nBitmapID, COLORREF crMask);
+    CImageList* GetImageList() const;
+    CImageList* SetHeaderImageList(CImageList* pImageList);
+    CImageList* SetHeaderImageList(UINT nBitmapID, COLORREF crMask);
+
 protected:
     // ----- framework overrides and handlers ---------------------------------------------------
     void PreSubclassWindow() override;
@@ -266,6 +318,32 @@ protected:
     void _ReorderRows(int nFirst, const int* pSource, int nCount);
     // Shows the sort mark where the sort order says, when the mark is on.
     void _UpdateSortMark();
+    // In-place editing: the editor alignment a column's header asks for (0 left,
+    // 1 centre, 2 right); the editor window made anew with an alignment; the
+    // editor laid over the cell under edit; the mouse handling shared by the six
+    // button handlers; the check box handling of a click that changed a mark.
+    DWORD _GetHeaderTextFormat(int nColumn) const;
+    BOOL _CreateEditor(DWORD dwAlign);
+    void _PlaceEditor();
+    void _MouseClkMonitor(UINT message, UINT nFlags, CPoint point, BOOL bMayStartEdit);
+    BOOL _ItemCheckMonitor(int nItem, BOOL bWasChecked, BOOL bIsChecked, UINT message);
+    // Splits at a separator, dropping empty pieces; the second byte of a
+    // two-byte character is never taken for the separator.
+    static void PASCAL _StringSplit(const CString& strSource, CStringArray& arrPieces, char chSeparator);
+    // Builds an owned image list anew from a bitmap and gives it to the list view
+    // (small images) or the header, releasing the one built before; returns the
+    // list used before, null when it was the released one.
+    CImageList* _RebuildOwnedImageList(CImageList& owned, UINT nBitmapID, COLORREF crMask, BOOL bHeader);
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnLButtonDblClk(UINT nFlags, CPoint point);
+    void OnMButtonDown(UINT nFlags, CPoint point);
+    void OnMButtonDblClk(UINT nFlags, CPoint point);
+    void OnRButtonDown(UINT nFlags, CPoint point);
+    void OnRButtonDblClk(UINT nFlags, CPoint point);
+    // Scrolling ends an edit first, as it does the list view's own label editing.
+    void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
 
     // ----- fields ------------------------------------------------------------------------------
     CEdit* m_pEdit;                // the in-place cell editor; its window is made on first use
@@ -284,6 +362,11 @@ protected:
     BOOL m_bSortMark = FALSE;      // the sorted column's header shows the direction
     int m_nMarkedColumn = -1;      // header item showing the sort mark, -1 for none
     BOOL m_bMarkedAscending = TRUE;  // ... and which mark it shows
+    // Edits are numbered as they open and close, so a caller sees when the parent,
+    // told of a commit, ended the edit itself (or began another); the commit being
+    // reported (0 for none) is not made a second time by a nested EndEdit.
+    UINT m_nEditSerial = 1;
+    UINT m_nCommitSerial = 0;
 
     DECLARE_MESSAGE_MAP()
 };

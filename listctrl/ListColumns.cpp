@@ -1,0 +1,156 @@
+// QELListCtrl: columns one by one or all at once from a definition string, with
+// every item's cell colours kept in step.
+#include "QELListCtrl.h"
+#include "logic/ColumnDefinition.h"
+
+namespace {
+// The code page of the control's texts is the system's ANSI one.
+bool IsAnsiLeadByte(unsigned char byte)
+{
+    return ::IsDBCSLeadByte(byte) != FALSE;
+}
+}
+
+int QELListCtrl::InsertColumn(int nCol, const LVCOLUMNA* pColumn)
+{
+    EndEdit(TRUE);
+    const int nResult = CListCtrl::InsertColumn(nCol, pColumn);
+    if (nResult >= 0)
+        _UpdateColumn(nResult, TRUE);
+    return nResult;
+}
+
+int QELListCtrl::InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat, int nWidth, int nSubItem)
+{
+    EndEdit(TRUE);
+    const int nResult = CListCtrl::InsertColumn(nCol, lpszColumnHeading, nFormat, nWidth, nSubItem);
+    if (nResult >= 0)
+        _UpdateColumn(nResult, TRUE);
+    return nResult;
+}
+
+BOOL QELListCtrl::DeleteColumn(int nCol)
+{
+    EndEdit(TRUE);
+    if (!CListCtrl::DeleteColumn(nCol))
+        return FALSE;
+    _UpdateColumn(nCol, FALSE);
+    return TRUE;
+}
+
+BOOL QELListCtrl::DeleteAllColumns()
+{
+    while (GetColumnCount() > 0) {
+        // A list view that refuses would otherwise keep us here for ever.
+        if (!DeleteColumn(0))
+            break;
+    }
+    return TRUE;
+}
+
+BOOL QELListCtrl::SetColumnHeader(const CString& strHeadings)
+{
+    DeleteAllItems(ITEMSTATE_ANY);
+    DeleteAllColumns();
+    EndEdit(TRUE);
+    BOOL bInserted = FALSE;
+    const std::vector<listcolumns::ColumnSpec> columns =
+        listcolumns::ParseColumnDefinition(strHeadings, static_cast<size_t>(strHeadings.GetLength()), IsAnsiLeadByte);
+    for (const listcolumns::ColumnSpec& column : columns) {
+        if (InsertColumn(GetColumnCount(), column.heading.c_str(), column.format, column.width, -1) >= 0)
+            bInserted = TRUE;
+    }
+    return bInserted;
+}
+
+void PASCAL QELListCtrl::_StringSplit(const CString& strSource, CStringArray& arrPieces, char chSeparator)
+{
+    arrPieces.RemoveAll();
+    for (const std::string& piece :
+         listcolumns::SplitPieces(strSource, static_cast<size_t>(strSource.GetLength()), chSeparator, IsAnsiLeadByte))
+        arrPieces.Add(CString(piece.c_str()));
+}
+
+// ----- header texts and images -----------------------------------------------------------
+
+namespace {
+HWND HeaderOf(HWND hList)
+{
+    if (!::IsWindow(hList))
+        return nullptr;
+    return reinterpret_cast<HWND>(::SendMessageA(hList, LVM_GETHEADER, 0, 0));
+}
+}
+
+BOOL QELListCtrl::SetHeaderText(int nColumn, LPCSTR lpszText)
+{
+    HWND hHeader = HeaderOf(m_hWnd);
+    if (hHeader == nullptr || !HasColumnHeader())
+        return FALSE;
+    // The header keeps a copy of its own.
+    CString strText(lpszText != nullptr ? lpszText : "");
+    HDITEMA item = {};
+    item.mask = HDI_TEXT;
+    item.pszText = const_cast<LPSTR>(static_cast<LPCSTR>(strText));
+    item.cchTextMax = strText.GetLength() + 1;
+    return static_cast<BOOL>(::SendMessageA(hHeader, HDM_SETITEMA, static_cast<WPARAM>(nColumn),
+                                            reinterpret_cast<LPARAM>(&item)));
+}
+
+CString QELListCtrl::GetHeaderText(int nColumn) const
+{
+    HWND hHeader = HeaderOf(m_hWnd);
+    if (hHeader == nullptr || !HasColumnHeader())
+        return CString();
+    // The header does not say how long its text is: a buffer that came back full
+    // may have cut it, so it grows until the text fits.
+    for (int nSize = 256; nSize <= 0x100000; nSize *= 2) {
+        CString strText;
+        HDITEMA item = {};
+        item.mask = HDI_TEXT;
+        item.pszText = strText.GetBuffer(nSize);
+        item.pszText[0] = '\0';
+        item.cchTextMax = nSize;
+        const BOOL bRead = static_cast<BOOL>(
+            ::SendMessageA(hHeader, HDM_GETITEMA, static_cast<WPARAM>(nColumn), reinterpret_cast<LPARAM>(&item)));
+        strText.ReleaseBuffer();
+        if (!bRead)
+            return CString();
+        if (strText.GetLength() < nSize - 1)
+            return strText;
+    }
+    return CString();
+}
+
+BOOL QELListCtrl::SetHeaderImage(int nColumn, int nImage, BOOL bLeftSide)
+{
+    HWND hHeader = HeaderOf(m_hWnd);
+    if (hHeader == nullptr)
+        return FALSE;
+    if (::SendMessageA(hHeader, HDM_GETIMAGELIST, 0, 0) == 0)
+        ::SendMessageA(hHeader, HDM_SETIMAGELIST, 0, ::SendMessageA(m_hWnd, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+    HDITEMA item = {};
+    item.mask = HDI_FORMAT;
+    if (!::SendMessageA(hHeader, HDM_GETITEMA, static_cast<WPARAM>(nColumn), reinterpret_cast<LPARAM>(&item)))
+        return FALSE;
+    // Flags are only ever added: a side once set to the right stays there.
+    item.mask |= HDI_IMAGE;
+    item.fmt |= HDF_IMAGE;
+    if (!bLeftSide)
+        item.fmt |= HDF_BITMAP_ON_RIGHT;
+    item.iImage = nImage;
+    return static_cast<BOOL>(
+        ::SendMessageA(hHeader, HDM_SETITEMA, static_cast<WPARAM>(nColumn), reinterpret_cast<LPARAM>(&item)));
+}
+
+int QELListCtrl::GetHeaderImage(int nColumn) const
+{
+    HWND hHeader = HeaderOf(m_hWnd);
+    if (hHeader == nullptr)
+        return -1;
+    HDITEMA item = {};
+    item.mask = HDI_IMAGE;
+    if (!::SendMessageA(hHeader, HDM_GETITEMA, static_cast<WPARAM>(nColumn), reinterpret_cast<LPARAM>(&item)))
+        return -1;
+    return item.iImage;
+}
