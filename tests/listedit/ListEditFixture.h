@@ -1,6 +1,7 @@
 // A QELListCtrl of stock rows in a recording frame, with the editing internals
 // opened up for the tests, and the geometry a user's click needs.
 #pragma once
+#include "ListTestSupport.h"
 #include "RecordingParent.h"
 #include "UserInput.h"
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@ public:
     BOOL Create(DWORD, const RECT&, CWnd*, UINT) override { return FALSE; }
 };
 
-class EditList : public QELListCtrl
+class EditList : public EditableTestList
 {
 public:
     using QELListCtrl::_GetHeaderTextFormat;
@@ -24,8 +25,6 @@ public:
     using QELListCtrl::_StringSplit;
     using QELListCtrl::_GetItemMemory;
 
-    int EditRow() const { return m_nEditRow; }
-    int EditColumn() const { return m_nEditColumn; }
     DWORD EditAlign() const { return m_dwEditAlign; }
     HWND Editor() const { return m_pEdit->GetSafeHwnd(); }
     bool EditorShown() const { return Editor() != nullptr && ::IsWindowVisible(Editor()); }
@@ -95,11 +94,6 @@ inline void FillStock(QELListCtrl& list)
         list.InsertItemEx(i, kStock[i].product, kStock[i].qty, kStock[i].status, kStock[i].notes);
 }
 
-inline std::string CellText(const QELListCtrl& list, int nItem, int nColumn)
-{
-    return std::string(list.CListCtrl::GetItemText(nItem, nColumn));
-}
-
 // The middle of a cell's text area, where a user clicks to edit it.
 inline CPoint CellPoint(QELListCtrl& list, int nItem, int nColumn)
 {
@@ -138,7 +132,7 @@ protected:
         frame.log.Clear();
     }
 
-    std::string Text(int nItem, int nColumn) { return CellText(list, nItem, nColumn); }
+    std::string Text(int nItem, int nColumn) { return ListCellText(list, nItem, nColumn); }
 
     // Every LISTMSG_CELLEDITED or LISTMSG_CHECKCLICKED as "item,lParam" pairs.
     std::vector<std::pair<int, int>> Sent(UINT message)
@@ -149,23 +143,17 @@ protected:
         return v;
     }
 
-    std::vector<int> Checked()
+    // Indexes of the items that match a filter.
+    std::vector<int> Matching(DWORD dwFilter)
     {
         std::vector<int> v;
         for (int i = 0; i < list.CListCtrl::GetItemCount(); ++i)
-            if (list.ExamItemStates(i, ITEMSTATE_CHECKED))
+            if (list.ExamItemStates(i, dwFilter))
                 v.push_back(i);
         return v;
     }
-
-    std::vector<int> Selected()
-    {
-        std::vector<int> v;
-        for (int i = 0; i < list.CListCtrl::GetItemCount(); ++i)
-            if (list.ExamItemStates(i, ITEMSTATE_SELECTED))
-                v.push_back(i);
-        return v;
-    }
+    std::vector<int> Checked() { return Matching(ITEMSTATE_CHECKED); }
+    std::vector<int> Selected() { return Matching(ITEMSTATE_SELECTED); }
 
     // Types into the editor as the user would replace its selected text.
     void Type(const char* text) { ::SetWindowTextA(list.Editor(), text); }

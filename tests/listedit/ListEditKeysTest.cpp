@@ -221,20 +221,20 @@ TEST(ListEditDialog, KeysGoThroughTheFilterBeforeTheDialogManager)
             dlg.Next();
         },
         [&] {
-            trace.push_back("after tab " + cell() + " " + CellText(list, 0, 1));
+            trace.push_back("after tab " + cell() + " " + ListCellText(list, 0, 1));
             Typed("Sold out");
             Press(VK_RETURN);   // the default button must not see it
             dlg.Next();
         },
         [&] {
-            trace.push_back("after enter " + cell() + " " + CellText(list, 0, 2));
+            trace.push_back("after enter " + cell() + " " + ListCellText(list, 0, 2));
             ASSERT_TRUE(list.StartEdit(3, 3));
             Typed("Never");
             Press(VK_ESCAPE);   // nor the dialog's cancel
             dlg.Next();
         },
         [&] {
-            trace.push_back("after escape " + cell() + " " + CellText(list, 3, 3));
+            trace.push_back("after escape " + cell() + " " + ListCellText(list, 3, 3));
             ASSERT_TRUE(list.StartEdit(3, 1));
             Press(VK_UP);
             dlg.Next();
