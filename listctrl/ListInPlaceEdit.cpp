@@ -60,13 +60,7 @@ BOOL QELListCtrl::_CreateEditor(DWORD dwAlign)
         return FALSE;
     if (m_pEdit->GetSafeHwnd() != nullptr)
         m_pEdit->DestroyWindow();
-    if (m_pEdit->Create(kEditorStyle | dwAlign, CRect(0, 0, 1, 1), this, 0))
-        return TRUE;
-    // A creation refused after the window was already attached to the object (by
-    // a hook, say) leaves a handle behind that names no window.
-    if (m_pEdit->m_hWnd != nullptr && !::IsWindow(m_pEdit->m_hWnd))
-        m_pEdit->Detach();
-    return FALSE;
+    return m_pEdit->Create(kEditorStyle | dwAlign, CRect(0, 0, 1, 1), this, 0);
 }
 
 void QELListCtrl::_PlaceEditor()

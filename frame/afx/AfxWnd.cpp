@@ -209,6 +209,10 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
                                   cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
     if (!AfxUnhookWindowCreate())
         PostNcDestroy();   // the window never reached us
+    // A later hook may refuse the window after ours attached it: no
+    // WM_NCDESTROY ever comes for it, so let go of the handle here.
+    if (hWnd == nullptr && m_hWnd != nullptr && !::IsWindow(m_hWnd))
+        Detach();
     return hWnd != nullptr;
 }
 

@@ -243,6 +243,27 @@ TEST(WindowLife, FailedCreateLeavesTheObjectDetached)
     EXPECT_FALSE(missing.Create(nullptr, "", WS_CHILD, CRect(0, 0, 1, 1), nullptr, 403));
 }
 
+// A CBT hook installed after the framework's refuses every window.
+LRESULT CALLBACK RefuseCreation(int code, WPARAM, LPARAM)
+{
+    return code == HCBT_CREATEWND ? 1 : 0;
+}
+
+TEST(WindowLife, WindowRefusedByAnotherHookLeavesNoDeadHandle)
+{
+    CRecordingFrame frame;
+    CWnd wnd;
+    // The framework sets its hook for each creation, so it runs first and
+    // attaches the window before this one refuses it.
+    HHOOK hHook = ::SetWindowsHookExA(WH_CBT, RefuseCreation, nullptr, ::GetCurrentThreadId());
+    ASSERT_NE(hHook, nullptr);
+    BOOL bCreated = wnd.Create(nullptr, "", WS_CHILD, CRect(0, 0, 10, 10), &frame, 405);
+    ::UnhookWindowsHookEx(hHook);
+    EXPECT_FALSE(bCreated);
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    EXPECT_TRUE(wnd.Create(nullptr, "", WS_CHILD, CRect(0, 0, 10, 10), &frame, 406));
+}
+
 class CCountingEdit : public CEdit
 {
 public:
