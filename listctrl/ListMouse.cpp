@@ -173,3 +173,23 @@ BOOL QELListCtrl::OnMouseWheel(UINT, short, CPoint)
     EndEdit(TRUE);
     return static_cast<BOOL>(Default());
 }
+
+// A column resized or moved while a cell is under edit: the editor keeps to
+// its cell rather than floating over its neighbour. The list view may update
+// its cell rectangles only after the header has told it (SetColumnWidth does),
+// so the editor is placed once the current message is done.
+const UINT QELListCtrl::s_nPlaceEditorMsg = ::RegisterWindowMessageA("QELListCtrl.PlaceEditor");
+
+void QELListCtrl::OnHeaderItemChanged(UINT, NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = Default();
+    if (pNMHDR->hwndFrom == GetHeaderCtrl()->GetSafeHwnd() && _IsEditVisible())
+        PostMessage(s_nPlaceEditorMsg);
+}
+
+LRESULT QELListCtrl::OnPlaceEditor(WPARAM, LPARAM)
+{
+    if (_IsEditVisible())
+        _PlaceEditor();
+    return 0;
+}

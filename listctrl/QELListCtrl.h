@@ -344,6 +344,9 @@ protected:
     void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+    void OnHeaderItemChanged(UINT nId, NMHDR* pNMHDR, LRESULT* pResult);
+    LRESULT OnPlaceEditor(WPARAM wParam, LPARAM lParam);
+    static const UINT s_nPlaceEditorMsg;   // posted to place the editor after a column change
 
     // ----- fields ------------------------------------------------------------------------------
     CEdit* m_pEdit;                // the in-place cell editor; its window is made on first use

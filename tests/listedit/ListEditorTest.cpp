@@ -48,6 +48,11 @@ TEST_F(ListEditTest, TheEditorLiesOverTheCellWithItsTextSelected)
     CRect rcLabel;
     list.CListCtrl::GetSubItemRect(3, 3, LVIR_LABEL, rcLabel);
     EXPECT_EQ(list.EditorRect(), rcLabel);
+    // A column before it resized: the editor keeps to its cell.
+    list.CListCtrl::SetColumnWidth(1, list.CListCtrl::GetColumnWidth(1) + 30);
+    PumpMessages();
+    list.CListCtrl::GetSubItemRect(3, 3, LVIR_LABEL, rcLabel);
+    EXPECT_EQ(list.EditorRect(), rcLabel);
 
     // The same cell again changes nothing, not even what was typed.
     Type("Arrives Monday");
