@@ -48,6 +48,20 @@ CRect CGalleryPage::RowAt(int x, int nHeight, int nWidth)
     return CRect(x, m_nRowTop, x + nWidth, m_nRowTop + nHeight);
 }
 
+CRect CGalleryPage::Beside(int x, int nWidth, int nHeight)
+{
+    CRect rc = RowAt(x, nHeight, nWidth);
+    rc.OffsetRect(0, 4);
+    return rc;
+}
+
+void CGalleryPage::AddButton(CButton& button, LPCSTR lpszText, UINT nID, int& x, int nWidth)
+{
+    button.Create(lpszText, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, RowAt(x, 24, nWidth), this, nID);
+    button.SetFont(PageFont());
+    x += nWidth + 6;
+}
+
 void CGalleryPage::NextRow(int nGap)
 {
     m_nRowTop += m_nRowHeight + nGap;

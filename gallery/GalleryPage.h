@@ -24,6 +24,11 @@ protected:
     CFont* TitleFont();
     // A caption line in the page font.
     void AddLabel(CStatic& label, LPCSTR lpszText, const CRect& rect, BOOL bTitle = FALSE);
+    // A one-line label at x on the current row, level with the text of the
+    // edit or button beside it.
+    CRect Beside(int x, int nWidth, int nHeight = 22);
+    // A push button at x on the current row; x moves past it.
+    void AddButton(CButton& button, LPCSTR lpszText, UINT nID, int& x, int nWidth);
 
     int m_nRowTop = 12;
     int m_nRowHeight = 0;

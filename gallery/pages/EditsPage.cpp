@@ -85,13 +85,6 @@ private:
         CStatic rule;
     };
 
-    // A one-line label level with the text of the field's edit.
-    CRect Beside(int x, int nWidth)
-    {
-        CRect rc = RowAt(x, 20, nWidth);
-        rc.OffsetRect(0, 4);
-        return rc;
-    }
 
     UINT NextFieldId() { return IDC_FIRST_FIELD + (UINT)(m_integers.size() + m_reals.size()); }
 
@@ -99,7 +92,7 @@ private:
     // adds its tooltip and the rule it follows.
     void BeginField(CStatic& label, QELEdit& edit, LPCSTR lpszLabel)
     {
-        AddLabel(label, lpszLabel, Beside(12, 170));
+        AddLabel(label, lpszLabel, Beside(12, 170, 20));
         edit.CreateEx(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
                       RowAt(186, 22, 130), this, NextFieldId());
         edit.SetFont(PageFont());
@@ -108,7 +101,7 @@ private:
     void EndField(QELEdit& edit, LPCSTR lpszTip, CStatic& rule, LPCSTR lpszRule)
     {
         edit.SetTooltipText(lpszTip);
-        AddLabel(rule, lpszRule, Beside(330, 320));
+        AddLabel(rule, lpszRule, Beside(330, 320, 20));
         NextRow(4);
     }
 

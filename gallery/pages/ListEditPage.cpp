@@ -122,12 +122,9 @@ public:
                             IDC_DEFINITION);
         m_definition.SetFont(PageFont());
         m_definition.SetWindowText(kDefaultDefinition);
-        m_apply.Create("Apply columns", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, RowAt(484, 24, 100), this,
-                       IDC_APPLY);
-        m_apply.SetFont(PageFont());
-        m_reload.Create("Reload stock", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, RowAt(590, 24, 100), this,
-                        IDC_RELOAD);
-        m_reload.SetFont(PageFont());
+        int x = 484;
+        AddButton(m_apply, "Apply columns", IDC_APPLY, x, 100);
+        AddButton(m_reload, "Reload stock", IDC_RELOAD, x, 100);
         NextRow(8);
         AddLabel(m_status, "", Row(20));
         NextRow();
@@ -222,12 +219,6 @@ private:
         }
     }
 
-    CRect Beside(int x, int nWidth)
-    {
-        CRect rc = RowAt(x, 22, nWidth);
-        rc.OffsetRect(0, 4);
-        return rc;
-    }
 
     CStockList m_list;
     int m_nOnHandColumn = -1;

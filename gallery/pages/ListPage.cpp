@@ -199,19 +199,7 @@ private:
         m_status.SetWindowText(strStatus);
     }
 
-    CRect Beside(int x, int nWidth)
-    {
-        CRect rc = RowAt(x, 22, nWidth);
-        rc.OffsetRect(0, 4);
-        return rc;
-    }
 
-    void AddButton(CButton& button, LPCSTR lpszText, UINT nID, int& x, int nWidth)
-    {
-        button.Create(lpszText, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, RowAt(x, 24, nWidth), this, nID);
-        button.SetFont(PageFont());
-        x += nWidth + 6;
-    }
 
     QELListCtrl m_list;
     CComboBox m_checkStyle;

@@ -799,12 +799,6 @@ private:
 
     void ShowStatus(LPCSTR lpszText) { m_status.SetWindowText(lpszText); }
 
-    CRect Beside(int x, int nWidth)
-    {
-        CRect rc = RowAt(x, 22, nWidth);
-        rc.OffsetRect(0, 4);
-        return rc;
-    }
 
     void AddEdit(CEdit& edit, UINT nID, int x, int nWidth)
     {
@@ -813,12 +807,6 @@ private:
         edit.SetFont(PageFont());
     }
 
-    void AddButton(CButton& button, LPCSTR lpszText, UINT nID, int& x, int nWidth)
-    {
-        button.Create(lpszText, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, RowAt(x, 24, nWidth), this, nID);
-        button.SetFont(PageFont());
-        x += nWidth + 6;
-    }
 
     QELRegistry m_reg;
     std::map<std::string, Kind> m_kinds;
