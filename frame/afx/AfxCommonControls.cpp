@@ -1,5 +1,6 @@
 // Tooltip, progress bar and up-down controls, and common-control class registration.
 #include "AfxCommonControls.h"
+#include "AfxControlSend.h"
 #include "AfxControlInit.h"
 #include "AfxModule.h"
 #include <cstring>
@@ -10,11 +11,6 @@ IMPLEMENT_DYNAMIC(CProgressCtrl, CWnd)
 IMPLEMENT_DYNAMIC(CSpinButtonCtrl, CWnd)
 
 namespace {
-bool IsLive(HWND hWnd)
-{
-    return hWnd != nullptr && ::IsWindow(hWnd);
-}
-
 HWND SafeHwnd(const CWnd* p)
 {
     return p != nullptr ? p->m_hWnd : nullptr;
@@ -108,16 +104,12 @@ void CToolTipCtrl::SetToolRect(CWnd* pWnd, UINT_PTR nIDTool, LPCRECT lpRect)
 
 int CToolTipCtrl::GetToolCount() const
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<int>(::SendMessageA(m_hWnd, TTM_GETTOOLCOUNT, 0, 0));
+    return SendIfLive<int>(m_hWnd, 0, TTM_GETTOOLCOUNT, 0, 0);
 }
 
 int CToolTipCtrl::GetDelayTime(DWORD dwDuration) const
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<int>(::SendMessageA(m_hWnd, TTM_GETDELAYTIME, static_cast<WPARAM>(dwDuration), 0));
+    return SendIfLive<int>(m_hWnd, 0, TTM_GETDELAYTIME, static_cast<WPARAM>(dwDuration), 0);
 }
 
 void CToolTipCtrl::SetDelayTime(DWORD dwDuration, int iTime)
@@ -146,23 +138,17 @@ void CToolTipCtrl::SetMargin(LPRECT lprc)
 
 int CToolTipCtrl::GetMaxTipWidth() const
 {
-    if (!IsLive(m_hWnd))
-        return -1;
-    return static_cast<int>(::SendMessageA(m_hWnd, TTM_GETMAXTIPWIDTH, 0, 0));
+    return SendIfLive<int>(m_hWnd, -1, TTM_GETMAXTIPWIDTH, 0, 0);
 }
 
 int CToolTipCtrl::SetMaxTipWidth(int iWidth)
 {
-    if (!IsLive(m_hWnd))
-        return -1;
-    return static_cast<int>(::SendMessageA(m_hWnd, TTM_SETMAXTIPWIDTH, 0, static_cast<LPARAM>(iWidth)));
+    return SendIfLive<int>(m_hWnd, -1, TTM_SETMAXTIPWIDTH, 0, static_cast<LPARAM>(iWidth));
 }
 
 COLORREF CToolTipCtrl::GetTipBkColor() const
 {
-    if (!IsLive(m_hWnd))
-        return CLR_NONE;
-    return static_cast<COLORREF>(::SendMessageA(m_hWnd, TTM_GETTIPBKCOLOR, 0, 0));
+    return SendIfLive<COLORREF>(m_hWnd, CLR_NONE, TTM_GETTIPBKCOLOR, 0, 0);
 }
 
 void CToolTipCtrl::SetTipBkColor(COLORREF clr)
@@ -173,9 +159,7 @@ void CToolTipCtrl::SetTipBkColor(COLORREF clr)
 
 COLORREF CToolTipCtrl::GetTipTextColor() const
 {
-    if (!IsLive(m_hWnd))
-        return CLR_NONE;
-    return static_cast<COLORREF>(::SendMessageA(m_hWnd, TTM_GETTIPTEXTCOLOR, 0, 0));
+    return SendIfLive<COLORREF>(m_hWnd, CLR_NONE, TTM_GETTIPTEXTCOLOR, 0, 0);
 }
 
 void CToolTipCtrl::SetTipTextColor(COLORREF clr)
@@ -284,10 +268,8 @@ BOOL CToolTipCtrl::AdjustRect(LPRECT lprc, BOOL bLarger)
 
 BOOL CToolTipCtrl::SetTitle(UINT uIcon, LPCSTR lpstrTitle)
 {
-    if (!IsLive(m_hWnd))
-        return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, TTM_SETTITLEA, static_cast<WPARAM>(uIcon),
-                                            reinterpret_cast<LPARAM>(lpstrTitle != nullptr ? lpstrTitle : "")));
+    return SendIfLive<BOOL>(m_hWnd, FALSE,
+                            TTM_SETTITLEA, static_cast<WPARAM>(uIcon), reinterpret_cast<LPARAM>(lpstrTitle != nullptr ? lpstrTitle : ""));
 }
 
 // ----- CProgressCtrl -----------------------------------------------------------------------
@@ -321,44 +303,32 @@ void CProgressCtrl::GetRange(int& nLower, int& nUpper) const
 
 int CProgressCtrl::GetPos() const
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<int>(::SendMessageA(m_hWnd, PBM_GETPOS, 0, 0));
+    return SendIfLive<int>(m_hWnd, 0, PBM_GETPOS, 0, 0);
 }
 
 int CProgressCtrl::SetPos(int nPos)
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<int>(::SendMessageA(m_hWnd, PBM_SETPOS, static_cast<WPARAM>(nPos), 0));
+    return SendIfLive<int>(m_hWnd, 0, PBM_SETPOS, static_cast<WPARAM>(nPos), 0);
 }
 
 int CProgressCtrl::OffsetPos(int nPos)
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<int>(::SendMessageA(m_hWnd, PBM_DELTAPOS, static_cast<WPARAM>(nPos), 0));
+    return SendIfLive<int>(m_hWnd, 0, PBM_DELTAPOS, static_cast<WPARAM>(nPos), 0);
 }
 
 int CProgressCtrl::SetStep(int nStep)
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<int>(::SendMessageA(m_hWnd, PBM_SETSTEP, static_cast<WPARAM>(nStep), 0));
+    return SendIfLive<int>(m_hWnd, 0, PBM_SETSTEP, static_cast<WPARAM>(nStep), 0);
 }
 
 int CProgressCtrl::StepIt()
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<int>(::SendMessageA(m_hWnd, PBM_STEPIT, 0, 0));
+    return SendIfLive<int>(m_hWnd, 0, PBM_STEPIT, 0, 0);
 }
 
 COLORREF CProgressCtrl::SetBkColor(COLORREF clrNew)
 {
-    if (!IsLive(m_hWnd))
-        return CLR_DEFAULT;
-    return static_cast<COLORREF>(::SendMessageA(m_hWnd, PBM_SETBKCOLOR, 0, static_cast<LPARAM>(clrNew)));
+    return SendIfLive<COLORREF>(m_hWnd, CLR_DEFAULT, PBM_SETBKCOLOR, 0, static_cast<LPARAM>(clrNew));
 }
 
 // ----- CSpinButtonCtrl -------------------------------------------------------------------------
@@ -387,16 +357,12 @@ UINT CSpinButtonCtrl::GetAccel(int nAccel, UDACCEL* pAccel) const
 
 int CSpinButtonCtrl::SetBase(int nBase)
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<int>(::SendMessageA(m_hWnd, UDM_SETBASE, static_cast<WPARAM>(nBase), 0));
+    return SendIfLive<int>(m_hWnd, 0, UDM_SETBASE, static_cast<WPARAM>(nBase), 0);
 }
 
 UINT CSpinButtonCtrl::GetBase() const
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<UINT>(::SendMessageA(m_hWnd, UDM_GETBASE, 0, 0));
+    return SendIfLive<UINT>(m_hWnd, 0, UDM_GETBASE, 0, 0);
 }
 
 CWnd* CSpinButtonCtrl::SetBuddy(CWnd* pWndBuddy)
@@ -416,9 +382,7 @@ CWnd* CSpinButtonCtrl::GetBuddy() const
 
 int CSpinButtonCtrl::GetPos() const
 {
-    if (!IsLive(m_hWnd))
-        return MAKELONG(0, 1);
-    return static_cast<int>(::SendMessageA(m_hWnd, UDM_GETPOS, 0, 0));
+    return SendIfLive<int>(m_hWnd, MAKELONG(0, 1), UDM_GETPOS, 0, 0);
 }
 
 int CSpinButtonCtrl::SetPos(int nPos)
@@ -440,9 +404,7 @@ int CSpinButtonCtrl::GetPos32(LPBOOL lpbError) const
 
 int CSpinButtonCtrl::SetPos32(int nPos)
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<int>(::SendMessageA(m_hWnd, UDM_SETPOS32, 0, static_cast<LPARAM>(nPos)));
+    return SendIfLive<int>(m_hWnd, 0, UDM_SETPOS32, 0, static_cast<LPARAM>(nPos));
 }
 
 void CSpinButtonCtrl::SetRange(short nLower, short nUpper)
@@ -460,9 +422,7 @@ void CSpinButtonCtrl::SetRange32(int nLower, int nUpper)
 
 DWORD CSpinButtonCtrl::GetRange() const
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<DWORD>(::SendMessageA(m_hWnd, UDM_GETRANGE, 0, 0));
+    return SendIfLive<DWORD>(m_hWnd, 0, UDM_GETRANGE, 0, 0);
 }
 
 void CSpinButtonCtrl::GetRange(int& lower, int& upper) const

@@ -1,5 +1,6 @@
 // The standard Windows controls as framework windows.
 #include "AfxControls.h"
+#include "AfxControlSend.h"
 #include <cstring>
 #include <vector>
 
@@ -11,11 +12,6 @@ IMPLEMENT_DYNAMIC(CListBox, CWnd)
 IMPLEMENT_DYNAMIC(CScrollBar, CWnd)
 
 namespace {
-bool IsLive(HWND hWnd)
-{
-    return hWnd != nullptr && ::IsWindow(hWnd);
-}
-
 // Reads an item text of nLength characters (as the control reported it) with
 // one message; empty when the length or the read fails.
 template<class Read>
@@ -120,9 +116,7 @@ BOOL CButton::Create(LPCSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* 
 
 UINT CButton::GetState() const
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<UINT>(::SendMessageA(m_hWnd, BM_GETSTATE, 0, 0));
+    return SendIfLive<UINT>(m_hWnd, 0, BM_GETSTATE, 0, 0);
 }
 
 void CButton::SetState(BOOL bHighlight)
@@ -133,9 +127,7 @@ void CButton::SetState(BOOL bHighlight)
 
 int CButton::GetCheck() const
 {
-    if (!IsLive(m_hWnd))
-        return BST_UNCHECKED;
-    return static_cast<int>(::SendMessageA(m_hWnd, BM_GETCHECK, 0, 0));
+    return SendIfLive<int>(m_hWnd, BST_UNCHECKED, BM_GETCHECK, 0, 0);
 }
 
 void CButton::SetCheck(int nCheck)
@@ -223,23 +215,17 @@ BOOL CEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 
 BOOL CEdit::CanUndo() const
 {
-    if (!IsLive(m_hWnd))
-        return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, EM_CANUNDO, 0, 0));
+    return SendIfLive<BOOL>(m_hWnd, FALSE, EM_CANUNDO, 0, 0);
 }
 
 int CEdit::GetLineCount() const
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<int>(::SendMessageA(m_hWnd, EM_GETLINECOUNT, 0, 0));
+    return SendIfLive<int>(m_hWnd, 0, EM_GETLINECOUNT, 0, 0);
 }
 
 BOOL CEdit::GetModify() const
 {
-    if (!IsLive(m_hWnd))
-        return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, EM_GETMODIFY, 0, 0));
+    return SendIfLive<BOOL>(m_hWnd, FALSE, EM_GETMODIFY, 0, 0);
 }
 
 void CEdit::SetModify(BOOL bModified)
@@ -256,9 +242,7 @@ void CEdit::GetRect(LPRECT lpRect) const
 
 DWORD CEdit::GetSel() const
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<DWORD>(::SendMessageA(m_hWnd, EM_GETSEL, 0, 0));
+    return SendIfLive<DWORD>(m_hWnd, 0, EM_GETSEL, 0, 0);
 }
 
 void CEdit::GetSel(int& nStartChar, int& nEndChar) const
@@ -292,9 +276,7 @@ void CEdit::SetMargins(UINT nLeft, UINT nRight)
 
 DWORD CEdit::GetMargins() const
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<DWORD>(::SendMessageA(m_hWnd, EM_GETMARGINS, 0, 0));
+    return SendIfLive<DWORD>(m_hWnd, 0, EM_GETMARGINS, 0, 0);
 }
 
 void CEdit::SetLimitText(UINT nMax)
@@ -305,9 +287,7 @@ void CEdit::SetLimitText(UINT nMax)
 
 UINT CEdit::GetLimitText() const
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<UINT>(::SendMessageA(m_hWnd, EM_GETLIMITTEXT, 0, 0));
+    return SendIfLive<UINT>(m_hWnd, 0, EM_GETLIMITTEXT, 0, 0);
 }
 
 CPoint CEdit::PosFromChar(UINT nChar) const
@@ -320,9 +300,7 @@ CPoint CEdit::PosFromChar(UINT nChar) const
 
 int CEdit::CharFromPos(CPoint pt) const
 {
-    if (!IsLive(m_hWnd))
-        return -1;
-    return static_cast<int>(::SendMessageA(m_hWnd, EM_CHARFROMPOS, 0, MAKELPARAM(pt.x, pt.y)));
+    return SendIfLive<int>(m_hWnd, -1, EM_CHARFROMPOS, 0, MAKELPARAM(pt.x, pt.y));
 }
 
 int CEdit::GetLine(int nIndex, LPSTR lpszBuffer) const
@@ -352,16 +330,12 @@ int CEdit::GetLine(int nIndex, LPSTR lpszBuffer, int nMaxLength) const
 
 int CEdit::GetFirstVisibleLine() const
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<int>(::SendMessageA(m_hWnd, EM_GETFIRSTVISIBLELINE, 0, 0));
+    return SendIfLive<int>(m_hWnd, 0, EM_GETFIRSTVISIBLELINE, 0, 0);
 }
 
 char CEdit::GetPasswordChar() const
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<char>(::SendMessageA(m_hWnd, EM_GETPASSWORDCHAR, 0, 0));
+    return SendIfLive<char>(m_hWnd, 0, EM_GETPASSWORDCHAR, 0, 0);
 }
 
 void CEdit::EmptyUndoBuffer()
@@ -372,9 +346,7 @@ void CEdit::EmptyUndoBuffer()
 
 BOOL CEdit::FmtLines(BOOL bAddEOL)
 {
-    if (!IsLive(m_hWnd))
-        return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, EM_FMTLINES, static_cast<WPARAM>(bAddEOL), 0));
+    return SendIfLive<BOOL>(m_hWnd, FALSE, EM_FMTLINES, static_cast<WPARAM>(bAddEOL), 0);
 }
 
 void CEdit::LimitText(int nChars)
@@ -385,23 +357,17 @@ void CEdit::LimitText(int nChars)
 
 int CEdit::LineFromChar(int nIndex) const
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<int>(::SendMessageA(m_hWnd, EM_LINEFROMCHAR, static_cast<WPARAM>(nIndex), 0));
+    return SendIfLive<int>(m_hWnd, 0, EM_LINEFROMCHAR, static_cast<WPARAM>(nIndex), 0);
 }
 
 int CEdit::LineIndex(int nLine) const
 {
-    if (!IsLive(m_hWnd))
-        return -1;
-    return static_cast<int>(::SendMessageA(m_hWnd, EM_LINEINDEX, static_cast<WPARAM>(nLine), 0));
+    return SendIfLive<int>(m_hWnd, -1, EM_LINEINDEX, static_cast<WPARAM>(nLine), 0);
 }
 
 int CEdit::LineLength(int nLine) const
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<int>(::SendMessageA(m_hWnd, EM_LINELENGTH, static_cast<WPARAM>(nLine), 0));
+    return SendIfLive<int>(m_hWnd, 0, EM_LINELENGTH, static_cast<WPARAM>(nLine), 0);
 }
 
 void CEdit::LineScroll(int nLines, int nChars)
@@ -453,10 +419,8 @@ void CEdit::SetSel(int nStartChar, int nEndChar, BOOL bNoScroll)
 
 BOOL CEdit::SetTabStops(int nTabStops, LPINT rgTabStops)
 {
-    if (!IsLive(m_hWnd))
-        return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, EM_SETTABSTOPS, static_cast<WPARAM>(nTabStops),
-                                            reinterpret_cast<LPARAM>(rgTabStops)));
+    return SendIfLive<BOOL>(m_hWnd, FALSE,
+                            EM_SETTABSTOPS, static_cast<WPARAM>(nTabStops), reinterpret_cast<LPARAM>(rgTabStops));
 }
 
 void CEdit::SetTabStops()
@@ -471,16 +435,12 @@ BOOL CEdit::SetTabStops(const int& cxEachStop)
 
 BOOL CEdit::SetReadOnly(BOOL bReadOnly)
 {
-    if (!IsLive(m_hWnd))
-        return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, EM_SETREADONLY, static_cast<WPARAM>(bReadOnly), 0));
+    return SendIfLive<BOOL>(m_hWnd, FALSE, EM_SETREADONLY, static_cast<WPARAM>(bReadOnly), 0);
 }
 
 BOOL CEdit::Undo()
 {
-    if (!IsLive(m_hWnd))
-        return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, EM_UNDO, 0, 0));
+    return SendIfLive<BOOL>(m_hWnd, FALSE, EM_UNDO, 0, 0);
 }
 
 void CEdit::Clear()
@@ -516,58 +476,43 @@ BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
 
 int CComboBox::GetCount() const
 {
-    if (!IsLive(m_hWnd))
-        return CB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, CB_GETCOUNT, 0, 0));
+    return SendIfLive<int>(m_hWnd, CB_ERR, CB_GETCOUNT, 0, 0);
 }
 
 int CComboBox::GetCurSel() const
 {
-    if (!IsLive(m_hWnd))
-        return CB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, CB_GETCURSEL, 0, 0));
+    return SendIfLive<int>(m_hWnd, CB_ERR, CB_GETCURSEL, 0, 0);
 }
 
 int CComboBox::SetCurSel(int nSelect)
 {
-    if (!IsLive(m_hWnd))
-        return CB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(nSelect), 0));
+    return SendIfLive<int>(m_hWnd, CB_ERR, CB_SETCURSEL, static_cast<WPARAM>(nSelect), 0);
 }
 
 LCID CComboBox::GetLocale() const
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<LCID>(::SendMessageA(m_hWnd, CB_GETLOCALE, 0, 0));
+    return SendIfLive<LCID>(m_hWnd, 0, CB_GETLOCALE, 0, 0);
 }
 
 LCID CComboBox::SetLocale(LCID nNewLocale)
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<LCID>(::SendMessageA(m_hWnd, CB_SETLOCALE, static_cast<WPARAM>(nNewLocale), 0));
+    return SendIfLive<LCID>(m_hWnd, 0, CB_SETLOCALE, static_cast<WPARAM>(nNewLocale), 0);
 }
 
 int CComboBox::GetTopIndex() const
 {
-    if (!IsLive(m_hWnd))
-        return CB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, CB_GETTOPINDEX, 0, 0));
+    return SendIfLive<int>(m_hWnd, CB_ERR, CB_GETTOPINDEX, 0, 0);
 }
 
 int CComboBox::SetTopIndex(int nIndex)
 {
-    if (!IsLive(m_hWnd))
-        return CB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, CB_SETTOPINDEX, static_cast<WPARAM>(nIndex), 0));
+    return SendIfLive<int>(m_hWnd, CB_ERR, CB_SETTOPINDEX, static_cast<WPARAM>(nIndex), 0);
 }
 
 int CComboBox::InitStorage(int nItems, UINT nBytes)
 {
-    if (!IsLive(m_hWnd))
-        return CB_ERRSPACE;
-    return static_cast<int>(::SendMessageA(m_hWnd, CB_INITSTORAGE, static_cast<WPARAM>(nItems), static_cast<LPARAM>(nBytes)));
+    return SendIfLive<int>(m_hWnd, CB_ERRSPACE,
+                           CB_INITSTORAGE, static_cast<WPARAM>(nItems), static_cast<LPARAM>(nBytes));
 }
 
 void CComboBox::SetHorizontalExtent(UINT nExtent)
@@ -578,58 +523,44 @@ void CComboBox::SetHorizontalExtent(UINT nExtent)
 
 UINT CComboBox::GetHorizontalExtent() const
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<UINT>(::SendMessageA(m_hWnd, CB_GETHORIZONTALEXTENT, 0, 0));
+    return SendIfLive<UINT>(m_hWnd, 0, CB_GETHORIZONTALEXTENT, 0, 0);
 }
 
 int CComboBox::SetDroppedWidth(UINT nWidth)
 {
-    if (!IsLive(m_hWnd))
-        return CB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(nWidth), 0));
+    return SendIfLive<int>(m_hWnd, CB_ERR, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(nWidth), 0);
 }
 
 int CComboBox::GetDroppedWidth() const
 {
-    if (!IsLive(m_hWnd))
-        return CB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, CB_GETDROPPEDWIDTH, 0, 0));
+    return SendIfLive<int>(m_hWnd, CB_ERR, CB_GETDROPPEDWIDTH, 0, 0);
 }
 
 DWORD CComboBox::GetEditSel() const
 {
-    if (!IsLive(m_hWnd))
-        return static_cast<DWORD>(CB_ERR);
-    return static_cast<DWORD>(::SendMessageA(m_hWnd, CB_GETEDITSEL, 0, 0));
+    return SendIfLive<DWORD>(m_hWnd, static_cast<DWORD>(CB_ERR), CB_GETEDITSEL, 0, 0);
 }
 
 BOOL CComboBox::LimitText(int nMaxChars)
 {
-    if (!IsLive(m_hWnd))
-        return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, CB_LIMITTEXT, static_cast<WPARAM>(nMaxChars), 0));
+    return SendIfLive<BOOL>(m_hWnd, FALSE, CB_LIMITTEXT, static_cast<WPARAM>(nMaxChars), 0);
 }
 
 BOOL CComboBox::SetEditSel(int nStartChar, int nEndChar)
 {
-    if (!IsLive(m_hWnd))
-        return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, CB_SETEDITSEL, 0, MAKELPARAM(nStartChar, nEndChar)));
+    return SendIfLive<BOOL>(m_hWnd, FALSE, CB_SETEDITSEL, 0, MAKELPARAM(nStartChar, nEndChar));
 }
 
 DWORD_PTR CComboBox::GetItemData(int nIndex) const
 {
-    if (!IsLive(m_hWnd))
-        return static_cast<DWORD_PTR>(CB_ERR);
-    return static_cast<DWORD_PTR>(::SendMessageA(m_hWnd, CB_GETITEMDATA, static_cast<WPARAM>(nIndex), 0));
+    return SendIfLive<DWORD_PTR>(m_hWnd, static_cast<DWORD_PTR>(CB_ERR),
+                                 CB_GETITEMDATA, static_cast<WPARAM>(nIndex), 0);
 }
 
 int CComboBox::SetItemData(int nIndex, DWORD_PTR dwItemData)
 {
-    if (!IsLive(m_hWnd))
-        return CB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, CB_SETITEMDATA, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(dwItemData)));
+    return SendIfLive<int>(m_hWnd, CB_ERR,
+                           CB_SETITEMDATA, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(dwItemData));
 }
 
 void* CComboBox::GetItemDataPtr(int nIndex) const
@@ -656,44 +587,34 @@ void CComboBox::GetLBText(int nIndex, CString& rString) const
 
 int CComboBox::GetLBTextLen(int nIndex) const
 {
-    if (!IsLive(m_hWnd))
-        return CB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(nIndex), 0));
+    return SendIfLive<int>(m_hWnd, CB_ERR, CB_GETLBTEXTLEN, static_cast<WPARAM>(nIndex), 0);
 }
 
 int CComboBox::SetItemHeight(int nIndex, UINT cyItemHeight)
 {
-    if (!IsLive(m_hWnd))
-        return CB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(cyItemHeight)));
+    return SendIfLive<int>(m_hWnd, CB_ERR,
+                           CB_SETITEMHEIGHT, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(cyItemHeight));
 }
 
 int CComboBox::GetItemHeight(int nIndex) const
 {
-    if (!IsLive(m_hWnd))
-        return CB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(nIndex), 0));
+    return SendIfLive<int>(m_hWnd, CB_ERR, CB_GETITEMHEIGHT, static_cast<WPARAM>(nIndex), 0);
 }
 
 int CComboBox::FindStringExact(int nIndexStart, LPCSTR lpszFind) const
 {
-    if (!IsLive(m_hWnd))
-        return CB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, CB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart), reinterpret_cast<LPARAM>(lpszFind)));
+    return SendIfLive<int>(m_hWnd, CB_ERR,
+                           CB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart), reinterpret_cast<LPARAM>(lpszFind));
 }
 
 int CComboBox::SetExtendedUI(BOOL bExtended)
 {
-    if (!IsLive(m_hWnd))
-        return CB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, CB_SETEXTENDEDUI, static_cast<WPARAM>(bExtended), 0));
+    return SendIfLive<int>(m_hWnd, CB_ERR, CB_SETEXTENDEDUI, static_cast<WPARAM>(bExtended), 0);
 }
 
 BOOL CComboBox::GetExtendedUI() const
 {
-    if (!IsLive(m_hWnd))
-        return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, CB_GETEXTENDEDUI, 0, 0));
+    return SendIfLive<BOOL>(m_hWnd, FALSE, CB_GETEXTENDEDUI, 0, 0);
 }
 
 void CComboBox::GetDroppedControlRect(LPRECT lprect) const
@@ -704,9 +625,7 @@ void CComboBox::GetDroppedControlRect(LPRECT lprect) const
 
 BOOL CComboBox::GetDroppedState() const
 {
-    if (!IsLive(m_hWnd))
-        return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, CB_GETDROPPEDSTATE, 0, 0));
+    return SendIfLive<BOOL>(m_hWnd, FALSE, CB_GETDROPPEDSTATE, 0, 0);
 }
 
 void CComboBox::ShowDropDown(BOOL bShowIt)
@@ -717,23 +636,18 @@ void CComboBox::ShowDropDown(BOOL bShowIt)
 
 int CComboBox::AddString(LPCSTR lpszString)
 {
-    if (!IsLive(m_hWnd))
-        return CB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszString)));
+    return SendIfLive<int>(m_hWnd, CB_ERR, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszString));
 }
 
 int CComboBox::DeleteString(UINT nIndex)
 {
-    if (!IsLive(m_hWnd))
-        return CB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, CB_DELETESTRING, static_cast<WPARAM>(nIndex), 0));
+    return SendIfLive<int>(m_hWnd, CB_ERR, CB_DELETESTRING, static_cast<WPARAM>(nIndex), 0);
 }
 
 int CComboBox::InsertString(int nIndex, LPCSTR lpszString)
 {
-    if (!IsLive(m_hWnd))
-        return CB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, CB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszString)));
+    return SendIfLive<int>(m_hWnd, CB_ERR,
+                           CB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszString));
 }
 
 void CComboBox::ResetContent()
@@ -744,16 +658,14 @@ void CComboBox::ResetContent()
 
 int CComboBox::FindString(int nStartAfter, LPCSTR lpszString) const
 {
-    if (!IsLive(m_hWnd))
-        return CB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, CB_FINDSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszString)));
+    return SendIfLive<int>(m_hWnd, CB_ERR,
+                           CB_FINDSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszString));
 }
 
 int CComboBox::SelectString(int nStartAfter, LPCSTR lpszString)
 {
-    if (!IsLive(m_hWnd))
-        return CB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, CB_SELECTSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszString)));
+    return SendIfLive<int>(m_hWnd, CB_ERR,
+                           CB_SELECTSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszString));
 }
 
 void CComboBox::Clear()
@@ -832,16 +744,12 @@ BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nI
 
 int CListBox::GetCount() const
 {
-    if (!IsLive(m_hWnd))
-        return LB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, LB_GETCOUNT, 0, 0));
+    return SendIfLive<int>(m_hWnd, LB_ERR, LB_GETCOUNT, 0, 0);
 }
 
 int CListBox::GetHorizontalExtent() const
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<int>(::SendMessageA(m_hWnd, LB_GETHORIZONTALEXTENT, 0, 0));
+    return SendIfLive<int>(m_hWnd, 0, LB_GETHORIZONTALEXTENT, 0, 0);
 }
 
 void CListBox::SetHorizontalExtent(int cxExtent)
@@ -852,37 +760,28 @@ void CListBox::SetHorizontalExtent(int cxExtent)
 
 int CListBox::GetTopIndex() const
 {
-    if (!IsLive(m_hWnd))
-        return LB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, LB_GETTOPINDEX, 0, 0));
+    return SendIfLive<int>(m_hWnd, LB_ERR, LB_GETTOPINDEX, 0, 0);
 }
 
 int CListBox::SetTopIndex(int nIndex)
 {
-    if (!IsLive(m_hWnd))
-        return LB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, LB_SETTOPINDEX, static_cast<WPARAM>(nIndex), 0));
+    return SendIfLive<int>(m_hWnd, LB_ERR, LB_SETTOPINDEX, static_cast<WPARAM>(nIndex), 0);
 }
 
 LCID CListBox::GetLocale() const
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<LCID>(::SendMessageA(m_hWnd, LB_GETLOCALE, 0, 0));
+    return SendIfLive<LCID>(m_hWnd, 0, LB_GETLOCALE, 0, 0);
 }
 
 LCID CListBox::SetLocale(LCID nNewLocale)
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<LCID>(::SendMessageA(m_hWnd, LB_SETLOCALE, static_cast<WPARAM>(nNewLocale), 0));
+    return SendIfLive<LCID>(m_hWnd, 0, LB_SETLOCALE, static_cast<WPARAM>(nNewLocale), 0);
 }
 
 int CListBox::InitStorage(int nItems, UINT nBytes)
 {
-    if (!IsLive(m_hWnd))
-        return LB_ERRSPACE;
-    return static_cast<int>(::SendMessageA(m_hWnd, LB_INITSTORAGE, static_cast<WPARAM>(nItems), static_cast<LPARAM>(nBytes)));
+    return SendIfLive<int>(m_hWnd, LB_ERRSPACE,
+                           LB_INITSTORAGE, static_cast<WPARAM>(nItems), static_cast<LPARAM>(nBytes));
 }
 
 UINT CListBox::ItemFromPoint(CPoint pt, BOOL& bOutside) const
@@ -897,16 +796,14 @@ UINT CListBox::ItemFromPoint(CPoint pt, BOOL& bOutside) const
 
 DWORD_PTR CListBox::GetItemData(int nIndex) const
 {
-    if (!IsLive(m_hWnd))
-        return static_cast<DWORD_PTR>(LB_ERR);
-    return static_cast<DWORD_PTR>(::SendMessageA(m_hWnd, LB_GETITEMDATA, static_cast<WPARAM>(nIndex), 0));
+    return SendIfLive<DWORD_PTR>(m_hWnd, static_cast<DWORD_PTR>(LB_ERR),
+                                 LB_GETITEMDATA, static_cast<WPARAM>(nIndex), 0);
 }
 
 int CListBox::SetItemData(int nIndex, DWORD_PTR dwItemData)
 {
-    if (!IsLive(m_hWnd))
-        return LB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, LB_SETITEMDATA, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(dwItemData)));
+    return SendIfLive<int>(m_hWnd, LB_ERR,
+                           LB_SETITEMDATA, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(dwItemData));
 }
 
 void* CListBox::GetItemDataPtr(int nIndex) const
@@ -928,9 +825,7 @@ int CListBox::GetItemRect(int nIndex, LPRECT lpRect) const
 
 int CListBox::GetSel(int nIndex) const
 {
-    if (!IsLive(m_hWnd))
-        return LB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, LB_GETSEL, static_cast<WPARAM>(nIndex), 0));
+    return SendIfLive<int>(m_hWnd, LB_ERR, LB_GETSEL, static_cast<WPARAM>(nIndex), 0);
 }
 
 int CListBox::GetText(int nIndex, LPSTR lpszBuffer) const
@@ -947,9 +842,7 @@ void CListBox::GetText(int nIndex, CString& rString) const
 
 int CListBox::GetTextLen(int nIndex) const
 {
-    if (!IsLive(m_hWnd))
-        return LB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, LB_GETTEXTLEN, static_cast<WPARAM>(nIndex), 0));
+    return SendIfLive<int>(m_hWnd, LB_ERR, LB_GETTEXTLEN, static_cast<WPARAM>(nIndex), 0);
 }
 
 void CListBox::SetColumnWidth(int cxWidth)
@@ -960,9 +853,8 @@ void CListBox::SetColumnWidth(int cxWidth)
 
 BOOL CListBox::SetTabStops(int nTabStops, LPINT rgTabStops)
 {
-    if (!IsLive(m_hWnd))
-        return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, LB_SETTABSTOPS, static_cast<WPARAM>(nTabStops), reinterpret_cast<LPARAM>(rgTabStops)));
+    return SendIfLive<BOOL>(m_hWnd, FALSE,
+                            LB_SETTABSTOPS, static_cast<WPARAM>(nTabStops), reinterpret_cast<LPARAM>(rgTabStops));
 }
 
 void CListBox::SetTabStops()
@@ -977,30 +869,23 @@ BOOL CListBox::SetTabStops(const int& cxEachStop)
 
 int CListBox::SetItemHeight(int nIndex, UINT cyItemHeight)
 {
-    if (!IsLive(m_hWnd))
-        return LB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, LB_SETITEMHEIGHT, static_cast<WPARAM>(nIndex), MAKELPARAM(cyItemHeight, 0)));
+    return SendIfLive<int>(m_hWnd, LB_ERR, LB_SETITEMHEIGHT, static_cast<WPARAM>(nIndex), MAKELPARAM(cyItemHeight, 0));
 }
 
 int CListBox::GetItemHeight(int nIndex) const
 {
-    if (!IsLive(m_hWnd))
-        return LB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, LB_GETITEMHEIGHT, static_cast<WPARAM>(nIndex), 0));
+    return SendIfLive<int>(m_hWnd, LB_ERR, LB_GETITEMHEIGHT, static_cast<WPARAM>(nIndex), 0);
 }
 
 int CListBox::FindStringExact(int nIndexStart, LPCSTR lpszFind) const
 {
-    if (!IsLive(m_hWnd))
-        return LB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, LB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart), reinterpret_cast<LPARAM>(lpszFind)));
+    return SendIfLive<int>(m_hWnd, LB_ERR,
+                           LB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart), reinterpret_cast<LPARAM>(lpszFind));
 }
 
 int CListBox::GetCaretIndex() const
 {
-    if (!IsLive(m_hWnd))
-        return LB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, LB_GETCARETINDEX, 0, 0));
+    return SendIfLive<int>(m_hWnd, LB_ERR, LB_GETCARETINDEX, 0, 0);
 }
 
 int CListBox::SetCaretIndex(int nIndex, BOOL bScroll)
@@ -1013,30 +898,22 @@ int CListBox::SetCaretIndex(int nIndex, BOOL bScroll)
 
 int CListBox::GetCurSel() const
 {
-    if (!IsLive(m_hWnd))
-        return LB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, LB_GETCURSEL, 0, 0));
+    return SendIfLive<int>(m_hWnd, LB_ERR, LB_GETCURSEL, 0, 0);
 }
 
 int CListBox::SetCurSel(int nSelect)
 {
-    if (!IsLive(m_hWnd))
-        return LB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, LB_SETCURSEL, static_cast<WPARAM>(nSelect), 0));
+    return SendIfLive<int>(m_hWnd, LB_ERR, LB_SETCURSEL, static_cast<WPARAM>(nSelect), 0);
 }
 
 int CListBox::SetSel(int nIndex, BOOL bSelect)
 {
-    if (!IsLive(m_hWnd))
-        return LB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, LB_SETSEL, static_cast<WPARAM>(bSelect), static_cast<LPARAM>(nIndex)));
+    return SendIfLive<int>(m_hWnd, LB_ERR, LB_SETSEL, static_cast<WPARAM>(bSelect), static_cast<LPARAM>(nIndex));
 }
 
 int CListBox::GetSelCount() const
 {
-    if (!IsLive(m_hWnd))
-        return LB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, LB_GETSELCOUNT, 0, 0));
+    return SendIfLive<int>(m_hWnd, LB_ERR, LB_GETSELCOUNT, 0, 0);
 }
 
 int CListBox::GetSelItems(int nMaxItems, LPINT rgIndex) const
@@ -1054,30 +931,23 @@ void CListBox::SetAnchorIndex(int nIndex)
 
 int CListBox::GetAnchorIndex() const
 {
-    if (!IsLive(m_hWnd))
-        return LB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, LB_GETANCHORINDEX, 0, 0));
+    return SendIfLive<int>(m_hWnd, LB_ERR, LB_GETANCHORINDEX, 0, 0);
 }
 
 int CListBox::AddString(LPCSTR lpszItem)
 {
-    if (!IsLive(m_hWnd))
-        return LB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszItem)));
+    return SendIfLive<int>(m_hWnd, LB_ERR, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszItem));
 }
 
 int CListBox::DeleteString(UINT nIndex)
 {
-    if (!IsLive(m_hWnd))
-        return LB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, LB_DELETESTRING, static_cast<WPARAM>(nIndex), 0));
+    return SendIfLive<int>(m_hWnd, LB_ERR, LB_DELETESTRING, static_cast<WPARAM>(nIndex), 0);
 }
 
 int CListBox::InsertString(int nIndex, LPCSTR lpszItem)
 {
-    if (!IsLive(m_hWnd))
-        return LB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, LB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszItem)));
+    return SendIfLive<int>(m_hWnd, LB_ERR,
+                           LB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszItem));
 }
 
 void CListBox::ResetContent()
@@ -1088,16 +958,14 @@ void CListBox::ResetContent()
 
 int CListBox::FindString(int nStartAfter, LPCSTR lpszItem) const
 {
-    if (!IsLive(m_hWnd))
-        return LB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, LB_FINDSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszItem)));
+    return SendIfLive<int>(m_hWnd, LB_ERR,
+                           LB_FINDSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszItem));
 }
 
 int CListBox::SelectString(int nStartAfter, LPCSTR lpszItem)
 {
-    if (!IsLive(m_hWnd))
-        return LB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, LB_SELECTSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszItem)));
+    return SendIfLive<int>(m_hWnd, LB_ERR,
+                           LB_SELECTSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszItem));
 }
 
 int CListBox::SelItemRange(BOOL bSelect, int nFirstItem, int nLastItem)

@@ -1,5 +1,6 @@
 // The list view and header controls.
 #include "AfxCommonControls.h"
+#include "AfxControlSend.h"
 #include "AfxControlInit.h"
 #include <vector>
 
@@ -11,11 +12,6 @@ BEGIN_MESSAGE_MAP(CListCtrl, CWnd)
 END_MESSAGE_MAP()
 
 namespace {
-bool IsLive(HWND hWnd)
-{
-    return hWnd != nullptr && ::IsWindow(hWnd);
-}
-
 HIMAGELIST SafeImageList(const CImageList* p)
 {
     return p != nullptr ? p->m_hImageList : nullptr;
@@ -36,9 +32,7 @@ BOOL CHeaderCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT
 
 int CHeaderCtrl::GetItemCount() const
 {
-    if (!IsLive(m_hWnd))
-        return -1;
-    return static_cast<int>(::SendMessageA(m_hWnd, HDM_GETITEMCOUNT, 0, 0));
+    return SendIfLive<int>(m_hWnd, -1, HDM_GETITEMCOUNT, 0, 0);
 }
 
 BOOL CHeaderCtrl::GetItem(int nPos, HDITEMA* pHeaderItem) const
@@ -98,9 +92,7 @@ BOOL CHeaderCtrl::SetOrderArray(int iCount, LPINT piArray)
 
 int CHeaderCtrl::OrderToIndex(int nOrder) const
 {
-    if (!IsLive(m_hWnd))
-        return -1;
-    return static_cast<int>(::SendMessageA(m_hWnd, HDM_ORDERTOINDEX, static_cast<WPARAM>(nOrder), 0));
+    return SendIfLive<int>(m_hWnd, -1, HDM_ORDERTOINDEX, static_cast<WPARAM>(nOrder), 0);
 }
 
 int CHeaderCtrl::InsertItem(int nPos, HDITEMA* phdi)
@@ -112,9 +104,7 @@ int CHeaderCtrl::InsertItem(int nPos, HDITEMA* phdi)
 
 BOOL CHeaderCtrl::DeleteItem(int nPos)
 {
-    if (!IsLive(m_hWnd))
-        return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, HDM_DELETEITEM, static_cast<WPARAM>(nPos), 0));
+    return SendIfLive<BOOL>(m_hWnd, FALSE, HDM_DELETEITEM, static_cast<WPARAM>(nPos), 0);
 }
 
 BOOL CHeaderCtrl::Layout(HDLAYOUT* pHeaderLayout)
@@ -126,16 +116,12 @@ BOOL CHeaderCtrl::Layout(HDLAYOUT* pHeaderLayout)
 
 int CHeaderCtrl::SetHotDivider(CPoint pt)
 {
-    if (!IsLive(m_hWnd))
-        return -1;
-    return static_cast<int>(::SendMessageA(m_hWnd, HDM_SETHOTDIVIDER, TRUE, MAKELPARAM(pt.x, pt.y)));
+    return SendIfLive<int>(m_hWnd, -1, HDM_SETHOTDIVIDER, TRUE, MAKELPARAM(pt.x, pt.y));
 }
 
 int CHeaderCtrl::SetHotDivider(int nIndex)
 {
-    if (!IsLive(m_hWnd))
-        return -1;
-    return static_cast<int>(::SendMessageA(m_hWnd, HDM_SETHOTDIVIDER, FALSE, static_cast<LPARAM>(nIndex)));
+    return SendIfLive<int>(m_hWnd, -1, HDM_SETHOTDIVIDER, FALSE, static_cast<LPARAM>(nIndex));
 }
 
 void CHeaderCtrl::DrawItem(LPDRAWITEMSTRUCT)
@@ -171,44 +157,32 @@ BOOL CListCtrl::CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd*
 
 COLORREF CListCtrl::GetBkColor() const
 {
-    if (!IsLive(m_hWnd))
-        return CLR_NONE;
-    return static_cast<COLORREF>(::SendMessageA(m_hWnd, LVM_GETBKCOLOR, 0, 0));
+    return SendIfLive<COLORREF>(m_hWnd, CLR_NONE, LVM_GETBKCOLOR, 0, 0);
 }
 
 BOOL CListCtrl::SetBkColor(COLORREF cr)
 {
-    if (!IsLive(m_hWnd))
-        return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(cr)));
+    return SendIfLive<BOOL>(m_hWnd, FALSE, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(cr));
 }
 
 COLORREF CListCtrl::GetTextColor() const
 {
-    if (!IsLive(m_hWnd))
-        return CLR_NONE;
-    return static_cast<COLORREF>(::SendMessageA(m_hWnd, LVM_GETTEXTCOLOR, 0, 0));
+    return SendIfLive<COLORREF>(m_hWnd, CLR_NONE, LVM_GETTEXTCOLOR, 0, 0);
 }
 
 BOOL CListCtrl::SetTextColor(COLORREF cr)
 {
-    if (!IsLive(m_hWnd))
-        return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(cr)));
+    return SendIfLive<BOOL>(m_hWnd, FALSE, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(cr));
 }
 
 COLORREF CListCtrl::GetTextBkColor() const
 {
-    if (!IsLive(m_hWnd))
-        return CLR_NONE;
-    return static_cast<COLORREF>(::SendMessageA(m_hWnd, LVM_GETTEXTBKCOLOR, 0, 0));
+    return SendIfLive<COLORREF>(m_hWnd, CLR_NONE, LVM_GETTEXTBKCOLOR, 0, 0);
 }
 
 BOOL CListCtrl::SetTextBkColor(COLORREF cr)
 {
-    if (!IsLive(m_hWnd))
-        return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(cr)));
+    return SendIfLive<BOOL>(m_hWnd, FALSE, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(cr));
 }
 
 CImageList* CListCtrl::GetImageList(int nImageList) const
@@ -230,39 +204,29 @@ CImageList* CListCtrl::SetImageList(CImageList* pImageList, int nImageListType)
 
 DWORD CListCtrl::GetExtendedStyle() const
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<DWORD>(::SendMessageA(m_hWnd, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
+    return SendIfLive<DWORD>(m_hWnd, 0, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
 }
 
 DWORD CListCtrl::SetExtendedStyle(DWORD dwNewStyle)
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<DWORD>(::SendMessageA(m_hWnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(dwNewStyle)));
+    return SendIfLive<DWORD>(m_hWnd, 0, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(dwNewStyle));
 }
 
 UINT CListCtrl::GetCallbackMask() const
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<UINT>(::SendMessageA(m_hWnd, LVM_GETCALLBACKMASK, 0, 0));
+    return SendIfLive<UINT>(m_hWnd, 0, LVM_GETCALLBACKMASK, 0, 0);
 }
 
 BOOL CListCtrl::SetCallbackMask(UINT nMask)
 {
-    if (!IsLive(m_hWnd))
-        return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_SETCALLBACKMASK, static_cast<WPARAM>(nMask), 0));
+    return SendIfLive<BOOL>(m_hWnd, FALSE, LVM_SETCALLBACKMASK, static_cast<WPARAM>(nMask), 0);
 }
 
 // ----- CListCtrl: items -------------------------------------------------------------------
 
 int CListCtrl::GetItemCount() const
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<int>(::SendMessageA(m_hWnd, LVM_GETITEMCOUNT, 0, 0));
+    return SendIfLive<int>(m_hWnd, 0, LVM_GETITEMCOUNT, 0, 0);
 }
 
 void CListCtrl::SetItemCount(int nItems)
@@ -273,9 +237,7 @@ void CListCtrl::SetItemCount(int nItems)
 
 BOOL CListCtrl::SetItemCountEx(int iCount, DWORD dwFlags)
 {
-    if (!IsLive(m_hWnd))
-        return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_SETITEMCOUNT, static_cast<WPARAM>(iCount), static_cast<LPARAM>(dwFlags)));
+    return SendIfLive<BOOL>(m_hWnd, FALSE, LVM_SETITEMCOUNT, static_cast<WPARAM>(iCount), static_cast<LPARAM>(dwFlags));
 }
 
 BOOL CListCtrl::GetItem(LVITEMA* pItem) const
@@ -390,9 +352,7 @@ BOOL CListCtrl::SetItemData(int nItem, DWORD_PTR dwData)
 
 UINT CListCtrl::GetItemState(int nItem, UINT nMask) const
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<UINT>(::SendMessageA(m_hWnd, LVM_GETITEMSTATE, static_cast<WPARAM>(nItem), static_cast<LPARAM>(nMask)));
+    return SendIfLive<UINT>(m_hWnd, 0, LVM_GETITEMSTATE, static_cast<WPARAM>(nItem), static_cast<LPARAM>(nMask));
 }
 
 BOOL CListCtrl::SetItemState(int nItem, LVITEMA* pItem)
@@ -455,9 +415,8 @@ BOOL CListCtrl::GetItemPosition(int nItem, LPPOINT lpPoint) const
 
 BOOL CListCtrl::SetItemPosition(int nItem, POINT pt)
 {
-    if (!IsLive(m_hWnd))
-        return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_SETITEMPOSITION32, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&pt)));
+    return SendIfLive<BOOL>(m_hWnd, FALSE,
+                            LVM_SETITEMPOSITION32, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&pt));
 }
 
 int CListCtrl::GetStringWidth(LPCSTR lpsz) const
@@ -471,9 +430,7 @@ int CListCtrl::GetStringWidth(LPCSTR lpsz) const
 
 int CListCtrl::GetNextItem(int nItem, int nFlags) const
 {
-    if (!IsLive(m_hWnd))
-        return -1;
-    return static_cast<int>(::SendMessageA(m_hWnd, LVM_GETNEXTITEM, static_cast<WPARAM>(nItem), MAKELPARAM(nFlags, 0)));
+    return SendIfLive<int>(m_hWnd, -1, LVM_GETNEXTITEM, static_cast<WPARAM>(nItem), MAKELPARAM(nFlags, 0));
 }
 
 POSITION CListCtrl::GetFirstSelectedItemPosition() const
@@ -491,51 +448,37 @@ int CListCtrl::GetNextSelectedItem(POSITION& pos) const
 
 UINT CListCtrl::GetSelectedCount() const
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<UINT>(::SendMessageA(m_hWnd, LVM_GETSELECTEDCOUNT, 0, 0));
+    return SendIfLive<UINT>(m_hWnd, 0, LVM_GETSELECTEDCOUNT, 0, 0);
 }
 
 int CListCtrl::GetSelectionMark() const
 {
-    if (!IsLive(m_hWnd))
-        return -1;
-    return static_cast<int>(::SendMessageA(m_hWnd, LVM_GETSELECTIONMARK, 0, 0));
+    return SendIfLive<int>(m_hWnd, -1, LVM_GETSELECTIONMARK, 0, 0);
 }
 
 int CListCtrl::SetSelectionMark(int iIndex)
 {
-    if (!IsLive(m_hWnd))
-        return -1;
-    return static_cast<int>(::SendMessageA(m_hWnd, LVM_SETSELECTIONMARK, 0, static_cast<LPARAM>(iIndex)));
+    return SendIfLive<int>(m_hWnd, -1, LVM_SETSELECTIONMARK, 0, static_cast<LPARAM>(iIndex));
 }
 
 int CListCtrl::GetHotItem() const
 {
-    if (!IsLive(m_hWnd))
-        return -1;
-    return static_cast<int>(::SendMessageA(m_hWnd, LVM_GETHOTITEM, 0, 0));
+    return SendIfLive<int>(m_hWnd, -1, LVM_GETHOTITEM, 0, 0);
 }
 
 int CListCtrl::SetHotItem(int iIndex)
 {
-    if (!IsLive(m_hWnd))
-        return -1;
-    return static_cast<int>(::SendMessageA(m_hWnd, LVM_SETHOTITEM, static_cast<WPARAM>(iIndex), 0));
+    return SendIfLive<int>(m_hWnd, -1, LVM_SETHOTITEM, static_cast<WPARAM>(iIndex), 0);
 }
 
 int CListCtrl::GetTopIndex() const
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<int>(::SendMessageA(m_hWnd, LVM_GETTOPINDEX, 0, 0));
+    return SendIfLive<int>(m_hWnd, 0, LVM_GETTOPINDEX, 0, 0);
 }
 
 int CListCtrl::GetCountPerPage() const
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<int>(::SendMessageA(m_hWnd, LVM_GETCOUNTPERPAGE, 0, 0));
+    return SendIfLive<int>(m_hWnd, 0, LVM_GETCOUNTPERPAGE, 0, 0);
 }
 
 BOOL CListCtrl::GetViewRect(LPRECT lpRect) const
@@ -594,16 +537,12 @@ int CListCtrl::InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat, int
 
 BOOL CListCtrl::DeleteColumn(int nCol)
 {
-    if (!IsLive(m_hWnd))
-        return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_DELETECOLUMN, static_cast<WPARAM>(nCol), 0));
+    return SendIfLive<BOOL>(m_hWnd, FALSE, LVM_DELETECOLUMN, static_cast<WPARAM>(nCol), 0);
 }
 
 int CListCtrl::GetColumnWidth(int nCol) const
 {
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<int>(::SendMessageA(m_hWnd, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(nCol), 0));
+    return SendIfLive<int>(m_hWnd, 0, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(nCol), 0);
 }
 
 BOOL CListCtrl::SetColumnWidth(int nCol, int cx)
@@ -678,16 +617,12 @@ int CListCtrl::InsertItem(UINT nMask, int nItem, LPCSTR lpszItem, UINT nState, U
 
 BOOL CListCtrl::DeleteItem(int nItem)
 {
-    if (!IsLive(m_hWnd))
-        return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_DELETEITEM, static_cast<WPARAM>(nItem), 0));
+    return SendIfLive<BOOL>(m_hWnd, FALSE, LVM_DELETEITEM, static_cast<WPARAM>(nItem), 0);
 }
 
 BOOL CListCtrl::DeleteAllItems()
 {
-    if (!IsLive(m_hWnd))
-        return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_DELETEALLITEMS, 0, 0));
+    return SendIfLive<BOOL>(m_hWnd, FALSE, LVM_DELETEALLITEMS, 0, 0);
 }
 
 int CListCtrl::FindItem(LVFINDINFOA* pFindInfo, int nStart) const
@@ -723,37 +658,27 @@ int CListCtrl::SubItemHitTest(LPLVHITTESTINFO pInfo)
 
 BOOL CListCtrl::EnsureVisible(int nItem, BOOL bPartialOK)
 {
-    if (!IsLive(m_hWnd))
-        return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_ENSUREVISIBLE, static_cast<WPARAM>(nItem), MAKELPARAM(bPartialOK, 0)));
+    return SendIfLive<BOOL>(m_hWnd, FALSE, LVM_ENSUREVISIBLE, static_cast<WPARAM>(nItem), MAKELPARAM(bPartialOK, 0));
 }
 
 BOOL CListCtrl::Scroll(CSize size)
 {
-    if (!IsLive(m_hWnd))
-        return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_SCROLL, static_cast<WPARAM>(size.cx), static_cast<LPARAM>(size.cy)));
+    return SendIfLive<BOOL>(m_hWnd, FALSE, LVM_SCROLL, static_cast<WPARAM>(size.cx), static_cast<LPARAM>(size.cy));
 }
 
 BOOL CListCtrl::RedrawItems(int nFirst, int nLast)
 {
-    if (!IsLive(m_hWnd))
-        return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_REDRAWITEMS, static_cast<WPARAM>(nFirst), static_cast<LPARAM>(nLast)));
+    return SendIfLive<BOOL>(m_hWnd, FALSE, LVM_REDRAWITEMS, static_cast<WPARAM>(nFirst), static_cast<LPARAM>(nLast));
 }
 
 BOOL CListCtrl::Update(int nItem)
 {
-    if (!IsLive(m_hWnd))
-        return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_UPDATE, static_cast<WPARAM>(nItem), 0));
+    return SendIfLive<BOOL>(m_hWnd, FALSE, LVM_UPDATE, static_cast<WPARAM>(nItem), 0);
 }
 
 BOOL CListCtrl::Arrange(UINT nCode)
 {
-    if (!IsLive(m_hWnd))
-        return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_ARRANGE, static_cast<WPARAM>(nCode), 0));
+    return SendIfLive<BOOL>(m_hWnd, FALSE, LVM_ARRANGE, static_cast<WPARAM>(nCode), 0);
 }
 
 CEdit* CListCtrl::EditLabel(int nItem)

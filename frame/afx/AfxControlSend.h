@@ -1,0 +1,17 @@
+// The one message of a control wrapper: sent only to a window that exists,
+// otherwise the wrapper answers the caller's failure value.
+#pragma once
+#include "AfxCore.h"
+
+inline bool IsLive(HWND hWnd)
+{
+    return hWnd != nullptr && ::IsWindow(hWnd);
+}
+
+template<class T>
+T SendIfLive(HWND hWnd, T failure, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (!IsLive(hWnd))
+        return failure;
+    return static_cast<T>(::SendMessageA(hWnd, message, wParam, lParam));
+}
