@@ -11,11 +11,6 @@ IMPLEMENT_DYNAMIC(CProgressCtrl, CWnd)
 IMPLEMENT_DYNAMIC(CSpinButtonCtrl, CWnd)
 
 namespace {
-HWND SafeHwnd(const CWnd* p)
-{
-    return p != nullptr ? p->m_hWnd : nullptr;
-}
-
 // Version 5 tooltips (Windows without a version 6 manifest) refuse a tool
 // description larger than they know, and TTM_GETTEXTA gives no way to ask for
 // the length: this is the most any version writes with a buffer that large.
@@ -42,14 +37,14 @@ BOOL CToolTipCtrl::CreateEx(CWnd* pParentWnd, DWORD dwStyle, DWORD dwStyleEx)
     AfxInitCommonControlClasses(ICC_WIN95_CLASSES);
     // A tip is a pop-up owned by the parent, so it floats above it and goes with it.
     return CWnd::CreateEx(dwStyleEx, TOOLTIPS_CLASSA, nullptr, WS_POPUP | dwStyle, CW_USEDEFAULT,
-                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, SafeHwnd(pParentWnd), nullptr);
+                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, pParentWnd->GetSafeHwnd(), nullptr);
 }
 
 void CToolTipCtrl::FillInToolInfo(TTTOOLINFOA& ti, CWnd* pWnd, UINT_PTR nIDTool) const
 {
     std::memset(&ti, 0, sizeof(ti));
     ti.cbSize = TTTOOLINFOA_V2_SIZE;
-    HWND hWnd = SafeHwnd(pWnd);
+    HWND hWnd = pWnd->GetSafeHwnd();
     if (nIDTool == 0) {
         // The window itself is the tool, reported to its parent.
         ti.hwnd = hWnd != nullptr ? ::GetParent(hWnd) : nullptr;
@@ -176,7 +171,7 @@ void CToolTipCtrl::Activate(BOOL bActivate)
 
 BOOL CToolTipCtrl::AddTool(CWnd* pWnd, UINT nIDText, LPCRECT lpRectTool, UINT_PTR nIDTool)
 {
-    if (!IsLive(m_hWnd) || SafeHwnd(pWnd) == nullptr || nIDText == 0)
+    if (!IsLive(m_hWnd) || pWnd->GetSafeHwnd() == nullptr || nIDText == 0)
         return FALSE;
     TTTOOLINFOA ti;
     FillInToolInfo(ti, pWnd, nIDTool);
@@ -190,7 +185,7 @@ BOOL CToolTipCtrl::AddTool(CWnd* pWnd, UINT nIDText, LPCRECT lpRectTool, UINT_PT
 
 BOOL CToolTipCtrl::AddTool(CWnd* pWnd, LPCSTR lpszText, LPCRECT lpRectTool, UINT_PTR nIDTool)
 {
-    if (!IsLive(m_hWnd) || SafeHwnd(pWnd) == nullptr)
+    if (!IsLive(m_hWnd) || pWnd->GetSafeHwnd() == nullptr)
         return FALSE;
     TTTOOLINFOA ti;
     FillInToolInfo(ti, pWnd, nIDTool);
@@ -211,7 +206,7 @@ void CToolTipCtrl::DelTool(CWnd* pWnd, UINT_PTR nIDTool)
 
 BOOL CToolTipCtrl::HitTest(CWnd* pWnd, CPoint pt, TTTOOLINFOA* lpToolInfo) const
 {
-    if (!IsLive(m_hWnd) || SafeHwnd(pWnd) == nullptr || lpToolInfo == nullptr)
+    if (!IsLive(m_hWnd) || pWnd->GetSafeHwnd() == nullptr || lpToolInfo == nullptr)
         return FALSE;
     TTHITTESTINFOA hti;
     std::memset(&hti, 0, sizeof(hti));
@@ -370,7 +365,7 @@ CWnd* CSpinButtonCtrl::SetBuddy(CWnd* pWndBuddy)
     if (!IsLive(m_hWnd))
         return nullptr;
     return CWnd::FromHandle(reinterpret_cast<HWND>(
-        ::SendMessageA(m_hWnd, UDM_SETBUDDY, reinterpret_cast<WPARAM>(SafeHwnd(pWndBuddy)), 0)));
+        ::SendMessageA(m_hWnd, UDM_SETBUDDY, reinterpret_cast<WPARAM>(pWndBuddy->GetSafeHwnd()), 0)));
 }
 
 CWnd* CSpinButtonCtrl::GetBuddy() const

@@ -11,17 +11,16 @@ IMPLEMENT_DYNAMIC(CPaintDC, CDC)
 IMPLEMENT_DYNAMIC(CClientDC, CDC)
 IMPLEMENT_DYNAMIC(CWindowDC, CDC)
 
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnonnull-compare"
+#pragma GCC diagnostic ignored "-Waddress"
+HDC CDC::GetSafeHdc() const
+{
+    return this == nullptr ? nullptr : m_hDC;
+}
+#pragma GCC diagnostic pop
+
 namespace {
-HGDIOBJ SafeHandle(const CGdiObject* p)
-{
-    return p != nullptr ? p->m_hObject : nullptr;
-}
-
-HWND SafeHwnd(const CWnd* pWnd)
-{
-    return pWnd != nullptr ? pWnd->m_hWnd : nullptr;
-}
-
 // Applies a setting to the output DC and, when it is another one, to the
 // attribute DC; the result is the attribute DC's (the one queries read).
 template<class Result, class Fn>
@@ -145,7 +144,7 @@ BOOL CDC::CreateCompatibleDC(CDC* pDC)
 {
     if (m_hDC != nullptr)
         return FALSE;
-    return Attach(::CreateCompatibleDC(pDC != nullptr ? pDC->m_hDC : nullptr));
+    return Attach(::CreateCompatibleDC(pDC->GetSafeHdc()));
 }
 
 BOOL CDC::DeleteDC()
@@ -187,23 +186,23 @@ HGDIOBJ CDC::SelectHandle(HGDIOBJ hObject)
 
 CPen* CDC::SelectObject(CPen* pPen)
 {
-    return CPen::FromHandle(static_cast<HPEN>(SelectHandle(SafeHandle(pPen))));
+    return CPen::FromHandle(static_cast<HPEN>(SelectHandle(pPen->GetSafeHandle())));
 }
 
 CBrush* CDC::SelectObject(CBrush* pBrush)
 {
-    return CBrush::FromHandle(static_cast<HBRUSH>(SelectHandle(SafeHandle(pBrush))));
+    return CBrush::FromHandle(static_cast<HBRUSH>(SelectHandle(pBrush->GetSafeHandle())));
 }
 
 CFont* CDC::SelectObject(CFont* pFont)
 {
-    return CFont::FromHandle(static_cast<HFONT>(SelectHandle(SafeHandle(pFont))));
+    return CFont::FromHandle(static_cast<HFONT>(SelectHandle(pFont->GetSafeHandle())));
 }
 
 CBitmap* CDC::SelectObject(CBitmap* pBitmap)
 {
     // A bitmap can only be selected into a memory DC, which is always its own attribute DC.
-    HGDIOBJ hBitmap = SafeHandle(pBitmap);
+    HGDIOBJ hBitmap = pBitmap->GetSafeHandle();
     if (hBitmap == nullptr || m_hDC == nullptr)
         return nullptr;
     return CBitmap::FromHandle(static_cast<HBITMAP>(::SelectObject(m_hDC, hBitmap)));
@@ -212,7 +211,7 @@ CBitmap* CDC::SelectObject(CBitmap* pBitmap)
 int CDC::SelectObject(CRgn* pRgn)
 {
     // Selecting a region sets the clipping; the answer is the region type.
-    HGDIOBJ hRgn = SafeHandle(pRgn);
+    HGDIOBJ hRgn = pRgn->GetSafeHandle();
     if (hRgn == nullptr)
         return ERROR;
     return SetOnBoth(m_hDC, m_hAttribDC, (int)ERROR,
@@ -221,7 +220,7 @@ int CDC::SelectObject(CRgn* pRgn)
 
 CGdiObject* CDC::SelectObject(CGdiObject* pObject)
 {
-    HGDIOBJ hObject = SafeHandle(pObject);
+    HGDIOBJ hObject = pObject->GetSafeHandle();
     if (hObject == nullptr)
         return nullptr;
     // A region gives back a type code, not an object there could be a wrapper for.
@@ -500,13 +499,13 @@ int CDC::GetClipBox(LPRECT lpRect) const
 int CDC::SelectClipRgn(CRgn* pRgn)
 {
     // A null region removes the clipping.
-    HRGN hRgn = static_cast<HRGN>(SafeHandle(pRgn));
+    HRGN hRgn = static_cast<HRGN>(pRgn->GetSafeHandle());
     return SetOnBoth(m_hDC, m_hAttribDC, (int)ERROR, [hRgn](HDC h) { return ::SelectClipRgn(h, hRgn); });
 }
 
 int CDC::SelectClipRgn(CRgn* pRgn, int nMode)
 {
-    HRGN hRgn = static_cast<HRGN>(SafeHandle(pRgn));
+    HRGN hRgn = static_cast<HRGN>(pRgn->GetSafeHandle());
     return SetOnBoth(m_hDC, m_hAttribDC, (int)ERROR, [hRgn, nMode](HDC h) { return ::ExtSelectClipRgn(h, hRgn, nMode); });
 }
 
@@ -638,14 +637,14 @@ BOOL CDC::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 
 void CDC::FillRect(LPCRECT lpRect, CBrush* pBrush)
 {
-    HGDIOBJ hBrush = SafeHandle(pBrush);
+    HGDIOBJ hBrush = pBrush->GetSafeHandle();
     if (m_hDC != nullptr && lpRect != nullptr && hBrush != nullptr)
         ::FillRect(m_hDC, lpRect, static_cast<HBRUSH>(hBrush));
 }
 
 void CDC::FrameRect(LPCRECT lpRect, CBrush* pBrush)
 {
-    HGDIOBJ hBrush = SafeHandle(pBrush);
+    HGDIOBJ hBrush = pBrush->GetSafeHandle();
     if (m_hDC != nullptr && lpRect != nullptr && hBrush != nullptr)
         ::FrameRect(m_hDC, lpRect, static_cast<HBRUSH>(hBrush));
 }
@@ -707,29 +706,29 @@ BOOL CDC::DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState)
 
 BOOL CDC::FillRgn(CRgn* pRgn, CBrush* pBrush)
 {
-    HGDIOBJ hRgn = SafeHandle(pRgn);
-    HGDIOBJ hBrush = SafeHandle(pBrush);
+    HGDIOBJ hRgn = pRgn->GetSafeHandle();
+    HGDIOBJ hBrush = pBrush->GetSafeHandle();
     return m_hDC != nullptr && hRgn != nullptr && hBrush != nullptr
         && ::FillRgn(m_hDC, static_cast<HRGN>(hRgn), static_cast<HBRUSH>(hBrush));
 }
 
 BOOL CDC::FrameRgn(CRgn* pRgn, CBrush* pBrush, int nWidth, int nHeight)
 {
-    HGDIOBJ hRgn = SafeHandle(pRgn);
-    HGDIOBJ hBrush = SafeHandle(pBrush);
+    HGDIOBJ hRgn = pRgn->GetSafeHandle();
+    HGDIOBJ hBrush = pBrush->GetSafeHandle();
     return m_hDC != nullptr && hRgn != nullptr && hBrush != nullptr
         && ::FrameRgn(m_hDC, static_cast<HRGN>(hRgn), static_cast<HBRUSH>(hBrush), nWidth, nHeight);
 }
 
 BOOL CDC::InvertRgn(CRgn* pRgn)
 {
-    HGDIOBJ hRgn = SafeHandle(pRgn);
+    HGDIOBJ hRgn = pRgn->GetSafeHandle();
     return m_hDC != nullptr && hRgn != nullptr && ::InvertRgn(m_hDC, static_cast<HRGN>(hRgn));
 }
 
 BOOL CDC::PaintRgn(CRgn* pRgn)
 {
-    HGDIOBJ hRgn = SafeHandle(pRgn);
+    HGDIOBJ hRgn = pRgn->GetSafeHandle();
     return m_hDC != nullptr && hRgn != nullptr && ::PaintRgn(m_hDC, static_cast<HRGN>(hRgn));
 }
 
@@ -743,14 +742,14 @@ BOOL CDC::PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop)
 BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop)
 {
     // Raster operations that ignore the source accept a null source DC.
-    HDC hSrc = pSrcDC != nullptr ? pSrcDC->m_hDC : nullptr;
+    HDC hSrc = pSrcDC->GetSafeHdc();
     return m_hDC != nullptr && ::BitBlt(m_hDC, x, y, nWidth, nHeight, hSrc, xSrc, ySrc, dwRop);
 }
 
 BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
                      int nSrcWidth, int nSrcHeight, DWORD dwRop)
 {
-    HDC hSrc = pSrcDC != nullptr ? pSrcDC->m_hDC : nullptr;
+    HDC hSrc = pSrcDC->GetSafeHdc();
     return m_hDC != nullptr
         && ::StretchBlt(m_hDC, x, y, nWidth, nHeight, hSrc, xSrc, ySrc, nSrcWidth, nSrcHeight, dwRop);
 }
@@ -806,8 +805,8 @@ BOOL CDC::DrawState(CPoint pt, CSize size, HBITMAP hBitmap, UINT nFlags, HBRUSH 
 
 BOOL CDC::DrawState(CPoint pt, CSize size, CBitmap* pBitmap, UINT nFlags, CBrush* pBrush)
 {
-    return DrawState(pt, size, static_cast<HBITMAP>(SafeHandle(pBitmap)), nFlags,
-                     static_cast<HBRUSH>(SafeHandle(pBrush)));
+    return DrawState(pt, size, static_cast<HBITMAP>(pBitmap->GetSafeHandle()), nFlags,
+                     static_cast<HBRUSH>(pBrush->GetSafeHandle()));
 }
 
 BOOL CDC::DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, HBRUSH hBrush)
@@ -819,7 +818,7 @@ BOOL CDC::DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, HBRUSH hBru
 
 BOOL CDC::DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, CBrush* pBrush)
 {
-    return DrawState(pt, size, hIcon, nFlags, static_cast<HBRUSH>(SafeHandle(pBrush)));
+    return DrawState(pt, size, hIcon, nFlags, static_cast<HBRUSH>(pBrush->GetSafeHandle()));
 }
 
 BOOL CDC::DrawState(CPoint pt, CSize size, LPCSTR lpszText, UINT nFlags, BOOL bPrefixText,
@@ -834,7 +833,7 @@ BOOL CDC::DrawState(CPoint pt, CSize size, LPCSTR lpszText, UINT nFlags, BOOL bP
 BOOL CDC::DrawState(CPoint pt, CSize size, LPCSTR lpszText, UINT nFlags, BOOL bPrefixText,
                     int nTextLen, CBrush* pBrush)
 {
-    return DrawState(pt, size, lpszText, nFlags, bPrefixText, nTextLen, static_cast<HBRUSH>(SafeHandle(pBrush)));
+    return DrawState(pt, size, lpszText, nFlags, bPrefixText, nTextLen, static_cast<HBRUSH>(pBrush->GetSafeHandle()));
 }
 
 // ----- text --------------------------------------------------------------------------------------
@@ -975,7 +974,7 @@ int CDC::GetTextFace(CString& rString) const
 
 // ----- window DCs ----------------------------------------------------------------------------------
 
-CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(SafeHwnd(pWnd))
+CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
 {
     if (m_hWnd != nullptr)
         Attach(::BeginPaint(m_hWnd, &m_ps));
@@ -989,7 +988,7 @@ CPaintDC::~CPaintDC()
     Detach();
 }
 
-CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(SafeHwnd(pWnd))
+CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
 {
     Attach(::GetDC(m_hWnd));
 }
@@ -1001,7 +1000,7 @@ CClientDC::~CClientDC()
         ::ReleaseDC(m_hWnd, hDC);
 }
 
-CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(SafeHwnd(pWnd))
+CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
 {
     Attach(::GetWindowDC(m_hWnd));
 }

@@ -40,10 +40,6 @@ CGdiObject* NewWrapperFor(HGDIOBJ hObject)
     return p;
 }
 
-HGDIOBJ SafeHandle(const CGdiObject* p)
-{
-    return p != nullptr ? p->m_hObject : nullptr;
-}
 }
 
 // ----- CGdiObject -------------------------------------------------------------
@@ -223,7 +219,7 @@ BOOL CBrush::CreateBrushIndirect(const LOGBRUSH* lpLogBrush)
 
 BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap)
 {
-    HGDIOBJ hBitmap = SafeHandle(pBitmap);
+    HGDIOBJ hBitmap = pBitmap->GetSafeHandle();
     if (m_hObject != nullptr || hBitmap == nullptr)
         return FALSE;
     return AttachCreated(::CreatePatternBrush(static_cast<HBITMAP>(hBitmap)));
@@ -376,7 +372,7 @@ BOOL CBitmap::CreateBitmapIndirect(LPBITMAP lpBitmap)
 
 BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight)
 {
-    HDC hDC = pDC != nullptr ? pDC->m_hDC : nullptr;
+    HDC hDC = pDC->GetSafeHdc();
     if (m_hObject != nullptr || hDC == nullptr)
         return FALSE;
     return AttachCreated(::CreateCompatibleBitmap(hDC, nWidth, nHeight));
@@ -384,7 +380,7 @@ BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight)
 
 BOOL CBitmap::CreateDiscardableBitmap(CDC* pDC, int nWidth, int nHeight)
 {
-    HDC hDC = pDC != nullptr ? pDC->m_hDC : nullptr;
+    HDC hDC = pDC->GetSafeHdc();
     if (m_hObject != nullptr || hDC == nullptr)
         return FALSE;
     return AttachCreated(::CreateDiscardableBitmap(hDC, nWidth, nHeight));
@@ -488,8 +484,8 @@ void CRgn::SetRectRgn(LPCRECT lpRect)
 
 int CRgn::CombineRgn(const CRgn* pRgn1, const CRgn* pRgn2, int nCombineMode)
 {
-    HGDIOBJ hRgn1 = SafeHandle(pRgn1);
-    HGDIOBJ hRgn2 = SafeHandle(pRgn2);
+    HGDIOBJ hRgn1 = pRgn1->GetSafeHandle();
+    HGDIOBJ hRgn2 = pRgn2->GetSafeHandle();
     // Only a copy does without the second region.
     if (m_hObject == nullptr || hRgn1 == nullptr || (hRgn2 == nullptr && nCombineMode != RGN_COPY))
         return ERROR;
@@ -504,7 +500,7 @@ int CRgn::CopyRgn(const CRgn* pRgnSrc)
 
 BOOL CRgn::EqualRgn(const CRgn* pRgn) const
 {
-    HGDIOBJ hOther = SafeHandle(pRgn);
+    HGDIOBJ hOther = pRgn->GetSafeHandle();
     if (m_hObject == nullptr || hOther == nullptr)
         return FALSE;
     return ::EqualRgn(static_cast<HRGN>(m_hObject), static_cast<HRGN>(hOther));

@@ -15,18 +15,6 @@ HIMAGELIST CImageList::GetSafeHandle() const
 }
 #pragma GCC diagnostic pop
 
-namespace {
-HBITMAP SafeBitmap(const CBitmap* p)
-{
-    return p != nullptr ? static_cast<HBITMAP>(p->m_hObject) : nullptr;
-}
-
-HWND SafeHwnd(const CWnd* p)
-{
-    return p != nullptr ? p->m_hWnd : nullptr;
-}
-}
-
 // ----- handle map and life ------------------------------------------------------
 
 CImageList::~CImageList()
@@ -153,15 +141,15 @@ BOOL CImageList::GetImageInfo(int nImage, IMAGEINFO* pImageInfo) const
 
 int CImageList::Add(CBitmap* pbmImage, CBitmap* pbmMask)
 {
-    HBITMAP hImage = SafeBitmap(pbmImage);
+    HBITMAP hImage = static_cast<HBITMAP>(pbmImage->GetSafeHandle());
     if (m_hImageList == nullptr || hImage == nullptr)
         return -1;
-    return ImageList_Add(m_hImageList, hImage, SafeBitmap(pbmMask));
+    return ImageList_Add(m_hImageList, hImage, static_cast<HBITMAP>(pbmMask->GetSafeHandle()));
 }
 
 int CImageList::Add(CBitmap* pbmImage, COLORREF crMask)
 {
-    HBITMAP hImage = SafeBitmap(pbmImage);
+    HBITMAP hImage = static_cast<HBITMAP>(pbmImage->GetSafeHandle());
     if (m_hImageList == nullptr || hImage == nullptr)
         return -1;
     return ImageList_AddMasked(m_hImageList, hImage, crMask);
@@ -177,10 +165,10 @@ int CImageList::Add(HICON hIcon)
 
 BOOL CImageList::Replace(int nImage, CBitmap* pbmImage, CBitmap* pbmMask)
 {
-    HBITMAP hImage = SafeBitmap(pbmImage);
+    HBITMAP hImage = static_cast<HBITMAP>(pbmImage->GetSafeHandle());
     if (m_hImageList == nullptr || hImage == nullptr)
         return FALSE;
-    return ImageList_Replace(m_hImageList, nImage, hImage, SafeBitmap(pbmMask));
+    return ImageList_Replace(m_hImageList, nImage, hImage, static_cast<HBITMAP>(pbmMask->GetSafeHandle()));
 }
 
 int CImageList::Replace(int nImage, HICON hIcon)
@@ -202,14 +190,14 @@ HICON CImageList::ExtractIcon(int nImage)
 
 BOOL CImageList::Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle)
 {
-    HDC hDC = pDC != nullptr ? pDC->m_hDC : nullptr;
+    HDC hDC = pDC->GetSafeHdc();
     return m_hImageList != nullptr && hDC != nullptr
         && ImageList_Draw(m_hImageList, nImage, hDC, pt.x, pt.y, nStyle);
 }
 
 BOOL CImageList::DrawEx(CDC* pDC, int nImage, POINT pt, SIZE sz, COLORREF clrBk, COLORREF clrFg, UINT nStyle)
 {
-    HDC hDC = pDC != nullptr ? pDC->m_hDC : nullptr;
+    HDC hDC = pDC->GetSafeHdc();
     return m_hImageList != nullptr && hDC != nullptr
         && ImageList_DrawEx(m_hImageList, nImage, hDC, pt.x, pt.y, sz.cx, sz.cy, clrBk, clrFg, nStyle);
 }
@@ -265,10 +253,10 @@ BOOL PASCAL CImageList::DragShowNolock(BOOL bShow)
 
 BOOL PASCAL CImageList::DragEnter(CWnd* pWndLock, CPoint point)
 {
-    return ImageList_DragEnter(SafeHwnd(pWndLock), point.x, point.y);
+    return ImageList_DragEnter(pWndLock->GetSafeHwnd(), point.x, point.y);
 }
 
 BOOL PASCAL CImageList::DragLeave(CWnd* pWndLock)
 {
-    return ImageList_DragLeave(SafeHwnd(pWndLock));
+    return ImageList_DragLeave(pWndLock->GetSafeHwnd());
 }

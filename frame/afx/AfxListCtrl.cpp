@@ -12,11 +12,6 @@ BEGIN_MESSAGE_MAP(CListCtrl, CWnd)
 END_MESSAGE_MAP()
 
 namespace {
-HIMAGELIST SafeImageList(const CImageList* p)
-{
-    return p != nullptr ? p->m_hImageList : nullptr;
-}
-
 // The longest item text GetItemText will grow its buffer for (16 MB); a control
 // that keeps filling every buffer is cut there rather than growing without end.
 const int kMaxItemText = 16 * 1024 * 1024;
@@ -68,7 +63,7 @@ CImageList* CHeaderCtrl::SetImageList(CImageList* pImageList)
     if (!IsLive(m_hWnd))
         return nullptr;
     return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(
-        ::SendMessageA(m_hWnd, HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(SafeImageList(pImageList)))));
+        ::SendMessageA(m_hWnd, HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(pImageList->GetSafeHandle()))));
 }
 
 BOOL CHeaderCtrl::GetOrderArray(LPINT piArray, int iCount)
@@ -199,7 +194,7 @@ CImageList* CListCtrl::SetImageList(CImageList* pImageList, int nImageListType)
         return nullptr;
     return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(
         ::SendMessageA(m_hWnd, LVM_SETIMAGELIST, static_cast<WPARAM>(nImageListType),
-                       reinterpret_cast<LPARAM>(SafeImageList(pImageList)))));
+                       reinterpret_cast<LPARAM>(pImageList->GetSafeHandle()))));
 }
 
 DWORD CListCtrl::GetExtendedStyle() const

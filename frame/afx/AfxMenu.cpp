@@ -15,10 +15,6 @@ LPCSTR BitmapItem(const CBitmap* pBmp)
     return reinterpret_cast<LPCSTR>(pBmp != nullptr ? pBmp->m_hObject : nullptr);
 }
 
-HBITMAP SafeBitmap(const CBitmap* pBmp)
-{
-    return pBmp != nullptr ? static_cast<HBITMAP>(pBmp->m_hObject) : nullptr;
-}
 }
 
 // ----- handle map and life ------------------------------------------------------
@@ -164,7 +160,7 @@ BOOL CMenu::DeleteMenu(UINT nPosition, UINT nFlags)
 BOOL CMenu::SetMenuItemBitmaps(UINT nPosition, UINT nFlags, const CBitmap* pBmpUnchecked, const CBitmap* pBmpChecked)
 {
     return m_hMenu != nullptr
-        && ::SetMenuItemBitmaps(m_hMenu, nPosition, nFlags, SafeBitmap(pBmpUnchecked), SafeBitmap(pBmpChecked));
+        && ::SetMenuItemBitmaps(m_hMenu, nPosition, nFlags, static_cast<HBITMAP>(pBmpUnchecked->GetSafeHandle()), static_cast<HBITMAP>(pBmpChecked->GetSafeHandle()));
 }
 
 // ----- queries and states ------------------------------------------------------------------

@@ -193,7 +193,8 @@ public:
     BOOL m_bPrinting = FALSE;
 
     // ----- handle map and life -----------------------------------------------
-    HDC GetSafeHdc() const { return m_hDC; }
+    // Null for a null object pointer, as for windows and GDI objects.
+    HDC GetSafeHdc() const;
     operator HDC() const { return m_hDC; }
     CWnd* GetWindow() const;
     static CDC* PASCAL FromHandle(HDC hDC);
