@@ -78,10 +78,7 @@ CDC* PASCAL CDC::FromHandle(HDC hDC)
 
 void PASCAL CDC::DeleteTempMap()
 {
-    AfxGetThreadState()->m_dcMap.DeleteTemp([](CDC* p) {
-        p->Detach();
-        delete p;
-    });
+    AfxGetThreadState()->m_dcMap.DeleteTemp();
 }
 
 BOOL CDC::Attach(HDC hDC)

@@ -62,10 +62,7 @@ CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject)
 
 void PASCAL CGdiObject::DeleteTempMap()
 {
-    AfxGetThreadState()->m_gdiMap.DeleteTemp([](CGdiObject* p) {
-        p->Detach();
-        delete p;
-    });
+    AfxGetThreadState()->m_gdiMap.DeleteTemp();
 }
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject)

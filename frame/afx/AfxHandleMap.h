@@ -49,14 +49,16 @@ public:
             m_temporary.erase(temp);
     }
 
-    // release(p) detaches the handle from the wrapper and deletes the wrapper.
-    template<class Release>
-    void DeleteTemp(Release release)
+    // Deletes the temporary wrappers. Each gives its handle back first, so the
+    // window, DC, GDI object, menu or image list itself is left alone.
+    void DeleteTemp()
     {
         auto temps = std::move(m_temporary);
         m_temporary.clear();
-        for (auto& entry : temps)
-            release(entry.second);
+        for (auto& entry : temps) {
+            entry.second->Detach();
+            delete entry.second;
+        }
     }
 
     bool IsEmpty() const { return m_permanent.empty() && m_temporary.empty(); }

@@ -44,10 +44,7 @@ CImageList* PASCAL CImageList::FromHandlePermanent(HIMAGELIST hImageList)
 
 void PASCAL CImageList::DeleteTempMap()
 {
-    AfxGetThreadState()->m_imageListMap.DeleteTemp([](CImageList* p) {
-        p->Detach();
-        delete p;
-    });
+    AfxGetThreadState()->m_imageListMap.DeleteTemp();
 }
 
 BOOL CImageList::Attach(HIMAGELIST hImageList)

@@ -41,10 +41,7 @@ CMenu* PASCAL CMenu::FromHandle(HMENU hMenu)
 
 void PASCAL CMenu::DeleteTempMap()
 {
-    AfxGetThreadState()->m_menuMap.DeleteTemp([](CMenu* p) {
-        p->Detach();
-        delete p;
-    });
+    AfxGetThreadState()->m_menuMap.DeleteTemp();
 }
 
 BOOL CMenu::Attach(HMENU hMenu)

@@ -8,17 +8,6 @@ namespace {
 AFX_MODULE_STATE g_appModuleState(FALSE);
 
 thread_local AFX_THREAD_STATE* t_threadState = nullptr;
-
-// A temporary wrapper gives its handle back before it is deleted, so the
-// window, DC, GDI object, menu or image list itself is left alone.
-template<class Map>
-void ReleaseTemporaries(Map& map)
-{
-    map.DeleteTemp([](auto* p) {
-        p->Detach();
-        delete p;
-    });
-}
 }
 
 AFX_THREAD_STATE* AfxGetThreadState()
@@ -63,11 +52,11 @@ void AFXAPI AfxDeleteTempMaps()
     AFX_THREAD_STATE* pState = t_threadState;
     if (pState == nullptr)
         return;
-    ReleaseTemporaries(pState->m_wndMap);
-    ReleaseTemporaries(pState->m_dcMap);
-    ReleaseTemporaries(pState->m_gdiMap);
-    ReleaseTemporaries(pState->m_menuMap);
-    ReleaseTemporaries(pState->m_imageListMap);
+    pState->m_wndMap.DeleteTemp();
+    pState->m_dcMap.DeleteTemp();
+    pState->m_gdiMap.DeleteTemp();
+    pState->m_menuMap.DeleteTemp();
+    pState->m_imageListMap.DeleteTemp();
 }
 
 void AFXAPI AfxTermThread(HINSTANCE)
