@@ -15,3 +15,16 @@ T SendIfLive(HWND hWnd, T failure, UINT message, WPARAM wParam, LPARAM lParam)
         return failure;
     return static_cast<T>(::SendMessageA(hWnd, message, wParam, lParam));
 }
+
+// An owner-drawn control paints itself: a WM_DRAWITEM reflected back to it
+// goes to its DrawItem and counts as handled. FALSE for any other message.
+template<class Control>
+BOOL AfxDrawItemReflected(Control* pControl, UINT message, LPARAM lParam, LRESULT* pResult)
+{
+    if (message != WM_DRAWITEM)
+        return FALSE;
+    pControl->DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+    if (pResult != nullptr)
+        *pResult = TRUE;
+    return TRUE;
+}

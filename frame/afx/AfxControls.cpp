@@ -99,12 +99,8 @@ void CStatic::DrawItem(LPDRAWITEMSTRUCT)
 
 BOOL CStatic::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    if (message != WM_DRAWITEM)
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-    if (pResult != nullptr)
-        *pResult = TRUE;
-    return TRUE;
+    return AfxDrawItemReflected(this, message, lParam, pResult)
+           || CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 // ----- CButton ------------------------------------------------------------------
@@ -198,12 +194,8 @@ void CButton::DrawItem(LPDRAWITEMSTRUCT)
 
 BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    if (message != WM_DRAWITEM)
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-    if (pResult != nullptr)
-        *pResult = TRUE;
-    return TRUE;
+    return AfxDrawItemReflected(this, message, lParam, pResult)
+           || CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 // ----- CEdit ----------------------------------------------------------------------

@@ -126,12 +126,8 @@ void CHeaderCtrl::DrawItem(LPDRAWITEMSTRUCT)
 
 BOOL CHeaderCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    if (message != WM_DRAWITEM)
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-    if (pResult != nullptr)
-        *pResult = TRUE;
-    return TRUE;
+    return AfxDrawItemReflected(this, message, lParam, pResult)
+           || CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 // ----- CListCtrl: creation ----------------------------------------------------------
@@ -719,12 +715,8 @@ void CListCtrl::DrawItem(LPDRAWITEMSTRUCT)
 
 BOOL CListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    if (message != WM_DRAWITEM)
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-    if (pResult != nullptr)
-        *pResult = TRUE;
-    return TRUE;
+    return AfxDrawItemReflected(this, message, lParam, pResult)
+           || CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 void CListCtrl::RemoveImageList(int nImageList)
