@@ -1,4 +1,5 @@
 #include "ShellRecorder.h"
+#include <algorithm>
 #include "TestApp.h"
 #include <cstdio>
 
@@ -184,10 +185,15 @@ void ShellRecorder::Restore()
 
 bool ShellRecorder::WaitForLaunch(Launch& launch, DWORD nMaxMs)
 {
-    bool bDone = PumpUntil([&] { return ::GetFileAttributesA(m_strOutput.c_str()) != INVALID_FILE_ATTRIBUTES; }, nMaxMs);
+    // A whole record has two lines. The file can exist a moment before it can be
+    // read (the rename is still under way), so wait for what it holds.
+    std::string text;
+    bool bDone = PumpUntil([&] {
+        text = ReadWholeFile(m_strOutput);
+        return std::count(text.begin(), text.end(), '\n') >= 2;
+    }, nMaxMs);
     if (!bDone)
         return false;
-    std::string text = ReadWholeFile(m_strOutput);
     ::DeleteFileA(m_strOutput.c_str());
     size_t nl = text.find('\n');
     launch.target = text.substr(0, nl);
