@@ -56,9 +56,10 @@ void AddColumns(HWND hList, int nColumns)
 // A plain list view with the same styles the class forces.
 HWND MakePlainList(CWnd& parent, int nColumns)
 {
-    HWND hList = ::CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_BORDER | LVS_REPORT,
-                                   kListRect.left, kListRect.top, kListRect.right, kListRect.bottom, parent.m_hWnd,
-                                   (HMENU)1, ::GetModuleHandleA(nullptr), nullptr);
+    HWND hList =
+        ::CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_BORDER | LVS_REPORT,
+                          kListRect.left, kListRect.top, kListRect.right, kListRect.bottom, parent.m_hWnd, (HMENU)1,
+                          ::GetModuleHandleA(nullptr), nullptr);
     ::SendMessageA(hList, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_SUBITEMIMAGES);
     AddColumns(hList, nColumns);
     return hList;

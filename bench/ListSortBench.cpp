@@ -30,17 +30,18 @@ CBenchApp theApp("ZUZIVU70 list sort benchmark");
 
 const int kColumns = 4;
 const int kSortColumn = 1;
-const RECT kListRect = {0, 0, 760, 520};
+const RECT kListRect = { 0, 0, 760, 520 };
 
 // ---------------------------------------------------------------------------------------------
 // The rows: every cell one of six kinds of text, chosen at random
 
 std::vector<std::string> MakeCells(int nRows)
 {
-    static const char* words[] = {"Lisbon", "Oslo", "Turin", "Ghent", "Cork", "Brno", "Lyon", "Graz", "Bergen",
-                                  "Porto", "Aarhus", "Malmo", "Basel", "Leuven", "Tartu", "Kaunas", "Split",
-                                  "Bilbao", "Nantes", "Trieste", "Uppsala", "Delft", "Utrecht", "Galway",
-                                  "Krakow", "Plovdiv", "Coimbra", "Freiburg", "Padua", "Toulouse"};
+    static const char* words[] = { "Lisbon", "Oslo",    "Turin",   "Ghent",    "Cork",    "Brno",
+                                   "Lyon",   "Graz",    "Bergen",  "Porto",    "Aarhus",  "Malmo",
+                                   "Basel",  "Leuven",  "Tartu",   "Kaunas",   "Split",   "Bilbao",
+                                   "Nantes", "Trieste", "Uppsala", "Delft",    "Utrecht", "Galway",
+                                   "Krakow", "Plovdiv", "Coimbra", "Freiburg", "Padua",   "Toulouse" };
     std::mt19937 random(12345);
     std::vector<std::string> cells;
     cells.reserve((size_t)nRows * kColumns);
@@ -110,9 +111,10 @@ void FillList(HWND hList, const std::vector<std::string>& cells, int nRows, cons
 
 HWND MakePlainList(CWnd& parent)
 {
-    HWND hList = ::CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_BORDER | LVS_REPORT,
-                                   kListRect.left, kListRect.top, kListRect.right, kListRect.bottom, parent.m_hWnd,
-                                   (HMENU)1, ::GetModuleHandleA(nullptr), nullptr);
+    HWND hList =
+        ::CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_BORDER | LVS_REPORT,
+                          kListRect.left, kListRect.top, kListRect.right, kListRect.bottom, parent.m_hWnd, (HMENU)1,
+                          ::GetModuleHandleA(nullptr), nullptr);
     ::SendMessageA(hList, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_SUBITEMIMAGES);
     AddColumns(hList);
     return hList;
@@ -139,7 +141,8 @@ bool DateText(const char* s, double& v)
 {
     WCHAR wide[256];
     DATE d;
-    if (!::MultiByteToWideChar(CP_ACP, 0, s, -1, wide, 256) || FAILED(::VarDateFromStr(wide, LOCALE_USER_DEFAULT, 0, &d)))
+    if (!::MultiByteToWideChar(CP_ACP, 0, s, -1, wide, 256) ||
+        FAILED(::VarDateFromStr(wide, LOCALE_USER_DEFAULT, 0, &d)))
         return false;
     v = d < 0 ? 2 * std::ceil(d) - d : d;
     return true;
@@ -259,7 +262,7 @@ double RunFloor(CWnd& parent, const std::vector<std::string>& cells, int nRows)
         unsigned long h;
         double v = 0;
         int kind = HexText(s, h) ? 0 : RealText(s, v) ? 1 : DateText(s, v) ? 2 : 3;
-        keys[(size_t)i] = FloorKey{kind, kind == 0 ? (double)h : v, s, i};
+        keys[(size_t)i] = FloorKey{ kind, kind == 0 ? (double)h : v, s, i };
     }
     double t0 = Seconds();
     std::sort(keys.begin(), keys.end(), [](const FloorKey& a, const FloorKey& b) {

@@ -32,7 +32,7 @@ void ExplainProblem(int nResult, LPCSTR lpszRange);
 // of nothing) is not tested. nRefusing counts the changes under test, so that
 // the edit can tell that a focus loss or a character arrives while a refusal
 // is being explained.
-template<class TNumericEdit>
+template <class TNumericEdit>
 BOOL ApplyOrRefuse(TNumericEdit& edit, int& nRefusing, bool bOnlyChanges, LRESULT* pResult = nullptr)
 {
     EditSnapshot before = TakeSnapshot(edit);
@@ -56,18 +56,18 @@ BOOL ApplyOrRefuse(TNumericEdit& edit, int& nRefusing, bool bOnlyChanges, LRESUL
 
 // Their message maps: characters, focus loss, keys, and the edit commands of
 // the keyboard and the context menu (paste, cut, clear, undo).
-#define ON_NUMERIC_EDIT_FILTER() \
-    ON_WM_CHAR() \
-    ON_WM_KILLFOCUS() \
-    ON_WM_KEYDOWN() \
-    ON_WM_SYSKEYDOWN() \
+#define ON_NUMERIC_EDIT_FILTER()        \
+    ON_WM_CHAR()                        \
+    ON_WM_KILLFOCUS()                   \
+    ON_WM_KEYDOWN()                     \
+    ON_WM_SYSKEYDOWN()                  \
     ON_MESSAGE(WM_PASTE, OnEditCommand) \
-    ON_MESSAGE(WM_CUT, OnEditCommand) \
+    ON_MESSAGE(WM_CUT, OnEditCommand)   \
     ON_MESSAGE(WM_CLEAR, OnEditCommand) \
-    ON_MESSAGE(WM_UNDO, OnEditCommand) \
+    ON_MESSAGE(WM_UNDO, OnEditCommand)  \
     ON_MESSAGE(EM_UNDO, OnEditCommand)
 
-template<class TNumericEdit>
+template <class TNumericEdit>
 void FilterChar(TNumericEdit& edit, int& nRefusing)
 {
     // A character that reaches the edit while a refusal is being explained was
@@ -81,13 +81,13 @@ void FilterChar(TNumericEdit& edit, int& nRefusing)
 // Keys change the text without a character message too: Delete, Shift+Delete
 // (cut), Shift+Insert (paste) and Alt+Backspace (undo), which the edit control
 // may carry out without sending itself the clipboard or undo message.
-template<class TNumericEdit>
+template <class TNumericEdit>
 void FilterKeyDown(TNumericEdit& edit, int& nRefusing)
 {
     ApplyOrRefuse(edit, nRefusing, true);
 }
 
-template<class TNumericEdit>
+template <class TNumericEdit>
 LRESULT FilterEditCommand(TNumericEdit& edit, int& nRefusing)
 {
     LRESULT lResult = 0;
@@ -99,7 +99,7 @@ LRESULT FilterEditCommand(TNumericEdit& edit, int& nRefusing)
 // explaining a refusal takes the focus while the refused text is still in the
 // field; that text is about to be taken back, so it is not rewritten (and
 // explained a second time) then.
-template<class TNumericEdit>
+template <class TNumericEdit>
 void RewriteOnFocusLoss(TNumericEdit& edit, int nRefusing)
 {
     if (nRefusing == 0)

@@ -97,10 +97,7 @@ void QELColorComboBox::SetColor(COLORREF crColor)
     }
 }
 
-COLORREF QELColorComboBox::GetColor()
-{
-    return static_cast<COLORREF>(GetItemData(GetCurSel()));
-}
+COLORREF QELColorComboBox::GetColor() { return static_cast<COLORREF>(GetItemData(GetCurSel())); }
 
 BOOL QELColorComboBox::OnSelchange()
 {

@@ -33,10 +33,7 @@ bool HasAtSign(LPCSTR psz)
 
 QELHyperlink::QELHyperlink() = default;
 
-QELHyperlink::~QELHyperlink()
-{
-    ReleaseResources();
-}
+QELHyperlink::~QELHyperlink() { ReleaseResources(); }
 
 void QELHyperlink::ReleaseResources()
 {
@@ -66,8 +63,8 @@ void QELHyperlink::PreSubclassWindow()
     // The window's own font, underlined. A window without a font (created
     // rather than placed on a dialog) starts from the default GUI font.
     m_hOriginalFont = reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
-    HGDIOBJ hSource = m_hOriginalFont != nullptr ? static_cast<HGDIOBJ>(m_hOriginalFont)
-                                                 : ::GetStockObject(DEFAULT_GUI_FONT);
+    HGDIOBJ hSource =
+        m_hOriginalFont != nullptr ? static_cast<HGDIOBJ>(m_hOriginalFont) : ::GetStockObject(DEFAULT_GUI_FONT);
     LOGFONTA lf;
     if (::GetObjectA(hSource, sizeof(lf), &lf) == sizeof(lf)) {
         lf.lfUnderline = 1;
@@ -111,7 +108,7 @@ void QELHyperlink::LoadHandCursor()
     }
     // The system's own hand, shared and never destroyed.
     if (m_hLinkCursor == nullptr)
-        m_hLinkCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));   // IDC_HAND
+        m_hLinkCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));  // IDC_HAND
 }
 
 BOOL QELHyperlink::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
@@ -139,25 +136,13 @@ void QELHyperlink::SetLinkText(CString strText)
         SetWindowText(strText);
 }
 
-CString QELHyperlink::GetLinkText()
-{
-    return m_strLinkText;
-}
+CString QELHyperlink::GetLinkText() { return m_strLinkText; }
 
-void QELHyperlink::SetLinkUrl(CString strUrl)
-{
-    m_strLinkUrl = strUrl;
-}
+void QELHyperlink::SetLinkUrl(CString strUrl) { m_strLinkUrl = strUrl; }
 
-CString QELHyperlink::GetLinkUrl()
-{
-    return m_strLinkUrl;
-}
+CString QELHyperlink::GetLinkUrl() { return m_strLinkUrl; }
 
-void QELHyperlink::SetFireChild(int nFlag)
-{
-    m_bFireChild = nFlag != 0;
-}
+void QELHyperlink::SetFireChild(int nFlag) { m_bFireChild = nFlag != 0; }
 
 bool QELHyperlink::GoToLinkUrl(CString strUrl)
 {
@@ -173,10 +158,7 @@ bool QELHyperlink::GoToLinkUrl(CString strUrl)
 
 // ----- tooltip -------------------------------------------------------------------------
 
-void QELHyperlink::ActiveToolTip(int nFlag)
-{
-    m_bToolTip = nFlag != 0;
-}
+void QELHyperlink::ActiveToolTip(int nFlag) { m_bToolTip = nFlag != 0; }
 
 void QELHyperlink::SetTootTipText(LPCSTR lpszText)
 {

@@ -69,8 +69,8 @@ protected:
     bool m_bFireChild = false;
     HCURSOR m_hLinkCursor = nullptr;
     bool m_bToolTip = false;
-    bool m_bHover = false;      // the mouse is over the control, which holds the capture
-    bool m_bVisited = false;    // set by the first click, never cleared
+    bool m_bHover = false;    // the mouse is over the control, which holds the capture
+    bool m_bVisited = false;  // set by the first click, never cleared
     CFont m_LinkFont;
     CToolTipCtrl m_ToolTip;
     CString m_strLinkText;

@@ -6,10 +6,7 @@ BEGIN_MESSAGE_MAP(QELIntegerEdit, QELEdit)
     ON_NUMERIC_EDIT_FILTER()
 END_MESSAGE_MAP()
 
-QELIntegerEdit::QELIntegerEdit()
-    : m_bVerbose(0), m_lMinValue(-2147483647L), m_lMaxValue(2147483647L), m_nRefusing(0)
-{
-}
+QELIntegerEdit::QELIntegerEdit() : m_bVerbose(0), m_lMinValue(-2147483647L), m_lMaxValue(2147483647L), m_nRefusing(0) {}
 
 QELIntegerEdit::~QELIntegerEdit() = default;
 
@@ -40,7 +37,7 @@ void QELIntegerEdit::SetValue(long lValue)
 
 long QELIntegerEdit::GetValue() const
 {
-    IsValid();   // for its explanation, when verbose
+    IsValid();  // for its explanation, when verbose
     CString strText;
     GetWindowText(strText);
     return numeric_text::IntegerTextValue(strText, m_lMinValue, m_lMaxValue);
@@ -59,25 +56,13 @@ int QELIntegerEdit::IsValid() const
     return nResult;
 }
 
-void QELIntegerEdit::OnChar(UINT, UINT, UINT)
-{
-    numeric_edit::FilterChar(*this, m_nRefusing);
-}
+void QELIntegerEdit::OnChar(UINT, UINT, UINT) { numeric_edit::FilterChar(*this, m_nRefusing); }
 
-void QELIntegerEdit::OnKeyDown(UINT, UINT, UINT)
-{
-    numeric_edit::FilterKeyDown(*this, m_nRefusing);
-}
+void QELIntegerEdit::OnKeyDown(UINT, UINT, UINT) { numeric_edit::FilterKeyDown(*this, m_nRefusing); }
 
-void QELIntegerEdit::OnSysKeyDown(UINT, UINT, UINT)
-{
-    numeric_edit::FilterKeyDown(*this, m_nRefusing);
-}
+void QELIntegerEdit::OnSysKeyDown(UINT, UINT, UINT) { numeric_edit::FilterKeyDown(*this, m_nRefusing); }
 
-LRESULT QELIntegerEdit::OnEditCommand(WPARAM, LPARAM)
-{
-    return numeric_edit::FilterEditCommand(*this, m_nRefusing);
-}
+LRESULT QELIntegerEdit::OnEditCommand(WPARAM, LPARAM) { return numeric_edit::FilterEditCommand(*this, m_nRefusing); }
 
 void QELIntegerEdit::OnKillFocus(CWnd* pNewWnd)
 {

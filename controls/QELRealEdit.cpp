@@ -10,8 +10,7 @@ END_MESSAGE_MAP()
 QELRealEdit::QELRealEdit()
     : m_bVerbose(0), m_dMinValue(-DBL_MAX), m_dMaxValue(DBL_MAX), m_nPrecision(6), m_bRemoveTrailingZeros(1),
       m_bMinInclusive(1), m_bMaxInclusive(1), m_nRefusing(0)
-{
-}
+{}
 
 QELRealEdit::~QELRealEdit() = default;
 
@@ -61,19 +60,19 @@ numeric_text::RealRules Rules(double dMin, double dMax, int bMinInclusive, int b
 
 double QELRealEdit::GetValue() const
 {
-    IsValid();   // for its explanation, when verbose
+    IsValid();  // for its explanation, when verbose
     CString strText;
     GetWindowText(strText);
-    return numeric_text::RealTextValue(strText, Rules(m_dMinValue, m_dMaxValue, m_bMinInclusive, m_bMaxInclusive,
-                                                      m_nPrecision));
+    return numeric_text::RealTextValue(strText,
+                                       Rules(m_dMinValue, m_dMaxValue, m_bMinInclusive, m_bMaxInclusive, m_nPrecision));
 }
 
 int QELRealEdit::IsValid() const
 {
     CString strText;
     GetWindowText(strText);
-    int nResult = numeric_text::CheckRealText(strText, Rules(m_dMinValue, m_dMaxValue, m_bMinInclusive,
-                                                             m_bMaxInclusive, m_nPrecision));
+    int nResult = numeric_text::CheckRealText(
+        strText, Rules(m_dMinValue, m_dMaxValue, m_bMinInclusive, m_bMaxInclusive, m_nPrecision));
     if (nResult != numeric_text::kTextAcceptable && m_bVerbose) {
         // Six decimals whatever the precision.
         CString strRange;
@@ -93,25 +92,13 @@ void QELRealEdit::Set(double dValue, int bApplyMin, int bApplyMax, double dMin, 
         SetMaxValue(dMax, bMaxInclusive);
 }
 
-void QELRealEdit::OnChar(UINT, UINT, UINT)
-{
-    numeric_edit::FilterChar(*this, m_nRefusing);
-}
+void QELRealEdit::OnChar(UINT, UINT, UINT) { numeric_edit::FilterChar(*this, m_nRefusing); }
 
-void QELRealEdit::OnKeyDown(UINT, UINT, UINT)
-{
-    numeric_edit::FilterKeyDown(*this, m_nRefusing);
-}
+void QELRealEdit::OnKeyDown(UINT, UINT, UINT) { numeric_edit::FilterKeyDown(*this, m_nRefusing); }
 
-void QELRealEdit::OnSysKeyDown(UINT, UINT, UINT)
-{
-    numeric_edit::FilterKeyDown(*this, m_nRefusing);
-}
+void QELRealEdit::OnSysKeyDown(UINT, UINT, UINT) { numeric_edit::FilterKeyDown(*this, m_nRefusing); }
 
-LRESULT QELRealEdit::OnEditCommand(WPARAM, LPARAM)
-{
-    return numeric_edit::FilterEditCommand(*this, m_nRefusing);
-}
+LRESULT QELRealEdit::OnEditCommand(WPARAM, LPARAM) { return numeric_edit::FilterEditCommand(*this, m_nRefusing); }
 
 void QELRealEdit::OnKillFocus(CWnd* pNewWnd)
 {

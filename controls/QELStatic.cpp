@@ -74,10 +74,7 @@ void QELStatic::PreSubclassWindow()
     ReconstructFont();
 }
 
-BOOL QELStatic::PreCreateWindow(CREATESTRUCT& cs)
-{
-    return CStatic::PreCreateWindow(cs);
-}
+BOOL QELStatic::PreCreateWindow(CREATESTRUCT& cs) { return CStatic::PreCreateWindow(cs); }
 
 // ----- repaint and font ----------------------------------------------------------------
 

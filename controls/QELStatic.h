@@ -25,15 +25,13 @@ class QEL_API QELStatic : public CStatic
 {
     DECLARE_DYNAMIC(QELStatic)
 public:
-    enum BackFillMode
-    {
-        SolidFill = 0,      // one colour
-        GradientFill = 1    // left to right; any non-zero value paints a gradient
+    enum BackFillMode {
+        SolidFill = 0,    // one colour
+        GradientFill = 1  // left to right; any non-zero value paints a gradient
     };
-    enum Type3D
-    {
-        Embossed = 0,       // highlight copy one pixel up and to the left
-        Engraved = 1        // highlight copy one pixel down and to the right; any non-zero value
+    enum Type3D {
+        Embossed = 0,  // highlight copy one pixel up and to the left
+        Engraved = 1   // highlight copy one pixel down and to the right; any non-zero value
     };
 
     QELStatic();
@@ -42,8 +40,7 @@ public:
     // ----- setters ---------------------------------------------------------------
     // In SolidFill mode the label paints crBackground; a gradient runs from
     // crBackground at the left edge to crGradientEnd at the right.
-    virtual QELStatic& SetBkColor(COLORREF crBackground, COLORREF crGradientEnd = 0,
-                                  BackFillMode mode = SolidFill);
+    virtual QELStatic& SetBkColor(COLORREF crBackground, COLORREF crGradientEnd = 0, BackFillMode mode = SolidFill);
     virtual QELStatic& SetTextColor(COLORREF crText);
     // Needs the window; without one nothing changes.
     virtual QELStatic& SetText(const CString& strText);
@@ -110,8 +107,8 @@ protected:
     // ----- state ---------------------------------------------------------------------
     COLORREF m_crText;
     COLORREF m_cr3DHilite = RGB(255, 255, 255);
-    CBrush m_brFace;             // COLOR_BTNFACE: the background without a colour of its own
-    CBrush m_brBackground;       // only after SetBkColor in SolidFill mode
+    CBrush m_brFace;        // COLOR_BTNFACE: the background without a colour of its own
+    CBrush m_brBackground;  // only after SetBkColor in SolidFill mode
     LOGFONT m_lf;
     CFont m_font;
     BOOL m_bFlashPhase = FALSE;  // toggled by every tick
@@ -130,7 +127,7 @@ protected:
     CString m_strLinkTarget;
 
 private:
-    BOOL m_bFlashing = FALSE;    // the flash timer is running now
+    BOOL m_bFlashing = FALSE;  // the flash timer is running now
 
     // Builds the font from the changed description and repaints.
     QELStatic& FontChanged();

@@ -10,10 +10,7 @@ namespace {
 const int kGradientBands = 100;
 }
 
-BOOL QELStatic::OnEraseBkgnd(CDC*)
-{
-    return TRUE;
-}
+BOOL QELStatic::OnEraseBkgnd(CDC*) { return TRUE; }
 
 void QELStatic::OnPaint()
 {
@@ -107,8 +104,7 @@ void QELStatic::DrawGradientFill(CDC* pDC, CRect* pRect, COLORREF crFrom, COLORR
 {
     if (pDC == nullptr || pRect == nullptr)
         return;
-    const std::vector<GradientBand> bands =
-        ComputeGradientBands(pRect->left, pRect->right, crFrom, crTo, nSegments);
+    const std::vector<GradientBand> bands = ComputeGradientBands(pRect->left, pRect->right, crFrom, crTo, nSegments);
     if (bands.empty())
         return;
     // Without a pen Rectangle fills one pixel short of its right and bottom

@@ -12,10 +12,7 @@ using namespace listcolumns;
 
 namespace {
 
-bool ShiftJisLead(unsigned char b)
-{
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
+bool ShiftJisLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 
 void CheckSplit(const std::string& text, char separator, LeadBytePredicate isLead)
 {

@@ -16,10 +16,7 @@ using namespace ListSort;
 
 namespace {
 
-bool IsCSpace(char c)
-{
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
+bool IsCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 const char* SkipSpaceAndSign(const char* p, bool* pNegative)
 {
@@ -105,8 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if ((c12 < 0) != (c21 > 0) || (c12 == 0) != (c21 == 0))
         std::abort();
 
-    if (size >= 12)
-    {
+    if (size >= 12) {
         double value;
         std::memcpy(&value, data, sizeof value);
         int precision;
@@ -119,16 +115,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     // The bytes as a table of answers: the sort must stay in range and keep every item.
     int n = static_cast<int>(size < 64 ? size : 64);
-    if (n >= 2)
-    {
+    if (n >= 2) {
         std::vector<int> items(n);
         for (int i = 0; i < n; ++i)
             items[i] = i;
         auto chaos = [&](int x, int y) { return x == y ? 0 : static_cast<int>(data[(x * 31 + y) % size] % 3) - 1; };
         PartitionExchangeSort(items.data(), 0, n - 1, (data[0] & 1) != 0, chaos);
         std::vector<bool> seen(n, false);
-        for (int item : items)
-        {
+        for (int item : items) {
             if (item < 0 || item >= n || seen[item])
                 std::abort();
             seen[item] = true;

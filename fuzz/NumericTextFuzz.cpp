@@ -12,7 +12,7 @@
 using namespace numeric_text;
 
 namespace {
-template<class T>
+template <class T>
 T Take(const uint8_t*& p, size_t& n)
 {
     T value{};
@@ -70,7 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             std::abort();
     }
     // An acceptable number reads back as itself.
-    if (CheckRealText(text.c_str(), rules) == kTextAcceptable && text.find_first_of("0123456789") != std::string::npos) {
+    if (CheckRealText(text.c_str(), rules) == kTextAcceptable &&
+        text.find_first_of("0123456789") != std::string::npos) {
         double dText = std::strtod(text.c_str(), nullptr);
         if (dText != dValue)
             std::abort();

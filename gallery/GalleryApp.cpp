@@ -38,10 +38,7 @@ public:
         return TRUE;
     }
 
-    int ExitInstance() override
-    {
-        return m_nExitCode >= 0 ? m_nExitCode : CWinApp::ExitInstance();
-    }
+    int ExitInstance() override { return m_nExitCode >= 0 ? m_nExitCode : CWinApp::ExitInstance(); }
 
 private:
     CString ScreenshotFolder() const

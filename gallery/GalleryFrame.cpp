@@ -28,7 +28,8 @@ int CGalleryFrame::OnCreate(LPCREATESTRUCT lpcs)
     LOGFONTA lf = {};
     ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
     m_font.CreateFontIndirect(&lf);
-    if (!m_tabs.Create(WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, CRect(0, 0, 100, 30), this, IDC_TABS))
+    if (!m_tabs.Create(WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, CRect(0, 0, 100, 30), this,
+                       IDC_TABS))
         return -1;
     m_tabs.SetFont(&m_font);
     const auto& pages = GalleryPages();
@@ -41,10 +42,7 @@ int CGalleryFrame::OnCreate(LPCREATESTRUCT lpcs)
     return 0;
 }
 
-int CGalleryFrame::GetPageCount() const
-{
-    return (int)GalleryPages().size();
-}
+int CGalleryFrame::GetPageCount() const { return (int)GalleryPages().size(); }
 
 CString CGalleryFrame::GetPageName(int nIndex) const
 {

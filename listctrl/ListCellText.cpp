@@ -13,7 +13,7 @@ BOOL QELListCtrl::SetItemText(int nItem, int nSubItem, LPCTSTR lpszText)
 
 BOOL QELListCtrl::SetItemText(int nItem, int nSubItem, char ch)
 {
-    const char szText[2] = {ch, '\0'};
+    const char szText[2] = { ch, '\0' };
     return SetItemText(nItem, nSubItem, static_cast<LPCTSTR>(szText));
 }
 

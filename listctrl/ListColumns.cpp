@@ -5,10 +5,7 @@
 
 namespace {
 // The code page of the control's texts is the system's ANSI one.
-bool IsAnsiLeadByte(unsigned char byte)
-{
-    return ::IsDBCSLeadByte(byte) != FALSE;
-}
+bool IsAnsiLeadByte(unsigned char byte) { return ::IsDBCSLeadByte(byte) != FALSE; }
 }
 
 int QELListCtrl::InsertColumn(int nCol, const LVCOLUMNA* pColumn)
@@ -93,8 +90,8 @@ BOOL QELListCtrl::SetHeaderText(int nColumn, LPCSTR lpszText)
     item.mask = HDI_TEXT;
     item.pszText = const_cast<LPSTR>(static_cast<LPCSTR>(strText));
     item.cchTextMax = strText.GetLength() + 1;
-    return static_cast<BOOL>(::SendMessageA(hHeader, HDM_SETITEMA, static_cast<WPARAM>(nColumn),
-                                            reinterpret_cast<LPARAM>(&item)));
+    return static_cast<BOOL>(
+        ::SendMessageA(hHeader, HDM_SETITEMA, static_cast<WPARAM>(nColumn), reinterpret_cast<LPARAM>(&item)));
 }
 
 CString QELListCtrl::GetHeaderText(int nColumn) const

@@ -6,10 +6,10 @@ IMPLEMENT_DYNAMIC(QELListCtrl, CListCtrl)
 
 namespace {
 // Bits the window style must always have, and bits it must never have.
-const DWORD kForcedStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | LVS_REPORT;   // 0x50300001
-const DWORD kForbiddenStyle = 0x0002 | LVS_EDITLABELS | LVS_NOSCROLL;                      // 0x2202
+const DWORD kForcedStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | LVS_REPORT;  // 0x50300001
+const DWORD kForbiddenStyle = 0x0002 | LVS_EDITLABELS | LVS_NOSCROLL;                     // 0x2202
 // The list-view extended style bits the control always keeps.
-const DWORD kForcedExStyle = LVS_EX_FULLROWSELECT | LVS_EX_SUBITEMIMAGES;                  // 0x22
+const DWORD kForcedExStyle = LVS_EX_FULLROWSELECT | LVS_EX_SUBITEMIMAGES;  // 0x22
 }
 
 BEGIN_MESSAGE_MAP(QELListCtrl, CListCtrl)
@@ -36,19 +36,10 @@ BEGIN_MESSAGE_MAP(QELListCtrl, CListCtrl)
 END_MESSAGE_MAP()
 
 QELListCtrl::QELListCtrl()
-    : m_pEdit(new (std::nothrow) CEdit),
-      m_pszSortSeparator(nullptr),
-      m_bEditable(FALSE),
-      m_bFirstColumnEditable(TRUE),
-      m_nEditRow(-1),
-      m_nEditColumn(-1),
-      m_nCheckboxStyle(CHECKSTYLE_MULTIPLE),
-      m_dwEditAlign(0),
-      m_nSortedColumn(-1),
-      m_bSortAscending(TRUE),
-      m_bOwnInsert(FALSE)
-{
-}
+    : m_pEdit(new (std::nothrow) CEdit), m_pszSortSeparator(nullptr), m_bEditable(FALSE), m_bFirstColumnEditable(TRUE),
+      m_nEditRow(-1), m_nEditColumn(-1), m_nCheckboxStyle(CHECKSTYLE_MULTIPLE), m_dwEditAlign(0), m_nSortedColumn(-1),
+      m_bSortAscending(TRUE), m_bOwnInsert(FALSE)
+{}
 
 QELListCtrl::~QELListCtrl()
 {
@@ -75,10 +66,7 @@ QELListCtrl::~QELListCtrl()
     m_imgHeader.DeleteImageList();
 }
 
-DWORD PASCAL QELListCtrl::_AdjustStyle(DWORD dwStyle)
-{
-    return (dwStyle & ~kForbiddenStyle) | kForcedStyle;
-}
+DWORD PASCAL QELListCtrl::_AdjustStyle(DWORD dwStyle) { return (dwStyle & ~kForbiddenStyle) | kForcedStyle; }
 
 BOOL QELListCtrl::Create(CWnd* pParentWnd, UINT nID, const RECT* pRect, DWORD dwStyle)
 {
@@ -141,7 +129,8 @@ void QELListCtrl::_DetachOwnedImageList(HIMAGELIST hImageList)
             ::SendMessageA(m_hWnd, LVM_SETIMAGELIST, nType, 0);
     }
     HWND hHeader = reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETHEADER, 0, 0));
-    if (hHeader != nullptr && reinterpret_cast<HIMAGELIST>(::SendMessageA(hHeader, HDM_GETIMAGELIST, 0, 0)) == hImageList)
+    if (hHeader != nullptr &&
+        reinterpret_cast<HIMAGELIST>(::SendMessageA(hHeader, HDM_GETIMAGELIST, 0, 0)) == hImageList)
         ::SendMessageA(hHeader, HDM_SETIMAGELIST, 0, 0);
 }
 
@@ -158,8 +147,8 @@ DWORD QELListCtrl::SetExtendedStyle(DWORD dwNewStyle)
 {
     if (!::IsWindow(m_hWnd))
         return 0;
-    return static_cast<DWORD>(::SendMessageA(m_hWnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
-                                             static_cast<LPARAM>(dwNewStyle | kForcedExStyle)));
+    return static_cast<DWORD>(
+        ::SendMessageA(m_hWnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(dwNewStyle | kForcedExStyle)));
 }
 
 void QELListCtrl::SetGridLines(BOOL bGridLines)
@@ -208,10 +197,7 @@ void QELListCtrl::ResizeToFitParent()
     Invalidate();
 }
 
-const CHeaderCtrl* QELListCtrl::GetHeaderCtrl() const
-{
-    return CListCtrl::GetHeaderCtrl();
-}
+const CHeaderCtrl* QELListCtrl::GetHeaderCtrl() const { return CListCtrl::GetHeaderCtrl(); }
 
 int QELListCtrl::GetColumnCount() const
 {
@@ -225,7 +211,4 @@ int QELListCtrl::GetColumnCount() const
     return nCount < 0 ? 0 : nCount;
 }
 
-BOOL QELListCtrl::HasColumnHeader() const
-{
-    return (GetStyle() & LVS_NOCOLUMNHEADER) == 0;
-}
+BOOL QELListCtrl::HasColumnHeader() const { return (GetStyle() & LVS_NOCOLUMNHEADER) == 0; }

@@ -58,12 +58,6 @@ void QELListCtrl::_UnsetSortedColumn()
     _UpdateSortMark();
 }
 
-int QELListCtrl::GetSortedColumn() const
-{
-    return m_nSortedColumn;
-}
+int QELListCtrl::GetSortedColumn() const { return m_nSortedColumn; }
 
-BOOL QELListCtrl::IsSortAscending() const
-{
-    return m_bSortAscending;
-}
+BOOL QELListCtrl::IsSortAscending() const { return m_bSortAscending; }

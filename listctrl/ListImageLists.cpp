@@ -7,10 +7,7 @@ namespace {
 const int kImageWidth = 16;
 const int kImageGrow = 4;
 
-HWND HeaderWindow(HWND hList)
-{
-    return reinterpret_cast<HWND>(::SendMessageA(hList, LVM_GETHEADER, 0, 0));
-}
+HWND HeaderWindow(HWND hList) { return reinterpret_cast<HWND>(::SendMessageA(hList, LVM_GETHEADER, 0, 0)); }
 
 HIMAGELIST HeaderImageList(HWND hHeader)
 {
@@ -42,16 +39,14 @@ CImageList* QELListCtrl::SetImageList(UINT nBitmapID, COLORREF crMask)
     return _RebuildOwnedImageList(m_imgList, nBitmapID, crMask, FALSE);
 }
 
-CImageList* QELListCtrl::GetImageList() const
-{
-    return CListCtrl::GetImageList(LVSIL_SMALL);
-}
+CImageList* QELListCtrl::GetImageList() const { return CListCtrl::GetImageList(LVSIL_SMALL); }
 
 CImageList* QELListCtrl::SetHeaderImageList(CImageList* pImageList)
 {
     if (!::IsWindow(m_hWnd))
         return nullptr;
-    HIMAGELIST hBefore = SetHeaderList(HeaderWindow(m_hWnd), pImageList != nullptr ? pImageList->GetSafeHandle() : nullptr);
+    HIMAGELIST hBefore =
+        SetHeaderList(HeaderWindow(m_hWnd), pImageList != nullptr ? pImageList->GetSafeHandle() : nullptr);
     return hBefore != nullptr ? CImageList::FromHandle(hBefore) : nullptr;
 }
 

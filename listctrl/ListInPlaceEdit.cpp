@@ -5,7 +5,7 @@
 namespace {
 // The editor: a bordered single-line edit that keeps its selection shown; the
 // column's alignment (ES_LEFT 0, ES_CENTER 1, ES_RIGHT 2) is added.
-const DWORD kEditorStyle = WS_CHILD | WS_BORDER | ES_AUTOHSCROLL | ES_NOHIDESEL;   // 0x40800180
+const DWORD kEditorStyle = WS_CHILD | WS_BORDER | ES_AUTOHSCROLL | ES_NOHIDESEL;  // 0x40800180
 // A cell image in a column other than 0 sits inside the label rectangle.
 const int kCellImageWidth = 16;
 }
@@ -17,10 +17,7 @@ void QELListCtrl::SetEditable(BOOL bEditable)
     m_bEditable = bEditable;
 }
 
-BOOL QELListCtrl::IsEditable() const
-{
-    return m_bEditable;
-}
+BOOL QELListCtrl::IsEditable() const { return m_bEditable; }
 
 void QELListCtrl::SetFirstColumnEditable(BOOL bEditable)
 {
@@ -29,10 +26,7 @@ void QELListCtrl::SetFirstColumnEditable(BOOL bEditable)
     m_bFirstColumnEditable = bEditable;
 }
 
-CEdit* QELListCtrl::GetEditControl() const
-{
-    return m_pEdit;
-}
+CEdit* QELListCtrl::GetEditControl() const { return m_pEdit; }
 
 DWORD QELListCtrl::_GetHeaderTextFormat(int nColumn) const
 {

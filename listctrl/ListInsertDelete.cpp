@@ -24,7 +24,7 @@ private:
     CWnd* m_pWnd;
 };
 
-template<class LVITEMT>
+template <class LVITEMT>
 LRESULT InsertWithoutParam(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bOwn)
 {
     const LVITEMT* pItem = reinterpret_cast<const LVITEMT*>(lParam);
@@ -76,10 +76,7 @@ int QELListCtrl::_InsertWithMemory(const LVITEMA& item)
     return nIndex;
 }
 
-int QELListCtrl::InsertItem(int nItem, LPCSTR lpszItem)
-{
-    return InsertItem(LVIF_TEXT, nItem, lpszItem, 0, 0, 0, 0);
-}
+int QELListCtrl::InsertItem(int nItem, LPCSTR lpszItem) { return InsertItem(LVIF_TEXT, nItem, lpszItem, 0, 0, 0, 0); }
 
 int QELListCtrl::InsertItem(int nItem, LPCSTR lpszItem, int nImage)
 {

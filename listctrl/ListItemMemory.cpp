@@ -66,17 +66,11 @@ void QELListItemMemory::DeleteColumn(int nColumn)
     nColumns = nOld - 1;
 }
 
-void QELListItemMemory::Destroy(QELListItemMemory* pMemory)
-{
-    std::free(pMemory);
-}
+void QELListItemMemory::Destroy(QELListItemMemory* pMemory) { std::free(pMemory); }
 
 // ----- blocks of the items -------------------------------------------------------------
 
-LONG PASCAL QELListCtrl::GetItemMemoryBlockCount()
-{
-    return g_nLiveBlocks;
-}
+LONG PASCAL QELListCtrl::GetItemMemoryBlockCount() { return g_nLiveBlocks; }
 
 BOOL QELListCtrl::_IsValidIndex(int nItem) const
 {
@@ -99,8 +93,8 @@ QELListItemMemory* QELListCtrl::_GetItemMemory(int nItem) const
 
 QELListItemMemory* QELListCtrl::_CreateItemMemory(DWORD dwData) const
 {
-    QELListItemMemory* pMemory =
-        QELListItemMemory::Create(dwData, GetColumnCount(), ::GetSysColor(COLOR_WINDOWTEXT), ::GetSysColor(COLOR_WINDOW));
+    QELListItemMemory* pMemory = QELListItemMemory::Create(dwData, GetColumnCount(), ::GetSysColor(COLOR_WINDOWTEXT),
+                                                           ::GetSysColor(COLOR_WINDOW));
     if (pMemory == nullptr)
         return nullptr;
     ::InterlockedIncrement(&g_nLiveBlocks);

@@ -31,14 +31,16 @@ BOOL QELListCtrl::_SetItemStatesNoVerify(int nItem, DWORD dwStates)
     if (dwStates == 0)
         return FALSE;
     // Each change is one call, in this order, so the second flag of a pair wins.
-    struct Change { DWORD dwFlag; UINT nState; UINT nMask; };
+    struct Change
+    {
+        DWORD dwFlag;
+        UINT nState;
+        UINT nMask;
+    };
     static const Change kChanges[] = {
-        { ITEMSTATE_SELECTED, LVIS_SELECTED, LVIS_SELECTED },
-        { ITEMSTATE_UNSELECTED, 0, LVIS_SELECTED },
-        { ITEMSTATE_CHECKED, kChecked, LVIS_STATEIMAGEMASK },
-        { ITEMSTATE_UNCHECKED, kUnchecked, LVIS_STATEIMAGEMASK },
-        { ITEMSTATE_FOCUSED, LVIS_FOCUSED, LVIS_FOCUSED },
-        { ITEMSTATE_UNFOCUSED, 0, LVIS_FOCUSED },
+        { ITEMSTATE_SELECTED, LVIS_SELECTED, LVIS_SELECTED }, { ITEMSTATE_UNSELECTED, 0, LVIS_SELECTED },
+        { ITEMSTATE_CHECKED, kChecked, LVIS_STATEIMAGEMASK }, { ITEMSTATE_UNCHECKED, kUnchecked, LVIS_STATEIMAGEMASK },
+        { ITEMSTATE_FOCUSED, LVIS_FOCUSED, LVIS_FOCUSED },    { ITEMSTATE_UNFOCUSED, 0, LVIS_FOCUSED },
     };
     BOOL bResult = TRUE;
     for (const Change& change : kChanges) {
@@ -148,10 +150,7 @@ void QELListCtrl::SetCheckboxeStyle(int nStyle)
     }
 }
 
-int QELListCtrl::GetCheckboxStyle() const
-{
-    return m_nCheckboxStyle;
-}
+int QELListCtrl::GetCheckboxStyle() const { return m_nCheckboxStyle; }
 
 BOOL QELListCtrl::SetCheck(int nItem, BOOL bCheck)
 {

@@ -10,8 +10,8 @@ int CheckValue(HWND hList, int nItem)
 {
     if (nItem < 0)
         return -1;
-    const UINT nState = static_cast<UINT>(
-        ::SendMessageA(hList, LVM_GETITEMSTATE, static_cast<WPARAM>(nItem), LVIS_STATEIMAGEMASK));
+    const UINT nState =
+        static_cast<UINT>(::SendMessageA(hList, LVM_GETITEMSTATE, static_cast<WPARAM>(nItem), LVIS_STATEIMAGEMASK));
     return static_cast<int>((nState & LVIS_STATEIMAGEMASK) >> 12) - 1;
 }
 
@@ -36,34 +36,26 @@ int TrackItem(HWND hList, int nItem, LPARAM lParam)
     LVFINDINFOA find = {};
     find.flags = LVFI_PARAM;
     find.lParam = lParam;
-    return static_cast<int>(::SendMessageA(hList, LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
+    return static_cast<int>(
+        ::SendMessageA(hList, LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
 }
 }
 
-void QELListCtrl::OnLButtonDown(UINT nFlags, CPoint point)
-{
-    _MouseClkMonitor(WM_LBUTTONDOWN, nFlags, point, TRUE);
-}
+void QELListCtrl::OnLButtonDown(UINT nFlags, CPoint point) { _MouseClkMonitor(WM_LBUTTONDOWN, nFlags, point, TRUE); }
 
 void QELListCtrl::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
     _MouseClkMonitor(WM_LBUTTONDBLCLK, nFlags, point, TRUE);
 }
 
-void QELListCtrl::OnRButtonDown(UINT nFlags, CPoint point)
-{
-    _MouseClkMonitor(WM_RBUTTONDOWN, nFlags, point, FALSE);
-}
+void QELListCtrl::OnRButtonDown(UINT nFlags, CPoint point) { _MouseClkMonitor(WM_RBUTTONDOWN, nFlags, point, FALSE); }
 
 void QELListCtrl::OnRButtonDblClk(UINT nFlags, CPoint point)
 {
     _MouseClkMonitor(WM_RBUTTONDBLCLK, nFlags, point, FALSE);
 }
 
-void QELListCtrl::OnMButtonDown(UINT nFlags, CPoint point)
-{
-    _MouseClkMonitor(WM_MBUTTONDOWN, nFlags, point, FALSE);
-}
+void QELListCtrl::OnMButtonDown(UINT nFlags, CPoint point) { _MouseClkMonitor(WM_MBUTTONDOWN, nFlags, point, FALSE); }
 
 void QELListCtrl::OnMButtonDblClk(UINT nFlags, CPoint point)
 {

@@ -135,22 +135,10 @@ int Offset(int nItem, long long nOffset)
 }
 }
 
-int QELListCtrl::MoveUp(int nItem, int nCount)
-{
-    return MoveTo(nItem, Offset(nItem, -static_cast<long long>(nCount)));
-}
+int QELListCtrl::MoveUp(int nItem, int nCount) { return MoveTo(nItem, Offset(nItem, -static_cast<long long>(nCount))); }
 
-int QELListCtrl::MoveDown(int nItem, int nCount)
-{
-    return MoveTo(nItem, Offset(nItem, nCount));
-}
+int QELListCtrl::MoveDown(int nItem, int nCount) { return MoveTo(nItem, Offset(nItem, nCount)); }
 
-int QELListCtrl::MoveToTop(int nItem)
-{
-    return MoveTo(nItem, -1);
-}
+int QELListCtrl::MoveToTop(int nItem) { return MoveTo(nItem, -1); }
 
-int QELListCtrl::MoveToBottom(int nItem)
-{
-    return MoveTo(nItem, 0x7FFFFFFF);
-}
+int QELListCtrl::MoveToBottom(int nItem) { return MoveTo(nItem, 0x7FFFFFFF); }

@@ -33,8 +33,7 @@ bool ParseCellDate(const char* text, double& date)
     WCHAR szShort[128];
     std::vector<WCHAR> longText;
     WCHAR* pWide = szShort;
-    if (::MultiByteToWideChar(CP_ACP, 0, text, -1, szShort, 128) == 0)
-    {
+    if (::MultiByteToWideChar(CP_ACP, 0, text, -1, szShort, 128) == 0) {
         int nLength = ::MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
         if (nLength <= 0)
             return false;
@@ -57,10 +56,7 @@ int CompareCellMbcs(const char* text1, const char* text2)
     return _mbscmp(reinterpret_cast<const unsigned char*>(text1), reinterpret_cast<const unsigned char*>(text2));
 }
 
-ListSort::KeyComparer CellComparer()
-{
-    return ListSort::KeyComparer(ParseCellDate, CompareCellMbcs);
-}
+ListSort::KeyComparer CellComparer() { return ListSort::KeyComparer(ParseCellDate, CompareCellMbcs); }
 
 // ---------------------------------------------------------------------------------------------
 // The texts of one column, read once
@@ -75,11 +71,9 @@ public:
         m_buffer.clear();
         m_buffer.reserve(static_cast<size_t>(nCount) * 12);
         std::vector<char> scratch(256);
-        for (int k = 0; k < nCount; ++k)
-        {
+        for (int k = 0; k < nCount; ++k) {
             m_offsets[static_cast<size_t>(k)] = m_buffer.size();
-            for (;;)
-            {
+            for (;;) {
                 LVITEMA item = {};
                 item.iSubItem = nColumn;
                 item.cchTextMax = static_cast<int>(scratch.size());
@@ -87,13 +81,13 @@ public:
                 int nLength = static_cast<int>(::SendMessageA(hList, LVM_GETITEMTEXTA, static_cast<WPARAM>(nFirst + k),
                                                               reinterpret_cast<LPARAM>(&item)));
                 // The control answers what it copied: a full buffer may have cut the text.
-                if (nLength >= item.cchTextMax - 1 && scratch.size() < kMaxText)
-                {
+                if (nLength >= item.cchTextMax - 1 && scratch.size() < kMaxText) {
                     scratch.resize(scratch.size() * 2);
                     continue;
                 }
                 // A text given by the parent may stay in the parent's own buffer.
-                const char* pszText = item.pszText != nullptr && item.pszText != LPSTR_TEXTCALLBACKA ? item.pszText : "";
+                const char* pszText =
+                    item.pszText != nullptr && item.pszText != LPSTR_TEXTCALLBACKA ? item.pszText : "";
                 if (nLength > 0)
                     m_buffer.insert(m_buffer.end(), pszText, pszText + nLength);
                 break;
@@ -114,7 +108,8 @@ private:
 // The order of the rows nFirst ... after sorting: order[k] is the row that goes
 // to nFirst + k. With a separator, its rows stay and the blocks between them
 // are sorted apart.
-void SortedOrder(const ColumnTexts& texts, int nFirst, const char* pszSeparator, bool bAscending, std::vector<int>& order)
+void SortedOrder(const ColumnTexts& texts, int nFirst, const char* pszSeparator, bool bAscending,
+                 std::vector<int>& order)
 {
     const int nCount = texts.Count();
     std::vector<ListSort::SortKey> keys(static_cast<size_t>(nCount));
@@ -133,8 +128,7 @@ void SortedOrder(const ColumnTexts& texts, int nFirst, const char* pszSeparator,
             ListSort::PartitionExchangeSort(order.data(), first - nFirst, last - nFirst, bAscending, compare);
     };
     auto findSeparator = [&](int nAfter) {
-        for (int k = (nAfter + 1 > nFirst ? nAfter + 1 : nFirst) - nFirst; k < nCount; ++k)
-        {
+        for (int k = (nAfter + 1 > nFirst ? nAfter + 1 : nFirst) - nFirst; k < nCount; ++k) {
             if (CompareCellMbcs(texts.Text(k), pszSeparator) == 0)
                 return nFirst + k;
         }
@@ -159,28 +153,25 @@ public:
         size_t nSize = 16;
         while (nSize < params.size() * 2)
             nSize *= 2;
-        m_slots.assign(nSize, Slot{0, 0});
+        m_slots.assign(nSize, Slot{ 0, 0 });
         m_nMask = nSize - 1;
-        for (size_t r = 0; r < params.size(); ++r)
-        {
+        for (size_t r = 0; r < params.size(); ++r) {
             if (params[r] == 0)
                 return false;
             size_t h = Hash(params[r]);
-            while (m_slots[h].param != 0)
-            {
+            while (m_slots[h].param != 0) {
                 if (m_slots[h].param == params[r])
                     return false;
                 h = (h + 1) & m_nMask;
             }
-            m_slots[h] = Slot{params[r], targets[r]};
+            m_slots[h] = Slot{ params[r], targets[r] };
         }
         return true;
     }
 
     int Rank(LPARAM param) const
     {
-        for (size_t h = Hash(param);; h = (h + 1) & m_nMask)
-        {
+        for (size_t h = Hash(param);; h = (h + 1) & m_nMask) {
             if (m_slots[h].param == param || m_slots[h].param == 0)
                 return m_slots[h].nTarget;
         }
@@ -215,8 +206,7 @@ private:
 std::vector<LPARAM> ReadParams(HWND hList, int nCount)
 {
     std::vector<LPARAM> params(static_cast<size_t>(nCount));
-    for (int r = 0; r < nCount; ++r)
-    {
+    for (int r = 0; r < nCount; ++r) {
         LVITEMA item = {};
         item.mask = LVIF_PARAM;
         item.iItem = r;
@@ -247,8 +237,7 @@ void TakeSnapshot(QELListCtrl& list, int nRow, int nColumns, RowSnapshot& snapsh
     snapshot.param = item.lParam;
     snapshot.texts.resize(static_cast<size_t>(nColumns));
     snapshot.images.resize(static_cast<size_t>(nColumns));
-    for (int c = 0; c < nColumns; ++c)
-    {
+    for (int c = 0; c < nColumns; ++c) {
         snapshot.texts[static_cast<size_t>(c)] = list.CListCtrl::GetItemText(nRow, c);
         LVITEMA cell = {};
         cell.mask = LVIF_IMAGE;
@@ -264,8 +253,7 @@ void WriteSnapshot(QELListCtrl& list, int nRow, const RowSnapshot& snapshot)
     // checks, and a sort changes none, it only moves them.
     list.CListCtrl::SetItemState(nRow, snapshot.nState, kItemStateMask);
     list.CListCtrl::SetItem(nRow, 0, LVIF_PARAM, nullptr, 0, 0, 0, snapshot.param);
-    for (size_t c = 0; c < snapshot.texts.size(); ++c)
-    {
+    for (size_t c = 0; c < snapshot.texts.size(); ++c) {
         list.CListCtrl::SetItem(nRow, static_cast<int>(c), LVIF_TEXT | LVIF_IMAGE, snapshot.texts[c],
                                 snapshot.images[c], 0, 0, 0);
     }
@@ -283,8 +271,7 @@ public:
     }
     ~RedrawSuspension()
     {
-        if (m_hWnd != nullptr)
-        {
+        if (m_hWnd != nullptr) {
             ::SendMessageA(m_hWnd, WM_SETREDRAW, TRUE, 0);
             ::InvalidateRect(m_hWnd, nullptr, TRUE);
         }
@@ -310,18 +297,14 @@ void QELListCtrl::SortItems(int nColumn, BOOL bAscending)
     m_bSortAscending = bAscending;
 
     const int nCount = CListCtrl::GetItemCount();
-    if (nCount > 1)
-    {
-        try
-        {
+    if (nCount > 1) {
+        try {
             ColumnTexts texts;
             texts.Read(m_hWnd, nColumn, 0, nCount);
             std::vector<int> order;
             SortedOrder(texts, 0, m_pszSortSeparator, bAscending != FALSE, order);
             _ReorderRows(0, order.data(), nCount);
-        }
-        catch (const std::bad_alloc&)
-        {
+        } catch (const std::bad_alloc&) {
             // Nothing moved yet: the rows keep their order.
         }
     }
@@ -338,12 +321,9 @@ BOOL QELListCtrl::SetSortable(BOOL bSortable)
     if (hHeader == nullptr)
         return FALSE;
     LONG nStyle = ::GetWindowLongA(hHeader, GWL_STYLE);
-    if (bSortable)
-    {
+    if (bSortable) {
         nStyle |= HDS_BUTTONS;
-    }
-    else
-    {
+    } else {
         nStyle &= ~static_cast<LONG>(HDS_BUTTONS);
         _UnsetSortedColumn();
     }
@@ -364,8 +344,7 @@ void QELListCtrl::SetSortSeparator(const char* lpszSeparator)
 {
     delete[] m_pszSortSeparator;
     m_pszSortSeparator = nullptr;
-    if (lpszSeparator != nullptr)
-    {
+    if (lpszSeparator != nullptr) {
         size_t nSize = std::strlen(lpszSeparator) + 1;
         m_pszSortSeparator = new (std::nothrow) char[nSize];
         if (m_pszSortSeparator != nullptr)
@@ -373,10 +352,7 @@ void QELListCtrl::SetSortSeparator(const char* lpszSeparator)
     }
 }
 
-const char* QELListCtrl::GetSortSeparator() const
-{
-    return m_pszSortSeparator;
-}
+const char* QELListCtrl::GetSortSeparator() const { return m_pszSortSeparator; }
 
 void QELListCtrl::SetSortMark(BOOL bSortMark)
 {
@@ -384,10 +360,7 @@ void QELListCtrl::SetSortMark(BOOL bSortMark)
     _UpdateSortMark();
 }
 
-BOOL QELListCtrl::GetSortMark() const
-{
-    return m_bSortMark;
-}
+BOOL QELListCtrl::GetSortMark() const { return m_bSortMark; }
 
 // ---------------------------------------------------------------------------------------------
 // Handler and internals
@@ -405,8 +378,7 @@ int QELListCtrl::_FindSeparator(int nAfter, int nColumn) const
     if (m_pszSortSeparator == nullptr || !::IsWindow(m_hWnd))
         return -1;
     const int nCount = CListCtrl::GetItemCount();
-    for (int i = nAfter + 1 > 0 ? nAfter + 1 : 0; i < nCount; ++i)
-    {
+    for (int i = nAfter + 1 > 0 ? nAfter + 1 : 0; i < nCount; ++i) {
         if (CompareCellMbcs(CListCtrl::GetItemText(i, nColumn), m_pszSortSeparator) == 0)
             return i;
     }
@@ -417,17 +389,14 @@ BOOL QELListCtrl::_PartialSort(int nFirst, int nLast)
 {
     if (nFirst >= nLast || !_IsValidIndex(nFirst) || !_IsValidIndex(nLast))
         return FALSE;
-    try
-    {
+    try {
         const int nCount = nLast - nFirst + 1;
         ColumnTexts texts;
         texts.Read(m_hWnd, m_nSortedColumn, nFirst, nCount);
         std::vector<int> order;
         SortedOrder(texts, nFirst, nullptr, m_bSortAscending != FALSE, order);
         _ReorderRows(nFirst, order.data(), nCount);
-    }
-    catch (const std::bad_alloc&)
-    {
+    } catch (const std::bad_alloc&) {
         return FALSE;
     }
     return TRUE;
@@ -470,16 +439,13 @@ void QELListCtrl::_ReorderRows(int nFirst, const int* pSource, int nCount)
         source[static_cast<size_t>(k)] = pSource[k];
 
     RankTable ranks;
-    if (ranks.Build(params, targets) &&
-        ::SendMessageA(m_hWnd, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&ranks),
-                       reinterpret_cast<LPARAM>(&RankTable::CompareByRank)))
-    {
+    if (ranks.Build(params, targets) && ::SendMessageA(m_hWnd, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&ranks),
+                                                       reinterpret_cast<LPARAM>(&RankTable::CompareByRank))) {
         // Trust, but check: where the rows are not in the order asked for, they
         // are rewritten from where they are now.
         std::vector<LPARAM> now = ReadParams(m_hWnd, nRows);
         bool bExact = true;
-        for (int r = 0; r < nRows && bExact; ++r)
-        {
+        for (int r = 0; r < nRows && bExact; ++r) {
             int nWanted = r;
             if (r >= nFirst && r < nFirst + nCount)
                 nWanted = source[static_cast<size_t>(r - nFirst)];
@@ -497,8 +463,7 @@ void QELListCtrl::_ReorderRows(int nFirst, const int* pSource, int nCount)
         for (int k = 0; k < nCount; ++k)
             source[static_cast<size_t>(k)] = rowsNow.Rank(params[static_cast<size_t>(source[static_cast<size_t>(k)])]);
         // Rows outside the range were moved too: bring the whole list back in line.
-        if (nFirst != 0 || nCount != nRows)
-        {
+        if (nFirst != 0 || nCount != nRows) {
             std::vector<int> all(static_cast<size_t>(nRows));
             for (int r = 0; r < nRows; ++r)
                 all[static_cast<size_t>(r)] = rowsNow.Rank(params[static_cast<size_t>(r)]);
@@ -516,8 +481,7 @@ void QELListCtrl::_ReorderRows(int nFirst, const int* pSource, int nCount)
     for (int k = 0; k < nCount; ++k)
         TakeSnapshot(*this, nFirst + k, nColumns, snapshots[static_cast<size_t>(k)]);
     RedrawSuspension suspension(m_hWnd);
-    for (int k = 0; k < nCount; ++k)
-    {
+    for (int k = 0; k < nCount; ++k) {
         int nFrom = source[static_cast<size_t>(k)] - nFirst;
         if (nFrom != k)
             WriteSnapshot(*this, nFirst + k, snapshots[static_cast<size_t>(nFrom)]);
@@ -539,8 +503,7 @@ void QELListCtrl::_UpdateSortMark()
         return;
     // Every header item is looked at: inserted or deleted columns may have moved the old mark.
     const int nItems = static_cast<int>(::SendMessageA(hHeader, HDM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < nItems; ++i)
-    {
+    for (int i = 0; i < nItems; ++i) {
         HDITEMA item = {};
         item.mask = HDI_FORMAT;
         if (!::SendMessageA(hHeader, HDM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item)))
@@ -548,8 +511,7 @@ void QELListCtrl::_UpdateSortMark()
         int nFormat = item.fmt & ~(HDF_SORTUP | HDF_SORTDOWN);
         if (i == nColumn)
             nFormat |= bAscending ? HDF_SORTUP : HDF_SORTDOWN;
-        if (nFormat != item.fmt)
-        {
+        if (nFormat != item.fmt) {
             item.fmt = nFormat;
             ::SendMessageA(hHeader, HDM_SETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
         }

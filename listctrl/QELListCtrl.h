@@ -37,9 +37,9 @@
 #include "afxdisp.h"
 
 // Messages sent to the parent window (SendMessage; the return value is ignored).
-#define LISTMSG_CHECKCLICKED (WM_APP + 10000)   // wParam item, lParam the mouse message (WM_LBUTTONDOWN ...)
-#define LISTMSG_SORTED       (WM_APP + 10001)   // wParam column, lParam ascending
-#define LISTMSG_CELLEDITED   (WM_APP + 10002)   // wParam item, lParam column
+#define LISTMSG_CHECKCLICKED (WM_APP + 10000)  // wParam item, lParam the mouse message (WM_LBUTTONDOWN ...)
+#define LISTMSG_SORTED       (WM_APP + 10001)  // wParam column, lParam ascending
+#define LISTMSG_CELLEDITED   (WM_APP + 10002)  // wParam item, lParam column
 
 // Item state flags: a state word read by GetItemStates holds exactly one flag of
 // each pair; as a filter every flag given must hold; as a change each flag given
@@ -124,8 +124,8 @@ public:
     int GetItemImage(int nItem, int nColumn) const;
     DWORD GetItemData(int nItem) const;
     BOOL SetItemData(int nItem, DWORD dwData);
-    BOOL SetItem(int nItem, int nSubItem, UINT nMask, LPCSTR lpszItem, int nImage, UINT nState,
-                 UINT nStateMask, LPARAM lParam);
+    BOOL SetItem(int nItem, int nSubItem, UINT nMask, LPCSTR lpszItem, int nImage, UINT nState, UINT nStateMask,
+                 LPARAM lParam);
     BOOL SetItem(const LVITEMA* pItem);
     BOOL GetItem(LVITEMA* pItem) const;
 
@@ -148,8 +148,7 @@ public:
     // ----- insertion, deletion, movement ---------------------------------------------------
     int InsertItem(int nItem, LPCSTR lpszItem);
     int InsertItem(int nItem, LPCSTR lpszItem, int nImage);
-    int InsertItem(UINT nMask, int nItem, LPCSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
-                   LPARAM lParam);
+    int InsertItem(UINT nMask, int nItem, LPCSTR lpszItem, UINT nState, UINT nStateMask, int nImage, LPARAM lParam);
     int InsertItem(const LVITEMA* pItem);
     // Texts of column 0, 1, 2 ...; give one for every column or end the list with a null pointer.
     int InsertItemEx(int nItem, LPCSTR lpszText, ...);
@@ -234,8 +233,7 @@ public:
     // Each item's cell colours follow the columns inserted and deleted here.
     int InsertColumn(int nCol, const LVCOLUMNA* pColumn);
     // nWidth -1 leaves the width to the list view, nSubItem -1 the sub-item.
-    int InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1,
-                     int nSubItem = -1);
+    int InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1, int nSubItem = -1);
     BOOL DeleteColumn(int nCol);
     BOOL DeleteAllColumns();
     // Replaces every item and column by the columns of a definition such as
@@ -346,24 +344,24 @@ protected:
     BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     void OnHeaderItemChanged(UINT nId, NMHDR* pNMHDR, LRESULT* pResult);
     LRESULT OnPlaceEditor(WPARAM wParam, LPARAM lParam);
-    static const UINT s_nPlaceEditorMsg;   // posted to place the editor after a column change
+    static const UINT s_nPlaceEditorMsg;  // posted to place the editor after a column change
 
     // ----- fields ------------------------------------------------------------------------------
-    CEdit* m_pEdit;                // the in-place cell editor; its window is made on first use
-    char* m_pszSortSeparator;      // owned copy of the separator text, or null
-    BOOL m_bEditable;              // cells may be edited in place
-    BOOL m_bFirstColumnEditable;   // column 0 may be edited in place
-    int m_nEditRow;                // item of the cell under edit, -1 when none
-    int m_nEditColumn;             // column of the cell under edit, -1 when none
-    int m_nCheckboxStyle;          // CHECKSTYLE_...
-    DWORD m_dwEditAlign;           // alignment (0 left, 1 centre, 2 right) of the editor window
-    CImageList m_imgList;          // item image list made from a bitmap, owned
-    CImageList m_imgHeader;        // header image list made from a bitmap, owned
-    int m_nSortedColumn;           // column of the last sort, -1 when no order is in force
-    BOOL m_bSortAscending;         // direction of the last sort
-    BOOL m_bOwnInsert;             // an insertion of this class is under way
-    BOOL m_bSortMark = FALSE;      // the sorted column's header shows the direction
-    int m_nMarkedColumn = -1;      // header item showing the sort mark, -1 for none
+    CEdit* m_pEdit;                  // the in-place cell editor; its window is made on first use
+    char* m_pszSortSeparator;        // owned copy of the separator text, or null
+    BOOL m_bEditable;                // cells may be edited in place
+    BOOL m_bFirstColumnEditable;     // column 0 may be edited in place
+    int m_nEditRow;                  // item of the cell under edit, -1 when none
+    int m_nEditColumn;               // column of the cell under edit, -1 when none
+    int m_nCheckboxStyle;            // CHECKSTYLE_...
+    DWORD m_dwEditAlign;             // alignment (0 left, 1 centre, 2 right) of the editor window
+    CImageList m_imgList;            // item image list made from a bitmap, owned
+    CImageList m_imgHeader;          // header image list made from a bitmap, owned
+    int m_nSortedColumn;             // column of the last sort, -1 when no order is in force
+    BOOL m_bSortAscending;           // direction of the last sort
+    BOOL m_bOwnInsert;               // an insertion of this class is under way
+    BOOL m_bSortMark = FALSE;        // the sorted column's header shows the direction
+    int m_nMarkedColumn = -1;        // header item showing the sort mark, -1 for none
     BOOL m_bMarkedAscending = TRUE;  // ... and which mark it shows
     // Edits are numbered as they open and close, so a caller sees when the parent,
     // told of a commit, ended the edit itself (or began another); the commit being

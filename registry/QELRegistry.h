@@ -83,7 +83,7 @@ public:
     // ----- typed values -------------------------------------------------------------
     // Writes need the current key to exist (they never create it); 1 when stored.
     int WriteInt(const CString& strName, int nValue);
-    int WriteBool(const CString& strName, int bValue);    // stored unchanged, not as 0/1
+    int WriteBool(const CString& strName, int bValue);  // stored unchanged, not as 0/1
     int WriteColor(const CString& strName, unsigned long crValue);
     int WriteDword(const CString& strName, unsigned long dwValue);
     int WriteFloat(const CString& strName, double dValue);

@@ -25,8 +25,8 @@ public:
     {
         Close();
         HKEY hKey = nullptr;
-        LONG lResult = ::RegCreateKeyExA(hRoot, lpszPath, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                                         nullptr, &hKey, nullptr);
+        LONG lResult = ::RegCreateKeyExA(hRoot, lpszPath, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                                         &hKey, nullptr);
         if (lResult == ERROR_SUCCESS)
             m_hKey = hKey;
         return lResult;

@@ -2,22 +2,15 @@
 #include "QELRegistry.h"
 #include "RegistryKeyHandle.h"
 
-QELRegistry::QELRegistry() : QELRegistry(HKEY_CURRENT_USER)
-{
-}
+QELRegistry::QELRegistry() : QELRegistry(HKEY_CURRENT_USER) {}
 
-QELRegistry::QELRegistry(HKEY hRootKey) : m_nLastStatus(ERROR_SUCCESS), m_hRootKey(hRootKey), m_bLazyWrite(1)
-{
-}
+QELRegistry::QELRegistry(HKEY hRootKey) : m_nLastStatus(ERROR_SUCCESS), m_hRootKey(hRootKey), m_bLazyWrite(1) {}
 
 QELRegistry::QELRegistry(const QELRegistry& other) = default;
 QELRegistry& QELRegistry::operator=(const QELRegistry& other) = default;
 QELRegistry::~QELRegistry() = default;
 
-HKEY QELRegistry::GetRootKey() const
-{
-    return m_hRootKey;
-}
+HKEY QELRegistry::GetRootKey() const { return m_hRootKey; }
 
 int QELRegistry::SetRootKey(HKEY hRootKey)
 {
@@ -28,15 +21,9 @@ int QELRegistry::SetRootKey(HKEY hRootKey)
     return 1;
 }
 
-CString QELRegistry::GetCurrentPath() const
-{
-    return m_strCurrentPath;
-}
+CString QELRegistry::GetCurrentPath() const { return m_strCurrentPath; }
 
-int QELRegistry::PathIsValid() const
-{
-    return m_strCurrentPath.IsEmpty() ? 0 : 1;
-}
+int QELRegistry::PathIsValid() const { return m_strCurrentPath.IsEmpty() ? 0 : 1; }
 
 int QELRegistry::ClearKey()
 {
@@ -106,8 +93,8 @@ BOOL QueryKeyCounts(HKEY hRoot, LPCSTR lpszPath, DWORD* pnSubKeys, DWORD* pnValu
         return FALSE;
     char szClass[256] = "";
     DWORD nClass = 255;
-    return ::RegQueryInfoKeyA(key, szClass, &nClass, nullptr, pnSubKeys, nullptr, nullptr, pnValues, nullptr,
-                              nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    return ::RegQueryInfoKeyA(key, szClass, &nClass, nullptr, pnSubKeys, nullptr, nullptr, pnValues, nullptr, nullptr,
+                              nullptr, nullptr) == ERROR_SUCCESS;
 }
 }
 

@@ -73,20 +73,11 @@ int QELRegistry::WriteInt(const CString& strName, int nValue)
     return WriteValue(strName, REG_BINARY, data, sizeof(data));
 }
 
-int QELRegistry::WriteBool(const CString& strName, int bValue)
-{
-    return WriteInt(strName, bValue);
-}
+int QELRegistry::WriteBool(const CString& strName, int bValue) { return WriteInt(strName, bValue); }
 
-int QELRegistry::WriteColor(const CString& strName, unsigned long crValue)
-{
-    return WriteInt(strName, (int)crValue);
-}
+int QELRegistry::WriteColor(const CString& strName, unsigned long crValue) { return WriteInt(strName, (int)crValue); }
 
-int QELRegistry::WriteDword(const CString& strName, unsigned long dwValue)
-{
-    return WriteInt(strName, (int)dwValue);
-}
+int QELRegistry::WriteDword(const CString& strName, unsigned long dwValue) { return WriteInt(strName, (int)dwValue); }
 
 int QELRegistry::WriteFloat(const CString& strName, double dValue)
 {
@@ -177,10 +168,7 @@ int QELRegistry::ReadInt(const CString& strName, int nDefault) const
     return nValue;
 }
 
-int QELRegistry::ReadBool(const CString& strName, int bDefault) const
-{
-    return ReadInt(strName, bDefault);
-}
+int QELRegistry::ReadBool(const CString& strName, int bDefault) const { return ReadInt(strName, bDefault); }
 
 unsigned long QELRegistry::ReadColor(const CString& strName, unsigned long crDefault) const
 {

@@ -1,14 +1,10 @@
 #include "GradientBands.h"
 
 namespace {
-int Component(uint32_t color, int shift)
-{
-    return static_cast<int>((color >> shift) & 0xFF);
-}
+int Component(uint32_t color, int shift) { return static_cast<int>((color >> shift) & 0xFF); }
 }
 
-std::vector<GradientBand> ComputeGradientBands(int left, int right, uint32_t crFrom, uint32_t crTo,
-                                               int nSegments)
+std::vector<GradientBand> ComputeGradientBands(int left, int right, uint32_t crFrom, uint32_t crTo, int nSegments)
 {
     std::vector<GradientBand> bands;
     // 64 bits: a rectangle spanning the whole int range must not overflow.

@@ -7,9 +7,9 @@
 
 struct GradientBand
 {
-    int left;         // first pixel column of the band
-    int right;        // one past the band's last column
-    uint32_t color;   // 0x00BBGGRR
+    int left;        // first pixel column of the band
+    int right;       // one past the band's last column
+    uint32_t color;  // 0x00BBGGRR
 };
 
 // Splits the columns [left, right) into at most nSegments bands running from
@@ -18,5 +18,4 @@ struct GradientBand
 // wide and the last one also takes what that division leaves over. A range
 // narrower than nSegments gets one band per column; an empty range or
 // nSegments of 0 or less gets no band at all.
-std::vector<GradientBand> ComputeGradientBands(int left, int right, uint32_t crFrom, uint32_t crTo,
-                                               int nSegments);
+std::vector<GradientBand> ComputeGradientBands(int left, int right, uint32_t crFrom, uint32_t crTo, int nSegments);

@@ -19,16 +19,10 @@ const int kMaxDecimals = 1074;
 // Past any 32-bit number, far from the 64-bit limit: longer digit runs stop growing here.
 const int64_t kDigitsCeiling = 1000000000000000000LL;
 
-bool IsDigit(unsigned char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 
 // The blanks "%d" and "%lf" skip, in the C locale.
-bool IsBlank(unsigned char c)
-{
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
+bool IsBlank(unsigned char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 // The digits at p as a magnitude, saturated at kDigitsCeiling; p moves past them.
 int64_t ReadDigits(const unsigned char*& p)
@@ -67,9 +61,8 @@ std::string ReadingPoint()
     if (std::strtod("0.5", nullptr) == 0.5)
         return ".";
     const std::lconv* conv = std::localeconv();
-    return conv != nullptr && conv->decimal_point != nullptr && conv->decimal_point[0] != '\0'
-               ? conv->decimal_point
-               : ".";
+    return conv != nullptr && conv->decimal_point != nullptr && conv->decimal_point[0] != '\0' ? conv->decimal_point
+                                                                                               : ".";
 }
 
 std::string Replace(const std::string& text, const std::string& from, const std::string& to)
@@ -149,7 +142,7 @@ double NearestShownInside(const RealRules& r, double dDirection)
         bool bPastBound = dDirection > 0 ? (dShown > dBound || (dShown == dBound && bInclusive))
                                          : (dShown < dBound || (dShown == dBound && bInclusive));
         if (bPastBound)
-            break;   // inside at this bound but outside the other one: nothing fits
+            break;  // inside at this bound but outside the other one: nothing fits
         dCandidate = Step(dCandidate, r.nPrecision, dDirection);
     }
     return dCandidate;
@@ -273,7 +266,7 @@ double RealTextValue(const char* text, const RealRules& rules)
     else if (d < -DBL_MAX)
         d = -DBL_MAX;
     if (d == 0.0)
-        d = 0.0;   // a negative zero would be written "-0"
+        d = 0.0;  // a negative zero would be written "-0"
 
     bool bBelow;
     if (InRange(d, rules)) {

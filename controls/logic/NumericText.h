@@ -11,11 +11,10 @@
 namespace numeric_text {
 
 // What a check of a whole text found. The values are those the edits' IsValid returns.
-enum TextCheck
-{
-    kTextAcceptable = 0,   // a number in range, or an entry just begun ("", "+", "-", ...)
-    kTextOutOfRange = 1,   // a well-formed number outside the range
-    kTextRefused = 2,      // a character or form that is not allowed
+enum TextCheck {
+    kTextAcceptable = 0,  // a number in range, or an entry just begun ("", "+", "-", ...)
+    kTextOutOfRange = 1,  // a well-formed number outside the range
+    kTextRefused = 2,     // a character or form that is not allowed
 };
 
 // ----- integers ----------------------------------------------------------------

@@ -3,11 +3,11 @@
 
 namespace {
 // The values of the Win32 names, kept here so this file needs no Windows header.
-const unsigned long kTypeMask = 0x1F;          // SS_TYPEMASK
-const unsigned long kCenter = 0x01;            // SS_CENTER
-const unsigned long kRight = 0x02;             // SS_RIGHT
-const unsigned long kLeftNoWordWrap = 0x0C;    // SS_LEFTNOWORDWRAP
-const unsigned long kCenterImage = 0x200;      // SS_CENTERIMAGE
+const unsigned long kTypeMask = 0x1F;        // SS_TYPEMASK
+const unsigned long kCenter = 0x01;          // SS_CENTER
+const unsigned long kRight = 0x02;           // SS_RIGHT
+const unsigned long kLeftNoWordWrap = 0x0C;  // SS_LEFTNOWORDWRAP
+const unsigned long kCenterImage = 0x200;    // SS_CENTERIMAGE
 
 const unsigned kDtLeft = 0x00;
 const unsigned kDtCenter = 0x01;

@@ -11,10 +11,7 @@ const AFX_MSGMAP* PASCAL CCmdTarget::GetThisMessageMap()
     return &map;
 }
 
-const AFX_MSGMAP* CCmdTarget::GetMessageMap() const
-{
-    return GetThisMessageMap();
-}
+const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
 
 const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage, UINT nCode, UINT nID) const
 {
@@ -52,10 +49,11 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
                 return TRUE;
             }
             LRESULT lResult = 0;
-            AFX_NOTIFY* pNotify = nMsg == WM_NOTIFY || nMsg == WM_REFLECT_BASE + WM_NOTIFY
-                                      ? static_cast<AFX_NOTIFY*>(pExtra) : nullptr;
-            AFX_MSGCALL call = { nMsg, 0, 0, nID, pExtra,
-                                 pNotify != nullptr && pNotify->pResult != nullptr ? pNotify->pResult : &lResult };
+            AFX_NOTIFY* pNotify =
+                nMsg == WM_NOTIFY || nMsg == WM_REFLECT_BASE + WM_NOTIFY ? static_cast<AFX_NOTIFY*>(pExtra) : nullptr;
+            AFX_MSGCALL call = {
+                nMsg, 0, 0, nID, pExtra, pNotify != nullptr && pNotify->pResult != nullptr ? pNotify->pResult : &lResult
+            };
             if (e->pfn(this, call))
                 return TRUE;
         }
@@ -67,7 +65,8 @@ void CCmdUI::Enable(BOOL bOn)
 {
     if (m_pMenu != nullptr) {
         if (m_pSubMenu == nullptr)
-            ::EnableMenuItem(m_pMenu->GetSafeHmenu(), m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
+            ::EnableMenuItem(m_pMenu->GetSafeHmenu(), m_nIndex,
+                             MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
     } else if (m_pOther != nullptr) {
         // Moving the focus off a control that is being disabled keeps the
         // keyboard usable.
@@ -92,10 +91,7 @@ void CCmdUI::SetCheck(int nCheck)
     }
 }
 
-void CCmdUI::SetRadio(BOOL bOn)
-{
-    SetCheck(bOn ? 1 : 0);
-}
+void CCmdUI::SetRadio(BOOL bOn) { SetCheck(bOn ? 1 : 0); }
 
 void CCmdUI::SetText(LPCSTR lpszText)
 {

@@ -28,14 +28,11 @@ CPtrList::~CPtrList() = default;
 
 namespace {
 LPCSTR KeyText(LPCSTR key) { return key != nullptr ? key : ""; }
-} // namespace
+}  // namespace
 
 CMapStringToPtr::CMapStringToPtr(INT_PTR nBlockSize) : m_nBlockSize(nBlockSize) {}
 
-CMapStringToPtr::~CMapStringToPtr()
-{
-    RemoveAll();
-}
+CMapStringToPtr::~CMapStringToPtr() { RemoveAll(); }
 
 UINT CMapStringToPtr::HashKey(LPCSTR key) const
 {
@@ -61,12 +58,9 @@ void CMapStringToPtr::InitHashTable(UINT hashSize, BOOL bAllocNow)
     // Only an empty map can change its table without rehashing.
     if (m_nCount != 0 || hashSize == 0)
         return;
-    if (bAllocNow)
-    {
+    if (bAllocNow) {
         AllocTable(hashSize);
-    }
-    else
-    {
+    } else {
         delete[] m_pHashTable;
         m_pHashTable = nullptr;
         m_nHashTableSize = hashSize;
@@ -82,11 +76,9 @@ void CMapStringToPtr::GrowTable()
     auto** pTable = new (std::nothrow) CAssoc*[nNewSize]();
     if (pTable == nullptr)
         return;
-    for (UINT i = 0; i < m_nHashTableSize; ++i)
-    {
+    for (UINT i = 0; i < m_nHashTableSize; ++i) {
         CAssoc* pAssoc = m_pHashTable[i];
-        while (pAssoc != nullptr)
-        {
+        while (pAssoc != nullptr) {
             CAssoc* pNext = pAssoc->pNext;
             UINT nBucket = pAssoc->nHashValue % nNewSize;
             pAssoc->pNext = pTable[nBucket];
@@ -141,8 +133,7 @@ void*& CMapStringToPtr::operator[](LPCSTR key)
     m_pScratch = nullptr;
     if (m_pHashTable == nullptr && !AllocTable(m_nHashTableSize))
         return m_pScratch;
-    if (static_cast<UINT>(m_nCount) >= m_nHashTableSize * 2u)
-    {
+    if (static_cast<UINT>(m_nCount) >= m_nHashTableSize * 2u) {
         GrowTable();
         nBucket = nHash % m_nHashTableSize;
     }
@@ -154,10 +145,7 @@ void*& CMapStringToPtr::operator[](LPCSTR key)
     return pAssoc->value;
 }
 
-void CMapStringToPtr::SetAt(LPCSTR key, void* newValue)
-{
-    (*this)[key] = newValue;
-}
+void CMapStringToPtr::SetAt(LPCSTR key, void* newValue) { (*this)[key] = newValue; }
 
 BOOL CMapStringToPtr::RemoveKey(LPCSTR key)
 {
@@ -165,11 +153,10 @@ BOOL CMapStringToPtr::RemoveKey(LPCSTR key)
         return FALSE;
     UINT nHash = HashKey(key);
     LPCSTR text = KeyText(key);
-    for (CAssoc** ppAssoc = &m_pHashTable[nHash % m_nHashTableSize]; *ppAssoc != nullptr; ppAssoc = &(*ppAssoc)->pNext)
-    {
+    for (CAssoc** ppAssoc = &m_pHashTable[nHash % m_nHashTableSize]; *ppAssoc != nullptr;
+         ppAssoc = &(*ppAssoc)->pNext) {
         CAssoc* pAssoc = *ppAssoc;
-        if (pAssoc->nHashValue == nHash && std::strcmp(pAssoc->key, text) == 0)
-        {
+        if (pAssoc->nHashValue == nHash && std::strcmp(pAssoc->key, text) == 0) {
             *ppAssoc = pAssoc->pNext;
             delete pAssoc;
             --m_nCount;
@@ -181,13 +168,10 @@ BOOL CMapStringToPtr::RemoveKey(LPCSTR key)
 
 void CMapStringToPtr::RemoveAll()
 {
-    if (m_pHashTable != nullptr)
-    {
-        for (UINT i = 0; i < m_nHashTableSize; ++i)
-        {
+    if (m_pHashTable != nullptr) {
+        for (UINT i = 0; i < m_nHashTableSize; ++i) {
             CAssoc* pAssoc = m_pHashTable[i];
-            while (pAssoc != nullptr)
-            {
+            while (pAssoc != nullptr) {
                 CAssoc* pNext = pAssoc->pNext;
                 delete pAssoc;
                 pAssoc = pNext;
@@ -211,18 +195,15 @@ CMapStringToPtr::CAssoc* CMapStringToPtr::FirstInBucketsFrom(UINT nBucket) const
 
 void CMapStringToPtr::GetNextAssoc(POSITION& rNextPosition, CString& rKey, void*& rValue) const
 {
-    CAssoc* pAssoc = rNextPosition == BEFORE_START_POSITION
-        ? FirstInBucketsFrom(0)
-        : reinterpret_cast<CAssoc*>(rNextPosition);
-    if (pAssoc == nullptr)
-    {
+    CAssoc* pAssoc =
+        rNextPosition == BEFORE_START_POSITION ? FirstInBucketsFrom(0) : reinterpret_cast<CAssoc*>(rNextPosition);
+    if (pAssoc == nullptr) {
         rNextPosition = nullptr;
         return;
     }
     rKey = pAssoc->key;
     rValue = pAssoc->value;
-    CAssoc* pNext = pAssoc->pNext != nullptr
-        ? pAssoc->pNext
-        : FirstInBucketsFrom(pAssoc->nHashValue % m_nHashTableSize + 1);
+    CAssoc* pNext =
+        pAssoc->pNext != nullptr ? pAssoc->pNext : FirstInBucketsFrom(pAssoc->nHashValue % m_nHashTableSize + 1);
     rNextPosition = reinterpret_cast<POSITION>(pNext);
 }

@@ -27,17 +27,14 @@ BOOL AfxInitCommonControlClasses(DWORD dwFlags)
 
 // ----- CToolTipCtrl -------------------------------------------------------------------
 
-BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle)
-{
-    return CreateEx(pParentWnd, dwStyle, 0);
-}
+BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle) { return CreateEx(pParentWnd, dwStyle, 0); }
 
 BOOL CToolTipCtrl::CreateEx(CWnd* pParentWnd, DWORD dwStyle, DWORD dwStyleEx)
 {
     AfxInitCommonControlClasses(ICC_WIN95_CLASSES);
     // A tip is a pop-up owned by the parent, so it floats above it and goes with it.
-    return CWnd::CreateEx(dwStyleEx, TOOLTIPS_CLASSA, nullptr, WS_POPUP | dwStyle, CW_USEDEFAULT,
-                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, pParentWnd->GetSafeHwnd(), nullptr);
+    return CWnd::CreateEx(dwStyleEx, TOOLTIPS_CLASSA, nullptr, WS_POPUP | dwStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                          CW_USEDEFAULT, CW_USEDEFAULT, pParentWnd->GetSafeHwnd(), nullptr);
 }
 
 void CToolTipCtrl::FillInToolInfo(TTTOOLINFOA& ti, CWnd* pWnd, UINT_PTR nIDTool) const
@@ -97,10 +94,7 @@ void CToolTipCtrl::SetToolRect(CWnd* pWnd, UINT_PTR nIDTool, LPCRECT lpRect)
     ::SendMessageA(m_hWnd, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
-int CToolTipCtrl::GetToolCount() const
-{
-    return SendIfLive<int>(m_hWnd, 0, TTM_GETTOOLCOUNT, 0, 0);
-}
+int CToolTipCtrl::GetToolCount() const { return SendIfLive<int>(m_hWnd, 0, TTM_GETTOOLCOUNT, 0, 0); }
 
 int CToolTipCtrl::GetDelayTime(DWORD dwDuration) const
 {
@@ -131,20 +125,14 @@ void CToolTipCtrl::SetMargin(LPRECT lprc)
         ::SendMessageA(m_hWnd, TTM_SETMARGIN, 0, reinterpret_cast<LPARAM>(lprc));
 }
 
-int CToolTipCtrl::GetMaxTipWidth() const
-{
-    return SendIfLive<int>(m_hWnd, -1, TTM_GETMAXTIPWIDTH, 0, 0);
-}
+int CToolTipCtrl::GetMaxTipWidth() const { return SendIfLive<int>(m_hWnd, -1, TTM_GETMAXTIPWIDTH, 0, 0); }
 
 int CToolTipCtrl::SetMaxTipWidth(int iWidth)
 {
     return SendIfLive<int>(m_hWnd, -1, TTM_SETMAXTIPWIDTH, 0, static_cast<LPARAM>(iWidth));
 }
 
-COLORREF CToolTipCtrl::GetTipBkColor() const
-{
-    return SendIfLive<COLORREF>(m_hWnd, CLR_NONE, TTM_GETTIPBKCOLOR, 0, 0);
-}
+COLORREF CToolTipCtrl::GetTipBkColor() const { return SendIfLive<COLORREF>(m_hWnd, CLR_NONE, TTM_GETTIPBKCOLOR, 0, 0); }
 
 void CToolTipCtrl::SetTipBkColor(COLORREF clr)
 {
@@ -258,13 +246,14 @@ BOOL CToolTipCtrl::AdjustRect(LPRECT lprc, BOOL bLarger)
 {
     if (!IsLive(m_hWnd) || lprc == nullptr)
         return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, TTM_ADJUSTRECT, static_cast<WPARAM>(bLarger), reinterpret_cast<LPARAM>(lprc)));
+    return static_cast<BOOL>(
+        ::SendMessageA(m_hWnd, TTM_ADJUSTRECT, static_cast<WPARAM>(bLarger), reinterpret_cast<LPARAM>(lprc)));
 }
 
 BOOL CToolTipCtrl::SetTitle(UINT uIcon, LPCSTR lpstrTitle)
 {
-    return SendIfLive<BOOL>(m_hWnd, FALSE,
-                            TTM_SETTITLEA, static_cast<WPARAM>(uIcon), reinterpret_cast<LPARAM>(lpstrTitle != nullptr ? lpstrTitle : ""));
+    return SendIfLive<BOOL>(m_hWnd, FALSE, TTM_SETTITLEA, static_cast<WPARAM>(uIcon),
+                            reinterpret_cast<LPARAM>(lpstrTitle != nullptr ? lpstrTitle : ""));
 }
 
 // ----- CProgressCtrl -----------------------------------------------------------------------
@@ -296,30 +285,18 @@ void CProgressCtrl::GetRange(int& nLower, int& nUpper) const
     nUpper = range.iHigh;
 }
 
-int CProgressCtrl::GetPos() const
-{
-    return SendIfLive<int>(m_hWnd, 0, PBM_GETPOS, 0, 0);
-}
+int CProgressCtrl::GetPos() const { return SendIfLive<int>(m_hWnd, 0, PBM_GETPOS, 0, 0); }
 
-int CProgressCtrl::SetPos(int nPos)
-{
-    return SendIfLive<int>(m_hWnd, 0, PBM_SETPOS, static_cast<WPARAM>(nPos), 0);
-}
+int CProgressCtrl::SetPos(int nPos) { return SendIfLive<int>(m_hWnd, 0, PBM_SETPOS, static_cast<WPARAM>(nPos), 0); }
 
 int CProgressCtrl::OffsetPos(int nPos)
 {
     return SendIfLive<int>(m_hWnd, 0, PBM_DELTAPOS, static_cast<WPARAM>(nPos), 0);
 }
 
-int CProgressCtrl::SetStep(int nStep)
-{
-    return SendIfLive<int>(m_hWnd, 0, PBM_SETSTEP, static_cast<WPARAM>(nStep), 0);
-}
+int CProgressCtrl::SetStep(int nStep) { return SendIfLive<int>(m_hWnd, 0, PBM_SETSTEP, static_cast<WPARAM>(nStep), 0); }
 
-int CProgressCtrl::StepIt()
-{
-    return SendIfLive<int>(m_hWnd, 0, PBM_STEPIT, 0, 0);
-}
+int CProgressCtrl::StepIt() { return SendIfLive<int>(m_hWnd, 0, PBM_STEPIT, 0, 0); }
 
 COLORREF CProgressCtrl::SetBkColor(COLORREF clrNew)
 {
@@ -338,7 +315,8 @@ BOOL CSpinButtonCtrl::SetAccel(int nAccel, UDACCEL* pAccel)
 {
     if (!IsLive(m_hWnd) || pAccel == nullptr || nAccel <= 0)
         return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, UDM_SETACCEL, static_cast<WPARAM>(nAccel), reinterpret_cast<LPARAM>(pAccel)));
+    return static_cast<BOOL>(
+        ::SendMessageA(m_hWnd, UDM_SETACCEL, static_cast<WPARAM>(nAccel), reinterpret_cast<LPARAM>(pAccel)));
 }
 
 UINT CSpinButtonCtrl::GetAccel(int nAccel, UDACCEL* pAccel) const
@@ -355,10 +333,7 @@ int CSpinButtonCtrl::SetBase(int nBase)
     return SendIfLive<int>(m_hWnd, 0, UDM_SETBASE, static_cast<WPARAM>(nBase), 0);
 }
 
-UINT CSpinButtonCtrl::GetBase() const
-{
-    return SendIfLive<UINT>(m_hWnd, 0, UDM_GETBASE, 0, 0);
-}
+UINT CSpinButtonCtrl::GetBase() const { return SendIfLive<UINT>(m_hWnd, 0, UDM_GETBASE, 0, 0); }
 
 CWnd* CSpinButtonCtrl::SetBuddy(CWnd* pWndBuddy)
 {
@@ -375,10 +350,7 @@ CWnd* CSpinButtonCtrl::GetBuddy() const
     return CWnd::FromHandle(reinterpret_cast<HWND>(::SendMessageA(m_hWnd, UDM_GETBUDDY, 0, 0)));
 }
 
-int CSpinButtonCtrl::GetPos() const
-{
-    return SendIfLive<int>(m_hWnd, MAKELONG(0, 1), UDM_GETPOS, 0, 0);
-}
+int CSpinButtonCtrl::GetPos() const { return SendIfLive<int>(m_hWnd, MAKELONG(0, 1), UDM_GETPOS, 0, 0); }
 
 int CSpinButtonCtrl::SetPos(int nPos)
 {
@@ -415,10 +387,7 @@ void CSpinButtonCtrl::SetRange32(int nLower, int nUpper)
         ::SendMessageA(m_hWnd, UDM_SETRANGE32, static_cast<WPARAM>(nLower), static_cast<LPARAM>(nUpper));
 }
 
-DWORD CSpinButtonCtrl::GetRange() const
-{
-    return SendIfLive<DWORD>(m_hWnd, 0, UDM_GETRANGE, 0, 0);
-}
+DWORD CSpinButtonCtrl::GetRange() const { return SendIfLive<DWORD>(m_hWnd, 0, UDM_GETRANGE, 0, 0); }
 
 void CSpinButtonCtrl::GetRange(int& lower, int& upper) const
 {

@@ -5,10 +5,7 @@
 IMPLEMENT_DYNAMIC(CCommonDialog, CDialog)
 IMPLEMENT_DYNAMIC(CColorDialog, CCommonDialog)
 
-CCommonDialog::CCommonDialog(CWnd* pParentWnd)
-{
-    m_pParentWnd = pParentWnd;
-}
+CCommonDialog::CCommonDialog(CWnd* pParentWnd) { m_pParentWnd = pParentWnd; }
 
 CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd) : CCommonDialog(pParentWnd)
 {
@@ -28,18 +25,13 @@ INT_PTR CColorDialog::DoModal()
     return ::ChooseColorA(&m_cc) ? IDOK : IDCANCEL;
 }
 
-COLORREF CColorDialog::GetColor() const
-{
-    return m_cc.rgbResult;
-}
+COLORREF CColorDialog::GetColor() const { return m_cc.rgbResult; }
 
 COLORREF* PASCAL CColorDialog::GetSavedCustomColors()
 {
-    static COLORREF s_crCustom[16] = {
-        RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
-        RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
-        RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
-        RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255)
-    };
+    static COLORREF s_crCustom[16] = { RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
+                                       RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
+                                       RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
+                                       RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255) };
     return s_crCustom;
 }

@@ -3,12 +3,9 @@
 #pragma once
 #include "AfxCore.h"
 
-inline bool IsLive(HWND hWnd)
-{
-    return hWnd != nullptr && ::IsWindow(hWnd);
-}
+inline bool IsLive(HWND hWnd) { return hWnd != nullptr && ::IsWindow(hWnd); }
 
-template<class T>
+template <class T>
 T SendIfLive(HWND hWnd, T failure, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (!IsLive(hWnd))
@@ -18,7 +15,7 @@ T SendIfLive(HWND hWnd, T failure, UINT message, WPARAM wParam, LPARAM lParam)
 
 // An owner-drawn control paints itself: a WM_DRAWITEM reflected back to it
 // goes to its DrawItem and counts as handled. FALSE for any other message.
-template<class Control>
+template <class Control>
 BOOL AfxDrawItemReflected(Control* pControl, UINT message, LPARAM lParam, LRESULT* pResult)
 {
     if (message != WM_DRAWITEM)

@@ -14,7 +14,7 @@ IMPLEMENT_DYNAMIC(CScrollBar, CWnd)
 namespace {
 // Reads an item text of nLength characters (as the control reported it) with
 // one message; empty when the length or the read fails.
-template<class Read>
+template <class Read>
 CString ReadItemText(int nLength, Read read)
 {
     if (nLength <= 0)
@@ -53,7 +53,8 @@ HBITMAP CStatic::SetBitmap(HBITMAP hBitmap)
 {
     if (!IsLive(m_hWnd))
         return nullptr;
-    return reinterpret_cast<HBITMAP>(::SendMessageA(m_hWnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
+    return reinterpret_cast<HBITMAP>(
+        ::SendMessageA(m_hWnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
 }
 
 HBITMAP CStatic::GetBitmap() const
@@ -67,7 +68,8 @@ HCURSOR CStatic::SetCursor(HCURSOR hCursor)
 {
     if (!IsLive(m_hWnd))
         return nullptr;
-    return reinterpret_cast<HCURSOR>(::SendMessageA(m_hWnd, STM_SETIMAGE, IMAGE_CURSOR, reinterpret_cast<LPARAM>(hCursor)));
+    return reinterpret_cast<HCURSOR>(
+        ::SendMessageA(m_hWnd, STM_SETIMAGE, IMAGE_CURSOR, reinterpret_cast<LPARAM>(hCursor)));
 }
 
 HCURSOR CStatic::GetCursor()
@@ -99,8 +101,8 @@ void CStatic::DrawItem(LPDRAWITEMSTRUCT)
 
 BOOL CStatic::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    return AfxDrawItemReflected(this, message, lParam, pResult)
-           || CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    return AfxDrawItemReflected(this, message, lParam, pResult) ||
+           CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 // ----- CButton ------------------------------------------------------------------
@@ -110,10 +112,7 @@ BOOL CButton::Create(LPCSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* 
     return CWnd::Create("BUTTON", lpszCaption, dwStyle, rect, pParentWnd, nID);
 }
 
-UINT CButton::GetState() const
-{
-    return SendIfLive<UINT>(m_hWnd, 0, BM_GETSTATE, 0, 0);
-}
+UINT CButton::GetState() const { return SendIfLive<UINT>(m_hWnd, 0, BM_GETSTATE, 0, 0); }
 
 void CButton::SetState(BOOL bHighlight)
 {
@@ -121,10 +120,7 @@ void CButton::SetState(BOOL bHighlight)
         ::SendMessageA(m_hWnd, BM_SETSTATE, static_cast<WPARAM>(bHighlight), 0);
 }
 
-int CButton::GetCheck() const
-{
-    return SendIfLive<int>(m_hWnd, BST_UNCHECKED, BM_GETCHECK, 0, 0);
-}
+int CButton::GetCheck() const { return SendIfLive<int>(m_hWnd, BST_UNCHECKED, BM_GETCHECK, 0, 0); }
 
 void CButton::SetCheck(int nCheck)
 {
@@ -163,7 +159,8 @@ HBITMAP CButton::SetBitmap(HBITMAP hBitmap)
 {
     if (!IsLive(m_hWnd))
         return nullptr;
-    return reinterpret_cast<HBITMAP>(::SendMessageA(m_hWnd, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
+    return reinterpret_cast<HBITMAP>(
+        ::SendMessageA(m_hWnd, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
 }
 
 HBITMAP CButton::GetBitmap() const
@@ -177,7 +174,8 @@ HCURSOR CButton::SetCursor(HCURSOR hCursor)
 {
     if (!IsLive(m_hWnd))
         return nullptr;
-    return reinterpret_cast<HCURSOR>(::SendMessageA(m_hWnd, BM_SETIMAGE, IMAGE_CURSOR, reinterpret_cast<LPARAM>(hCursor)));
+    return reinterpret_cast<HCURSOR>(
+        ::SendMessageA(m_hWnd, BM_SETIMAGE, IMAGE_CURSOR, reinterpret_cast<LPARAM>(hCursor)));
 }
 
 HCURSOR CButton::GetCursor()
@@ -194,8 +192,8 @@ void CButton::DrawItem(LPDRAWITEMSTRUCT)
 
 BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    return AfxDrawItemReflected(this, message, lParam, pResult)
-           || CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    return AfxDrawItemReflected(this, message, lParam, pResult) ||
+           CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 // ----- CEdit ----------------------------------------------------------------------
@@ -205,20 +203,11 @@ BOOL CEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
     return CWnd::Create("EDIT", nullptr, dwStyle, rect, pParentWnd, nID);
 }
 
-BOOL CEdit::CanUndo() const
-{
-    return SendIfLive<BOOL>(m_hWnd, FALSE, EM_CANUNDO, 0, 0);
-}
+BOOL CEdit::CanUndo() const { return SendIfLive<BOOL>(m_hWnd, FALSE, EM_CANUNDO, 0, 0); }
 
-int CEdit::GetLineCount() const
-{
-    return SendIfLive<int>(m_hWnd, 0, EM_GETLINECOUNT, 0, 0);
-}
+int CEdit::GetLineCount() const { return SendIfLive<int>(m_hWnd, 0, EM_GETLINECOUNT, 0, 0); }
 
-BOOL CEdit::GetModify() const
-{
-    return SendIfLive<BOOL>(m_hWnd, FALSE, EM_GETMODIFY, 0, 0);
-}
+BOOL CEdit::GetModify() const { return SendIfLive<BOOL>(m_hWnd, FALSE, EM_GETMODIFY, 0, 0); }
 
 void CEdit::SetModify(BOOL bModified)
 {
@@ -232,10 +221,7 @@ void CEdit::GetRect(LPRECT lpRect) const
         ::SendMessageA(m_hWnd, EM_GETRECT, 0, reinterpret_cast<LPARAM>(lpRect));
 }
 
-DWORD CEdit::GetSel() const
-{
-    return SendIfLive<DWORD>(m_hWnd, 0, EM_GETSEL, 0, 0);
-}
+DWORD CEdit::GetSel() const { return SendIfLive<DWORD>(m_hWnd, 0, EM_GETSEL, 0, 0); }
 
 void CEdit::GetSel(int& nStartChar, int& nEndChar) const
 {
@@ -266,10 +252,7 @@ void CEdit::SetMargins(UINT nLeft, UINT nRight)
         ::SendMessageA(m_hWnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(nLeft, nRight));
 }
 
-DWORD CEdit::GetMargins() const
-{
-    return SendIfLive<DWORD>(m_hWnd, 0, EM_GETMARGINS, 0, 0);
-}
+DWORD CEdit::GetMargins() const { return SendIfLive<DWORD>(m_hWnd, 0, EM_GETMARGINS, 0, 0); }
 
 void CEdit::SetLimitText(UINT nMax)
 {
@@ -277,10 +260,7 @@ void CEdit::SetLimitText(UINT nMax)
         ::SendMessageA(m_hWnd, EM_SETLIMITTEXT, static_cast<WPARAM>(nMax), 0);
 }
 
-UINT CEdit::GetLimitText() const
-{
-    return SendIfLive<UINT>(m_hWnd, 0, EM_GETLIMITTEXT, 0, 0);
-}
+UINT CEdit::GetLimitText() const { return SendIfLive<UINT>(m_hWnd, 0, EM_GETLIMITTEXT, 0, 0); }
 
 CPoint CEdit::PosFromChar(UINT nChar) const
 {
@@ -299,8 +279,8 @@ int CEdit::GetLine(int nIndex, LPSTR lpszBuffer) const
 {
     if (!IsLive(m_hWnd) || lpszBuffer == nullptr)
         return 0;
-    return static_cast<int>(::SendMessageA(m_hWnd, EM_GETLINE, static_cast<WPARAM>(nIndex),
-                                           reinterpret_cast<LPARAM>(lpszBuffer)));
+    return static_cast<int>(
+        ::SendMessageA(m_hWnd, EM_GETLINE, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszBuffer)));
 }
 
 int CEdit::GetLine(int nIndex, LPSTR lpszBuffer, int nMaxLength) const
@@ -313,22 +293,16 @@ int CEdit::GetLine(int nIndex, LPSTR lpszBuffer, int nMaxLength) const
     LPSTR pTarget = nMaxLength < static_cast<int>(sizeof(WORD)) ? small : lpszBuffer;
     WORD wSize = static_cast<WORD>(nMaxLength > 0xFFFF ? 0xFFFF : nMaxLength);
     std::memcpy(pTarget, &wSize, sizeof(WORD));
-    int nCopied = static_cast<int>(::SendMessageA(m_hWnd, EM_GETLINE, static_cast<WPARAM>(nIndex),
-                                                  reinterpret_cast<LPARAM>(pTarget)));
+    int nCopied = static_cast<int>(
+        ::SendMessageA(m_hWnd, EM_GETLINE, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(pTarget)));
     if (pTarget == small && nCopied > 0)
         lpszBuffer[0] = small[0];
     return nCopied;
 }
 
-int CEdit::GetFirstVisibleLine() const
-{
-    return SendIfLive<int>(m_hWnd, 0, EM_GETFIRSTVISIBLELINE, 0, 0);
-}
+int CEdit::GetFirstVisibleLine() const { return SendIfLive<int>(m_hWnd, 0, EM_GETFIRSTVISIBLELINE, 0, 0); }
 
-char CEdit::GetPasswordChar() const
-{
-    return SendIfLive<char>(m_hWnd, 0, EM_GETPASSWORDCHAR, 0, 0);
-}
+char CEdit::GetPasswordChar() const { return SendIfLive<char>(m_hWnd, 0, EM_GETPASSWORDCHAR, 0, 0); }
 
 void CEdit::EmptyUndoBuffer()
 {
@@ -411,29 +385,20 @@ void CEdit::SetSel(int nStartChar, int nEndChar, BOOL bNoScroll)
 
 BOOL CEdit::SetTabStops(int nTabStops, LPINT rgTabStops)
 {
-    return SendIfLive<BOOL>(m_hWnd, FALSE,
-                            EM_SETTABSTOPS, static_cast<WPARAM>(nTabStops), reinterpret_cast<LPARAM>(rgTabStops));
+    return SendIfLive<BOOL>(m_hWnd, FALSE, EM_SETTABSTOPS, static_cast<WPARAM>(nTabStops),
+                            reinterpret_cast<LPARAM>(rgTabStops));
 }
 
-void CEdit::SetTabStops()
-{
-    SetTabStops(0, nullptr);
-}
+void CEdit::SetTabStops() { SetTabStops(0, nullptr); }
 
-BOOL CEdit::SetTabStops(const int& cxEachStop)
-{
-    return SetTabStops(1, const_cast<LPINT>(&cxEachStop));
-}
+BOOL CEdit::SetTabStops(const int& cxEachStop) { return SetTabStops(1, const_cast<LPINT>(&cxEachStop)); }
 
 BOOL CEdit::SetReadOnly(BOOL bReadOnly)
 {
     return SendIfLive<BOOL>(m_hWnd, FALSE, EM_SETREADONLY, static_cast<WPARAM>(bReadOnly), 0);
 }
 
-BOOL CEdit::Undo()
-{
-    return SendIfLive<BOOL>(m_hWnd, FALSE, EM_UNDO, 0, 0);
-}
+BOOL CEdit::Undo() { return SendIfLive<BOOL>(m_hWnd, FALSE, EM_UNDO, 0, 0); }
 
 void CEdit::Clear()
 {
@@ -466,35 +431,23 @@ BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
     return CWnd::Create("COMBOBOX", nullptr, dwStyle, rect, pParentWnd, nID);
 }
 
-int CComboBox::GetCount() const
-{
-    return SendIfLive<int>(m_hWnd, CB_ERR, CB_GETCOUNT, 0, 0);
-}
+int CComboBox::GetCount() const { return SendIfLive<int>(m_hWnd, CB_ERR, CB_GETCOUNT, 0, 0); }
 
-int CComboBox::GetCurSel() const
-{
-    return SendIfLive<int>(m_hWnd, CB_ERR, CB_GETCURSEL, 0, 0);
-}
+int CComboBox::GetCurSel() const { return SendIfLive<int>(m_hWnd, CB_ERR, CB_GETCURSEL, 0, 0); }
 
 int CComboBox::SetCurSel(int nSelect)
 {
     return SendIfLive<int>(m_hWnd, CB_ERR, CB_SETCURSEL, static_cast<WPARAM>(nSelect), 0);
 }
 
-LCID CComboBox::GetLocale() const
-{
-    return SendIfLive<LCID>(m_hWnd, 0, CB_GETLOCALE, 0, 0);
-}
+LCID CComboBox::GetLocale() const { return SendIfLive<LCID>(m_hWnd, 0, CB_GETLOCALE, 0, 0); }
 
 LCID CComboBox::SetLocale(LCID nNewLocale)
 {
     return SendIfLive<LCID>(m_hWnd, 0, CB_SETLOCALE, static_cast<WPARAM>(nNewLocale), 0);
 }
 
-int CComboBox::GetTopIndex() const
-{
-    return SendIfLive<int>(m_hWnd, CB_ERR, CB_GETTOPINDEX, 0, 0);
-}
+int CComboBox::GetTopIndex() const { return SendIfLive<int>(m_hWnd, CB_ERR, CB_GETTOPINDEX, 0, 0); }
 
 int CComboBox::SetTopIndex(int nIndex)
 {
@@ -503,8 +456,8 @@ int CComboBox::SetTopIndex(int nIndex)
 
 int CComboBox::InitStorage(int nItems, UINT nBytes)
 {
-    return SendIfLive<int>(m_hWnd, CB_ERRSPACE,
-                           CB_INITSTORAGE, static_cast<WPARAM>(nItems), static_cast<LPARAM>(nBytes));
+    return SendIfLive<int>(m_hWnd, CB_ERRSPACE, CB_INITSTORAGE, static_cast<WPARAM>(nItems),
+                           static_cast<LPARAM>(nBytes));
 }
 
 void CComboBox::SetHorizontalExtent(UINT nExtent)
@@ -513,20 +466,14 @@ void CComboBox::SetHorizontalExtent(UINT nExtent)
         ::SendMessageA(m_hWnd, CB_SETHORIZONTALEXTENT, static_cast<WPARAM>(nExtent), 0);
 }
 
-UINT CComboBox::GetHorizontalExtent() const
-{
-    return SendIfLive<UINT>(m_hWnd, 0, CB_GETHORIZONTALEXTENT, 0, 0);
-}
+UINT CComboBox::GetHorizontalExtent() const { return SendIfLive<UINT>(m_hWnd, 0, CB_GETHORIZONTALEXTENT, 0, 0); }
 
 int CComboBox::SetDroppedWidth(UINT nWidth)
 {
     return SendIfLive<int>(m_hWnd, CB_ERR, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(nWidth), 0);
 }
 
-int CComboBox::GetDroppedWidth() const
-{
-    return SendIfLive<int>(m_hWnd, CB_ERR, CB_GETDROPPEDWIDTH, 0, 0);
-}
+int CComboBox::GetDroppedWidth() const { return SendIfLive<int>(m_hWnd, CB_ERR, CB_GETDROPPEDWIDTH, 0, 0); }
 
 DWORD CComboBox::GetEditSel() const
 {
@@ -545,20 +492,17 @@ BOOL CComboBox::SetEditSel(int nStartChar, int nEndChar)
 
 DWORD_PTR CComboBox::GetItemData(int nIndex) const
 {
-    return SendIfLive<DWORD_PTR>(m_hWnd, static_cast<DWORD_PTR>(CB_ERR),
-                                 CB_GETITEMDATA, static_cast<WPARAM>(nIndex), 0);
+    return SendIfLive<DWORD_PTR>(m_hWnd, static_cast<DWORD_PTR>(CB_ERR), CB_GETITEMDATA, static_cast<WPARAM>(nIndex),
+                                 0);
 }
 
 int CComboBox::SetItemData(int nIndex, DWORD_PTR dwItemData)
 {
-    return SendIfLive<int>(m_hWnd, CB_ERR,
-                           CB_SETITEMDATA, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(dwItemData));
+    return SendIfLive<int>(m_hWnd, CB_ERR, CB_SETITEMDATA, static_cast<WPARAM>(nIndex),
+                           static_cast<LPARAM>(dwItemData));
 }
 
-void* CComboBox::GetItemDataPtr(int nIndex) const
-{
-    return reinterpret_cast<void*>(GetItemData(nIndex));
-}
+void* CComboBox::GetItemDataPtr(int nIndex) const { return reinterpret_cast<void*>(GetItemData(nIndex)); }
 
 int CComboBox::SetItemDataPtr(int nIndex, void* pData)
 {
@@ -569,7 +513,8 @@ int CComboBox::GetLBText(int nIndex, LPSTR lpszText) const
 {
     if (!IsLive(m_hWnd) || lpszText == nullptr)
         return CB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, CB_GETLBTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszText)));
+    return static_cast<int>(
+        ::SendMessageA(m_hWnd, CB_GETLBTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszText)));
 }
 
 void CComboBox::GetLBText(int nIndex, CString& rString) const
@@ -584,8 +529,8 @@ int CComboBox::GetLBTextLen(int nIndex) const
 
 int CComboBox::SetItemHeight(int nIndex, UINT cyItemHeight)
 {
-    return SendIfLive<int>(m_hWnd, CB_ERR,
-                           CB_SETITEMHEIGHT, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(cyItemHeight));
+    return SendIfLive<int>(m_hWnd, CB_ERR, CB_SETITEMHEIGHT, static_cast<WPARAM>(nIndex),
+                           static_cast<LPARAM>(cyItemHeight));
 }
 
 int CComboBox::GetItemHeight(int nIndex) const
@@ -595,8 +540,8 @@ int CComboBox::GetItemHeight(int nIndex) const
 
 int CComboBox::FindStringExact(int nIndexStart, LPCSTR lpszFind) const
 {
-    return SendIfLive<int>(m_hWnd, CB_ERR,
-                           CB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart), reinterpret_cast<LPARAM>(lpszFind));
+    return SendIfLive<int>(m_hWnd, CB_ERR, CB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart),
+                           reinterpret_cast<LPARAM>(lpszFind));
 }
 
 int CComboBox::SetExtendedUI(BOOL bExtended)
@@ -604,10 +549,7 @@ int CComboBox::SetExtendedUI(BOOL bExtended)
     return SendIfLive<int>(m_hWnd, CB_ERR, CB_SETEXTENDEDUI, static_cast<WPARAM>(bExtended), 0);
 }
 
-BOOL CComboBox::GetExtendedUI() const
-{
-    return SendIfLive<BOOL>(m_hWnd, FALSE, CB_GETEXTENDEDUI, 0, 0);
-}
+BOOL CComboBox::GetExtendedUI() const { return SendIfLive<BOOL>(m_hWnd, FALSE, CB_GETEXTENDEDUI, 0, 0); }
 
 void CComboBox::GetDroppedControlRect(LPRECT lprect) const
 {
@@ -615,10 +557,7 @@ void CComboBox::GetDroppedControlRect(LPRECT lprect) const
         ::SendMessageA(m_hWnd, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(lprect));
 }
 
-BOOL CComboBox::GetDroppedState() const
-{
-    return SendIfLive<BOOL>(m_hWnd, FALSE, CB_GETDROPPEDSTATE, 0, 0);
-}
+BOOL CComboBox::GetDroppedState() const { return SendIfLive<BOOL>(m_hWnd, FALSE, CB_GETDROPPEDSTATE, 0, 0); }
 
 void CComboBox::ShowDropDown(BOOL bShowIt)
 {
@@ -638,8 +577,8 @@ int CComboBox::DeleteString(UINT nIndex)
 
 int CComboBox::InsertString(int nIndex, LPCSTR lpszString)
 {
-    return SendIfLive<int>(m_hWnd, CB_ERR,
-                           CB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszString));
+    return SendIfLive<int>(m_hWnd, CB_ERR, CB_INSERTSTRING, static_cast<WPARAM>(nIndex),
+                           reinterpret_cast<LPARAM>(lpszString));
 }
 
 void CComboBox::ResetContent()
@@ -650,14 +589,14 @@ void CComboBox::ResetContent()
 
 int CComboBox::FindString(int nStartAfter, LPCSTR lpszString) const
 {
-    return SendIfLive<int>(m_hWnd, CB_ERR,
-                           CB_FINDSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszString));
+    return SendIfLive<int>(m_hWnd, CB_ERR, CB_FINDSTRING, static_cast<WPARAM>(nStartAfter),
+                           reinterpret_cast<LPARAM>(lpszString));
 }
 
 int CComboBox::SelectString(int nStartAfter, LPCSTR lpszString)
 {
-    return SendIfLive<int>(m_hWnd, CB_ERR,
-                           CB_SELECTSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszString));
+    return SendIfLive<int>(m_hWnd, CB_ERR, CB_SELECTSTRING, static_cast<WPARAM>(nStartAfter),
+                           reinterpret_cast<LPARAM>(lpszString));
 }
 
 void CComboBox::Clear()
@@ -694,14 +633,9 @@ void CComboBox::MeasureItem(LPMEASUREITEMSTRUCT)
     // Leaving the structure alone keeps the height the control proposed.
 }
 
-int CComboBox::CompareItem(LPCOMPAREITEMSTRUCT)
-{
-    return 0;
-}
+int CComboBox::CompareItem(LPCOMPAREITEMSTRUCT) { return 0; }
 
-void CComboBox::DeleteItem(LPDELETEITEMSTRUCT)
-{
-}
+void CComboBox::DeleteItem(LPDELETEITEMSTRUCT) {}
 
 BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
@@ -734,15 +668,9 @@ BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nI
     return CWnd::Create("LISTBOX", nullptr, dwStyle, rect, pParentWnd, nID);
 }
 
-int CListBox::GetCount() const
-{
-    return SendIfLive<int>(m_hWnd, LB_ERR, LB_GETCOUNT, 0, 0);
-}
+int CListBox::GetCount() const { return SendIfLive<int>(m_hWnd, LB_ERR, LB_GETCOUNT, 0, 0); }
 
-int CListBox::GetHorizontalExtent() const
-{
-    return SendIfLive<int>(m_hWnd, 0, LB_GETHORIZONTALEXTENT, 0, 0);
-}
+int CListBox::GetHorizontalExtent() const { return SendIfLive<int>(m_hWnd, 0, LB_GETHORIZONTALEXTENT, 0, 0); }
 
 void CListBox::SetHorizontalExtent(int cxExtent)
 {
@@ -750,20 +678,14 @@ void CListBox::SetHorizontalExtent(int cxExtent)
         ::SendMessageA(m_hWnd, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(cxExtent), 0);
 }
 
-int CListBox::GetTopIndex() const
-{
-    return SendIfLive<int>(m_hWnd, LB_ERR, LB_GETTOPINDEX, 0, 0);
-}
+int CListBox::GetTopIndex() const { return SendIfLive<int>(m_hWnd, LB_ERR, LB_GETTOPINDEX, 0, 0); }
 
 int CListBox::SetTopIndex(int nIndex)
 {
     return SendIfLive<int>(m_hWnd, LB_ERR, LB_SETTOPINDEX, static_cast<WPARAM>(nIndex), 0);
 }
 
-LCID CListBox::GetLocale() const
-{
-    return SendIfLive<LCID>(m_hWnd, 0, LB_GETLOCALE, 0, 0);
-}
+LCID CListBox::GetLocale() const { return SendIfLive<LCID>(m_hWnd, 0, LB_GETLOCALE, 0, 0); }
 
 LCID CListBox::SetLocale(LCID nNewLocale)
 {
@@ -772,8 +694,8 @@ LCID CListBox::SetLocale(LCID nNewLocale)
 
 int CListBox::InitStorage(int nItems, UINT nBytes)
 {
-    return SendIfLive<int>(m_hWnd, LB_ERRSPACE,
-                           LB_INITSTORAGE, static_cast<WPARAM>(nItems), static_cast<LPARAM>(nBytes));
+    return SendIfLive<int>(m_hWnd, LB_ERRSPACE, LB_INITSTORAGE, static_cast<WPARAM>(nItems),
+                           static_cast<LPARAM>(nBytes));
 }
 
 UINT CListBox::ItemFromPoint(CPoint pt, BOOL& bOutside) const
@@ -788,20 +710,17 @@ UINT CListBox::ItemFromPoint(CPoint pt, BOOL& bOutside) const
 
 DWORD_PTR CListBox::GetItemData(int nIndex) const
 {
-    return SendIfLive<DWORD_PTR>(m_hWnd, static_cast<DWORD_PTR>(LB_ERR),
-                                 LB_GETITEMDATA, static_cast<WPARAM>(nIndex), 0);
+    return SendIfLive<DWORD_PTR>(m_hWnd, static_cast<DWORD_PTR>(LB_ERR), LB_GETITEMDATA, static_cast<WPARAM>(nIndex),
+                                 0);
 }
 
 int CListBox::SetItemData(int nIndex, DWORD_PTR dwItemData)
 {
-    return SendIfLive<int>(m_hWnd, LB_ERR,
-                           LB_SETITEMDATA, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(dwItemData));
+    return SendIfLive<int>(m_hWnd, LB_ERR, LB_SETITEMDATA, static_cast<WPARAM>(nIndex),
+                           static_cast<LPARAM>(dwItemData));
 }
 
-void* CListBox::GetItemDataPtr(int nIndex) const
-{
-    return reinterpret_cast<void*>(GetItemData(nIndex));
-}
+void* CListBox::GetItemDataPtr(int nIndex) const { return reinterpret_cast<void*>(GetItemData(nIndex)); }
 
 int CListBox::SetItemDataPtr(int nIndex, void* pData)
 {
@@ -812,7 +731,8 @@ int CListBox::GetItemRect(int nIndex, LPRECT lpRect) const
 {
     if (!IsLive(m_hWnd) || lpRect == nullptr)
         return LB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, LB_GETITEMRECT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpRect)));
+    return static_cast<int>(
+        ::SendMessageA(m_hWnd, LB_GETITEMRECT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpRect)));
 }
 
 int CListBox::GetSel(int nIndex) const
@@ -824,7 +744,8 @@ int CListBox::GetText(int nIndex, LPSTR lpszBuffer) const
 {
     if (!IsLive(m_hWnd) || lpszBuffer == nullptr)
         return LB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, LB_GETTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszBuffer)));
+    return static_cast<int>(
+        ::SendMessageA(m_hWnd, LB_GETTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszBuffer)));
 }
 
 void CListBox::GetText(int nIndex, CString& rString) const
@@ -845,19 +766,13 @@ void CListBox::SetColumnWidth(int cxWidth)
 
 BOOL CListBox::SetTabStops(int nTabStops, LPINT rgTabStops)
 {
-    return SendIfLive<BOOL>(m_hWnd, FALSE,
-                            LB_SETTABSTOPS, static_cast<WPARAM>(nTabStops), reinterpret_cast<LPARAM>(rgTabStops));
+    return SendIfLive<BOOL>(m_hWnd, FALSE, LB_SETTABSTOPS, static_cast<WPARAM>(nTabStops),
+                            reinterpret_cast<LPARAM>(rgTabStops));
 }
 
-void CListBox::SetTabStops()
-{
-    SetTabStops(0, nullptr);
-}
+void CListBox::SetTabStops() { SetTabStops(0, nullptr); }
 
-BOOL CListBox::SetTabStops(const int& cxEachStop)
-{
-    return SetTabStops(1, const_cast<LPINT>(&cxEachStop));
-}
+BOOL CListBox::SetTabStops(const int& cxEachStop) { return SetTabStops(1, const_cast<LPINT>(&cxEachStop)); }
 
 int CListBox::SetItemHeight(int nIndex, UINT cyItemHeight)
 {
@@ -871,27 +786,22 @@ int CListBox::GetItemHeight(int nIndex) const
 
 int CListBox::FindStringExact(int nIndexStart, LPCSTR lpszFind) const
 {
-    return SendIfLive<int>(m_hWnd, LB_ERR,
-                           LB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart), reinterpret_cast<LPARAM>(lpszFind));
+    return SendIfLive<int>(m_hWnd, LB_ERR, LB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart),
+                           reinterpret_cast<LPARAM>(lpszFind));
 }
 
-int CListBox::GetCaretIndex() const
-{
-    return SendIfLive<int>(m_hWnd, LB_ERR, LB_GETCARETINDEX, 0, 0);
-}
+int CListBox::GetCaretIndex() const { return SendIfLive<int>(m_hWnd, LB_ERR, LB_GETCARETINDEX, 0, 0); }
 
 int CListBox::SetCaretIndex(int nIndex, BOOL bScroll)
 {
     if (!IsLive(m_hWnd))
         return LB_ERR;
     // The message's flag asks for a partly visible item, the opposite of scrolling it fully into view.
-    return static_cast<int>(::SendMessageA(m_hWnd, LB_SETCARETINDEX, static_cast<WPARAM>(nIndex), MAKELPARAM(!bScroll, 0)));
+    return static_cast<int>(
+        ::SendMessageA(m_hWnd, LB_SETCARETINDEX, static_cast<WPARAM>(nIndex), MAKELPARAM(!bScroll, 0)));
 }
 
-int CListBox::GetCurSel() const
-{
-    return SendIfLive<int>(m_hWnd, LB_ERR, LB_GETCURSEL, 0, 0);
-}
+int CListBox::GetCurSel() const { return SendIfLive<int>(m_hWnd, LB_ERR, LB_GETCURSEL, 0, 0); }
 
 int CListBox::SetCurSel(int nSelect)
 {
@@ -903,16 +813,14 @@ int CListBox::SetSel(int nIndex, BOOL bSelect)
     return SendIfLive<int>(m_hWnd, LB_ERR, LB_SETSEL, static_cast<WPARAM>(bSelect), static_cast<LPARAM>(nIndex));
 }
 
-int CListBox::GetSelCount() const
-{
-    return SendIfLive<int>(m_hWnd, LB_ERR, LB_GETSELCOUNT, 0, 0);
-}
+int CListBox::GetSelCount() const { return SendIfLive<int>(m_hWnd, LB_ERR, LB_GETSELCOUNT, 0, 0); }
 
 int CListBox::GetSelItems(int nMaxItems, LPINT rgIndex) const
 {
     if (!IsLive(m_hWnd) || rgIndex == nullptr || nMaxItems < 0)
         return LB_ERR;
-    return static_cast<int>(::SendMessageA(m_hWnd, LB_GETSELITEMS, static_cast<WPARAM>(nMaxItems), reinterpret_cast<LPARAM>(rgIndex)));
+    return static_cast<int>(
+        ::SendMessageA(m_hWnd, LB_GETSELITEMS, static_cast<WPARAM>(nMaxItems), reinterpret_cast<LPARAM>(rgIndex)));
 }
 
 void CListBox::SetAnchorIndex(int nIndex)
@@ -921,10 +829,7 @@ void CListBox::SetAnchorIndex(int nIndex)
         ::SendMessageA(m_hWnd, LB_SETANCHORINDEX, static_cast<WPARAM>(nIndex), 0);
 }
 
-int CListBox::GetAnchorIndex() const
-{
-    return SendIfLive<int>(m_hWnd, LB_ERR, LB_GETANCHORINDEX, 0, 0);
-}
+int CListBox::GetAnchorIndex() const { return SendIfLive<int>(m_hWnd, LB_ERR, LB_GETANCHORINDEX, 0, 0); }
 
 int CListBox::AddString(LPCSTR lpszItem)
 {
@@ -938,8 +843,8 @@ int CListBox::DeleteString(UINT nIndex)
 
 int CListBox::InsertString(int nIndex, LPCSTR lpszItem)
 {
-    return SendIfLive<int>(m_hWnd, LB_ERR,
-                           LB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszItem));
+    return SendIfLive<int>(m_hWnd, LB_ERR, LB_INSERTSTRING, static_cast<WPARAM>(nIndex),
+                           reinterpret_cast<LPARAM>(lpszItem));
 }
 
 void CListBox::ResetContent()
@@ -950,14 +855,14 @@ void CListBox::ResetContent()
 
 int CListBox::FindString(int nStartAfter, LPCSTR lpszItem) const
 {
-    return SendIfLive<int>(m_hWnd, LB_ERR,
-                           LB_FINDSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszItem));
+    return SendIfLive<int>(m_hWnd, LB_ERR, LB_FINDSTRING, static_cast<WPARAM>(nStartAfter),
+                           reinterpret_cast<LPARAM>(lpszItem));
 }
 
 int CListBox::SelectString(int nStartAfter, LPCSTR lpszItem)
 {
-    return SendIfLive<int>(m_hWnd, LB_ERR,
-                           LB_SELECTSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszItem));
+    return SendIfLive<int>(m_hWnd, LB_ERR, LB_SELECTSTRING, static_cast<WPARAM>(nStartAfter),
+                           reinterpret_cast<LPARAM>(lpszItem));
 }
 
 int CListBox::SelItemRange(BOOL bSelect, int nFirstItem, int nLastItem)
@@ -965,7 +870,8 @@ int CListBox::SelItemRange(BOOL bSelect, int nFirstItem, int nLastItem)
     if (!IsLive(m_hWnd))
         return LB_ERR;
     // The message takes the range in one LPARAM of two 16-bit indexes.
-    return static_cast<int>(::SendMessageA(m_hWnd, LB_SELITEMRANGE, static_cast<WPARAM>(bSelect), MAKELPARAM(nFirstItem, nLastItem)));
+    return static_cast<int>(
+        ::SendMessageA(m_hWnd, LB_SELITEMRANGE, static_cast<WPARAM>(bSelect), MAKELPARAM(nFirstItem, nLastItem)));
 }
 
 void CListBox::DrawItem(LPDRAWITEMSTRUCT)
@@ -978,24 +884,13 @@ void CListBox::MeasureItem(LPMEASUREITEMSTRUCT)
     // Leaving the structure alone keeps the height the control proposed.
 }
 
-int CListBox::CompareItem(LPCOMPAREITEMSTRUCT)
-{
-    return 0;
-}
+int CListBox::CompareItem(LPCOMPAREITEMSTRUCT) { return 0; }
 
-void CListBox::DeleteItem(LPDELETEITEMSTRUCT)
-{
-}
+void CListBox::DeleteItem(LPDELETEITEMSTRUCT) {}
 
-int CListBox::VKeyToItem(UINT, UINT)
-{
-    return -1;
-}
+int CListBox::VKeyToItem(UINT, UINT) { return -1; }
 
-int CListBox::CharToItem(UINT, UINT)
-{
-    return -1;
-}
+int CListBox::CharToItem(UINT, UINT) { return -1; }
 
 BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {

@@ -14,16 +14,13 @@ IMPLEMENT_DYNAMIC(CWindowDC, CDC)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wnonnull-compare"
 #pragma GCC diagnostic ignored "-Waddress"
-HDC CDC::GetSafeHdc() const
-{
-    return this == nullptr ? nullptr : m_hDC;
-}
+HDC CDC::GetSafeHdc() const { return this == nullptr ? nullptr : m_hDC; }
 #pragma GCC diagnostic pop
 
 namespace {
 // Applies a setting to the output DC and, when it is another one, to the
 // attribute DC; the result is the attribute DC's (the one queries read).
-template<class Result, class Fn>
+template <class Result, class Fn>
 Result SetOnBoth(HDC hDC, HDC hAttribDC, Result failed, Fn fn)
 {
     Result result = failed;
@@ -53,10 +50,7 @@ CDC::~CDC()
         ::DeleteDC(Detach());
 }
 
-CWnd* CDC::GetWindow() const
-{
-    return m_hDC != nullptr ? CWnd::FromHandle(::WindowFromDC(m_hDC)) : nullptr;
-}
+CWnd* CDC::GetWindow() const { return m_hDC != nullptr ? CWnd::FromHandle(::WindowFromDC(m_hDC)) : nullptr; }
 
 CDC* PASCAL CDC::FromHandle(HDC hDC)
 {
@@ -76,10 +70,7 @@ CDC* PASCAL CDC::FromHandle(HDC hDC)
     return p;
 }
 
-void PASCAL CDC::DeleteTempMap()
-{
-    AfxGetThreadState()->m_dcMap.DeleteTemp();
-}
+void PASCAL CDC::DeleteTempMap() { AfxGetThreadState()->m_dcMap.DeleteTemp(); }
 
 BOOL CDC::Attach(HDC hDC)
 {
@@ -101,25 +92,13 @@ HDC CDC::Detach()
     return hDC;
 }
 
-void CDC::SetAttribDC(HDC hDC)
-{
-    m_hAttribDC = hDC;
-}
+void CDC::SetAttribDC(HDC hDC) { m_hAttribDC = hDC; }
 
-void CDC::SetOutputDC(HDC hDC)
-{
-    m_hDC = hDC;
-}
+void CDC::SetOutputDC(HDC hDC) { m_hDC = hDC; }
 
-void CDC::ReleaseAttribDC()
-{
-    m_hAttribDC = nullptr;
-}
+void CDC::ReleaseAttribDC() { m_hAttribDC = nullptr; }
 
-void CDC::ReleaseOutputDC()
-{
-    m_hDC = nullptr;
-}
+void CDC::ReleaseOutputDC() { m_hDC = nullptr; }
 
 BOOL CDC::CreateDC(LPCSTR lpszDriverName, LPCSTR lpszDeviceName, LPCSTR lpszOutput, const void* lpInitData)
 {
@@ -167,10 +146,7 @@ BOOL CDC::RestoreDC(int nSavedDC)
     return SetOnBoth(m_hDC, m_hAttribDC, FALSE, [nSavedDC](HDC h) { return ::RestoreDC(h, nSavedDC); });
 }
 
-int CDC::GetDeviceCaps(int nIndex) const
-{
-    return m_hAttribDC != nullptr ? ::GetDeviceCaps(m_hAttribDC, nIndex) : 0;
-}
+int CDC::GetDeviceCaps(int nIndex) const { return m_hAttribDC != nullptr ? ::GetDeviceCaps(m_hAttribDC, nIndex) : 0; }
 
 // ----- selected objects ------------------------------------------------------------
 
@@ -181,10 +157,7 @@ HGDIOBJ CDC::SelectHandle(HGDIOBJ hObject)
     return SetOnBoth<HGDIOBJ>(m_hDC, m_hAttribDC, nullptr, [hObject](HDC h) { return ::SelectObject(h, hObject); });
 }
 
-CPen* CDC::SelectObject(CPen* pPen)
-{
-    return CPen::FromHandle(static_cast<HPEN>(SelectHandle(pPen->GetSafeHandle())));
-}
+CPen* CDC::SelectObject(CPen* pPen) { return CPen::FromHandle(static_cast<HPEN>(SelectHandle(pPen->GetSafeHandle()))); }
 
 CBrush* CDC::SelectObject(CBrush* pBrush)
 {
@@ -231,8 +204,8 @@ CGdiObject* CDC::SelectObject(CGdiObject* pObject)
 HGDIOBJ CDC::SelectObject(HGDIOBJ hObject)
 {
     if (hObject != nullptr && ::GetObjectType(hObject) == OBJ_REGION) {
-        return reinterpret_cast<HGDIOBJ>(static_cast<INT_PTR>(
-            SetOnBoth(m_hDC, m_hAttribDC, (int)ERROR, [hObject](HDC h) {
+        return reinterpret_cast<HGDIOBJ>(
+            static_cast<INT_PTR>(SetOnBoth(m_hDC, m_hAttribDC, (int)ERROR, [hObject](HDC h) {
                 return static_cast<int>(reinterpret_cast<INT_PTR>(::SelectObject(h, hObject)));
             })));
     }
@@ -246,22 +219,27 @@ CGdiObject* CDC::SelectStockObject(int nIndex)
 
 CPen* CDC::GetCurrentPen() const
 {
-    return m_hAttribDC != nullptr ? CPen::FromHandle(static_cast<HPEN>(::GetCurrentObject(m_hAttribDC, OBJ_PEN))) : nullptr;
+    return m_hAttribDC != nullptr ? CPen::FromHandle(static_cast<HPEN>(::GetCurrentObject(m_hAttribDC, OBJ_PEN)))
+                                  : nullptr;
 }
 
 CBrush* CDC::GetCurrentBrush() const
 {
-    return m_hAttribDC != nullptr ? CBrush::FromHandle(static_cast<HBRUSH>(::GetCurrentObject(m_hAttribDC, OBJ_BRUSH))) : nullptr;
+    return m_hAttribDC != nullptr ? CBrush::FromHandle(static_cast<HBRUSH>(::GetCurrentObject(m_hAttribDC, OBJ_BRUSH)))
+                                  : nullptr;
 }
 
 CFont* CDC::GetCurrentFont() const
 {
-    return m_hAttribDC != nullptr ? CFont::FromHandle(static_cast<HFONT>(::GetCurrentObject(m_hAttribDC, OBJ_FONT))) : nullptr;
+    return m_hAttribDC != nullptr ? CFont::FromHandle(static_cast<HFONT>(::GetCurrentObject(m_hAttribDC, OBJ_FONT)))
+                                  : nullptr;
 }
 
 CBitmap* CDC::GetCurrentBitmap() const
 {
-    return m_hAttribDC != nullptr ? CBitmap::FromHandle(static_cast<HBITMAP>(::GetCurrentObject(m_hAttribDC, OBJ_BITMAP))) : nullptr;
+    return m_hAttribDC != nullptr
+               ? CBitmap::FromHandle(static_cast<HBITMAP>(::GetCurrentObject(m_hAttribDC, OBJ_BITMAP)))
+               : nullptr;
 }
 
 // ----- colours and modes -------------------------------------------------------------
@@ -271,60 +249,42 @@ COLORREF CDC::SetBkColor(COLORREF crColor)
     return SetOnBoth(m_hDC, m_hAttribDC, CLR_INVALID, [crColor](HDC h) { return ::SetBkColor(h, crColor); });
 }
 
-COLORREF CDC::GetBkColor() const
-{
-    return m_hAttribDC != nullptr ? ::GetBkColor(m_hAttribDC) : CLR_INVALID;
-}
+COLORREF CDC::GetBkColor() const { return m_hAttribDC != nullptr ? ::GetBkColor(m_hAttribDC) : CLR_INVALID; }
 
 int CDC::SetBkMode(int nBkMode)
 {
     return SetOnBoth(m_hDC, m_hAttribDC, 0, [nBkMode](HDC h) { return ::SetBkMode(h, nBkMode); });
 }
 
-int CDC::GetBkMode() const
-{
-    return m_hAttribDC != nullptr ? ::GetBkMode(m_hAttribDC) : 0;
-}
+int CDC::GetBkMode() const { return m_hAttribDC != nullptr ? ::GetBkMode(m_hAttribDC) : 0; }
 
 COLORREF CDC::SetTextColor(COLORREF crColor)
 {
     return SetOnBoth(m_hDC, m_hAttribDC, CLR_INVALID, [crColor](HDC h) { return ::SetTextColor(h, crColor); });
 }
 
-COLORREF CDC::GetTextColor() const
-{
-    return m_hAttribDC != nullptr ? ::GetTextColor(m_hAttribDC) : CLR_INVALID;
-}
+COLORREF CDC::GetTextColor() const { return m_hAttribDC != nullptr ? ::GetTextColor(m_hAttribDC) : CLR_INVALID; }
 
 int CDC::SetROP2(int nDrawMode)
 {
     return SetOnBoth(m_hDC, m_hAttribDC, 0, [nDrawMode](HDC h) { return ::SetROP2(h, nDrawMode); });
 }
 
-int CDC::GetROP2() const
-{
-    return m_hAttribDC != nullptr ? ::GetROP2(m_hAttribDC) : 0;
-}
+int CDC::GetROP2() const { return m_hAttribDC != nullptr ? ::GetROP2(m_hAttribDC) : 0; }
 
 int CDC::SetPolyFillMode(int nPolyFillMode)
 {
     return SetOnBoth(m_hDC, m_hAttribDC, 0, [nPolyFillMode](HDC h) { return ::SetPolyFillMode(h, nPolyFillMode); });
 }
 
-int CDC::GetPolyFillMode() const
-{
-    return m_hAttribDC != nullptr ? ::GetPolyFillMode(m_hAttribDC) : 0;
-}
+int CDC::GetPolyFillMode() const { return m_hAttribDC != nullptr ? ::GetPolyFillMode(m_hAttribDC) : 0; }
 
 int CDC::SetStretchBltMode(int nStretchMode)
 {
     return SetOnBoth(m_hDC, m_hAttribDC, 0, [nStretchMode](HDC h) { return ::SetStretchBltMode(h, nStretchMode); });
 }
 
-int CDC::GetStretchBltMode() const
-{
-    return m_hAttribDC != nullptr ? ::GetStretchBltMode(m_hAttribDC) : 0;
-}
+int CDC::GetStretchBltMode() const { return m_hAttribDC != nullptr ? ::GetStretchBltMode(m_hAttribDC) : 0; }
 
 COLORREF CDC::GetNearestColor(COLORREF crColor) const
 {
@@ -338,10 +298,7 @@ int CDC::SetMapMode(int nMapMode)
     return SetOnBoth(m_hDC, m_hAttribDC, 0, [nMapMode](HDC h) { return ::SetMapMode(h, nMapMode); });
 }
 
-int CDC::GetMapMode() const
-{
-    return m_hAttribDC != nullptr ? ::GetMapMode(m_hAttribDC) : 0;
-}
+int CDC::GetMapMode() const { return m_hAttribDC != nullptr ? ::GetMapMode(m_hAttribDC) : 0; }
 
 CPoint CDC::SetViewportOrg(int x, int y)
 {
@@ -350,10 +307,7 @@ CPoint CDC::SetViewportOrg(int x, int y)
     return CPoint(pt.x, pt.y);
 }
 
-CPoint CDC::SetViewportOrg(POINT point)
-{
-    return SetViewportOrg(point.x, point.y);
-}
+CPoint CDC::SetViewportOrg(POINT point) { return SetViewportOrg(point.x, point.y); }
 
 CPoint CDC::OffsetViewportOrg(int nWidth, int nHeight)
 {
@@ -377,10 +331,7 @@ CSize CDC::SetViewportExt(int cx, int cy)
     return CSize(size.cx, size.cy);
 }
 
-CSize CDC::SetViewportExt(SIZE size)
-{
-    return SetViewportExt(size.cx, size.cy);
-}
+CSize CDC::SetViewportExt(SIZE size) { return SetViewportExt(size.cx, size.cy); }
 
 CSize CDC::GetViewportExt() const
 {
@@ -397,10 +348,7 @@ CPoint CDC::SetWindowOrg(int x, int y)
     return CPoint(pt.x, pt.y);
 }
 
-CPoint CDC::SetWindowOrg(POINT point)
-{
-    return SetWindowOrg(point.x, point.y);
-}
+CPoint CDC::SetWindowOrg(POINT point) { return SetWindowOrg(point.x, point.y); }
 
 CPoint CDC::OffsetWindowOrg(int nWidth, int nHeight)
 {
@@ -424,10 +372,7 @@ CSize CDC::SetWindowExt(int cx, int cy)
     return CSize(size.cx, size.cy);
 }
 
-CSize CDC::SetWindowExt(SIZE size)
-{
-    return SetWindowExt(size.cx, size.cy);
-}
+CSize CDC::SetWindowExt(SIZE size) { return SetWindowExt(size.cx, size.cy); }
 
 CSize CDC::GetWindowExt() const
 {
@@ -443,10 +388,7 @@ void CDC::DPtoLP(LPPOINT lpPoints, int nCount) const
         ::DPtoLP(m_hAttribDC, lpPoints, nCount);
 }
 
-void CDC::DPtoLP(LPRECT lpRect) const
-{
-    DPtoLP(reinterpret_cast<LPPOINT>(lpRect), 2);
-}
+void CDC::DPtoLP(LPRECT lpRect) const { DPtoLP(reinterpret_cast<LPPOINT>(lpRect), 2); }
 
 void CDC::DPtoLP(LPSIZE lpSize) const
 {
@@ -467,10 +409,7 @@ void CDC::LPtoDP(LPPOINT lpPoints, int nCount) const
         ::LPtoDP(m_hAttribDC, lpPoints, nCount);
 }
 
-void CDC::LPtoDP(LPRECT lpRect) const
-{
-    LPtoDP(reinterpret_cast<LPPOINT>(lpRect), 2);
-}
+void CDC::LPtoDP(LPRECT lpRect) const { LPtoDP(reinterpret_cast<LPPOINT>(lpRect), 2); }
 
 void CDC::LPtoDP(LPSIZE lpSize) const
 {
@@ -503,7 +442,8 @@ int CDC::SelectClipRgn(CRgn* pRgn)
 int CDC::SelectClipRgn(CRgn* pRgn, int nMode)
 {
     HRGN hRgn = static_cast<HRGN>(pRgn->GetSafeHandle());
-    return SetOnBoth(m_hDC, m_hAttribDC, (int)ERROR, [hRgn, nMode](HDC h) { return ::ExtSelectClipRgn(h, hRgn, nMode); });
+    return SetOnBoth(m_hDC, m_hAttribDC, (int)ERROR,
+                     [hRgn, nMode](HDC h) { return ::ExtSelectClipRgn(h, hRgn, nMode); });
 }
 
 int CDC::ExcludeClipRect(int x1, int y1, int x2, int y2)
@@ -530,15 +470,9 @@ int CDC::IntersectClipRect(LPCRECT lpRect)
     return IntersectClipRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
 }
 
-BOOL CDC::PtVisible(int x, int y) const
-{
-    return m_hDC != nullptr && ::PtVisible(m_hDC, x, y);
-}
+BOOL CDC::PtVisible(int x, int y) const { return m_hDC != nullptr && ::PtVisible(m_hDC, x, y); }
 
-BOOL CDC::PtVisible(POINT point) const
-{
-    return PtVisible(point.x, point.y);
-}
+BOOL CDC::PtVisible(POINT point) const { return PtVisible(point.x, point.y); }
 
 BOOL CDC::RectVisible(LPCRECT lpRect) const
 {
@@ -562,10 +496,7 @@ CPoint CDC::MoveTo(int x, int y)
     return CPoint(pt.x, pt.y);
 }
 
-CPoint CDC::MoveTo(POINT point)
-{
-    return MoveTo(point.x, point.y);
-}
+CPoint CDC::MoveTo(POINT point) { return MoveTo(point.x, point.y); }
 
 BOOL CDC::LineTo(int x, int y)
 {
@@ -575,10 +506,7 @@ BOOL CDC::LineTo(int x, int y)
     return m_hDC != nullptr && ::LineTo(m_hDC, x, y);
 }
 
-BOOL CDC::LineTo(POINT point)
-{
-    return LineTo(point.x, point.y);
-}
+BOOL CDC::LineTo(POINT point) { return LineTo(point.x, point.y); }
 
 BOOL CDC::Polyline(const POINT* lpPoints, int nCount)
 {
@@ -590,20 +518,14 @@ BOOL CDC::Polygon(const POINT* lpPoints, int nCount)
     return m_hDC != nullptr && lpPoints != nullptr && nCount > 0 && ::Polygon(m_hDC, lpPoints, nCount);
 }
 
-BOOL CDC::Rectangle(int x1, int y1, int x2, int y2)
-{
-    return m_hDC != nullptr && ::Rectangle(m_hDC, x1, y1, x2, y2);
-}
+BOOL CDC::Rectangle(int x1, int y1, int x2, int y2) { return m_hDC != nullptr && ::Rectangle(m_hDC, x1, y1, x2, y2); }
 
 BOOL CDC::Rectangle(LPCRECT lpRect)
 {
     return lpRect != nullptr && Rectangle(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
 }
 
-BOOL CDC::Ellipse(int x1, int y1, int x2, int y2)
-{
-    return m_hDC != nullptr && ::Ellipse(m_hDC, x1, y1, x2, y2);
-}
+BOOL CDC::Ellipse(int x1, int y1, int x2, int y2) { return m_hDC != nullptr && ::Ellipse(m_hDC, x1, y1, x2, y2); }
 
 BOOL CDC::Ellipse(LPCRECT lpRect)
 {
@@ -677,8 +599,8 @@ void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr)
 void CDC::Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight)
 {
     if (lpRect != nullptr)
-        Draw3dRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
-                   clrTopLeft, clrBottomRight);
+        Draw3dRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, clrTopLeft,
+                   clrBottomRight);
 }
 
 void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight)
@@ -705,16 +627,16 @@ BOOL CDC::FillRgn(CRgn* pRgn, CBrush* pBrush)
 {
     HGDIOBJ hRgn = pRgn->GetSafeHandle();
     HGDIOBJ hBrush = pBrush->GetSafeHandle();
-    return m_hDC != nullptr && hRgn != nullptr && hBrush != nullptr
-        && ::FillRgn(m_hDC, static_cast<HRGN>(hRgn), static_cast<HBRUSH>(hBrush));
+    return m_hDC != nullptr && hRgn != nullptr && hBrush != nullptr &&
+           ::FillRgn(m_hDC, static_cast<HRGN>(hRgn), static_cast<HBRUSH>(hBrush));
 }
 
 BOOL CDC::FrameRgn(CRgn* pRgn, CBrush* pBrush, int nWidth, int nHeight)
 {
     HGDIOBJ hRgn = pRgn->GetSafeHandle();
     HGDIOBJ hBrush = pBrush->GetSafeHandle();
-    return m_hDC != nullptr && hRgn != nullptr && hBrush != nullptr
-        && ::FrameRgn(m_hDC, static_cast<HRGN>(hRgn), static_cast<HBRUSH>(hBrush), nWidth, nHeight);
+    return m_hDC != nullptr && hRgn != nullptr && hBrush != nullptr &&
+           ::FrameRgn(m_hDC, static_cast<HRGN>(hRgn), static_cast<HBRUSH>(hBrush), nWidth, nHeight);
 }
 
 BOOL CDC::InvertRgn(CRgn* pRgn)
@@ -743,43 +665,28 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, i
     return m_hDC != nullptr && ::BitBlt(m_hDC, x, y, nWidth, nHeight, hSrc, xSrc, ySrc, dwRop);
 }
 
-BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
-                     int nSrcWidth, int nSrcHeight, DWORD dwRop)
+BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
+                     int nSrcHeight, DWORD dwRop)
 {
     HDC hSrc = pSrcDC->GetSafeHdc();
-    return m_hDC != nullptr
-        && ::StretchBlt(m_hDC, x, y, nWidth, nHeight, hSrc, xSrc, ySrc, nSrcWidth, nSrcHeight, dwRop);
+    return m_hDC != nullptr &&
+           ::StretchBlt(m_hDC, x, y, nWidth, nHeight, hSrc, xSrc, ySrc, nSrcWidth, nSrcHeight, dwRop);
 }
 
-COLORREF CDC::GetPixel(int x, int y) const
-{
-    return m_hDC != nullptr ? ::GetPixel(m_hDC, x, y) : CLR_INVALID;
-}
+COLORREF CDC::GetPixel(int x, int y) const { return m_hDC != nullptr ? ::GetPixel(m_hDC, x, y) : CLR_INVALID; }
 
-COLORREF CDC::GetPixel(POINT point) const
-{
-    return GetPixel(point.x, point.y);
-}
+COLORREF CDC::GetPixel(POINT point) const { return GetPixel(point.x, point.y); }
 
 COLORREF CDC::SetPixel(int x, int y, COLORREF crColor)
 {
     return m_hDC != nullptr ? ::SetPixel(m_hDC, x, y, crColor) : static_cast<COLORREF>(-1);
 }
 
-COLORREF CDC::SetPixel(POINT point, COLORREF crColor)
-{
-    return SetPixel(point.x, point.y, crColor);
-}
+COLORREF CDC::SetPixel(POINT point, COLORREF crColor) { return SetPixel(point.x, point.y, crColor); }
 
-BOOL CDC::SetPixelV(int x, int y, COLORREF crColor)
-{
-    return m_hDC != nullptr && ::SetPixelV(m_hDC, x, y, crColor);
-}
+BOOL CDC::SetPixelV(int x, int y, COLORREF crColor) { return m_hDC != nullptr && ::SetPixelV(m_hDC, x, y, crColor); }
 
-BOOL CDC::SetPixelV(POINT point, COLORREF crColor)
-{
-    return SetPixelV(point.x, point.y, crColor);
-}
+BOOL CDC::SetPixelV(POINT point, COLORREF crColor) { return SetPixelV(point.x, point.y, crColor); }
 
 // ----- icons and state drawing -------------------------------------------------------------
 
@@ -788,16 +695,13 @@ BOOL CDC::DrawIcon(int x, int y, HICON hIcon)
     return m_hDC != nullptr && hIcon != nullptr && ::DrawIcon(m_hDC, x, y, hIcon);
 }
 
-BOOL CDC::DrawIcon(POINT point, HICON hIcon)
-{
-    return DrawIcon(point.x, point.y, hIcon);
-}
+BOOL CDC::DrawIcon(POINT point, HICON hIcon) { return DrawIcon(point.x, point.y, hIcon); }
 
 BOOL CDC::DrawState(CPoint pt, CSize size, HBITMAP hBitmap, UINT nFlags, HBRUSH hBrush)
 {
-    return m_hDC != nullptr && hBitmap != nullptr
-        && ::DrawStateA(m_hDC, hBrush, nullptr, reinterpret_cast<LPARAM>(hBitmap), 0,
-                        pt.x, pt.y, size.cx, size.cy, nFlags | DST_BITMAP);
+    return m_hDC != nullptr && hBitmap != nullptr &&
+           ::DrawStateA(m_hDC, hBrush, nullptr, reinterpret_cast<LPARAM>(hBitmap), 0, pt.x, pt.y, size.cx, size.cy,
+                        nFlags | DST_BITMAP);
 }
 
 BOOL CDC::DrawState(CPoint pt, CSize size, CBitmap* pBitmap, UINT nFlags, CBrush* pBrush)
@@ -808,9 +712,9 @@ BOOL CDC::DrawState(CPoint pt, CSize size, CBitmap* pBitmap, UINT nFlags, CBrush
 
 BOOL CDC::DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, HBRUSH hBrush)
 {
-    return m_hDC != nullptr && hIcon != nullptr
-        && ::DrawStateA(m_hDC, hBrush, nullptr, reinterpret_cast<LPARAM>(hIcon), 0,
-                        pt.x, pt.y, size.cx, size.cy, nFlags | DST_ICON);
+    return m_hDC != nullptr && hIcon != nullptr &&
+           ::DrawStateA(m_hDC, hBrush, nullptr, reinterpret_cast<LPARAM>(hIcon), 0, pt.x, pt.y, size.cx, size.cy,
+                        nFlags | DST_ICON);
 }
 
 BOOL CDC::DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, CBrush* pBrush)
@@ -818,17 +722,14 @@ BOOL CDC::DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, CBrush* pBr
     return DrawState(pt, size, hIcon, nFlags, static_cast<HBRUSH>(pBrush->GetSafeHandle()));
 }
 
-BOOL CDC::DrawState(CPoint pt, CSize size, LPCSTR lpszText, UINT nFlags, BOOL bPrefixText,
-                    int nTextLen, HBRUSH hBrush)
+BOOL CDC::DrawState(CPoint pt, CSize size, LPCSTR lpszText, UINT nFlags, BOOL bPrefixText, int nTextLen, HBRUSH hBrush)
 {
-    return m_hDC != nullptr && lpszText != nullptr
-        && ::DrawStateA(m_hDC, hBrush, nullptr, reinterpret_cast<LPARAM>(lpszText),
-                        static_cast<WPARAM>(nTextLen), pt.x, pt.y, size.cx, size.cy,
-                        nFlags | (bPrefixText ? DST_PREFIXTEXT : DST_TEXT));
+    return m_hDC != nullptr && lpszText != nullptr &&
+           ::DrawStateA(m_hDC, hBrush, nullptr, reinterpret_cast<LPARAM>(lpszText), static_cast<WPARAM>(nTextLen), pt.x,
+                        pt.y, size.cx, size.cy, nFlags | (bPrefixText ? DST_PREFIXTEXT : DST_TEXT));
 }
 
-BOOL CDC::DrawState(CPoint pt, CSize size, LPCSTR lpszText, UINT nFlags, BOOL bPrefixText,
-                    int nTextLen, CBrush* pBrush)
+BOOL CDC::DrawState(CPoint pt, CSize size, LPCSTR lpszText, UINT nFlags, BOOL bPrefixText, int nTextLen, CBrush* pBrush)
 {
     return DrawState(pt, size, lpszText, nFlags, bPrefixText, nTextLen, static_cast<HBRUSH>(pBrush->GetSafeHandle()));
 }
@@ -837,7 +738,8 @@ BOOL CDC::DrawState(CPoint pt, CSize size, LPCSTR lpszText, UINT nFlags, BOOL bP
 
 UINT CDC::SetTextAlign(UINT nFlags)
 {
-    return SetOnBoth(m_hDC, m_hAttribDC, static_cast<UINT>(GDI_ERROR), [nFlags](HDC h) { return ::SetTextAlign(h, nFlags); });
+    return SetOnBoth(m_hDC, m_hAttribDC, static_cast<UINT>(GDI_ERROR),
+                     [nFlags](HDC h) { return ::SetTextAlign(h, nFlags); });
 }
 
 UINT CDC::GetTextAlign() const
@@ -847,7 +749,8 @@ UINT CDC::GetTextAlign() const
 
 int CDC::SetTextCharacterExtra(int nCharExtra)
 {
-    return SetOnBoth(m_hDC, m_hAttribDC, (int)0x80000000, [nCharExtra](HDC h) { return ::SetTextCharacterExtra(h, nCharExtra); });
+    return SetOnBoth(m_hDC, m_hAttribDC, (int)0x80000000,
+                     [nCharExtra](HDC h) { return ::SetTextCharacterExtra(h, nCharExtra); });
 }
 
 int CDC::GetTextCharacterExtra() const
@@ -862,10 +765,7 @@ BOOL CDC::TextOut(int x, int y, LPCSTR lpszString, int nCount)
     return ::TextOutA(m_hDC, x, y, lpszString != nullptr ? lpszString : "", nCount);
 }
 
-BOOL CDC::TextOut(int x, int y, const CString& str)
-{
-    return TextOut(x, y, static_cast<LPCSTR>(str), str.GetLength());
-}
+BOOL CDC::TextOut(int x, int y, const CString& str) { return TextOut(x, y, static_cast<LPCSTR>(str), str.GetLength()); }
 
 BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCSTR lpszString, UINT nCount, LPINT lpDxWidths)
 {
@@ -881,8 +781,8 @@ BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString&
     return ExtTextOut(x, y, nOptions, lpRect, static_cast<LPCSTR>(str), static_cast<UINT>(str.GetLength()), lpDxWidths);
 }
 
-CSize CDC::TabbedTextOut(int x, int y, LPCSTR lpszString, int nCount, int nTabPositions,
-                         LPINT lpnTabStopPositions, int nTabOrigin)
+CSize CDC::TabbedTextOut(int x, int y, LPCSTR lpszString, int nCount, int nTabPositions, LPINT lpnTabStopPositions,
+                         int nTabOrigin)
 {
     if (m_hDC == nullptr || lpszString == nullptr || nCount < 0)
         return CSize(0, 0);
@@ -911,10 +811,7 @@ CSize CDC::GetTextExtent(LPCSTR lpszString, int nCount) const
     return CSize(size.cx, size.cy);
 }
 
-CSize CDC::GetTextExtent(const CString& str) const
-{
-    return GetTextExtent(static_cast<LPCSTR>(str), str.GetLength());
-}
+CSize CDC::GetTextExtent(const CString& str) const { return GetTextExtent(static_cast<LPCSTR>(str), str.GetLength()); }
 
 CSize CDC::GetOutputTextExtent(LPCSTR lpszString, int nCount) const
 {
@@ -985,10 +882,7 @@ CPaintDC::~CPaintDC()
     Detach();
 }
 
-CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
-{
-    Attach(::GetDC(m_hWnd));
-}
+CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd()) { Attach(::GetDC(m_hWnd)); }
 
 CClientDC::~CClientDC()
 {
@@ -997,10 +891,7 @@ CClientDC::~CClientDC()
         ::ReleaseDC(m_hWnd, hDC);
 }
 
-CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
-{
-    Attach(::GetWindowDC(m_hWnd));
-}
+CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd()) { Attach(::GetWindowDC(m_hWnd)); }
 
 CWindowDC::~CWindowDC()
 {

@@ -10,8 +10,7 @@
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
     : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd)
-{
-}
+{}
 
 HWND CDataExchange::PrepareCtrl(int nIDC)
 {
@@ -51,7 +50,7 @@ CString ControlText(HWND hWnd)
 }
 
 // The whole text (blanks around allowed) as a number of type T.
-template<class T>
+template <class T>
 bool ParseWhole(const char* psz, T& value)
 {
     while (*psz == ' ' || *psz == '\t')
@@ -67,7 +66,8 @@ bool ParseWhole(const char* psz, T& value)
         value = (T)d;
     } else if constexpr (std::is_signed_v<T>) {
         long long n = std::strtoll(psz, &pEnd, 10);
-        if (errno == ERANGE || n < (long long)std::numeric_limits<T>::min() || n > (long long)std::numeric_limits<T>::max())
+        if (errno == ERANGE || n < (long long)std::numeric_limits<T>::min() ||
+            n > (long long)std::numeric_limits<T>::max())
             return false;
         value = (T)n;
     } else {
@@ -83,7 +83,7 @@ bool ParseWhole(const char* psz, T& value)
     return *pEnd == '\0';
 }
 
-template<class T>
+template <class T>
 void ExchangeNumber(CDataExchange* pDX, int nIDC, T& value, LPCSTR lpszFormat, LPCSTR lpszPrompt)
 {
     if (pDX->m_bFailed)
@@ -141,14 +141,38 @@ void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, LPSTR value, int nMaxLen)
         ::SetWindowTextA(hWnd, value);
 }
 
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value) { ExchangeNumber(pDX, nIDC, value, "%lld", "Please enter an integer."); }
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, long& value) { ExchangeNumber(pDX, nIDC, value, "%lld", "Please enter an integer."); }
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, short& value) { ExchangeNumber(pDX, nIDC, value, "%lld", "Please enter an integer."); }
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, UINT& value) { ExchangeNumber(pDX, nIDC, value, "%llu", "Please enter a positive integer."); }
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, DWORD& value) { ExchangeNumber(pDX, nIDC, value, "%llu", "Please enter a positive integer."); }
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, BYTE& value) { ExchangeNumber(pDX, nIDC, value, "%llu", "Please enter a positive integer."); }
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, double& value) { ExchangeNumber(pDX, nIDC, value, "%.*g", "Please enter a number."); }
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, float& value) { ExchangeNumber(pDX, nIDC, value, "%.*g", "Please enter a number."); }
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value)
+{
+    ExchangeNumber(pDX, nIDC, value, "%lld", "Please enter an integer.");
+}
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, long& value)
+{
+    ExchangeNumber(pDX, nIDC, value, "%lld", "Please enter an integer.");
+}
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, short& value)
+{
+    ExchangeNumber(pDX, nIDC, value, "%lld", "Please enter an integer.");
+}
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, UINT& value)
+{
+    ExchangeNumber(pDX, nIDC, value, "%llu", "Please enter a positive integer.");
+}
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, DWORD& value)
+{
+    ExchangeNumber(pDX, nIDC, value, "%llu", "Please enter a positive integer.");
+}
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, BYTE& value)
+{
+    ExchangeNumber(pDX, nIDC, value, "%llu", "Please enter a positive integer.");
+}
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, double& value)
+{
+    ExchangeNumber(pDX, nIDC, value, "%.*g", "Please enter a number.");
+}
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, float& value)
+{
+    ExchangeNumber(pDX, nIDC, value, "%.*g", "Please enter a number.");
+}
 
 void AFXAPI DDX_Check(CDataExchange* pDX, int nIDC, int& value)
 {
@@ -228,8 +252,14 @@ void ExchangeComboString(CDataExchange* pDX, int nIDC, CString& value, UINT nFin
 }
 }
 
-void AFXAPI DDX_CBString(CDataExchange* pDX, int nIDC, CString& value) { ExchangeComboString(pDX, nIDC, value, CB_FINDSTRING); }
-void AFXAPI DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value) { ExchangeComboString(pDX, nIDC, value, CB_FINDSTRINGEXACT); }
+void AFXAPI DDX_CBString(CDataExchange* pDX, int nIDC, CString& value)
+{
+    ExchangeComboString(pDX, nIDC, value, CB_FINDSTRING);
+}
+void AFXAPI DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value)
+{
+    ExchangeComboString(pDX, nIDC, value, CB_FINDSTRINGEXACT);
+}
 
 void AFXAPI DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index)
 {

@@ -13,13 +13,11 @@ CDialog::CDialog() = default;
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : m_lpszTemplateName(MAKEINTRESOURCEA(nIDTemplate)), m_nIDHelp(nIDTemplate), m_pParentWnd(pParentWnd)
-{
-}
+{}
 
 CDialog::CDialog(LPCSTR lpszTemplateName, CWnd* pParentWnd)
     : m_lpszTemplateName(lpszTemplateName), m_pParentWnd(pParentWnd)
-{
-}
+{}
 
 CDialog::~CDialog()
 {
@@ -162,10 +160,7 @@ void CDialog::OnOK()
     EndDialog(IDOK);
 }
 
-void CDialog::OnCancel()
-{
-    EndDialog(IDCANCEL);
-}
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
 BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 {

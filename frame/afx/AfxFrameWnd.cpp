@@ -45,8 +45,8 @@ BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
     return TRUE;
 }
 
-BOOL CFrameWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                       CWnd* pParentWnd, LPCSTR lpszMenuName, DWORD dwExStyle, void*)
+BOOL CFrameWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                       LPCSTR lpszMenuName, DWORD dwExStyle, void*)
 {
     HMENU hMenu = nullptr;
     if (lpszMenuName != nullptr) {
@@ -56,8 +56,8 @@ BOOL CFrameWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyl
             return FALSE;
     }
     m_hMenuDefault = hMenu;
-    if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
-                  rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), hMenu)) {
+    if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, rect.right - rect.left,
+                  rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), hMenu)) {
         if (hMenu != nullptr)
             ::DestroyMenu(hMenu);
         m_hMenuDefault = nullptr;
@@ -74,8 +74,10 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
         strTitle = AfxGetAppName();
     LPCSTR lpszMenu = ::FindResourceA(AfxFindResourceHandle(MAKEINTRESOURCEA(nIDResource), MAKEINTRESOURCEA(4)),
                                       MAKEINTRESOURCEA(nIDResource), MAKEINTRESOURCEA(4)) != nullptr
-                          ? MAKEINTRESOURCEA(nIDResource) : nullptr;
-    HINSTANCE hInstAccel = AfxFindResourceHandle(MAKEINTRESOURCEA(nIDResource), MAKEINTRESOURCEA(9) /* RT_ACCELERATOR */);
+                          ? MAKEINTRESOURCEA(nIDResource)
+                          : nullptr;
+    HINSTANCE hInstAccel =
+        AfxFindResourceHandle(MAKEINTRESOURCEA(nIDResource), MAKEINTRESOURCEA(9) /* RT_ACCELERATOR */);
     m_hAccelTable = ::LoadAcceleratorsA(hInstAccel, MAKEINTRESOURCEA(nIDResource));
     return Create(nullptr, strTitle, dwDefaultStyle, rectDefault, pParentWnd, lpszMenu, 0, pContext);
 }
@@ -206,9 +208,14 @@ BOOL CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     // A menu or accelerator command whose update handler disabled it is ignored.
     if (lParam == 0) {
-        struct CTestCmdUI : CCmdUI {
+        struct CTestCmdUI : CCmdUI
+        {
             BOOL m_bEnabled = TRUE;
-            void Enable(BOOL bOn) override { m_bEnabled = bOn; m_bEnableChanged = TRUE; }
+            void Enable(BOOL bOn) override
+            {
+                m_bEnabled = bOn;
+                m_bEnableChanged = TRUE;
+            }
             void SetCheck(int) override {}
             void SetText(LPCSTR) override {}
         } test;
@@ -236,13 +243,10 @@ void CFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT, BOOL bSysMenu)
     for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; state.m_nIndex++) {
         state.m_nID = pPopupMenu->GetMenuItemID((int)state.m_nIndex);
         if (state.m_nID == 0 || state.m_nID == (UINT)-1)
-            continue;   // separators and sub-menus
+            continue;  // separators and sub-menus
         state.m_pSubMenu = nullptr;
         state.DoUpdate(this, m_bAutoMenuEnable);
     }
 }
 
-LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
-{
-    return 0;
-}
+LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM) { return 0; }

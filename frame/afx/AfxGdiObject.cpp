@@ -14,10 +14,7 @@ IMPLEMENT_DYNAMIC(CBitmap, CGdiObject)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wnonnull-compare"
 #pragma GCC diagnostic ignored "-Waddress"
-HGDIOBJ CGdiObject::GetSafeHandle() const
-{
-    return this == nullptr ? nullptr : m_hObject;
-}
+HGDIOBJ CGdiObject::GetSafeHandle() const { return this == nullptr ? nullptr : m_hObject; }
 #pragma GCC diagnostic pop
 IMPLEMENT_DYNAMIC(CRgn, CGdiObject)
 
@@ -29,12 +26,24 @@ CGdiObject* NewWrapperFor(HGDIOBJ hObject)
     CGdiObject* p;
     switch (::GetObjectType(hObject)) {
     case OBJ_PEN:
-    case OBJ_EXTPEN: p = new CPen; break;
-    case OBJ_BRUSH: p = new CBrush; break;
-    case OBJ_FONT: p = new CFont; break;
-    case OBJ_BITMAP: p = new CBitmap; break;
-    case OBJ_REGION: p = new CRgn; break;
-    default: p = new CGdiObject; break;
+    case OBJ_EXTPEN:
+        p = new CPen;
+        break;
+    case OBJ_BRUSH:
+        p = new CBrush;
+        break;
+    case OBJ_FONT:
+        p = new CFont;
+        break;
+    case OBJ_BITMAP:
+        p = new CBitmap;
+        break;
+    case OBJ_REGION:
+        p = new CRgn;
+        break;
+    default:
+        p = new CGdiObject;
+        break;
     }
     p->m_hObject = hObject;
     return p;
@@ -44,10 +53,7 @@ CGdiObject* NewWrapperFor(HGDIOBJ hObject)
 
 // ----- CGdiObject -------------------------------------------------------------
 
-CGdiObject::~CGdiObject()
-{
-    DeleteObject();
-}
+CGdiObject::~CGdiObject() { DeleteObject(); }
 
 CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject)
 {
@@ -60,10 +66,7 @@ CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject)
     return p;
 }
 
-void PASCAL CGdiObject::DeleteTempMap()
-{
-    AfxGetThreadState()->m_gdiMap.DeleteTemp();
-}
+void PASCAL CGdiObject::DeleteTempMap() { AfxGetThreadState()->m_gdiMap.DeleteTemp(); }
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject)
 {
@@ -117,27 +120,18 @@ BOOL CGdiObject::CreateStockObject(int nIndex)
     return Attach(::GetStockObject(nIndex));
 }
 
-BOOL CGdiObject::UnrealizeObject()
-{
-    return m_hObject != nullptr && ::UnrealizeObject(m_hObject);
-}
+BOOL CGdiObject::UnrealizeObject() { return m_hObject != nullptr && ::UnrealizeObject(m_hObject); }
 
 // ----- CPen ------------------------------------------------------------------
 
-CPen::CPen(int nPenStyle, int nWidth, COLORREF crColor)
-{
-    CreatePen(nPenStyle, nWidth, crColor);
-}
+CPen::CPen(int nPenStyle, int nWidth, COLORREF crColor) { CreatePen(nPenStyle, nWidth, crColor); }
 
 CPen::CPen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int nStyleCount, const DWORD* lpStyle)
 {
     CreatePen(nPenStyle, nWidth, pLogBrush, nStyleCount, lpStyle);
 }
 
-CPen* PASCAL CPen::FromHandle(HPEN hPen)
-{
-    return static_cast<CPen*>(CGdiObject::FromHandle(hPen));
-}
+CPen* PASCAL CPen::FromHandle(HPEN hPen) { return static_cast<CPen*>(CGdiObject::FromHandle(hPen)); }
 
 BOOL CPen::CreatePen(int nPenStyle, int nWidth, COLORREF crColor)
 {
@@ -150,8 +144,8 @@ BOOL CPen::CreatePen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int n
 {
     if (m_hObject != nullptr || pLogBrush == nullptr)
         return FALSE;
-    return AttachCreated(::ExtCreatePen(static_cast<DWORD>(nPenStyle), static_cast<DWORD>(nWidth),
-                                        pLogBrush, static_cast<DWORD>(nStyleCount), lpStyle));
+    return AttachCreated(::ExtCreatePen(static_cast<DWORD>(nPenStyle), static_cast<DWORD>(nWidth), pLogBrush,
+                                        static_cast<DWORD>(nStyleCount), lpStyle));
 }
 
 BOOL CPen::CreatePenIndirect(LPLOGPEN lpLogPen)
@@ -161,37 +155,19 @@ BOOL CPen::CreatePenIndirect(LPLOGPEN lpLogPen)
     return AttachCreated(::CreatePenIndirect(lpLogPen));
 }
 
-int CPen::GetLogPen(LOGPEN* pLogPen)
-{
-    return pLogPen != nullptr ? GetObject(sizeof(LOGPEN), pLogPen) : 0;
-}
+int CPen::GetLogPen(LOGPEN* pLogPen) { return pLogPen != nullptr ? GetObject(sizeof(LOGPEN), pLogPen) : 0; }
 
-int CPen::GetExtLogPen(EXTLOGPEN* pLogPen)
-{
-    return pLogPen != nullptr ? GetObject(sizeof(EXTLOGPEN), pLogPen) : 0;
-}
+int CPen::GetExtLogPen(EXTLOGPEN* pLogPen) { return pLogPen != nullptr ? GetObject(sizeof(EXTLOGPEN), pLogPen) : 0; }
 
 // ----- CBrush ----------------------------------------------------------------
 
-CBrush::CBrush(COLORREF crColor)
-{
-    CreateSolidBrush(crColor);
-}
+CBrush::CBrush(COLORREF crColor) { CreateSolidBrush(crColor); }
 
-CBrush::CBrush(int nIndex, COLORREF crColor)
-{
-    CreateHatchBrush(nIndex, crColor);
-}
+CBrush::CBrush(int nIndex, COLORREF crColor) { CreateHatchBrush(nIndex, crColor); }
 
-CBrush::CBrush(CBitmap* pBitmap)
-{
-    CreatePatternBrush(pBitmap);
-}
+CBrush::CBrush(CBitmap* pBitmap) { CreatePatternBrush(pBitmap); }
 
-CBrush* PASCAL CBrush::FromHandle(HBRUSH hBrush)
-{
-    return static_cast<CBrush*>(CGdiObject::FromHandle(hBrush));
-}
+CBrush* PASCAL CBrush::FromHandle(HBRUSH hBrush) { return static_cast<CBrush*>(CGdiObject::FromHandle(hBrush)); }
 
 BOOL CBrush::CreateSolidBrush(COLORREF crColor)
 {
@@ -255,10 +231,7 @@ int CBrush::GetLogBrush(LOGBRUSH* pLogBrush)
 
 // ----- CFont -----------------------------------------------------------------
 
-CFont* PASCAL CFont::FromHandle(HFONT hFont)
-{
-    return static_cast<CFont*>(CGdiObject::FromHandle(hFont));
-}
+CFont* PASCAL CFont::FromHandle(HFONT hFont) { return static_cast<CFont*>(CGdiObject::FromHandle(hFont)); }
 
 BOOL CFont::CreateFontIndirect(const LOGFONTA* lpLogFont)
 {
@@ -267,16 +240,15 @@ BOOL CFont::CreateFontIndirect(const LOGFONTA* lpLogFont)
     return AttachCreated(::CreateFontIndirectA(lpLogFont));
 }
 
-BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
-                       BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
-                       BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality,
-                       BYTE nPitchAndFamily, LPCSTR lpszFacename)
+BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
+                       BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
+                       BYTE nQuality, BYTE nPitchAndFamily, LPCSTR lpszFacename)
 {
     if (m_hObject != nullptr)
         return FALSE;
-    return AttachCreated(::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight,
-                                       bItalic, bUnderline, cStrikeOut, nCharSet, nOutPrecision,
-                                       nClipPrecision, nQuality, nPitchAndFamily, lpszFacename));
+    return AttachCreated(::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
+                                       cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality, nPitchAndFamily,
+                                       lpszFacename));
 }
 
 BOOL CFont::CreatePointFont(int nPointSize, LPCSTR lpszFaceName, CDC* pDC)
@@ -312,17 +284,11 @@ BOOL CFont::CreatePointFontIndirect(const LOGFONTA* lpLogFont, CDC* pDC)
     return CreateFontIndirect(&logFont);
 }
 
-int CFont::GetLogFont(LOGFONTA* pLogFont)
-{
-    return pLogFont != nullptr ? GetObject(sizeof(LOGFONTA), pLogFont) : 0;
-}
+int CFont::GetLogFont(LOGFONTA* pLogFont) { return pLogFont != nullptr ? GetObject(sizeof(LOGFONTA), pLogFont) : 0; }
 
 // ----- CBitmap ---------------------------------------------------------------
 
-CBitmap* PASCAL CBitmap::FromHandle(HBITMAP hBitmap)
-{
-    return static_cast<CBitmap*>(CGdiObject::FromHandle(hBitmap));
-}
+CBitmap* PASCAL CBitmap::FromHandle(HBITMAP hBitmap) { return static_cast<CBitmap*>(CGdiObject::FromHandle(hBitmap)); }
 
 BOOL CBitmap::LoadBitmap(LPCSTR lpszResourceName)
 {
@@ -332,10 +298,7 @@ BOOL CBitmap::LoadBitmap(LPCSTR lpszResourceName)
     return AttachCreated(::LoadBitmapA(hInst, lpszResourceName));
 }
 
-BOOL CBitmap::LoadBitmap(UINT nIDResource)
-{
-    return LoadBitmap(MAKEINTRESOURCEA(nIDResource));
-}
+BOOL CBitmap::LoadBitmap(UINT nIDResource) { return LoadBitmap(MAKEINTRESOURCEA(nIDResource)); }
 
 BOOL CBitmap::LoadOEMBitmap(UINT nIDBitmap)
 {
@@ -349,8 +312,8 @@ BOOL CBitmap::LoadMappedBitmap(UINT nIDBitmap, UINT nFlags, LPCOLORMAP lpColorMa
     if (m_hObject != nullptr)
         return FALSE;
     HINSTANCE hInst = AfxFindResourceHandle(MAKEINTRESOURCEA(nIDBitmap), MAKEINTRESOURCEA(2) /* RT_BITMAP */);
-    return AttachCreated(::CreateMappedBitmap(hInst, static_cast<INT_PTR>(nIDBitmap),
-                                              static_cast<UINT>(nFlags), lpColorMap, nMapSize));
+    return AttachCreated(
+        ::CreateMappedBitmap(hInst, static_cast<INT_PTR>(nIDBitmap), static_cast<UINT>(nFlags), lpColorMap, nMapSize));
 }
 
 BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits)
@@ -383,10 +346,7 @@ BOOL CBitmap::CreateDiscardableBitmap(CDC* pDC, int nWidth, int nHeight)
     return AttachCreated(::CreateDiscardableBitmap(hDC, nWidth, nHeight));
 }
 
-int CBitmap::GetBitmap(BITMAP* pBitMap)
-{
-    return pBitMap != nullptr ? GetObject(sizeof(BITMAP), pBitMap) : 0;
-}
+int CBitmap::GetBitmap(BITMAP* pBitMap) { return pBitMap != nullptr ? GetObject(sizeof(BITMAP), pBitMap) : 0; }
 
 DWORD CBitmap::SetBitmapBits(DWORD dwCount, const void* lpBits)
 {
@@ -420,10 +380,7 @@ CSize CBitmap::GetBitmapDimension() const
 
 // ----- CRgn ------------------------------------------------------------------
 
-CRgn* PASCAL CRgn::FromHandle(HRGN hRgn)
-{
-    return static_cast<CRgn*>(CGdiObject::FromHandle(hRgn));
-}
+CRgn* PASCAL CRgn::FromHandle(HRGN hRgn) { return static_cast<CRgn*>(CGdiObject::FromHandle(hRgn)); }
 
 BOOL CRgn::CreateRectRgn(int x1, int y1, int x2, int y2)
 {
@@ -486,14 +443,10 @@ int CRgn::CombineRgn(const CRgn* pRgn1, const CRgn* pRgn2, int nCombineMode)
     // Only a copy does without the second region.
     if (m_hObject == nullptr || hRgn1 == nullptr || (hRgn2 == nullptr && nCombineMode != RGN_COPY))
         return ERROR;
-    return ::CombineRgn(static_cast<HRGN>(m_hObject), static_cast<HRGN>(hRgn1),
-                        static_cast<HRGN>(hRgn2), nCombineMode);
+    return ::CombineRgn(static_cast<HRGN>(m_hObject), static_cast<HRGN>(hRgn1), static_cast<HRGN>(hRgn2), nCombineMode);
 }
 
-int CRgn::CopyRgn(const CRgn* pRgnSrc)
-{
-    return CombineRgn(pRgnSrc, nullptr, RGN_COPY);
-}
+int CRgn::CopyRgn(const CRgn* pRgnSrc) { return CombineRgn(pRgnSrc, nullptr, RGN_COPY); }
 
 BOOL CRgn::EqualRgn(const CRgn* pRgn) const
 {
@@ -508,10 +461,7 @@ int CRgn::OffsetRgn(int x, int y)
     return m_hObject != nullptr ? ::OffsetRgn(static_cast<HRGN>(m_hObject), x, y) : ERROR;
 }
 
-int CRgn::OffsetRgn(POINT point)
-{
-    return OffsetRgn(point.x, point.y);
-}
+int CRgn::OffsetRgn(POINT point) { return OffsetRgn(point.x, point.y); }
 
 int CRgn::GetRgnBox(LPRECT lpRect) const
 {
@@ -525,10 +475,7 @@ BOOL CRgn::PtInRegion(int x, int y) const
     return m_hObject != nullptr && ::PtInRegion(static_cast<HRGN>(m_hObject), x, y);
 }
 
-BOOL CRgn::PtInRegion(POINT point) const
-{
-    return PtInRegion(point.x, point.y);
-}
+BOOL CRgn::PtInRegion(POINT point) const { return PtInRegion(point.x, point.y); }
 
 BOOL CRgn::RectInRegion(LPCRECT lpRect) const
 {

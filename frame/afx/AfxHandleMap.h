@@ -5,7 +5,7 @@
 #pragma once
 #include <unordered_map>
 
-template<class H, class T>
+template <class H, class T>
 class CHandleMap
 {
 public:
@@ -22,7 +22,7 @@ public:
     }
 
     // Returns the permanent object, or a temporary wrapper made by makeTemp(h).
-    template<class MakeTemp>
+    template <class MakeTemp>
     T* FromHandle(H h, MakeTemp makeTemp)
     {
         if (h == nullptr)

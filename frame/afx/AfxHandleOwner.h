@@ -5,7 +5,7 @@
 
 // Records p as the owner of h. The newest owner is the one FromHandle reports;
 // an earlier owner that later gives the handle up leaves this entry alone.
-template<class H, class T>
+template <class H, class T>
 void AfxClaimHandle(CHandleMap<H, T>& map, H h, T* p)
 {
     map.SetPermanent(h, p);
@@ -14,7 +14,7 @@ void AfxClaimHandle(CHandleMap<H, T>& map, H h, T* p)
 // Forgets that p owns h. A temporary wrapper keeps its entry: it is still
 // listed for AfxDeleteTempMaps to delete, and a later FromHandle of the same
 // value simply hands it out again.
-template<class H, class T>
+template <class H, class T>
 void AfxReleaseHandle(CHandleMap<H, T>& map, H h, T* p)
 {
     if (h != nullptr && map.LookupPermanent(h) == p)

@@ -9,18 +9,12 @@ IMPLEMENT_DYNCREATE(CImageList, CObject)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wnonnull-compare"
 #pragma GCC diagnostic ignored "-Waddress"
-HIMAGELIST CImageList::GetSafeHandle() const
-{
-    return this == nullptr ? nullptr : m_hImageList;
-}
+HIMAGELIST CImageList::GetSafeHandle() const { return this == nullptr ? nullptr : m_hImageList; }
 #pragma GCC diagnostic pop
 
 // ----- handle map and life ------------------------------------------------------
 
-CImageList::~CImageList()
-{
-    DeleteImageList();
-}
+CImageList::~CImageList() { DeleteImageList(); }
 
 CImageList* PASCAL CImageList::FromHandle(HIMAGELIST hImageList)
 {
@@ -42,10 +36,7 @@ CImageList* PASCAL CImageList::FromHandlePermanent(HIMAGELIST hImageList)
     return hImageList != nullptr ? AfxGetThreadState()->m_imageListMap.LookupPermanent(hImageList) : nullptr;
 }
 
-void PASCAL CImageList::DeleteTempMap()
-{
-    AfxGetThreadState()->m_imageListMap.DeleteTemp();
-}
+void PASCAL CImageList::DeleteTempMap() { AfxGetThreadState()->m_imageListMap.DeleteTemp(); }
 
 BOOL CImageList::Attach(HIMAGELIST hImageList)
 {
@@ -108,10 +99,7 @@ BOOL CImageList::Create(CImageList* pImageList)
 
 // ----- attributes -------------------------------------------------------------------
 
-int CImageList::GetImageCount() const
-{
-    return m_hImageList != nullptr ? ImageList_GetImageCount(m_hImageList) : 0;
-}
+int CImageList::GetImageCount() const { return m_hImageList != nullptr ? ImageList_GetImageCount(m_hImageList) : 0; }
 
 BOOL CImageList::SetImageCount(UINT uNewCount)
 {
@@ -130,8 +118,7 @@ COLORREF CImageList::GetBkColor() const
 
 BOOL CImageList::GetImageInfo(int nImage, IMAGEINFO* pImageInfo) const
 {
-    return m_hImageList != nullptr && pImageInfo != nullptr
-        && ImageList_GetImageInfo(m_hImageList, nImage, pImageInfo);
+    return m_hImageList != nullptr && pImageInfo != nullptr && ImageList_GetImageInfo(m_hImageList, nImage, pImageInfo);
 }
 
 // ----- operations --------------------------------------------------------------------
@@ -175,10 +162,7 @@ int CImageList::Replace(int nImage, HICON hIcon)
     return ImageList_ReplaceIcon(m_hImageList, nImage, hIcon);
 }
 
-BOOL CImageList::Remove(int nImage)
-{
-    return m_hImageList != nullptr && ImageList_Remove(m_hImageList, nImage);
-}
+BOOL CImageList::Remove(int nImage) { return m_hImageList != nullptr && ImageList_Remove(m_hImageList, nImage); }
 
 HICON CImageList::ExtractIcon(int nImage)
 {
@@ -188,15 +172,14 @@ HICON CImageList::ExtractIcon(int nImage)
 BOOL CImageList::Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle)
 {
     HDC hDC = pDC->GetSafeHdc();
-    return m_hImageList != nullptr && hDC != nullptr
-        && ImageList_Draw(m_hImageList, nImage, hDC, pt.x, pt.y, nStyle);
+    return m_hImageList != nullptr && hDC != nullptr && ImageList_Draw(m_hImageList, nImage, hDC, pt.x, pt.y, nStyle);
 }
 
 BOOL CImageList::DrawEx(CDC* pDC, int nImage, POINT pt, SIZE sz, COLORREF clrBk, COLORREF clrFg, UINT nStyle)
 {
     HDC hDC = pDC->GetSafeHdc();
-    return m_hImageList != nullptr && hDC != nullptr
-        && ImageList_DrawEx(m_hImageList, nImage, hDC, pt.x, pt.y, sz.cx, sz.cy, clrBk, clrFg, nStyle);
+    return m_hImageList != nullptr && hDC != nullptr &&
+           ImageList_DrawEx(m_hImageList, nImage, hDC, pt.x, pt.y, sz.cx, sz.cy, clrBk, clrFg, nStyle);
 }
 
 BOOL CImageList::DrawIndirect(IMAGELISTDRAWPARAMS* pimldp)
@@ -222,8 +205,8 @@ BOOL CImageList::Copy(int iDst, int iSrc, UINT uFlags)
 
 BOOL CImageList::Copy(int iDst, CImageList* pSrc, int iSrc, UINT uFlags)
 {
-    return m_hImageList != nullptr && pSrc != nullptr && pSrc->m_hImageList != nullptr
-        && ImageList_Copy(m_hImageList, iDst, pSrc->m_hImageList, iSrc, uFlags);
+    return m_hImageList != nullptr && pSrc != nullptr && pSrc->m_hImageList != nullptr &&
+           ImageList_Copy(m_hImageList, iDst, pSrc->m_hImageList, iSrc, uFlags);
 }
 
 // ----- dragging -------------------------------------------------------------------------
@@ -233,27 +216,15 @@ BOOL CImageList::BeginDrag(int nImage, CPoint ptHotSpot)
     return m_hImageList != nullptr && ImageList_BeginDrag(m_hImageList, nImage, ptHotSpot.x, ptHotSpot.y);
 }
 
-void PASCAL CImageList::EndDrag()
-{
-    ImageList_EndDrag();
-}
+void PASCAL CImageList::EndDrag() { ImageList_EndDrag(); }
 
-BOOL PASCAL CImageList::DragMove(CPoint pt)
-{
-    return ImageList_DragMove(pt.x, pt.y);
-}
+BOOL PASCAL CImageList::DragMove(CPoint pt) { return ImageList_DragMove(pt.x, pt.y); }
 
-BOOL PASCAL CImageList::DragShowNolock(BOOL bShow)
-{
-    return ImageList_DragShowNolock(bShow);
-}
+BOOL PASCAL CImageList::DragShowNolock(BOOL bShow) { return ImageList_DragShowNolock(bShow); }
 
 BOOL PASCAL CImageList::DragEnter(CWnd* pWndLock, CPoint point)
 {
     return ImageList_DragEnter(pWndLock->GetSafeHwnd(), point.x, point.y);
 }
 
-BOOL PASCAL CImageList::DragLeave(CWnd* pWndLock)
-{
-    return ImageList_DragLeave(pWndLock->GetSafeHwnd());
-}
+BOOL PASCAL CImageList::DragLeave(CWnd* pWndLock) { return ImageList_DragLeave(pWndLock->GetSafeHwnd()); }

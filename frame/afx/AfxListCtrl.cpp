@@ -25,30 +25,30 @@ BOOL CHeaderCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT
     return CWnd::Create(WC_HEADERA, nullptr, dwStyle, rect, pParentWnd, nID);
 }
 
-int CHeaderCtrl::GetItemCount() const
-{
-    return SendIfLive<int>(m_hWnd, -1, HDM_GETITEMCOUNT, 0, 0);
-}
+int CHeaderCtrl::GetItemCount() const { return SendIfLive<int>(m_hWnd, -1, HDM_GETITEMCOUNT, 0, 0); }
 
 BOOL CHeaderCtrl::GetItem(int nPos, HDITEMA* pHeaderItem) const
 {
     if (!IsLive(m_hWnd) || pHeaderItem == nullptr)
         return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, HDM_GETITEMA, static_cast<WPARAM>(nPos), reinterpret_cast<LPARAM>(pHeaderItem)));
+    return static_cast<BOOL>(
+        ::SendMessageA(m_hWnd, HDM_GETITEMA, static_cast<WPARAM>(nPos), reinterpret_cast<LPARAM>(pHeaderItem)));
 }
 
 BOOL CHeaderCtrl::SetItem(int nPos, HDITEMA* pHeaderItem)
 {
     if (!IsLive(m_hWnd) || pHeaderItem == nullptr)
         return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, HDM_SETITEMA, static_cast<WPARAM>(nPos), reinterpret_cast<LPARAM>(pHeaderItem)));
+    return static_cast<BOOL>(
+        ::SendMessageA(m_hWnd, HDM_SETITEMA, static_cast<WPARAM>(nPos), reinterpret_cast<LPARAM>(pHeaderItem)));
 }
 
 BOOL CHeaderCtrl::GetItemRect(int nIndex, LPRECT lpRect) const
 {
     if (!IsLive(m_hWnd) || lpRect == nullptr)
         return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, HDM_GETITEMRECT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpRect)));
+    return static_cast<BOOL>(
+        ::SendMessageA(m_hWnd, HDM_GETITEMRECT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpRect)));
 }
 
 CImageList* CHeaderCtrl::GetImageList() const
@@ -75,14 +75,16 @@ BOOL CHeaderCtrl::GetOrderArray(LPINT piArray, int iCount)
         iCount = GetItemCount();
     if (iCount < 0)
         return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, HDM_GETORDERARRAY, static_cast<WPARAM>(iCount), reinterpret_cast<LPARAM>(piArray)));
+    return static_cast<BOOL>(
+        ::SendMessageA(m_hWnd, HDM_GETORDERARRAY, static_cast<WPARAM>(iCount), reinterpret_cast<LPARAM>(piArray)));
 }
 
 BOOL CHeaderCtrl::SetOrderArray(int iCount, LPINT piArray)
 {
     if (!IsLive(m_hWnd) || piArray == nullptr || iCount < 0)
         return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, HDM_SETORDERARRAY, static_cast<WPARAM>(iCount), reinterpret_cast<LPARAM>(piArray)));
+    return static_cast<BOOL>(
+        ::SendMessageA(m_hWnd, HDM_SETORDERARRAY, static_cast<WPARAM>(iCount), reinterpret_cast<LPARAM>(piArray)));
 }
 
 int CHeaderCtrl::OrderToIndex(int nOrder) const
@@ -94,7 +96,8 @@ int CHeaderCtrl::InsertItem(int nPos, HDITEMA* phdi)
 {
     if (!IsLive(m_hWnd) || phdi == nullptr)
         return -1;
-    return static_cast<int>(::SendMessageA(m_hWnd, HDM_INSERTITEMA, static_cast<WPARAM>(nPos), reinterpret_cast<LPARAM>(phdi)));
+    return static_cast<int>(
+        ::SendMessageA(m_hWnd, HDM_INSERTITEMA, static_cast<WPARAM>(nPos), reinterpret_cast<LPARAM>(phdi)));
 }
 
 BOOL CHeaderCtrl::DeleteItem(int nPos)
@@ -126,8 +129,8 @@ void CHeaderCtrl::DrawItem(LPDRAWITEMSTRUCT)
 
 BOOL CHeaderCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    return AfxDrawItemReflected(this, message, lParam, pResult)
-           || CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    return AfxDrawItemReflected(this, message, lParam, pResult) ||
+           CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 // ----- CListCtrl: creation ----------------------------------------------------------
@@ -146,30 +149,21 @@ BOOL CListCtrl::CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd*
 
 // ----- CListCtrl: colours, images and styles -------------------------------------------
 
-COLORREF CListCtrl::GetBkColor() const
-{
-    return SendIfLive<COLORREF>(m_hWnd, CLR_NONE, LVM_GETBKCOLOR, 0, 0);
-}
+COLORREF CListCtrl::GetBkColor() const { return SendIfLive<COLORREF>(m_hWnd, CLR_NONE, LVM_GETBKCOLOR, 0, 0); }
 
 BOOL CListCtrl::SetBkColor(COLORREF cr)
 {
     return SendIfLive<BOOL>(m_hWnd, FALSE, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(cr));
 }
 
-COLORREF CListCtrl::GetTextColor() const
-{
-    return SendIfLive<COLORREF>(m_hWnd, CLR_NONE, LVM_GETTEXTCOLOR, 0, 0);
-}
+COLORREF CListCtrl::GetTextColor() const { return SendIfLive<COLORREF>(m_hWnd, CLR_NONE, LVM_GETTEXTCOLOR, 0, 0); }
 
 BOOL CListCtrl::SetTextColor(COLORREF cr)
 {
     return SendIfLive<BOOL>(m_hWnd, FALSE, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(cr));
 }
 
-COLORREF CListCtrl::GetTextBkColor() const
-{
-    return SendIfLive<COLORREF>(m_hWnd, CLR_NONE, LVM_GETTEXTBKCOLOR, 0, 0);
-}
+COLORREF CListCtrl::GetTextBkColor() const { return SendIfLive<COLORREF>(m_hWnd, CLR_NONE, LVM_GETTEXTBKCOLOR, 0, 0); }
 
 BOOL CListCtrl::SetTextBkColor(COLORREF cr)
 {
@@ -180,33 +174,27 @@ CImageList* CListCtrl::GetImageList(int nImageList) const
 {
     if (!IsLive(m_hWnd))
         return nullptr;
-    return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(
-        ::SendMessageA(m_hWnd, LVM_GETIMAGELIST, static_cast<WPARAM>(nImageList), 0)));
+    return CImageList::FromHandle(
+        reinterpret_cast<HIMAGELIST>(::SendMessageA(m_hWnd, LVM_GETIMAGELIST, static_cast<WPARAM>(nImageList), 0)));
 }
 
 CImageList* CListCtrl::SetImageList(CImageList* pImageList, int nImageListType)
 {
     if (!IsLive(m_hWnd))
         return nullptr;
-    return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(
-        ::SendMessageA(m_hWnd, LVM_SETIMAGELIST, static_cast<WPARAM>(nImageListType),
-                       reinterpret_cast<LPARAM>(pImageList->GetSafeHandle()))));
+    return CImageList::FromHandle(
+        reinterpret_cast<HIMAGELIST>(::SendMessageA(m_hWnd, LVM_SETIMAGELIST, static_cast<WPARAM>(nImageListType),
+                                                    reinterpret_cast<LPARAM>(pImageList->GetSafeHandle()))));
 }
 
-DWORD CListCtrl::GetExtendedStyle() const
-{
-    return SendIfLive<DWORD>(m_hWnd, 0, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
-}
+DWORD CListCtrl::GetExtendedStyle() const { return SendIfLive<DWORD>(m_hWnd, 0, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0); }
 
 DWORD CListCtrl::SetExtendedStyle(DWORD dwNewStyle)
 {
     return SendIfLive<DWORD>(m_hWnd, 0, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(dwNewStyle));
 }
 
-UINT CListCtrl::GetCallbackMask() const
-{
-    return SendIfLive<UINT>(m_hWnd, 0, LVM_GETCALLBACKMASK, 0, 0);
-}
+UINT CListCtrl::GetCallbackMask() const { return SendIfLive<UINT>(m_hWnd, 0, LVM_GETCALLBACKMASK, 0, 0); }
 
 BOOL CListCtrl::SetCallbackMask(UINT nMask)
 {
@@ -215,10 +203,7 @@ BOOL CListCtrl::SetCallbackMask(UINT nMask)
 
 // ----- CListCtrl: items -------------------------------------------------------------------
 
-int CListCtrl::GetItemCount() const
-{
-    return SendIfLive<int>(m_hWnd, 0, LVM_GETITEMCOUNT, 0, 0);
-}
+int CListCtrl::GetItemCount() const { return SendIfLive<int>(m_hWnd, 0, LVM_GETITEMCOUNT, 0, 0); }
 
 void CListCtrl::SetItemCount(int nItems)
 {
@@ -245,8 +230,8 @@ BOOL CListCtrl::SetItem(const LVITEMA* pItem)
     return static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(pItem)));
 }
 
-BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCSTR lpszItem, int nImage, UINT nState,
-                        UINT nStateMask, LPARAM lParam)
+BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCSTR lpszItem, int nImage, UINT nState, UINT nStateMask,
+                        LPARAM lParam)
 {
     LVITEMA item{};
     item.mask = nMask;
@@ -260,8 +245,8 @@ BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCSTR lpszItem, in
     return SetItem(&item);
 }
 
-BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCSTR lpszItem, int nImage, UINT nState,
-                        UINT nStateMask, LPARAM lParam, int nIndent)
+BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCSTR lpszItem, int nImage, UINT nState, UINT nStateMask,
+                        LPARAM lParam, int nIndent)
 {
     LVITEMA item{};
     item.mask = nMask;
@@ -289,8 +274,8 @@ CString CListCtrl::GetItemText(int nItem, int nSubItem) const
         item.iSubItem = nSubItem;
         item.cchTextMax = nSize;
         item.pszText = buffer.data();
-        int nLength = static_cast<int>(::SendMessageA(m_hWnd, LVM_GETITEMTEXTA, static_cast<WPARAM>(nItem),
-                                                      reinterpret_cast<LPARAM>(&item)));
+        int nLength = static_cast<int>(
+            ::SendMessageA(m_hWnd, LVM_GETITEMTEXTA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
         if (nLength < nSize - 1 || nSize == kMaxItemText) {
             // A text given by the parent may be left in the parent's own buffer.
             LPCSTR pszText = item.pszText != nullptr ? item.pszText : buffer.data();
@@ -310,8 +295,8 @@ int CListCtrl::GetItemText(int nItem, int nSubItem, LPSTR lpszText, int nLen) co
     item.iSubItem = nSubItem;
     item.cchTextMax = nLen;
     item.pszText = lpszText;
-    int nLength = static_cast<int>(::SendMessageA(m_hWnd, LVM_GETITEMTEXTA, static_cast<WPARAM>(nItem),
-                                                  reinterpret_cast<LPARAM>(&item)));
+    int nLength = static_cast<int>(
+        ::SendMessageA(m_hWnd, LVM_GETITEMTEXTA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
     // Copy a text the parent left in its own buffer into the caller's.
     if (item.pszText != lpszText && item.pszText != nullptr && item.pszText != LPSTR_TEXTCALLBACKA)
         ::lstrcpynA(lpszText, item.pszText, nLen);
@@ -325,7 +310,8 @@ BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCSTR lpszText)
     LVITEMA item{};
     item.iSubItem = nSubItem;
     item.pszText = const_cast<LPSTR>(lpszText);
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_SETITEMTEXTA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
+    return static_cast<BOOL>(
+        ::SendMessageA(m_hWnd, LVM_SETITEMTEXTA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
 }
 
 DWORD_PTR CListCtrl::GetItemData(int nItem) const
@@ -350,7 +336,8 @@ BOOL CListCtrl::SetItemState(int nItem, LVITEMA* pItem)
 {
     if (!IsLive(m_hWnd) || pItem == nullptr)
         return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_SETITEMSTATE, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(pItem)));
+    return static_cast<BOOL>(
+        ::SendMessageA(m_hWnd, LVM_SETITEMSTATE, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(pItem)));
 }
 
 BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask)
@@ -379,7 +366,8 @@ BOOL CListCtrl::GetItemRect(int nItem, LPRECT lpRect, UINT nCode) const
         return FALSE;
     // The message reads the part to measure from the rectangle's left.
     lpRect->left = static_cast<LONG>(nCode);
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_GETITEMRECT, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(lpRect)));
+    return static_cast<BOOL>(
+        ::SendMessageA(m_hWnd, LVM_GETITEMRECT, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(lpRect)));
 }
 
 BOOL CListCtrl::GetSubItemRect(int iItem, int iSubItem, int nArea, CRect& ref) const
@@ -390,8 +378,8 @@ BOOL CListCtrl::GetSubItemRect(int iItem, int iSubItem, int nArea, CRect& ref) c
     RECT rect{};
     rect.top = iSubItem;
     rect.left = nArea;
-    BOOL bResult = static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_GETSUBITEMRECT, static_cast<WPARAM>(iItem),
-                                                    reinterpret_cast<LPARAM>(&rect)));
+    BOOL bResult = static_cast<BOOL>(
+        ::SendMessageA(m_hWnd, LVM_GETSUBITEMRECT, static_cast<WPARAM>(iItem), reinterpret_cast<LPARAM>(&rect)));
     if (bResult)
         ref = rect;
     return bResult;
@@ -401,13 +389,14 @@ BOOL CListCtrl::GetItemPosition(int nItem, LPPOINT lpPoint) const
 {
     if (!IsLive(m_hWnd) || lpPoint == nullptr)
         return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_GETITEMPOSITION, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(lpPoint)));
+    return static_cast<BOOL>(
+        ::SendMessageA(m_hWnd, LVM_GETITEMPOSITION, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(lpPoint)));
 }
 
 BOOL CListCtrl::SetItemPosition(int nItem, POINT pt)
 {
-    return SendIfLive<BOOL>(m_hWnd, FALSE,
-                            LVM_SETITEMPOSITION32, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&pt));
+    return SendIfLive<BOOL>(m_hWnd, FALSE, LVM_SETITEMPOSITION32, static_cast<WPARAM>(nItem),
+                            reinterpret_cast<LPARAM>(&pt));
 }
 
 int CListCtrl::GetStringWidth(LPCSTR lpsz) const
@@ -437,40 +426,25 @@ int CListCtrl::GetNextSelectedItem(POSITION& pos) const
     return nItem;
 }
 
-UINT CListCtrl::GetSelectedCount() const
-{
-    return SendIfLive<UINT>(m_hWnd, 0, LVM_GETSELECTEDCOUNT, 0, 0);
-}
+UINT CListCtrl::GetSelectedCount() const { return SendIfLive<UINT>(m_hWnd, 0, LVM_GETSELECTEDCOUNT, 0, 0); }
 
-int CListCtrl::GetSelectionMark() const
-{
-    return SendIfLive<int>(m_hWnd, -1, LVM_GETSELECTIONMARK, 0, 0);
-}
+int CListCtrl::GetSelectionMark() const { return SendIfLive<int>(m_hWnd, -1, LVM_GETSELECTIONMARK, 0, 0); }
 
 int CListCtrl::SetSelectionMark(int iIndex)
 {
     return SendIfLive<int>(m_hWnd, -1, LVM_SETSELECTIONMARK, 0, static_cast<LPARAM>(iIndex));
 }
 
-int CListCtrl::GetHotItem() const
-{
-    return SendIfLive<int>(m_hWnd, -1, LVM_GETHOTITEM, 0, 0);
-}
+int CListCtrl::GetHotItem() const { return SendIfLive<int>(m_hWnd, -1, LVM_GETHOTITEM, 0, 0); }
 
 int CListCtrl::SetHotItem(int iIndex)
 {
     return SendIfLive<int>(m_hWnd, -1, LVM_SETHOTITEM, static_cast<WPARAM>(iIndex), 0);
 }
 
-int CListCtrl::GetTopIndex() const
-{
-    return SendIfLive<int>(m_hWnd, 0, LVM_GETTOPINDEX, 0, 0);
-}
+int CListCtrl::GetTopIndex() const { return SendIfLive<int>(m_hWnd, 0, LVM_GETTOPINDEX, 0, 0); }
 
-int CListCtrl::GetCountPerPage() const
-{
-    return SendIfLive<int>(m_hWnd, 0, LVM_GETCOUNTPERPAGE, 0, 0);
-}
+int CListCtrl::GetCountPerPage() const { return SendIfLive<int>(m_hWnd, 0, LVM_GETCOUNTPERPAGE, 0, 0); }
 
 BOOL CListCtrl::GetViewRect(LPRECT lpRect) const
 {
@@ -492,21 +466,24 @@ BOOL CListCtrl::GetColumn(int nCol, LVCOLUMNA* pColumn) const
 {
     if (!IsLive(m_hWnd) || pColumn == nullptr)
         return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_GETCOLUMNA, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(pColumn)));
+    return static_cast<BOOL>(
+        ::SendMessageA(m_hWnd, LVM_GETCOLUMNA, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(pColumn)));
 }
 
 BOOL CListCtrl::SetColumn(int nCol, const LVCOLUMNA* pColumn)
 {
     if (!IsLive(m_hWnd) || pColumn == nullptr)
         return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_SETCOLUMNA, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(pColumn)));
+    return static_cast<BOOL>(
+        ::SendMessageA(m_hWnd, LVM_SETCOLUMNA, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(pColumn)));
 }
 
 int CListCtrl::InsertColumn(int nCol, const LVCOLUMNA* pColumn)
 {
     if (!IsLive(m_hWnd) || pColumn == nullptr)
         return -1;
-    return static_cast<int>(::SendMessageA(m_hWnd, LVM_INSERTCOLUMNA, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(pColumn)));
+    return static_cast<int>(
+        ::SendMessageA(m_hWnd, LVM_INSERTCOLUMNA, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(pColumn)));
 }
 
 int CListCtrl::InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat, int nWidth, int nSubItem)
@@ -555,14 +532,16 @@ BOOL CListCtrl::GetColumnOrderArray(LPINT piArray, int iCount) const
     }
     if (iCount < 0)
         return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_GETCOLUMNORDERARRAY, static_cast<WPARAM>(iCount), reinterpret_cast<LPARAM>(piArray)));
+    return static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_GETCOLUMNORDERARRAY, static_cast<WPARAM>(iCount),
+                                            reinterpret_cast<LPARAM>(piArray)));
 }
 
 BOOL CListCtrl::SetColumnOrderArray(int iCount, LPINT piArray)
 {
     if (!IsLive(m_hWnd) || piArray == nullptr || iCount < 0)
         return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_SETCOLUMNORDERARRAY, static_cast<WPARAM>(iCount), reinterpret_cast<LPARAM>(piArray)));
+    return static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_SETCOLUMNORDERARRAY, static_cast<WPARAM>(iCount),
+                                            reinterpret_cast<LPARAM>(piArray)));
 }
 
 CHeaderCtrl* CListCtrl::GetHeaderCtrl() const
@@ -571,7 +550,8 @@ CHeaderCtrl* CListCtrl::GetHeaderCtrl() const
         return nullptr;
     // Like every control class here, CHeaderCtrl adds nothing to CWnd's data,
     // so a plain temporary CWnd serves as one.
-    return static_cast<CHeaderCtrl*>(CWnd::FromHandle(reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETHEADER, 0, 0))));
+    return static_cast<CHeaderCtrl*>(
+        CWnd::FromHandle(reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETHEADER, 0, 0))));
 }
 
 // ----- CListCtrl: operations ---------------------------------------------------------------------
@@ -583,17 +563,15 @@ int CListCtrl::InsertItem(const LVITEMA* pItem)
     return static_cast<int>(::SendMessageA(m_hWnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(pItem)));
 }
 
-int CListCtrl::InsertItem(int nItem, LPCSTR lpszItem)
-{
-    return InsertItem(LVIF_TEXT, nItem, lpszItem, 0, 0, 0, 0);
-}
+int CListCtrl::InsertItem(int nItem, LPCSTR lpszItem) { return InsertItem(LVIF_TEXT, nItem, lpszItem, 0, 0, 0, 0); }
 
 int CListCtrl::InsertItem(int nItem, LPCSTR lpszItem, int nImage)
 {
     return InsertItem(LVIF_TEXT | LVIF_IMAGE, nItem, lpszItem, 0, 0, nImage, 0);
 }
 
-int CListCtrl::InsertItem(UINT nMask, int nItem, LPCSTR lpszItem, UINT nState, UINT nStateMask, int nImage, LPARAM lParam)
+int CListCtrl::InsertItem(UINT nMask, int nItem, LPCSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
+                          LPARAM lParam)
 {
     LVITEMA item{};
     item.mask = nMask;
@@ -611,16 +589,14 @@ BOOL CListCtrl::DeleteItem(int nItem)
     return SendIfLive<BOOL>(m_hWnd, FALSE, LVM_DELETEITEM, static_cast<WPARAM>(nItem), 0);
 }
 
-BOOL CListCtrl::DeleteAllItems()
-{
-    return SendIfLive<BOOL>(m_hWnd, FALSE, LVM_DELETEALLITEMS, 0, 0);
-}
+BOOL CListCtrl::DeleteAllItems() { return SendIfLive<BOOL>(m_hWnd, FALSE, LVM_DELETEALLITEMS, 0, 0); }
 
 int CListCtrl::FindItem(LVFINDINFOA* pFindInfo, int nStart) const
 {
     if (!IsLive(m_hWnd) || pFindInfo == nullptr)
         return -1;
-    return static_cast<int>(::SendMessageA(m_hWnd, LVM_FINDITEMA, static_cast<WPARAM>(nStart), reinterpret_cast<LPARAM>(pFindInfo)));
+    return static_cast<int>(
+        ::SendMessageA(m_hWnd, LVM_FINDITEMA, static_cast<WPARAM>(nStart), reinterpret_cast<LPARAM>(pFindInfo)));
 }
 
 int CListCtrl::HitTest(LVHITTESTINFO* pHitTestInfo) const
@@ -662,10 +638,7 @@ BOOL CListCtrl::RedrawItems(int nFirst, int nLast)
     return SendIfLive<BOOL>(m_hWnd, FALSE, LVM_REDRAWITEMS, static_cast<WPARAM>(nFirst), static_cast<LPARAM>(nLast));
 }
 
-BOOL CListCtrl::Update(int nItem)
-{
-    return SendIfLive<BOOL>(m_hWnd, FALSE, LVM_UPDATE, static_cast<WPARAM>(nItem), 0);
-}
+BOOL CListCtrl::Update(int nItem) { return SendIfLive<BOOL>(m_hWnd, FALSE, LVM_UPDATE, static_cast<WPARAM>(nItem), 0); }
 
 BOOL CListCtrl::Arrange(UINT nCode)
 {
@@ -676,22 +649,24 @@ CEdit* CListCtrl::EditLabel(int nItem)
 {
     if (!IsLive(m_hWnd))
         return nullptr;
-    return static_cast<CEdit*>(CWnd::FromHandle(reinterpret_cast<HWND>(
-        ::SendMessageA(m_hWnd, LVM_EDITLABELA, static_cast<WPARAM>(nItem), 0))));
+    return static_cast<CEdit*>(CWnd::FromHandle(
+        reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_EDITLABELA, static_cast<WPARAM>(nItem), 0))));
 }
 
 CEdit* CListCtrl::GetEditControl() const
 {
     if (!IsLive(m_hWnd))
         return nullptr;
-    return static_cast<CEdit*>(CWnd::FromHandle(reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETEDITCONTROL, 0, 0))));
+    return static_cast<CEdit*>(
+        CWnd::FromHandle(reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETEDITCONTROL, 0, 0))));
 }
 
 BOOL CListCtrl::SortItems(PFNLVCOMPARE pfnCompare, DWORD_PTR dwData)
 {
     if (!IsLive(m_hWnd) || pfnCompare == nullptr)
         return FALSE;
-    return static_cast<BOOL>(::SendMessageA(m_hWnd, LVM_SORTITEMS, static_cast<WPARAM>(dwData), reinterpret_cast<LPARAM>(pfnCompare)));
+    return static_cast<BOOL>(
+        ::SendMessageA(m_hWnd, LVM_SORTITEMS, static_cast<WPARAM>(dwData), reinterpret_cast<LPARAM>(pfnCompare)));
 }
 
 CImageList* CListCtrl::CreateDragImage(int nItem, LPPOINT lpPoint)
@@ -699,8 +674,9 @@ CImageList* CListCtrl::CreateDragImage(int nItem, LPPOINT lpPoint)
     if (!IsLive(m_hWnd))
         return nullptr;
     POINT ptLocal{};
-    HIMAGELIST hImageList = reinterpret_cast<HIMAGELIST>(::SendMessageA(
-        m_hWnd, LVM_CREATEDRAGIMAGE, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(lpPoint != nullptr ? lpPoint : &ptLocal)));
+    HIMAGELIST hImageList =
+        reinterpret_cast<HIMAGELIST>(::SendMessageA(m_hWnd, LVM_CREATEDRAGIMAGE, static_cast<WPARAM>(nItem),
+                                                    reinterpret_cast<LPARAM>(lpPoint != nullptr ? lpPoint : &ptLocal)));
     if (hImageList == nullptr)
         return nullptr;
     CImageList* pImageList = new CImageList;
@@ -715,16 +691,16 @@ void CListCtrl::DrawItem(LPDRAWITEMSTRUCT)
 
 BOOL CListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    return AfxDrawItemReflected(this, message, lParam, pResult)
-           || CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    return AfxDrawItemReflected(this, message, lParam, pResult) ||
+           CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 void CListCtrl::RemoveImageList(int nImageList)
 {
     // Only lists owned by a CImageList are taken back; the control's own (the
     // check-box states, say) stay for it to destroy.
-    HIMAGELIST hImageList = reinterpret_cast<HIMAGELIST>(
-        ::SendMessageA(m_hWnd, LVM_GETIMAGELIST, static_cast<WPARAM>(nImageList), 0));
+    HIMAGELIST hImageList =
+        reinterpret_cast<HIMAGELIST>(::SendMessageA(m_hWnd, LVM_GETIMAGELIST, static_cast<WPARAM>(nImageList), 0));
     if (CImageList::FromHandlePermanent(hImageList) != nullptr)
         ::SendMessageA(m_hWnd, LVM_SETIMAGELIST, static_cast<WPARAM>(nImageList), 0);
 }

@@ -19,10 +19,7 @@ LPCSTR BitmapItem(const CBitmap* pBmp)
 
 // ----- handle map and life ------------------------------------------------------
 
-CMenu::~CMenu()
-{
-    DestroyMenu();
-}
+CMenu::~CMenu() { DestroyMenu(); }
 
 CMenu* PASCAL CMenu::FromHandle(HMENU hMenu)
 {
@@ -39,10 +36,7 @@ CMenu* PASCAL CMenu::FromHandle(HMENU hMenu)
     return p;
 }
 
-void PASCAL CMenu::DeleteTempMap()
-{
-    AfxGetThreadState()->m_menuMap.DeleteTemp();
-}
+void PASCAL CMenu::DeleteTempMap() { AfxGetThreadState()->m_menuMap.DeleteTemp(); }
 
 BOOL CMenu::Attach(HMENU hMenu)
 {
@@ -84,10 +78,7 @@ BOOL CMenu::LoadMenu(LPCSTR lpszResourceName)
     return Attach(::LoadMenuA(hInst, lpszResourceName));
 }
 
-BOOL CMenu::LoadMenu(UINT nIDResource)
-{
-    return LoadMenu(MAKEINTRESOURCEA(nIDResource));
-}
+BOOL CMenu::LoadMenu(UINT nIDResource) { return LoadMenu(MAKEINTRESOURCEA(nIDResource)); }
 
 BOOL CMenu::LoadMenuIndirect(const void* lpMenuTemplate)
 {
@@ -112,8 +103,8 @@ BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, LPCSTR lpszNewItem)
 
 BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, const CBitmap* pBmp)
 {
-    return m_hMenu != nullptr && pBmp != nullptr
-        && ::AppendMenuA(m_hMenu, nFlags | MF_BITMAP, nIDNewItem, BitmapItem(pBmp));
+    return m_hMenu != nullptr && pBmp != nullptr &&
+           ::AppendMenuA(m_hMenu, nFlags | MF_BITMAP, nIDNewItem, BitmapItem(pBmp));
 }
 
 BOOL CMenu::InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, LPCSTR lpszNewItem)
@@ -123,14 +114,13 @@ BOOL CMenu::InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, LPCSTR 
 
 BOOL CMenu::InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const CBitmap* pBmp)
 {
-    return m_hMenu != nullptr && pBmp != nullptr
-        && ::InsertMenuA(m_hMenu, nPosition, nFlags | MF_BITMAP, nIDNewItem, BitmapItem(pBmp));
+    return m_hMenu != nullptr && pBmp != nullptr &&
+           ::InsertMenuA(m_hMenu, nPosition, nFlags | MF_BITMAP, nIDNewItem, BitmapItem(pBmp));
 }
 
 BOOL CMenu::InsertMenuItem(UINT uItem, LPMENUITEMINFOA lpMenuItemInfo, BOOL fByPos)
 {
-    return m_hMenu != nullptr && lpMenuItemInfo != nullptr
-        && ::InsertMenuItemA(m_hMenu, uItem, fByPos, lpMenuItemInfo);
+    return m_hMenu != nullptr && lpMenuItemInfo != nullptr && ::InsertMenuItemA(m_hMenu, uItem, fByPos, lpMenuItemInfo);
 }
 
 BOOL CMenu::ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, LPCSTR lpszNewItem)
@@ -140,8 +130,8 @@ BOOL CMenu::ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, LPCSTR 
 
 BOOL CMenu::ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const CBitmap* pBmp)
 {
-    return m_hMenu != nullptr && pBmp != nullptr
-        && ::ModifyMenuA(m_hMenu, nPosition, nFlags | MF_BITMAP, nIDNewItem, BitmapItem(pBmp));
+    return m_hMenu != nullptr && pBmp != nullptr &&
+           ::ModifyMenuA(m_hMenu, nPosition, nFlags | MF_BITMAP, nIDNewItem, BitmapItem(pBmp));
 }
 
 BOOL CMenu::RemoveMenu(UINT nPosition, UINT nFlags)
@@ -156,8 +146,9 @@ BOOL CMenu::DeleteMenu(UINT nPosition, UINT nFlags)
 
 BOOL CMenu::SetMenuItemBitmaps(UINT nPosition, UINT nFlags, const CBitmap* pBmpUnchecked, const CBitmap* pBmpChecked)
 {
-    return m_hMenu != nullptr
-        && ::SetMenuItemBitmaps(m_hMenu, nPosition, nFlags, static_cast<HBITMAP>(pBmpUnchecked->GetSafeHandle()), static_cast<HBITMAP>(pBmpChecked->GetSafeHandle()));
+    return m_hMenu != nullptr &&
+           ::SetMenuItemBitmaps(m_hMenu, nPosition, nFlags, static_cast<HBITMAP>(pBmpUnchecked->GetSafeHandle()),
+                                static_cast<HBITMAP>(pBmpChecked->GetSafeHandle()));
 }
 
 // ----- queries and states ------------------------------------------------------------------
@@ -201,14 +192,14 @@ int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const
 
 BOOL CMenu::GetMenuItemInfo(UINT uItem, LPMENUITEMINFOA lpMenuItemInfo, BOOL fByPos)
 {
-    return m_hMenu != nullptr && lpMenuItemInfo != nullptr
-        && ::GetMenuItemInfoA(m_hMenu, uItem, fByPos, lpMenuItemInfo);
+    return m_hMenu != nullptr && lpMenuItemInfo != nullptr &&
+           ::GetMenuItemInfoA(m_hMenu, uItem, fByPos, lpMenuItemInfo);
 }
 
 BOOL CMenu::SetMenuItemInfo(UINT uItem, LPMENUITEMINFOA lpMenuItemInfo, BOOL fByPos)
 {
-    return m_hMenu != nullptr && lpMenuItemInfo != nullptr
-        && ::SetMenuItemInfoA(m_hMenu, uItem, fByPos, lpMenuItemInfo);
+    return m_hMenu != nullptr && lpMenuItemInfo != nullptr &&
+           ::SetMenuItemInfoA(m_hMenu, uItem, fByPos, lpMenuItemInfo);
 }
 
 CMenu* CMenu::GetSubMenu(int nPos) const
@@ -247,10 +238,7 @@ BOOL CMenu::SetMenuContextHelpId(DWORD dwContextHelpId)
     return m_hMenu != nullptr && ::SetMenuContextHelpId(m_hMenu, dwContextHelpId);
 }
 
-DWORD CMenu::GetMenuContextHelpId() const
-{
-    return m_hMenu != nullptr ? ::GetMenuContextHelpId(m_hMenu) : 0;
-}
+DWORD CMenu::GetMenuContextHelpId() const { return m_hMenu != nullptr ? ::GetMenuContextHelpId(m_hMenu) : 0; }
 
 // ----- tracking ------------------------------------------------------------------------------
 
@@ -277,6 +265,4 @@ void CMenu::DrawItem(LPDRAWITEMSTRUCT)
     // Menus with owner-drawn items override this; a plain menu has nothing to draw.
 }
 
-void CMenu::MeasureItem(LPMEASUREITEMSTRUCT)
-{
-}
+void CMenu::MeasureItem(LPMEASUREITEMSTRUCT) {}

@@ -59,20 +59,11 @@ CDynLinkLibrary::~CDynLinkLibrary()
     }
 }
 
-CDynLinkLibrary* AFXAPI AfxGetFirstDynLinkLibrary()
-{
-    return g_firstLibrary;
-}
+CDynLinkLibrary* AFXAPI AfxGetFirstDynLinkLibrary() { return g_firstLibrary; }
 
-HINSTANCE AFXAPI AfxGetInstanceHandle()
-{
-    return AfxGetModuleState()->m_hCurrentInstanceHandle;
-}
+HINSTANCE AFXAPI AfxGetInstanceHandle() { return AfxGetModuleState()->m_hCurrentInstanceHandle; }
 
-HINSTANCE AFXAPI AfxGetResourceHandle()
-{
-    return AfxGetModuleState()->m_hCurrentResourceHandle;
-}
+HINSTANCE AFXAPI AfxGetResourceHandle() { return AfxGetModuleState()->m_hCurrentResourceHandle; }
 
 void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource)
 {
@@ -102,15 +93,9 @@ HINSTANCE AFXAPI AfxFindStringResourceHandle(UINT nID)
     return AfxFindResourceHandle(MAKEINTRESOURCEA((nID >> 4) + 1), MAKEINTRESOURCEA(6) /* RT_STRING */);
 }
 
-CWinApp* AFXAPI AfxGetApp()
-{
-    return AfxGetModuleState()->m_pCurrentWinApp;
-}
+CWinApp* AFXAPI AfxGetApp() { return AfxGetModuleState()->m_pCurrentWinApp; }
 
-LPCSTR AFXAPI AfxGetAppName()
-{
-    return AfxGetModuleState()->m_lpszCurrentAppName;
-}
+LPCSTR AFXAPI AfxGetAppName() { return AfxGetModuleState()->m_lpszCurrentAppName; }
 
 CWnd* AFXAPI AfxGetMainWnd()
 {
@@ -141,7 +126,4 @@ BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmd
     return TRUE;
 }
 
-void AFXAPI AfxWinTerm()
-{
-    AfxDeleteTempMaps();
-}
+void AFXAPI AfxWinTerm() { AfxDeleteTempMaps(); }

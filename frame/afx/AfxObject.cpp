@@ -19,10 +19,7 @@ static AFX_CLASSINIT _init_CObject(&CObject::classCObject);
 CRuntimeClass* PASCAL CObject::GetThisClass() { return &CObject::classCObject; }
 CRuntimeClass* CObject::GetRuntimeClass() const { return &CObject::classCObject; }
 
-BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const
-{
-    return GetRuntimeClass()->IsDerivedFrom(pClass);
-}
+BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const { return GetRuntimeClass()->IsDerivedFrom(pClass); }
 
 AFX_CLASSINIT::AFX_CLASSINIT(CRuntimeClass* pNewClass)
 {
@@ -30,10 +27,7 @@ AFX_CLASSINIT::AFX_CLASSINIT(CRuntimeClass* pNewClass)
     g_firstClass = pNewClass;
 }
 
-CObject* CRuntimeClass::CreateObject()
-{
-    return m_pfnCreateObject != nullptr ? m_pfnCreateObject() : nullptr;
-}
+CObject* CRuntimeClass::CreateObject() { return m_pfnCreateObject != nullptr ? m_pfnCreateObject() : nullptr; }
 
 BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const
 {

@@ -6,8 +6,8 @@
 namespace {
 
 constexpr double kSecondsPerDay = 86400.0;
-constexpr long long kMinDay = -657434;   // 1 January 100
-constexpr long long kMaxDay = 2958465;   // 31 December 9999
+constexpr long long kMinDay = -657434;  // 1 January 100
+constexpr long long kMaxDay = 2958465;  // 31 December 9999
 constexpr char kInvalidText[] = "Invalid DateTime";
 
 // Days since 1 January 1970 of a date in the proleptic Gregorian calendar, which automation
@@ -37,10 +37,7 @@ void CivilFromDays(long long z, int& y, unsigned& m, unsigned& d)
 
 const long long kBaseDay = DaysFromCivil(1899, 12, 30);
 
-bool IsLeapYear(int y)
-{
-    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
+bool IsLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 
 int DaysInMonth(int y, int m)
 {
@@ -74,9 +71,8 @@ bool IsInRange(DATE dt)
 
 bool DateFromParts(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec, DATE& dt)
 {
-    if (nYear < 100 || nYear > 9999 || nMonth < 1 || nMonth > 12 || nDay < 1 ||
-        nDay > DaysInMonth(nYear, nMonth) || nHour < 0 || nHour > 23 || nMin < 0 || nMin > 59 ||
-        nSec < 0 || nSec > 59)
+    if (nYear < 100 || nYear > 9999 || nMonth < 1 || nMonth > 12 || nDay < 1 || nDay > DaysInMonth(nYear, nMonth) ||
+        nHour < 0 || nHour > 23 || nMin < 0 || nMin > 59 || nSec < 0 || nSec > 59)
         return false;
     double day = static_cast<double>(DaysFromCivil(nYear, nMonth, nDay) - kBaseDay);
     double time = (nHour * 3600 + nMin * 60 + nSec) / kSecondsPerDay;
@@ -91,8 +87,7 @@ bool PartsFromDate(DATE dt, SYSTEMTIME& st)
     double whole = std::trunc(dt);
     long long day = static_cast<long long>(whole);
     long long seconds = std::llround(std::fabs(dt - whole) * kSecondsPerDay);
-    if (seconds >= 86400)
-    {
+    if (seconds >= 86400) {
         // Rounded up to midnight: the next calendar day, whichever side of the base it is on.
         seconds -= 86400;
         ++day;
@@ -114,7 +109,7 @@ bool PartsFromDate(DATE dt, SYSTEMTIME& st)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 // ---------------------------------------------------------------------------------------------
 // COleDateTime: construction
@@ -128,28 +123,15 @@ COleDateTime PASCAL COleDateTime::GetCurrentTime()
 
 COleDateTime::COleDateTime() : m_dt(0), m_status(valid) {}
 
-COleDateTime::COleDateTime(DATE dtSrc) : m_dt(0), m_status(valid)
-{
-    *this = dtSrc;
-}
+COleDateTime::COleDateTime(DATE dtSrc) : m_dt(0), m_status(valid) { *this = dtSrc; }
 
-COleDateTime::COleDateTime(time_t timeSrc) : m_dt(0), m_status(valid)
-{
-    *this = timeSrc;
-}
+COleDateTime::COleDateTime(time_t timeSrc) : m_dt(0), m_status(valid) { *this = timeSrc; }
 
-COleDateTime::COleDateTime(const SYSTEMTIME& systimeSrc) : m_dt(0), m_status(valid)
-{
-    *this = systimeSrc;
-}
+COleDateTime::COleDateTime(const SYSTEMTIME& systimeSrc) : m_dt(0), m_status(valid) { *this = systimeSrc; }
 
-COleDateTime::COleDateTime(const FILETIME& filetimeSrc) : m_dt(0), m_status(valid)
-{
-    *this = filetimeSrc;
-}
+COleDateTime::COleDateTime(const FILETIME& filetimeSrc) : m_dt(0), m_status(valid) { *this = filetimeSrc; }
 
-COleDateTime::COleDateTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec)
-    : m_dt(0), m_status(valid)
+COleDateTime::COleDateTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec) : m_dt(0), m_status(valid)
 {
     SetDateTime(nYear, nMonth, nDay, nHour, nMin, nSec);
 }
@@ -167,8 +149,7 @@ COleDateTime& COleDateTime::operator=(const time_t& timeSrc)
     constexpr long long kFileTimeAt1970 = 116444736000000000LL;
     constexpr long long kTicksPerSecond = 10000000LL;
     long long seconds = static_cast<long long>(timeSrc);
-    if (seconds < -kFileTimeAt1970 / kTicksPerSecond || seconds > (LLONG_MAX - kFileTimeAt1970) / kTicksPerSecond)
-    {
+    if (seconds < -kFileTimeAt1970 / kTicksPerSecond || seconds > (LLONG_MAX - kFileTimeAt1970) / kTicksPerSecond) {
         m_status = invalid;
         return *this;
     }
@@ -258,8 +239,7 @@ int COleDateTime::GetDayOfYear() const
 int COleDateTime::SetDateTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec)
 {
     DATE dt;
-    if (!DateFromParts(nYear, nMonth, nDay, nHour, nMin, nSec, dt))
-    {
+    if (!DateFromParts(nYear, nMonth, nDay, nHour, nMin, nSec, dt)) {
         m_status = invalid;
         return 1;
     }
@@ -268,15 +248,9 @@ int COleDateTime::SetDateTime(int nYear, int nMonth, int nDay, int nHour, int nM
     return 0;
 }
 
-int COleDateTime::SetDate(int nYear, int nMonth, int nDay)
-{
-    return SetDateTime(nYear, nMonth, nDay, 0, 0, 0);
-}
+int COleDateTime::SetDate(int nYear, int nMonth, int nDay) { return SetDateTime(nYear, nMonth, nDay, 0, 0, 0); }
 
-int COleDateTime::SetTime(int nHour, int nMin, int nSec)
-{
-    return SetDateTime(1899, 12, 30, nHour, nMin, nSec);
-}
+int COleDateTime::SetTime(int nHour, int nMin, int nSec) { return SetDateTime(1899, 12, 30, nHour, nMin, nSec); }
 
 // ---------------------------------------------------------------------------------------------
 // COleDateTime: comparison and arithmetic
@@ -305,20 +279,11 @@ COleDateTime COleDateTime::operator+(const COleDateTimeSpan& dateSpan) const
     return result;
 }
 
-COleDateTime COleDateTime::operator-(const COleDateTimeSpan& dateSpan) const
-{
-    return *this + -dateSpan;
-}
+COleDateTime COleDateTime::operator-(const COleDateTimeSpan& dateSpan) const { return *this + -dateSpan; }
 
-COleDateTime& COleDateTime::operator+=(const COleDateTimeSpan& dateSpan)
-{
-    return *this = *this + dateSpan;
-}
+COleDateTime& COleDateTime::operator+=(const COleDateTimeSpan& dateSpan) { return *this = *this + dateSpan; }
 
-COleDateTime& COleDateTime::operator-=(const COleDateTimeSpan& dateSpan)
-{
-    return *this = *this - dateSpan;
-}
+COleDateTime& COleDateTime::operator-=(const COleDateTimeSpan& dateSpan) { return *this = *this - dateSpan; }
 
 COleDateTimeSpan COleDateTime::operator-(const COleDateTime& date) const
 {
@@ -340,8 +305,7 @@ BOOL COleDateTime::ParseDateTime(LPCSTR lpszDate, DWORD dwFlags, LCID lcid)
     CString text;
     text.SetString(lpszDate);
     BSTR bstr = text.AllocSysString();
-    if (bstr == nullptr)
-    {
+    if (bstr == nullptr) {
         m_dt = 0;
         m_status = invalid;
         return FALSE;
@@ -349,8 +313,7 @@ BOOL COleDateTime::ParseDateTime(LPCSTR lpszDate, DWORD dwFlags, LCID lcid)
     DATE dt = 0;
     HRESULT hr = VarDateFromStr(bstr, lcid, dwFlags, &dt);
     SysFreeString(bstr);
-    if (FAILED(hr))
-    {
+    if (FAILED(hr)) {
         // What the framework has always left behind: -1 for a date out of range, else 0.
         m_dt = hr == DISP_E_OVERFLOW ? -1 : 0;
         m_status = invalid;
@@ -367,8 +330,7 @@ CString COleDateTime::Format(DWORD dwFlags, LCID lcid) const
     if (m_status != valid)
         return CString(kInvalidText);
     BSTR bstr = nullptr;
-    if (FAILED(VarBstrFromDate(m_dt, lcid, dwFlags, &bstr)) || bstr == nullptr)
-    {
+    if (FAILED(VarBstrFromDate(m_dt, lcid, dwFlags, &bstr)) || bstr == nullptr) {
         SysFreeString(bstr);
         return CString(kInvalidText);
     }
@@ -402,14 +364,12 @@ CString COleDateTime::Format(LPCSTR lpszFormat) const
     // grow a few times and give up at a size no sane format needs.
     size_t nLimit = std::strlen(lpszFormat) * 256 + 1024;
     CString text;
-    for (size_t nSize = 256; nSize <= nLimit; nSize *= 2)
-    {
+    for (size_t nSize = 256; nSize <= nLimit; nSize *= 2) {
         char* p = text.GetBuffer(static_cast<int>(nSize));
         if (p == nullptr)
             return CString();
         size_t n = std::strftime(p, nSize, lpszFormat, &when);
-        if (n > 0)
-        {
+        if (n > 0) {
             text.ReleaseBuffer(static_cast<int>(n));
             return text;
         }
@@ -431,10 +391,7 @@ CString COleDateTime::Format(UINT nFormatID) const
 
 COleDateTimeSpan::COleDateTimeSpan() : m_span(0), m_status(valid) {}
 
-COleDateTimeSpan::COleDateTimeSpan(double dblSpanSrc) : m_span(0), m_status(valid)
-{
-    *this = dblSpanSrc;
-}
+COleDateTimeSpan::COleDateTimeSpan(double dblSpanSrc) : m_span(0), m_status(valid) { *this = dblSpanSrc; }
 
 COleDateTimeSpan::COleDateTimeSpan(LONG lDays, int nHours, int nMins, int nSecs) : m_span(0), m_status(valid)
 {
@@ -494,20 +451,11 @@ COleDateTimeSpan COleDateTimeSpan::operator+(const COleDateTimeSpan& dateSpan) c
     return result;
 }
 
-COleDateTimeSpan COleDateTimeSpan::operator-(const COleDateTimeSpan& dateSpan) const
-{
-    return *this + -dateSpan;
-}
+COleDateTimeSpan COleDateTimeSpan::operator-(const COleDateTimeSpan& dateSpan) const { return *this + -dateSpan; }
 
-COleDateTimeSpan& COleDateTimeSpan::operator+=(const COleDateTimeSpan& dateSpan)
-{
-    return *this = *this + dateSpan;
-}
+COleDateTimeSpan& COleDateTimeSpan::operator+=(const COleDateTimeSpan& dateSpan) { return *this = *this + dateSpan; }
 
-COleDateTimeSpan& COleDateTimeSpan::operator-=(const COleDateTimeSpan& dateSpan)
-{
-    return *this = *this - dateSpan;
-}
+COleDateTimeSpan& COleDateTimeSpan::operator-=(const COleDateTimeSpan& dateSpan) { return *this = *this - dateSpan; }
 
 COleDateTimeSpan COleDateTimeSpan::operator-() const
 {

@@ -25,10 +25,7 @@ AFX_MODULE_STATE* AFXAPI AfxGetModuleState()
     return pState->m_pModuleState != nullptr ? pState->m_pModuleState : &g_appModuleState;
 }
 
-AFX_MODULE_STATE* AFXAPI AfxGetAppModuleState()
-{
-    return &g_appModuleState;
-}
+AFX_MODULE_STATE* AFXAPI AfxGetAppModuleState() { return &g_appModuleState; }
 
 AFX_MODULE_STATE* AFXAPI AfxSetModuleState(AFX_MODULE_STATE* pNewState)
 {
@@ -39,13 +36,9 @@ AFX_MODULE_STATE* AFXAPI AfxSetModuleState(AFX_MODULE_STATE* pNewState)
 
 AFX_MAINTAIN_STATE2::AFX_MAINTAIN_STATE2(AFX_MODULE_STATE* pModuleState)
     : m_pPrevModuleState(AfxSetModuleState(pModuleState))
-{
-}
+{}
 
-AFX_MAINTAIN_STATE2::~AFX_MAINTAIN_STATE2()
-{
-    AfxSetModuleState(m_pPrevModuleState);
-}
+AFX_MAINTAIN_STATE2::~AFX_MAINTAIN_STATE2() { AfxSetModuleState(m_pPrevModuleState); }
 
 void AFXAPI AfxDeleteTempMaps()
 {

@@ -64,8 +64,7 @@ int Search(LPCSTR text, int nLength, LPCSTR sub, int nSub, int nStart)
 {
     if (nSub == 0)
         return nStart;
-    for (int i = nStart; i <= nLength - nSub; ++i)
-    {
+    for (int i = nStart; i <= nLength - nSub; ++i) {
         auto* p = static_cast<const char*>(std::memchr(text + i, sub[0], nLength - nSub - i + 1));
         if (p == nullptr)
             return -1;
@@ -91,7 +90,7 @@ struct CharSet
 
 bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
 
-} // namespace
+}  // namespace
 
 // ---------------------------------------------------------------------------------------------
 // Buffer management
@@ -115,16 +114,14 @@ char* CString::PrepareWrite(int nLength, bool bGrow)
         return m_pszData;
 
     int nAlloc = nLength;
-    if (bGrow && nLength > d->nAllocLength)
-    {
+    if (bGrow && nLength > d->nAllocLength) {
         // Appending in a loop should not copy the whole text each time.
         long long grown = static_cast<long long>(d->nAllocLength) * 3 / 2;
         nAlloc = static_cast<int>(std::min<long long>(kMaxLength, std::max<long long>(grown, nLength)));
         nAlloc = std::max(nAlloc, 16);
     }
 
-    if (exclusive)
-    {
+    if (exclusive) {
         auto* grownData = static_cast<CStringData*>(std::realloc(d, sizeof(CStringData) + nAlloc + 1));
         if (grownData == nullptr)
             return nullptr;
@@ -161,15 +158,9 @@ void CString::SetLength(int nLength)
 
 CString::CString() : m_pszData(NilText()) {}
 
-CString::CString(const CString& stringSrc) : m_pszData(NilText())
-{
-    *this = stringSrc;
-}
+CString::CString(const CString& stringSrc) : m_pszData(NilText()) { *this = stringSrc; }
 
-CString::CString(CString&& stringSrc) noexcept : m_pszData(NilText())
-{
-    *this = std::move(stringSrc);
-}
+CString::CString(CString&& stringSrc) noexcept : m_pszData(NilText()) { *this = std::move(stringSrc); }
 
 CString::CString(LPCSTR lpsz) : m_pszData(NilText())
 {
@@ -179,10 +170,7 @@ CString::CString(LPCSTR lpsz) : m_pszData(NilText())
         SetString(lpsz, SafeLength(lpsz));
 }
 
-CString::CString(LPCSTR lpch, int nLength) : m_pszData(NilText())
-{
-    SetString(lpch, nLength);
-}
+CString::CString(LPCSTR lpch, int nLength) : m_pszData(NilText()) { SetString(lpch, nLength); }
 
 CString::CString(const unsigned char* lpsz) : CString(reinterpret_cast<LPCSTR>(lpsz)) {}
 
@@ -190,8 +178,7 @@ CString::CString(char ch, int nRepeat) : m_pszData(NilText())
 {
     if (nRepeat <= 0)
         return;
-    if (char* p = PrepareWrite(nRepeat))
-    {
+    if (char* p = PrepareWrite(nRepeat)) {
         std::memset(p, ch, nRepeat);
         SetLength(nRepeat);
     }
@@ -205,32 +192,23 @@ CString::CString(LPCWSTR lpsz) : m_pszData(NilText())
         AssignWide(lpsz, lpsz != nullptr ? static_cast<int>(std::min<size_t>(wcslen(lpsz), kMaxLength)) : 0);
 }
 
-CString::CString(LPCWSTR lpch, int nLength) : m_pszData(NilText())
-{
-    AssignWide(lpch, nLength);
-}
+CString::CString(LPCWSTR lpch, int nLength) : m_pszData(NilText()) { AssignWide(lpch, nLength); }
 
-CString::~CString()
-{
-    Release(GetData());
-}
+CString::~CString() { Release(GetData()); }
 
 void CString::AssignWide(LPCWSTR lpch, int nLength)
 {
-    if (lpch == nullptr || nLength <= 0)
-    {
+    if (lpch == nullptr || nLength <= 0) {
         Empty();
         return;
     }
     int n = WideCharToMultiByte(CP_ACP, 0, lpch, nLength, nullptr, 0, nullptr, nullptr);
-    if (n <= 0)
-    {
+    if (n <= 0) {
         Empty();
         return;
     }
     CString converted;
-    if (char* p = converted.PrepareWrite(n))
-    {
+    if (char* p = converted.PrepareWrite(n)) {
         n = WideCharToMultiByte(CP_ACP, 0, lpch, nLength, p, n, nullptr, nullptr);
         converted.SetLength(n);
     }
@@ -246,8 +224,7 @@ CString& CString::operator=(const CString& stringSrc)
         return *this;
     CStringData* src = stringSrc.GetData();
     CStringData* mine = GetData();
-    if (src->nRefs < 0 || mine->nRefs < 0)
-    {
+    if (src->nRefs < 0 || mine->nRefs < 0) {
         // A locked buffer is never shared: copy the text instead.
         SetString(stringSrc.m_pszData, src->nDataLength);
         return *this;
@@ -282,10 +259,7 @@ CString& CString::operator=(LPCWSTR lpsz)
     return *this;
 }
 
-CString& CString::operator=(const unsigned char* lpsz)
-{
-    return *this = reinterpret_cast<LPCSTR>(lpsz);
-}
+CString& CString::operator=(const unsigned char* lpsz) { return *this = reinterpret_cast<LPCSTR>(lpsz); }
 
 CString& CString::operator=(char ch)
 {
@@ -293,22 +267,17 @@ CString& CString::operator=(char ch)
     return *this;
 }
 
-void CString::SetString(LPCSTR lpsz)
-{
-    SetString(lpsz, SafeLength(lpsz));
-}
+void CString::SetString(LPCSTR lpsz) { SetString(lpsz, SafeLength(lpsz)); }
 
 void CString::SetString(LPCSTR lpch, int nLength)
 {
-    if (lpch != nullptr && IsInBuffer(lpch))
-    {
+    if (lpch != nullptr && IsInBuffer(lpch)) {
         // Part of our own text: never read past its end. The copy below is still safe: an
         // exclusive buffer is big enough already, and a shared one stays alive with its other
         // owners when we move to a fresh one.
         nLength = std::min(nLength, static_cast<int>(m_pszData + GetLength() - lpch));
     }
-    if (lpch == nullptr || nLength <= 0)
-    {
+    if (lpch == nullptr || nLength <= 0) {
         Empty();
         return;
     }
@@ -322,15 +291,9 @@ void CString::SetString(LPCSTR lpch, int nLength)
 // ---------------------------------------------------------------------------------------------
 // Concatenation
 
-void CString::Append(const CString& string)
-{
-    Append(string.m_pszData, string.GetLength());
-}
+void CString::Append(const CString& string) { Append(string.m_pszData, string.GetLength()); }
 
-void CString::Append(LPCSTR lpsz)
-{
-    Append(lpsz, SafeLength(lpsz));
-}
+void CString::Append(LPCSTR lpsz) { Append(lpsz, SafeLength(lpsz)); }
 
 void CString::Append(LPCSTR lpch, int nLength)
 {
@@ -338,8 +301,7 @@ void CString::Append(LPCSTR lpch, int nLength)
         return;
     int nOld = GetLength();
     ptrdiff_t offset = -1;
-    if (IsInBuffer(lpch))
-    {
+    if (IsInBuffer(lpch)) {
         offset = lpch - m_pszData;
         nLength = std::min(nLength, static_cast<int>(nOld - offset));
         if (nLength <= 0)
@@ -356,10 +318,7 @@ void CString::Append(LPCSTR lpch, int nLength)
     SetLength(nOld + nLength);
 }
 
-void CString::AppendChar(char ch)
-{
-    Append(&ch, 1);
-}
+void CString::AppendChar(char ch) { Append(&ch, 1); }
 
 CString& CString::operator+=(const CString& string)
 {
@@ -389,7 +348,7 @@ CString Concat(LPCSTR p1, int n1, LPCSTR p2, int n2)
     result.Append(p2, n2);
     return result;
 }
-} // namespace
+}  // namespace
 
 CString AFXAPI operator+(const CString& string1, const CString& string2)
 {
@@ -406,15 +365,9 @@ CString AFXAPI operator+(LPCSTR lpsz, const CString& string)
     return Concat(lpsz, SafeLength(lpsz), string, string.GetLength());
 }
 
-CString AFXAPI operator+(const CString& string, char ch)
-{
-    return Concat(string, string.GetLength(), &ch, 1);
-}
+CString AFXAPI operator+(const CString& string, char ch) { return Concat(string, string.GetLength(), &ch, 1); }
 
-CString AFXAPI operator+(char ch, const CString& string)
-{
-    return Concat(&ch, 1, string, string.GetLength());
-}
+CString AFXAPI operator+(char ch, const CString& string) { return Concat(&ch, 1, string, string.GetLength()); }
 
 // ---------------------------------------------------------------------------------------------
 // Attributes
@@ -424,8 +377,7 @@ void CString::Empty()
     CStringData* d = GetData();
     if (d == NilData())
         return;
-    if (d->nRefs < 0)
-    {
+    if (d->nRefs < 0) {
         // A locked buffer stays in place: its owner may still hold the pointer.
         SetLength(0);
         return;
@@ -452,25 +404,13 @@ void CString::SetAt(int nIndex, char ch)
 // ---------------------------------------------------------------------------------------------
 // Comparison
 
-int CString::Compare(LPCSTR lpsz) const
-{
-    return std::strcmp(m_pszData, lpsz != nullptr ? lpsz : "");
-}
+int CString::Compare(LPCSTR lpsz) const { return std::strcmp(m_pszData, lpsz != nullptr ? lpsz : ""); }
 
-int CString::CompareNoCase(LPCSTR lpsz) const
-{
-    return _stricmp(m_pszData, lpsz != nullptr ? lpsz : "");
-}
+int CString::CompareNoCase(LPCSTR lpsz) const { return _stricmp(m_pszData, lpsz != nullptr ? lpsz : ""); }
 
-int CString::Collate(LPCSTR lpsz) const
-{
-    return std::strcoll(m_pszData, lpsz != nullptr ? lpsz : "");
-}
+int CString::Collate(LPCSTR lpsz) const { return std::strcoll(m_pszData, lpsz != nullptr ? lpsz : ""); }
 
-int CString::CollateNoCase(LPCSTR lpsz) const
-{
-    return _stricoll(m_pszData, lpsz != nullptr ? lpsz : "");
-}
+int CString::CollateNoCase(LPCSTR lpsz) const { return _stricoll(m_pszData, lpsz != nullptr ? lpsz : ""); }
 
 // ---------------------------------------------------------------------------------------------
 // Extraction
@@ -485,15 +425,9 @@ CString CString::Mid(int nFirst, int nCount) const
     return CString(m_pszData + nFirst, nCount);
 }
 
-CString CString::Mid(int nFirst) const
-{
-    return Mid(nFirst, GetLength() - std::max(0, nFirst));
-}
+CString CString::Mid(int nFirst) const { return Mid(nFirst, GetLength() - std::max(0, nFirst)); }
 
-CString CString::Left(int nCount) const
-{
-    return Mid(0, nCount);
-}
+CString CString::Left(int nCount) const { return Mid(0, nCount); }
 
 CString CString::Right(int nCount) const
 {
@@ -522,13 +456,11 @@ CString CString::SpanExcluding(LPCSTR lpszCharSet) const
 CString CString::Tokenize(LPCSTR pszTokens, int& iStart) const
 {
     int nLength = GetLength();
-    if (iStart < 0 || iStart >= nLength)
-    {
+    if (iStart < 0 || iStart >= nLength) {
         iStart = -1;
         return CString();
     }
-    if (pszTokens == nullptr || *pszTokens == '\0')
-    {
+    if (pszTokens == nullptr || *pszTokens == '\0') {
         // No delimiters: the rest is one token. Moving past it ends the caller's loop.
         int nFrom = iStart;
         iStart = nLength;
@@ -538,8 +470,7 @@ CString CString::Tokenize(LPCSTR pszTokens, int& iStart) const
     int nFrom = iStart;
     while (nFrom < nLength && delimiters(m_pszData[nFrom]))
         ++nFrom;
-    if (nFrom >= nLength)
-    {
+    if (nFrom >= nLength) {
         iStart = -1;
         return CString();
     }
@@ -626,8 +557,7 @@ int CString::Replace(LPCSTR lpszOld, LPCSTR lpszNew)
         return 0;
     int from = 0;
     for (int pos = Search(m_pszData, nLength, lpszOld, nOld, 0); pos >= 0;
-         pos = Search(m_pszData, nLength, lpszOld, nOld, pos + nOld))
-    {
+         pos = Search(m_pszData, nLength, lpszOld, nOld, pos + nOld)) {
         std::memcpy(dst, m_pszData + from, pos - from);
         dst += pos - from;
         std::memcpy(dst, lpszNew, nNew);
@@ -660,8 +590,7 @@ int CString::InsertChars(int nIndex, LPCSTR p, int nCount)
     nIndex = std::max(0, std::min(nIndex, nLength));
     if (p == nullptr || nCount <= 0 || nCount > kMaxLength - nLength)
         return nLength;
-    if (IsInBuffer(p))
-    {
+    if (IsInBuffer(p)) {
         CString copy(p, nCount);
         return InsertChars(nIndex, copy, copy.GetLength());
     }
@@ -674,15 +603,9 @@ int CString::InsertChars(int nIndex, LPCSTR p, int nCount)
     return nLength + nCount;
 }
 
-int CString::Insert(int nIndex, char ch)
-{
-    return InsertChars(nIndex, &ch, 1);
-}
+int CString::Insert(int nIndex, char ch) { return InsertChars(nIndex, &ch, 1); }
 
-int CString::Insert(int nIndex, LPCSTR pstr)
-{
-    return InsertChars(nIndex, pstr, SafeLength(pstr));
-}
+int CString::Insert(int nIndex, LPCSTR pstr) { return InsertChars(nIndex, pstr, SafeLength(pstr)); }
 
 int CString::Delete(int nIndex, int nCount)
 {
@@ -719,7 +642,7 @@ void CString::SetSpan(int nFirst, int nCount)
 }
 
 namespace {
-template<class Pred>
+template <class Pred>
 void TrimBounds(LPCSTR text, int nLength, Pred trim, bool bLeft, bool bRight, int& nFirst, int& nEnd)
 {
     nFirst = 0;
@@ -731,25 +654,30 @@ void TrimBounds(LPCSTR text, int nLength, Pred trim, bool bLeft, bool bRight, in
         while (nEnd > nFirst && trim(text[nEnd - 1]))
             --nEnd;
 }
-} // namespace
+}  // namespace
 
-#define ZUZ_TRIM_BODY(pred, left, right)                                          \
-    int nFirst, nEnd;                                                             \
-    TrimBounds(m_pszData, GetLength(), pred, left, right, nFirst, nEnd);          \
-    SetSpan(nFirst, nEnd - nFirst);                                               \
+#define ZUZ_TRIM_BODY(pred, left, right)                                 \
+    int nFirst, nEnd;                                                    \
+    TrimBounds(m_pszData, GetLength(), pred, left, right, nFirst, nEnd); \
+    SetSpan(nFirst, nEnd - nFirst);                                      \
     return *this;
 
-CString& CString::Trim() { ZUZ_TRIM_BODY(IsSpace, true, true) }
-CString& CString::TrimLeft() { ZUZ_TRIM_BODY(IsSpace, true, false) }
-CString& CString::TrimRight() { ZUZ_TRIM_BODY(IsSpace, false, true) }
+CString& CString::Trim(){ ZUZ_TRIM_BODY(IsSpace, true, true) } CString& CString::TrimLeft(){
+    ZUZ_TRIM_BODY(IsSpace, true, false)
+} CString& CString::TrimRight(){ ZUZ_TRIM_BODY(IsSpace, false, true) }
 
-CString& CString::Trim(char chTarget) { ZUZ_TRIM_BODY([chTarget](char c) { return c == chTarget; }, true, true) }
-CString& CString::TrimLeft(char chTarget) { ZUZ_TRIM_BODY([chTarget](char c) { return c == chTarget; }, true, false) }
-CString& CString::TrimRight(char chTarget) { ZUZ_TRIM_BODY([chTarget](char c) { return c == chTarget; }, false, true) }
+CString& CString::Trim(char chTarget){ ZUZ_TRIM_BODY([chTarget](char c) { return c == chTarget; }, true,
+                                                     true) } CString& CString::TrimLeft(char chTarget){
+    ZUZ_TRIM_BODY([chTarget](char c) { return c == chTarget; }, true, false)
+} CString& CString::TrimRight(char chTarget){ ZUZ_TRIM_BODY([chTarget](char c) { return c == chTarget; }, false, true) }
 
-CString& CString::Trim(LPCSTR lpszTargets) { ZUZ_TRIM_BODY(CharSet(lpszTargets), true, true) }
-CString& CString::TrimLeft(LPCSTR lpszTargets) { ZUZ_TRIM_BODY(CharSet(lpszTargets), true, false) }
-CString& CString::TrimRight(LPCSTR lpszTargets) { ZUZ_TRIM_BODY(CharSet(lpszTargets), false, true) }
+CString& CString::Trim(LPCSTR lpszTargets){ ZUZ_TRIM_BODY(CharSet(lpszTargets), true,
+                                                          true) } CString& CString::TrimLeft(LPCSTR lpszTargets){
+    ZUZ_TRIM_BODY(CharSet(lpszTargets), true, false)
+} CString& CString::TrimRight(LPCSTR lpszTargets)
+{
+    ZUZ_TRIM_BODY(CharSet(lpszTargets), false, true)
+}
 
 #undef ZUZ_TRIM_BODY
 
@@ -807,19 +735,15 @@ CString FormatToString(LPCSTR lpszFormat, va_list argList)
     va_end(measure);
     if (n <= 0)
         return result;
-    if (char* p = result.GetBufferSetLength(n))
-    {
+    if (char* p = result.GetBufferSetLength(n)) {
         __mingw_vsnprintf(p, static_cast<size_t>(n) + 1, lpszFormat, argList);
         result.ReleaseBuffer(n);
     }
     return result;
 }
-} // namespace
+}  // namespace
 
-void CString::FormatV(LPCSTR lpszFormat, va_list argList)
-{
-    *this = FormatToString(lpszFormat, argList);
-}
+void CString::FormatV(LPCSTR lpszFormat, va_list argList) { *this = FormatToString(lpszFormat, argList); }
 
 void AFX_CDECL CString::Format(LPCSTR lpszFormat, ...)
 {
@@ -839,10 +763,7 @@ void AFX_CDECL CString::Format(UINT nFormatID, ...)
     va_end(args);
 }
 
-void CString::AppendFormatV(LPCSTR lpszFormat, va_list argList)
-{
-    Append(FormatToString(lpszFormat, argList));
-}
+void CString::AppendFormatV(LPCSTR lpszFormat, va_list argList) { Append(FormatToString(lpszFormat, argList)); }
 
 void AFX_CDECL CString::AppendFormat(LPCSTR lpszFormat, ...)
 {
@@ -875,8 +796,7 @@ BOOL CString::LoadString(HINSTANCE hInstance, UINT nID)
     if (p == nullptr)
         return FALSE;
     const WCHAR* end = p + SizeofResource(hInstance, hResource) / sizeof(WCHAR);
-    for (UINT i = 0; i < (nID & 15); ++i)
-    {
+    for (UINT i = 0; i < (nID & 15); ++i) {
         if (p >= end)
             return FALSE;
         p += 1 + *p;
@@ -927,10 +847,7 @@ LPSTR CString::GetBuffer(int nMinBufLength)
     return p;
 }
 
-LPSTR CString::GetBuffer()
-{
-    return GetBuffer(0);
-}
+LPSTR CString::GetBuffer() { return GetBuffer(0); }
 
 LPSTR CString::GetBufferSetLength(int nNewLength)
 {
@@ -947,8 +864,7 @@ void CString::ReleaseBuffer(int nNewLength)
     CStringData* d = GetData();
     if (d == NilData())
         return;
-    if (d->nRefs > 1)
-    {
+    if (d->nRefs > 1) {
         // Released without GetBuffer: the shared text must not change under its other owners.
         if (PrepareWrite(GetLength()) == nullptr)
             return;
@@ -961,10 +877,7 @@ void CString::ReleaseBuffer(int nNewLength)
     SetLength(nNewLength);
 }
 
-void CString::ReleaseBufferSetLength(int nNewLength)
-{
-    ReleaseBuffer(std::max(0, nNewLength));
-}
+void CString::ReleaseBufferSetLength(int nNewLength) { ReleaseBuffer(std::max(0, nNewLength)); }
 
 LPSTR CString::LockBuffer()
 {
@@ -992,14 +905,12 @@ void CString::FreeExtra()
     CStringData* d = GetData();
     if (d == NilData() || d->nRefs != 1 || d->nAllocLength == d->nDataLength)
         return;
-    if (d->nDataLength == 0)
-    {
+    if (d->nDataLength == 0) {
         Release(d);
         m_pszData = NilText();
         return;
     }
-    if (auto* shrunk = static_cast<CStringData*>(std::realloc(d, sizeof(CStringData) + d->nDataLength + 1)))
-    {
+    if (auto* shrunk = static_cast<CStringData*>(std::realloc(d, sizeof(CStringData) + d->nDataLength + 1))) {
         shrunk->nAllocLength = shrunk->nDataLength;
         m_pszData = shrunk->data();
     }

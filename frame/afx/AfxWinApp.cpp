@@ -9,15 +9,9 @@ IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
 BOOL CWinThread::InitInstance() { return FALSE; }
 
-int CWinThread::ExitInstance()
-{
-    return (int)AfxGetThreadState()->m_msgCur.wParam;
-}
+int CWinThread::ExitInstance() { return (int)AfxGetThreadState()->m_msgCur.wParam; }
 
-CWnd* CWinThread::GetMainWnd()
-{
-    return m_pActiveWnd != nullptr ? m_pActiveWnd : m_pMainWnd;
-}
+CWnd* CWinThread::GetMainWnd() { return m_pActiveWnd != nullptr ? m_pActiveWnd : m_pMainWnd; }
 
 BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
 {
@@ -107,10 +101,7 @@ BOOL AFXAPI AfxPumpMessage()
     return TRUE;
 }
 
-void AFXAPI AfxPostQuitMessage(int nExitCode)
-{
-    ::PostQuitMessage(nExitCode);
-}
+void AFXAPI AfxPostQuitMessage(int nExitCode) { ::PostQuitMessage(nExitCode); }
 
 // ----- CWinApp ---------------------------------------------------------------
 
@@ -156,10 +147,7 @@ BOOL CWinApp::InitApplication()
 
 BOOL CWinApp::InitInstance() { return TRUE; }
 
-int CWinApp::ExitInstance()
-{
-    return CWinThread::ExitInstance();
-}
+int CWinApp::ExitInstance() { return CWinThread::ExitInstance(); }
 
 int CWinApp::Run()
 {
@@ -191,8 +179,8 @@ HKEY CWinApp::GetAppRegistryKey()
     strPath.Format("Software\\%s\\%s", m_pszRegistryKey, m_pszProfileName);
     HKEY hKey = nullptr;
     DWORD dwDisp;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, strPath, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                          KEY_READ | KEY_WRITE, nullptr, &hKey, &dwDisp) != ERROR_SUCCESS)
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, strPath, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
+                          nullptr, &hKey, &dwDisp) != ERROR_SUCCESS)
         return nullptr;
     return hKey;
 }
@@ -206,8 +194,8 @@ HKEY CWinApp::GetSectionKey(LPCSTR lpszSection)
         return nullptr;
     HKEY hSectionKey = nullptr;
     DWORD dwDisp;
-    ::RegCreateKeyExA(hAppKey, lpszSection, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
-                      nullptr, &hSectionKey, &dwDisp);
+    ::RegCreateKeyExA(hAppKey, lpszSection, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr,
+                      &hSectionKey, &dwDisp);
     ::RegCloseKey(hAppKey);
     return hSectionKey;
 }
@@ -230,7 +218,8 @@ BOOL CWinApp::WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue)
     HKEY hKey = GetSectionKey(lpszSection);
     if (hKey == nullptr)
         return FALSE;
-    LONG lResult = ::RegSetValueExA(hKey, lpszEntry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&nValue), sizeof(nValue));
+    LONG lResult =
+        ::RegSetValueExA(hKey, lpszEntry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&nValue), sizeof(nValue));
     ::RegCloseKey(hKey);
     return lResult == ERROR_SUCCESS;
 }
@@ -247,7 +236,8 @@ CString CWinApp::GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR l
     if (::RegQueryValueExA(hKey, lpszEntry, nullptr, &dwType, nullptr, &dwCount) == ERROR_SUCCESS && dwType == REG_SZ) {
         DWORD dwSize = dwCount;
         LPSTR pBuf = strValue.GetBufferSetLength((int)dwSize + 1);
-        if (::RegQueryValueExA(hKey, lpszEntry, nullptr, &dwType, reinterpret_cast<LPBYTE>(pBuf), &dwSize) == ERROR_SUCCESS &&
+        if (::RegQueryValueExA(hKey, lpszEntry, nullptr, &dwType, reinterpret_cast<LPBYTE>(pBuf), &dwSize) ==
+                ERROR_SUCCESS &&
             dwSize <= dwCount) {
             pBuf[dwSize] = '\0';
             strValue.ReleaseBuffer();
@@ -267,7 +257,7 @@ BOOL CWinApp::WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lp
         return FALSE;
     LONG lResult;
     if (lpszEntry == nullptr)
-        lResult = ERROR_SUCCESS;   // nothing to write under a section alone
+        lResult = ERROR_SUCCESS;  // nothing to write under a section alone
     else if (lpszValue == nullptr)
         lResult = ::RegDeleteValueA(hKey, lpszEntry);
     else
@@ -289,10 +279,12 @@ BOOL CWinApp::GetProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, LPBYTE* ppD
     DWORD dwType = 0;
     DWORD dwCount = 0;
     BOOL bOk = FALSE;
-    if (::RegQueryValueExA(hKey, lpszEntry, nullptr, &dwType, nullptr, &dwCount) == ERROR_SUCCESS && dwType == REG_BINARY) {
+    if (::RegQueryValueExA(hKey, lpszEntry, nullptr, &dwType, nullptr, &dwCount) == ERROR_SUCCESS &&
+        dwType == REG_BINARY) {
         LPBYTE pData = new BYTE[dwCount > 0 ? dwCount : 1];
         DWORD dwSize = dwCount;
-        if (::RegQueryValueExA(hKey, lpszEntry, nullptr, &dwType, pData, &dwSize) == ERROR_SUCCESS && dwSize <= dwCount) {
+        if (::RegQueryValueExA(hKey, lpszEntry, nullptr, &dwType, pData, &dwSize) == ERROR_SUCCESS &&
+            dwSize <= dwCount) {
             *ppData = pData;
             *pBytes = dwSize;
             bOk = TRUE;
@@ -327,13 +319,15 @@ int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT)
 
 HCURSOR CWinApp::LoadCursor(LPCSTR lpszResourceName) const
 {
-    return ::LoadCursorA(AfxFindResourceHandle(lpszResourceName, MAKEINTRESOURCEA(12) /* RT_GROUP_CURSOR */), lpszResourceName);
+    return ::LoadCursorA(AfxFindResourceHandle(lpszResourceName, MAKEINTRESOURCEA(12) /* RT_GROUP_CURSOR */),
+                         lpszResourceName);
 }
 HCURSOR CWinApp::LoadCursor(UINT nIDResource) const { return LoadCursor(MAKEINTRESOURCEA(nIDResource)); }
 HCURSOR CWinApp::LoadStandardCursor(LPCSTR lpszCursorName) const { return ::LoadCursorA(nullptr, lpszCursorName); }
 HICON CWinApp::LoadIcon(LPCSTR lpszResourceName) const
 {
-    return ::LoadIconA(AfxFindResourceHandle(lpszResourceName, MAKEINTRESOURCEA(14) /* RT_GROUP_ICON */), lpszResourceName);
+    return ::LoadIconA(AfxFindResourceHandle(lpszResourceName, MAKEINTRESOURCEA(14) /* RT_GROUP_ICON */),
+                       lpszResourceName);
 }
 HICON CWinApp::LoadIcon(UINT nIDResource) const { return LoadIcon(MAKEINTRESOURCEA(nIDResource)); }
 HICON CWinApp::LoadStandardIcon(LPCSTR lpszIconName) const { return ::LoadIconA(nullptr, lpszIconName); }

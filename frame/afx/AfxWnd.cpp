@@ -28,15 +28,9 @@ CWnd::~CWnd()
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wnonnull-compare"
 #pragma GCC diagnostic ignored "-Waddress"
-CWnd::operator HWND() const
-{
-    return this == nullptr ? nullptr : m_hWnd;
-}
+CWnd::operator HWND() const { return this == nullptr ? nullptr : m_hWnd; }
 
-HWND CWnd::GetSafeHwnd() const
-{
-    return this == nullptr ? nullptr : m_hWnd;
-}
+HWND CWnd::GetSafeHwnd() const { return this == nullptr ? nullptr : m_hWnd; }
 #pragma GCC diagnostic pop
 
 // ----- handle map ------------------------------------------------------------
@@ -55,10 +49,7 @@ CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd)
     return hWnd == nullptr ? nullptr : AfxGetThreadState()->m_wndMap.LookupPermanent(hWnd);
 }
 
-void PASCAL CWnd::DeleteTempMap()
-{
-    AfxDeleteTempMaps();
-}
+void PASCAL CWnd::DeleteTempMap() { AfxDeleteTempMaps(); }
 
 BOOL CWnd::Attach(HWND hWndNew)
 {
@@ -125,8 +116,8 @@ LPCSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrB
 {
     static std::set<std::string> registered;
     char name[96];
-    wsprintfA(name, "Afx:%p:%x:%p:%p:%p", (void*)GetModuleHandleA(nullptr), nClassStyle,
-              (void*)hCursor, (void*)hbrBackground, (void*)hIcon);
+    wsprintfA(name, "Afx:%p:%x:%p:%p:%p", (void*)GetModuleHandleA(nullptr), nClassStyle, (void*)hCursor,
+              (void*)hbrBackground, (void*)hIcon);
     auto it = registered.find(name);
     if (it != registered.end())
         return it->c_str();
@@ -164,8 +155,8 @@ void RegisterFrameworkClass(LPCSTR lpszName, UINT style, HBRUSH hbr)
 
 // ----- creation and subclassing ----------------------------------------------
 
-BOOL CWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                  CWnd* pParentWnd, UINT nID, void*)
+BOOL CWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                  UINT nID, void*)
 {
     // A child window cannot be created without a parent.
     if (pParentWnd == nullptr && (dwStyle & WS_CHILD))
@@ -173,17 +164,15 @@ BOOL CWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, co
     return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
-                    const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                    CWnd* pParentWnd, UINT nID, LPVOID lpParam)
 {
-    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
-                    rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
-                    reinterpret_cast<HMENU>((UINT_PTR)nID), lpParam);
+    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, rect.right - rect.left,
+                    rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), reinterpret_cast<HMENU>((UINT_PTR)nID), lpParam);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
-                    int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
-                    LPVOID lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x, int y,
+                    int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam)
 {
     if (m_hWnd != nullptr)
         return FALSE;
@@ -205,10 +194,10 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
         return FALSE;
     }
     AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y,
-                                  cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+    HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
+                                  cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
     if (!AfxUnhookWindowCreate())
-        PostNcDestroy();   // the window never reached us
+        PostNcDestroy();  // the window never reached us
     // A later hook may refuse the window after ours attached it: no
     // WM_NCDESTROY ever comes for it, so let go of the handle here.
     if (hWnd == nullptr && m_hWnd != nullptr && !::IsWindow(m_hWnd))
@@ -229,10 +218,7 @@ void CWnd::PreSubclassWindow() {}
 
 void CWnd::PostNcDestroy() {}
 
-WNDPROC* CWnd::GetSuperWndProcAddr()
-{
-    return &m_pfnSuper;
-}
+WNDPROC* CWnd::GetSuperWndProcAddr() { return &m_pfnSuper; }
 
 BOOL CWnd::SubclassWindow(HWND hWnd)
 {
@@ -340,10 +326,7 @@ const MSG* PASCAL CWnd::GetCurrentMessage()
 }
 
 namespace {
-bool IsCtlColorMessage(UINT message)
-{
-    return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
-}
+bool IsCtlColorMessage(UINT message) { return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC; }
 
 // The control an owner-draw message is about, or nullptr for menus.
 HWND OwnerDrawControl(HWND hWndParent, UINT message, WPARAM wParam, LPARAM lParam)
@@ -373,8 +356,8 @@ HWND OwnerDrawControl(HWND hWndParent, UINT message, WPARAM wParam, LPARAM lPara
 
 // Calls the first entry for a window message in the maps of pTarget; the entry
 // may decline (registered messages, reflected colour requests without a brush).
-BOOL DispatchWindowMessage(CCmdTarget* pTarget, const AFX_MSGMAP* pMap, UINT nLookup, UINT message,
-                           WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+BOOL DispatchWindowMessage(CCmdTarget* pTarget, const AFX_MSGMAP* pMap, UINT nLookup, UINT message, WPARAM wParam,
+                           LPARAM lParam, LRESULT* pResult)
 {
     bool bRegistered = message >= 0xC000 && message <= 0xFFFF;
     for (; pMap != nullptr; pMap = pMap->pfnGetBaseMap != nullptr ? pMap->pfnGetBaseMap() : nullptr) {
@@ -448,7 +431,7 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
         nCode = CN_COMMAND;
     } else {
         if (ReflectLastMsg(hWndCtrl))
-            return TRUE;   // the control handled its own notification
+            return TRUE;  // the control handled its own notification
     }
     return OnCmdMsg(nID, nCode, nullptr, nullptr);
 }
@@ -516,10 +499,7 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     }
 }
 
-BOOL CWnd::PreTranslateMessage(MSG*)
-{
-    return FALSE;
-}
+BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
 
 BOOL PASCAL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
 {

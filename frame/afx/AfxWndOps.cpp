@@ -107,9 +107,15 @@ CFont* CWnd::GetFont() const
 void CWnd::GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
 void CWnd::GetWindowRect(LPRECT lpRect) const { ::GetWindowRect(m_hWnd, lpRect); }
 void CWnd::ClientToScreen(LPPOINT lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
-void CWnd::ClientToScreen(LPRECT lpRect) const { ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<LPPOINT>(lpRect), 2); }
+void CWnd::ClientToScreen(LPRECT lpRect) const
+{
+    ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<LPPOINT>(lpRect), 2);
+}
 void CWnd::ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
-void CWnd::ScreenToClient(LPRECT lpRect) const { ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(lpRect), 2); }
+void CWnd::ScreenToClient(LPRECT lpRect) const
+{
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(lpRect), 2);
+}
 void CWnd::MapWindowPoints(CWnd* pwndTo, LPPOINT lpPoint, UINT nCount) const
 {
     ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), lpPoint, nCount);
@@ -197,7 +203,8 @@ BOOL CWnd::SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl) { return ::SetWind
 void CWnd::CenterWindow(CWnd* pAlternateOwner)
 {
     HWND hCenter = pAlternateOwner != nullptr ? pAlternateOwner->m_hWnd
-                   : (GetStyle() & WS_CHILD) ? ::GetParent(m_hWnd) : ::GetWindow(m_hWnd, GW_OWNER);
+                   : (GetStyle() & WS_CHILD)  ? ::GetParent(m_hWnd)
+                                              : ::GetWindow(m_hWnd, GW_OWNER);
     RECT rcArea;
     RECT rcCenter;
     RECT rcWindow;
@@ -218,10 +225,14 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
     int y = (rcCenter.top + rcCenter.bottom) / 2 - cy / 2;
     // Keep a top-level window on the work area.
     if (!(GetStyle() & WS_CHILD)) {
-        if (x + cx > rcArea.right) x = rcArea.right - cx;
-        if (x < rcArea.left) x = rcArea.left;
-        if (y + cy > rcArea.bottom) y = rcArea.bottom - cy;
-        if (y < rcArea.top) y = rcArea.top;
+        if (x + cx > rcArea.right)
+            x = rcArea.right - cx;
+        if (x < rcArea.left)
+            x = rcArea.left;
+        if (y + cy > rcArea.bottom)
+            y = rcArea.bottom - cy;
+        if (y < rcArea.top)
+            y = rcArea.top;
     }
     ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -243,7 +254,7 @@ int CWnd::ReleaseDC(CDC* pDC) { return ::ReleaseDC(m_hWnd, pDC->GetSafeHdc()); }
 CDC* CWnd::BeginPaint(LPPAINTSTRUCT lpPaint) { return CDC::FromHandle(::BeginPaint(m_hWnd, lpPaint)); }
 void CWnd::EndPaint(LPPAINTSTRUCT lpPaint) { ::EndPaint(m_hWnd, lpPaint); }
 
-UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, void (CALLBACK* lpfnTimer)(HWND, UINT, UINT_PTR, DWORD))
+UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, void(CALLBACK* lpfnTimer)(HWND, UINT, UINT_PTR, DWORD))
 {
     return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
 }
@@ -366,10 +377,7 @@ void CWnd::DoDataExchange(CDataExchange*) {}
 
 // ----- modal loop ----------------------------------------------------------------
 
-BOOL CWnd::ContinueModal()
-{
-    return (m_nFlags & WF_CONTINUEMODAL) != 0;
-}
+BOOL CWnd::ContinueModal() { return (m_nFlags & WF_CONTINUEMODAL) != 0; }
 
 void CWnd::EndModalLoop(int nResult)
 {

@@ -13,7 +13,7 @@
 #include <type_traits>
 #include <utility>
 
-template<class TYPE, class ARG_TYPE = const TYPE&>
+template <class TYPE, class ARG_TYPE = const TYPE&>
 class CArray : public CObject
 {
 public:
@@ -68,7 +68,8 @@ protected:
     INT_PTR m_nGrowBy = 0;
 
 private:
-    static constexpr INT_PTR kMaxElements = (std::numeric_limits<INT_PTR>::max)() / static_cast<INT_PTR>(sizeof(TYPE)) / 2;
+    static constexpr INT_PTR kMaxElements =
+        (std::numeric_limits<INT_PTR>::max)() / static_cast<INT_PTR>(sizeof(TYPE)) / 2;
 
     bool IsValidIndex(INT_PTR nIndex) const { return nIndex >= 0 && nIndex < m_nSize; }
 
@@ -82,17 +83,14 @@ private:
     }
 
     // An argument that is one of our own elements must be copied before the storage moves.
-    template<class A>
+    template <class A>
     bool IsOwnElement(const A& arg) const
     {
-        if constexpr (std::is_same_v<std::decay_t<A>, TYPE>)
-        {
+        if constexpr (std::is_same_v<std::decay_t<A>, TYPE>) {
             auto p = reinterpret_cast<ULONG_PTR>(std::addressof(arg));
             auto first = reinterpret_cast<ULONG_PTR>(m_pData);
             return m_pData != nullptr && p >= first && p < first + sizeof(TYPE) * static_cast<size_t>(m_nMaxSize);
-        }
-        else
-        {
+        } else {
             return false;
         }
     }
@@ -106,7 +104,7 @@ private:
     bool Reallocate(INT_PTR nNewMax);
 };
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 bool CArray<TYPE, ARG_TYPE>::Reallocate(INT_PTR nNewMax)
 {
     static_assert(alignof(TYPE) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__, "over-aligned element types are not supported");
@@ -115,8 +113,7 @@ bool CArray<TYPE, ARG_TYPE>::Reallocate(INT_PTR nNewMax)
     TYPE* pNew = AllocateStorage(nNewMax);
     if (pNew == nullptr)
         return false;
-    for (INT_PTR i = 0; i < m_nSize; ++i)
-    {
+    for (INT_PTR i = 0; i < m_nSize; ++i) {
         ::new (static_cast<void*>(pNew + i)) TYPE(std::move(m_pData[i]));
         m_pData[i].~TYPE();
     }
@@ -126,7 +123,7 @@ bool CArray<TYPE, ARG_TYPE>::Reallocate(INT_PTR nNewMax)
     return true;
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy)
 {
     if (nGrowBy >= 0)
@@ -134,8 +131,7 @@ void CArray<TYPE, ARG_TYPE>::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy)
     if (nNewSize < 0 || nNewSize > kMaxElements)
         return;
 
-    if (nNewSize == 0)
-    {
+    if (nNewSize == 0) {
         for (INT_PTR i = 0; i < m_nSize; ++i)
             m_pData[i].~TYPE();
         FreeStorage(m_pData);
@@ -144,8 +140,7 @@ void CArray<TYPE, ARG_TYPE>::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy)
         return;
     }
 
-    if (nNewSize > m_nMaxSize)
-    {
+    if (nNewSize > m_nMaxSize) {
         // Without a caller's step, grow by half the size so that Add in a loop stays linear.
         INT_PTR nGrow = m_nGrowBy > 0 ? m_nGrowBy : (std::max)(INT_PTR(4), m_nSize / 2);
         INT_PTR nNewMax = m_nMaxSize < kMaxElements - nGrow ? m_nMaxSize + nGrow : kMaxElements;
@@ -160,7 +155,7 @@ void CArray<TYPE, ARG_TYPE>::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy)
     m_nSize = nNewSize;
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::FreeExtra()
 {
     if (m_nSize == m_nMaxSize)
@@ -171,15 +166,13 @@ void CArray<TYPE, ARG_TYPE>::FreeExtra()
         Reallocate(m_nSize);
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::SetAtGrow(INT_PTR nIndex, ARG_TYPE newElement)
 {
     if (nIndex < 0 || nIndex >= kMaxElements)
         return;
-    if (nIndex >= m_nSize)
-    {
-        if (IsOwnElement(newElement))
-        {
+    if (nIndex >= m_nSize) {
+        if (IsOwnElement(newElement)) {
             TYPE copy(newElement);
             SetAtGrow(nIndex, copy);
             return;
@@ -191,7 +184,7 @@ void CArray<TYPE, ARG_TYPE>::SetAtGrow(INT_PTR nIndex, ARG_TYPE newElement)
     m_pData[nIndex] = newElement;
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 INT_PTR CArray<TYPE, ARG_TYPE>::Add(ARG_TYPE newElement)
 {
     INT_PTR nIndex = m_nSize;
@@ -199,7 +192,7 @@ INT_PTR CArray<TYPE, ARG_TYPE>::Add(ARG_TYPE newElement)
     return m_nSize > nIndex ? nIndex : -1;
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 INT_PTR CArray<TYPE, ARG_TYPE>::Append(const CArray& src)
 {
     INT_PTR nOldSize = m_nSize;
@@ -215,7 +208,7 @@ INT_PTR CArray<TYPE, ARG_TYPE>::Append(const CArray& src)
     return nOldSize;
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::Copy(const CArray& src)
 {
     if (&src == this)
@@ -227,27 +220,23 @@ void CArray<TYPE, ARG_TYPE>::Copy(const CArray& src)
         m_pData[i] = src.m_pData[i];
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::InsertAt(INT_PTR nIndex, ARG_TYPE newElement, INT_PTR nCount)
 {
     if (nIndex < 0 || nCount <= 0)
         return;
-    if (IsOwnElement(newElement))
-    {
+    if (IsOwnElement(newElement)) {
         TYPE copy(newElement);
         InsertAt(nIndex, copy, nCount);
         return;
     }
-    if (nIndex >= m_nSize)
-    {
+    if (nIndex >= m_nSize) {
         if (nCount > kMaxElements - nIndex)
             return;
         SetSize(nIndex + nCount);
         if (m_nSize != nIndex + nCount)
             return;
-    }
-    else
-    {
+    } else {
         INT_PTR nOldSize = m_nSize;
         if (nCount > kMaxElements - nOldSize)
             return;
@@ -261,13 +250,12 @@ void CArray<TYPE, ARG_TYPE>::InsertAt(INT_PTR nIndex, ARG_TYPE newElement, INT_P
         m_pData[nIndex + i] = newElement;
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::InsertAt(INT_PTR nStartIndex, CArray* pNewArray)
 {
     if (pNewArray == nullptr || nStartIndex < 0 || pNewArray->m_nSize == 0)
         return;
-    if (pNewArray == this)
-    {
+    if (pNewArray == this) {
         CArray copy;
         copy.Copy(*this);
         InsertAt(nStartIndex, &copy);
@@ -282,7 +270,7 @@ void CArray<TYPE, ARG_TYPE>::InsertAt(INT_PTR nStartIndex, CArray* pNewArray)
         m_pData[nStartIndex + i] = pNewArray->m_pData[i];
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::RemoveAt(INT_PTR nIndex, INT_PTR nCount)
 {
     if (!IsValidIndex(nIndex) || nCount <= 0)

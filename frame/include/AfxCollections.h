@@ -7,7 +7,8 @@
 // An opaque place in a list or map, handed out and taken back by the collection.
 #ifndef AFX_POSITION_DEFINED
 #define AFX_POSITION_DEFINED
-struct __POSITION {};
+struct __POSITION
+{};
 typedef __POSITION* POSITION;
 #endif
 #ifndef BEFORE_START_POSITION
@@ -57,7 +58,7 @@ namespace AfxDetail {
 // Doubly linked list of pointers. Nodes come from blocks the list keeps until RemoveAll, and a
 // node remembers which list it belongs to while in use, so a position that was removed or that
 // belongs to another list is recognised and ignored instead of corrupting the links.
-template<class T>
+template <class T>
 class CPointerList : public CObject
 {
 public:
@@ -114,8 +115,7 @@ public:
     }
     void RemoveAll()
     {
-        while (m_pBlocks != nullptr)
-        {
+        while (m_pBlocks != nullptr) {
             CBlock* pNext = m_pBlocks->pNext;
             ::operator delete(m_pBlocks);
             m_pBlocks = pNext;
@@ -181,8 +181,7 @@ public:
     POSITION Find(T searchValue, POSITION startAfter = nullptr) const
     {
         CNode* pNode = m_pNodeHead;
-        if (startAfter != nullptr)
-        {
+        if (startAfter != nullptr) {
             CNode* pStart = NodeAt(startAfter);
             if (pStart == nullptr)
                 return nullptr;
@@ -220,14 +219,14 @@ private:
     {
         auto* pNode = reinterpret_cast<CNode*>(position);
         return (pNode != nullptr && pNode != reinterpret_cast<CNode*>(BEFORE_START_POSITION) && pNode->pOwner == this)
-            ? pNode : nullptr;
+                   ? pNode
+                   : nullptr;
     }
 
     T& Step(POSITION& rPosition, bool bForward)
     {
         CNode* pNode = NodeAt(rPosition);
-        if (pNode == nullptr)
-        {
+        if (pNode == nullptr) {
             rPosition = nullptr;
             return Scratch();
         }
@@ -277,8 +276,7 @@ private:
         m_pBlocks = pBlock;
         // The first node-sized slot holds the block link; the rest become free nodes.
         auto* pNodes = reinterpret_cast<CNode*>(pBlock) + 1;
-        for (INT_PTR i = m_nBlockSize - 1; i >= 0; --i)
-        {
+        for (INT_PTR i = m_nBlockSize - 1; i >= 0; --i) {
             pNodes[i].pOwner = nullptr;
             pNodes[i].pNext = m_pNodeFree;
             m_pNodeFree = &pNodes[i];
@@ -295,7 +293,7 @@ private:
     mutable T m_scratch = nullptr;
 };
 
-} // namespace AfxDetail
+}  // namespace AfxDetail
 
 class AFX_API CObList : public AfxDetail::CPointerList<CObject*>
 {

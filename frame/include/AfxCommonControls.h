@@ -17,7 +17,7 @@ class AFX_API CImageList : public CObject
     DECLARE_DYNCREATE(CImageList)
 public:
     CImageList() = default;
-    ~CImageList() override;   // destroys a list it still owns
+    ~CImageList() override;  // destroys a list it still owns
 
     HIMAGELIST m_hImageList = nullptr;
 
@@ -148,10 +148,10 @@ public:
     BOOL SetItemCountEx(int iCount, DWORD dwFlags = LVSICF_NOINVALIDATEALL);
     BOOL GetItem(LVITEMA* pItem) const;
     BOOL SetItem(const LVITEMA* pItem);
-    BOOL SetItem(int nItem, int nSubItem, UINT nMask, LPCSTR lpszItem, int nImage, UINT nState,
-                 UINT nStateMask, LPARAM lParam);
-    BOOL SetItem(int nItem, int nSubItem, UINT nMask, LPCSTR lpszItem, int nImage, UINT nState,
-                 UINT nStateMask, LPARAM lParam, int nIndent);
+    BOOL SetItem(int nItem, int nSubItem, UINT nMask, LPCSTR lpszItem, int nImage, UINT nState, UINT nStateMask,
+                 LPARAM lParam);
+    BOOL SetItem(int nItem, int nSubItem, UINT nMask, LPCSTR lpszItem, int nImage, UINT nState, UINT nStateMask,
+                 LPARAM lParam, int nIndent);
     // The whole text, however long; empty for a bad item or sub-item.
     CString GetItemText(int nItem, int nSubItem) const;
     // Copies at most nLen - 1 characters and a zero; returns the length copied.
@@ -192,8 +192,7 @@ public:
     BOOL SetColumn(int nCol, const LVCOLUMNA* pColumn);
     int InsertColumn(int nCol, const LVCOLUMNA* pColumn);
     // nWidth -1 leaves the width to the control; nSubItem -1 leaves the sub-item unset.
-    int InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1,
-                     int nSubItem = -1);
+    int InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1, int nSubItem = -1);
     BOOL DeleteColumn(int nCol);
     int GetColumnWidth(int nCol) const;
     BOOL SetColumnWidth(int nCol, int cx);
@@ -206,8 +205,7 @@ public:
     int InsertItem(const LVITEMA* pItem);
     int InsertItem(int nItem, LPCSTR lpszItem);
     int InsertItem(int nItem, LPCSTR lpszItem, int nImage);
-    int InsertItem(UINT nMask, int nItem, LPCSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
-                   LPARAM lParam);
+    int InsertItem(UINT nMask, int nItem, LPCSTR lpszItem, UINT nState, UINT nStateMask, int nImage, LPARAM lParam);
     BOOL DeleteItem(int nItem);
     BOOL DeleteAllItems();
     int FindItem(LVFINDINFOA* pFindInfo, int nStart = -1) const;
@@ -282,8 +280,7 @@ public:
     // The text comes from string resource nIDText.
     BOOL AddTool(CWnd* pWnd, UINT nIDText, LPCRECT lpRectTool = nullptr, UINT_PTR nIDTool = 0);
     // LPSTR_TEXTCALLBACK asks the parent for the text when the tip shows.
-    BOOL AddTool(CWnd* pWnd, LPCSTR lpszText = LPSTR_TEXTCALLBACKA, LPCRECT lpRectTool = nullptr,
-                 UINT_PTR nIDTool = 0);
+    BOOL AddTool(CWnd* pWnd, LPCSTR lpszText = LPSTR_TEXTCALLBACKA, LPCRECT lpRectTool = nullptr, UINT_PTR nIDTool = 0);
     void DelTool(CWnd* pWnd, UINT_PTR nIDTool = 0);
     BOOL HitTest(CWnd* pWnd, CPoint pt, TTTOOLINFOA* lpToolInfo) const;
     void RelayEvent(LPMSG lpMsg);

@@ -14,8 +14,7 @@ class AFX_API CStatic : public CWnd
     DECLARE_DYNAMIC(CStatic)
 public:
     CStatic() = default;
-    virtual BOOL Create(LPCSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
-                        UINT nID = 0xffff);
+    virtual BOOL Create(LPCSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID = 0xffff);
 
     // ----- attributes (each returns the image it replaced) ----------------------
     HICON SetIcon(HICON hIcon);

@@ -26,7 +26,7 @@
 #ifndef PASCAL
 #define PASCAL __stdcall
 #endif
-#define AFXAPI __stdcall
+#define AFXAPI    __stdcall
 #define AFX_CDECL __cdecl
 
 // Checks are for the library's developers: they never stop a release build.
@@ -37,22 +37,22 @@
 #define ASSERT(f) ((void)0)
 #endif
 #endif
-#define VERIFY(f) ((void)(f))
+#define VERIFY(f)       ((void)(f))
 #define ASSERT_VALID(p) ((void)0)
-#define TRACE(...) ((void)0)
-#define TRACE0(s) ((void)0)
+#define TRACE(...)      ((void)0)
+#define TRACE0(s)       ((void)0)
 
 AFX_API void AFXAPI AfxAssertFailed(const char* file, int line);
 
 // The framework's own window messages.
-#define WM_REFLECT_BASE        0xBC00
-#define WM_IDLEUPDATECMDUI     0x0363
-#define WM_SIZEPARENT          0x0361
-#define WM_INITIALUPDATE       0x0364
-#define WM_KICKIDLE            0x036A
+#define WM_REFLECT_BASE    0xBC00
+#define WM_IDLEUPDATECMDUI 0x0363
+#define WM_SIZEPARENT      0x0361
+#define WM_INITIALUPDATE   0x0364
+#define WM_KICKIDLE        0x036A
 
 #ifndef AFX_IDW_PANE_FIRST
-#define AFX_IDW_PANE_FIRST     0xE900
+#define AFX_IDW_PANE_FIRST 0xE900
 #endif
 #define AFX_IDW_TOOLBAR        0xE800
 #define AFX_IDW_STATUS_BAR     0xE801

@@ -14,8 +14,7 @@ public:
     // Modeless.
     virtual BOOL Create(LPCSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
     virtual BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
-    virtual BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr,
-                                HINSTANCE hInst = nullptr);
+    virtual BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr, HINSTANCE hInst = nullptr);
     // Modal, through the framework's own loop so PreTranslateMessage sees every message.
     BOOL InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr);
     virtual INT_PTR DoModal();
@@ -59,7 +58,7 @@ class AFX_API CDataExchange
 public:
     CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
 
-    BOOL m_bSaveAndValidate;   // TRUE: controls to members
+    BOOL m_bSaveAndValidate;  // TRUE: controls to members
     CWnd* m_pDlgWnd;
     HWND m_hWndLastControl = nullptr;
     BOOL m_bEditLastControl = FALSE;

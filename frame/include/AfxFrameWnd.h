@@ -13,13 +13,12 @@ public:
 
     static const CRect rectDefault;
 
-    virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName,
-                        DWORD dwStyle = WS_OVERLAPPEDWINDOW, const RECT& rect = rectDefault,
-                        CWnd* pParentWnd = nullptr, LPCSTR lpszMenuName = nullptr,
+    virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle = WS_OVERLAPPEDWINDOW,
+                        const RECT& rect = rectDefault, CWnd* pParentWnd = nullptr, LPCSTR lpszMenuName = nullptr,
                         DWORD dwExStyle = 0, void* pContext = nullptr);
     // Creates the frame with the menu (and title string, if any) of resource nIDResource.
-    virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW,
-                           CWnd* pParentWnd = nullptr, void* pContext = nullptr);
+    virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW, CWnd* pParentWnd = nullptr,
+                           void* pContext = nullptr);
 
     // The client pane: the child window with id AFX_IDW_PANE_FIRST, sized to
     // what the control bars leave free.
@@ -27,8 +26,7 @@ public:
     virtual void RecalcLayout(BOOL bNotify = TRUE);
     // Lays out the control bars (children answering WM_SIZEPARENT) inside the
     // client area and sizes the window with id nIDLeftOver to the rest.
-    void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver,
-                        UINT nFlag = 0, LPRECT lpRectParam = nullptr,
+    void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = 0, LPRECT lpRectParam = nullptr,
                         LPCRECT lpRectClient = nullptr, BOOL bStretch = TRUE);
     virtual void ActivateFrame(int nCmdShow = -1);
 

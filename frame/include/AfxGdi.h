@@ -58,8 +58,7 @@ class AFX_API CPen : public CGdiObject
 public:
     CPen() = default;
     CPen(int nPenStyle, int nWidth, COLORREF crColor);
-    CPen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int nStyleCount = 0,
-         const DWORD* lpStyle = nullptr);
+    CPen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int nStyleCount = 0, const DWORD* lpStyle = nullptr);
 
     static CPen* PASCAL FromHandle(HPEN hPen);
     operator HPEN() const { return static_cast<HPEN>(m_hObject); }
@@ -107,10 +106,9 @@ public:
     operator HFONT() const { return static_cast<HFONT>(m_hObject); }
 
     BOOL CreateFontIndirect(const LOGFONTA* lpLogFont);
-    BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
-                    BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
-                    BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality,
-                    BYTE nPitchAndFamily, LPCSTR lpszFacename);
+    BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
+                    BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
+                    BYTE nQuality, BYTE nPitchAndFamily, LPCSTR lpszFacename);
     // nPointSize in tenths of a point, converted for pDC (the screen when null).
     BOOL CreatePointFont(int nPointSize, LPCSTR lpszFaceName, CDC* pDC = nullptr);
     // lfHeight in tenths of a point, converted for pDC (the screen when null).
@@ -132,8 +130,7 @@ public:
     BOOL LoadBitmap(UINT nIDResource);
     BOOL LoadOEMBitmap(UINT nIDBitmap);
     // Loads a bitmap with its standard greys mapped to the current system colours.
-    BOOL LoadMappedBitmap(UINT nIDBitmap, UINT nFlags = 0, LPCOLORMAP lpColorMap = nullptr,
-                          int nMapSize = 0);
+    BOOL LoadMappedBitmap(UINT nIDBitmap, UINT nFlags = 0, LPCOLORMAP lpColorMap = nullptr, int nMapSize = 0);
     BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits);
     BOOL CreateBitmapIndirect(LPBITMAP lpBitmap);
     BOOL CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight);
@@ -207,10 +204,8 @@ public:
     virtual void ReleaseAttribDC();
     virtual void ReleaseOutputDC();
 
-    BOOL CreateDC(LPCSTR lpszDriverName, LPCSTR lpszDeviceName, LPCSTR lpszOutput,
-                  const void* lpInitData);
-    BOOL CreateIC(LPCSTR lpszDriverName, LPCSTR lpszDeviceName, LPCSTR lpszOutput,
-                  const void* lpInitData);
+    BOOL CreateDC(LPCSTR lpszDriverName, LPCSTR lpszDeviceName, LPCSTR lpszOutput, const void* lpInitData);
+    BOOL CreateIC(LPCSTR lpszDriverName, LPCSTR lpszDeviceName, LPCSTR lpszOutput, const void* lpInitData);
     // A memory DC compatible with pDC (the screen when null).
     BOOL CreateCompatibleDC(CDC* pDC);
     BOOL DeleteDC();
@@ -225,7 +220,7 @@ public:
     CBrush* SelectObject(CBrush* pBrush);
     virtual CFont* SelectObject(CFont* pFont);
     CBitmap* SelectObject(CBitmap* pBitmap);
-    int SelectObject(CRgn* pRgn);   // the region type, or ERROR
+    int SelectObject(CRgn* pRgn);  // the region type, or ERROR
     CGdiObject* SelectObject(CGdiObject* pObject);
     HGDIOBJ SelectObject(HGDIOBJ hObject);
     virtual CGdiObject* SelectStockObject(int nIndex);
@@ -325,8 +320,8 @@ public:
     // ----- bitmaps and pixels -----------------------------------------------------------
     BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
-    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
-                    int nSrcWidth, int nSrcHeight, DWORD dwRop);
+    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
+                    int nSrcHeight, DWORD dwRop);
     COLORREF GetPixel(int x, int y) const;
     COLORREF GetPixel(POINT point) const;
     COLORREF SetPixel(int x, int y, COLORREF crColor);
@@ -341,10 +336,9 @@ public:
     BOOL DrawState(CPoint pt, CSize size, CBitmap* pBitmap, UINT nFlags, CBrush* pBrush = nullptr);
     BOOL DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, HBRUSH hBrush = nullptr);
     BOOL DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, CBrush* pBrush);
-    BOOL DrawState(CPoint pt, CSize size, LPCSTR lpszText, UINT nFlags, BOOL bPrefixText = TRUE,
-                   int nTextLen = 0, HBRUSH hBrush = nullptr);
-    BOOL DrawState(CPoint pt, CSize size, LPCSTR lpszText, UINT nFlags, BOOL bPrefixText,
-                   int nTextLen, CBrush* pBrush);
+    BOOL DrawState(CPoint pt, CSize size, LPCSTR lpszText, UINT nFlags, BOOL bPrefixText = TRUE, int nTextLen = 0,
+                   HBRUSH hBrush = nullptr);
+    BOOL DrawState(CPoint pt, CSize size, LPCSTR lpszText, UINT nFlags, BOOL bPrefixText, int nTextLen, CBrush* pBrush);
 
     // ----- text ------------------------------------------------------------------------------
     UINT SetTextAlign(UINT nFlags);
@@ -353,8 +347,8 @@ public:
     int GetTextCharacterExtra() const;
     virtual BOOL TextOut(int x, int y, LPCSTR lpszString, int nCount);
     BOOL TextOut(int x, int y, const CString& str);
-    virtual BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCSTR lpszString,
-                            UINT nCount, LPINT lpDxWidths);
+    virtual BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCSTR lpszString, UINT nCount,
+                            LPINT lpDxWidths);
     BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString& str, LPINT lpDxWidths);
     virtual CSize TabbedTextOut(int x, int y, LPCSTR lpszString, int nCount, int nTabPositions,
                                 LPINT lpnTabStopPositions, int nTabOrigin);
@@ -368,8 +362,7 @@ public:
     // Measured on the output DC.
     CSize GetOutputTextExtent(LPCSTR lpszString, int nCount) const;
     CSize GetOutputTextExtent(const CString& str) const;
-    CSize GetTabbedTextExtent(LPCSTR lpszString, int nCount, int nTabPositions,
-                              LPINT lpnTabStopPositions) const;
+    CSize GetTabbedTextExtent(LPCSTR lpszString, int nCount, int nTabPositions, LPINT lpnTabStopPositions) const;
     BOOL GetTextMetrics(LPTEXTMETRICA lpMetrics) const;
     BOOL GetOutputTextMetrics(LPTEXTMETRICA lpMetrics) const;
     int GetTextFace(int nCount, LPSTR lpszFacename) const;
@@ -427,7 +420,7 @@ class AFX_API CMenu : public CObject
     DECLARE_DYNCREATE(CMenu)
 public:
     CMenu() = default;
-    ~CMenu() override;   // destroys a menu it still owns
+    ~CMenu() override;  // destroys a menu it still owns
 
     HMENU m_hMenu = nullptr;
 
@@ -462,11 +455,10 @@ public:
     BOOL RemoveMenu(UINT nPosition, UINT nFlags);
     // Takes the item out and destroys its sub-menu.
     BOOL DeleteMenu(UINT nPosition, UINT nFlags);
-    BOOL SetMenuItemBitmaps(UINT nPosition, UINT nFlags, const CBitmap* pBmpUnchecked,
-                            const CBitmap* pBmpChecked);
+    BOOL SetMenuItemBitmaps(UINT nPosition, UINT nFlags, const CBitmap* pBmpUnchecked, const CBitmap* pBmpChecked);
 
     // ----- queries and states ------------------------------------------------------------
-    UINT GetMenuItemCount() const;     // (UINT)-1 for no menu
+    UINT GetMenuItemCount() const;       // (UINT)-1 for no menu
     UINT GetMenuItemID(int nPos) const;  // (UINT)-1 for a sub-menu or a bad position
     UINT GetMenuState(UINT nID, UINT nFlags) const;
     int GetMenuString(UINT nIDItem, LPSTR lpString, int nMaxCount, UINT nFlags) const;

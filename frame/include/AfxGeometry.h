@@ -14,9 +14,21 @@ class __attribute__((may_alias)) CSize : public tagSIZE
 {
 public:
     CSize() { cx = cy = 0; }
-    CSize(int initCX, int initCY) { cx = initCX; cy = initCY; }
-    CSize(SIZE initSize) { cx = initSize.cx; cy = initSize.cy; }
-    CSize(POINT initPt) { cx = initPt.x; cy = initPt.y; }
+    CSize(int initCX, int initCY)
+    {
+        cx = initCX;
+        cy = initCY;
+    }
+    CSize(SIZE initSize)
+    {
+        cx = initSize.cx;
+        cy = initSize.cy;
+    }
+    CSize(POINT initPt)
+    {
+        cx = initPt.x;
+        cy = initPt.y;
+    }
     // Low word cx, high word cy, both signed.
     CSize(DWORD dwSize)
     {
@@ -26,9 +38,21 @@ public:
 
     BOOL operator==(SIZE size) const { return cx == size.cx && cy == size.cy; }
     BOOL operator!=(SIZE size) const { return !(*this == size); }
-    void operator+=(SIZE size) { cx += size.cx; cy += size.cy; }
-    void operator-=(SIZE size) { cx -= size.cx; cy -= size.cy; }
-    void SetSize(int CX, int CY) { cx = CX; cy = CY; }
+    void operator+=(SIZE size)
+    {
+        cx += size.cx;
+        cy += size.cy;
+    }
+    void operator-=(SIZE size)
+    {
+        cx -= size.cx;
+        cy -= size.cy;
+    }
+    void SetSize(int CX, int CY)
+    {
+        cx = CX;
+        cy = CY;
+    }
 
     CSize operator+(SIZE size) const { return CSize(cx + size.cx, cy + size.cy); }
     CSize operator-(SIZE size) const { return CSize(cx - size.cx, cy - size.cy); }
@@ -43,9 +67,21 @@ class __attribute__((may_alias)) CPoint : public tagPOINT
 {
 public:
     CPoint() { x = y = 0; }
-    CPoint(int initX, int initY) { x = initX; y = initY; }
-    CPoint(POINT initPt) { x = initPt.x; y = initPt.y; }
-    CPoint(SIZE initSize) { x = initSize.cx; y = initSize.cy; }
+    CPoint(int initX, int initY)
+    {
+        x = initX;
+        y = initY;
+    }
+    CPoint(POINT initPt)
+    {
+        x = initPt.x;
+        y = initPt.y;
+    }
+    CPoint(SIZE initSize)
+    {
+        x = initSize.cx;
+        y = initSize.cy;
+    }
     // Mouse-message coordinates: low word x, high word y, both signed.
     CPoint(LPARAM dwPoint)
     {
@@ -53,10 +89,18 @@ public:
         y = static_cast<short>(HIWORD(dwPoint));
     }
 
-    void Offset(int xOffset, int yOffset) { x += xOffset; y += yOffset; }
+    void Offset(int xOffset, int yOffset)
+    {
+        x += xOffset;
+        y += yOffset;
+    }
     void Offset(POINT point) { Offset(point.x, point.y); }
     void Offset(SIZE size) { Offset(size.cx, size.cy); }
-    void SetPoint(int X, int Y) { x = X; y = Y; }
+    void SetPoint(int X, int Y)
+    {
+        x = X;
+        y = Y;
+    }
 
     BOOL operator==(POINT point) const { return x == point.x && y == point.y; }
     BOOL operator!=(POINT point) const { return !(*this == point); }
@@ -178,14 +222,12 @@ public:
     // Swaps the edges of a rectangle given with right < left or bottom < top.
     void NormalizeRect()
     {
-        if (left > right)
-        {
+        if (left > right) {
             LONG temp = left;
             left = right;
             right = temp;
         }
-        if (top > bottom)
-        {
+        if (top > bottom) {
             LONG temp = top;
             top = bottom;
             bottom = temp;

@@ -9,7 +9,7 @@ struct AFX_API CRuntimeClass
     LPCSTR m_lpszClassName;
     int m_nObjectSize;
     UINT m_wSchema;
-    CObject* (PASCAL* m_pfnCreateObject)();
+    CObject*(PASCAL* m_pfnCreateObject)();
     CRuntimeClass* m_pBaseClass;
 
     CObject* CreateObject();
@@ -47,32 +47,30 @@ protected:
     CObject& operator=(const CObject&) = delete;
 };
 
-#define DECLARE_DYNAMIC(class_name) \
-public: \
-    static CRuntimeClass class##class_name; \
+#define DECLARE_DYNAMIC(class_name)              \
+public:                                          \
+    static CRuntimeClass class##class_name;      \
     static CRuntimeClass* PASCAL GetThisClass(); \
     CRuntimeClass* GetRuntimeClass() const override;
 
 #define DECLARE_DYNCREATE(class_name) \
-    DECLARE_DYNAMIC(class_name) \
+    DECLARE_DYNAMIC(class_name)       \
     static CObject* PASCAL CreateObject();
 
-#define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew) \
-    CRuntimeClass class_name::class##class_name = { \
-        #class_name, (int)sizeof(class_name), wSchema, pfnNew, \
-        RUNTIME_CLASS(base_class_name), nullptr }; \
-    static AFX_CLASSINIT _init_##class_name(&class_name::class##class_name); \
-    CRuntimeClass* PASCAL class_name::GetThisClass() { return &class_name::class##class_name; } \
+#define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)                                \
+    CRuntimeClass class_name::class##class_name = { #class_name, (int)sizeof(class_name),        wSchema,   \
+                                                    pfnNew,      RUNTIME_CLASS(base_class_name), nullptr }; \
+    static AFX_CLASSINIT _init_##class_name(&class_name::class##class_name);                                \
+    CRuntimeClass* PASCAL class_name::GetThisClass() { return &class_name::class##class_name; }             \
     CRuntimeClass* class_name::GetRuntimeClass() const { return &class_name::class##class_name; }
 
 #define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
     IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, nullptr)
 
-#define IMPLEMENT_DYNCREATE(class_name, base_class_name) \
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                  \
     CObject* PASCAL class_name::CreateObject() { return new class_name; } \
     IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, class_name::CreateObject)
 
 #define STATIC_DOWNCAST(class_name, object) (static_cast<class_name*>(object))
 #define DYNAMIC_DOWNCAST(class_name, object) \
-    ((object) != nullptr && (object)->IsKindOf(RUNTIME_CLASS(class_name)) \
-        ? static_cast<class_name*>(object) : nullptr)
+    ((object) != nullptr && (object)->IsKindOf(RUNTIME_CLASS(class_name)) ? static_cast<class_name*>(object) : nullptr)

@@ -20,8 +20,7 @@ class COleDateTimeSpan;
 class AFX_API COleDateTime
 {
 public:
-    enum DateTimeStatus
-    {
+    enum DateTimeStatus {
         valid = 0,
         invalid = 1,  // the value is not a date between the years 100 and 9999
         null = 2      // no value
@@ -33,9 +32,9 @@ public:
     // Construction. An impossible date or time gives the invalid status.
     COleDateTime();
     COleDateTime(DATE dtSrc);
-    COleDateTime(time_t timeSrc);                  // UTC seconds since 1970, shown as local time
-    COleDateTime(const SYSTEMTIME& systimeSrc);    // milliseconds are dropped
-    COleDateTime(const FILETIME& filetimeSrc);     // UTC, shown as local time
+    COleDateTime(time_t timeSrc);                // UTC seconds since 1970, shown as local time
+    COleDateTime(const SYSTEMTIME& systimeSrc);  // milliseconds are dropped
+    COleDateTime(const FILETIME& filetimeSrc);   // UTC, shown as local time
     COleDateTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec);
 
     COleDateTime& operator=(DATE dtSrc);
@@ -51,13 +50,13 @@ public:
     // Parts of a valid date, rounded to the second; -1 when the date is not valid.
     BOOL GetAsSystemTime(SYSTEMTIME& sysTime) const;
     int GetYear() const;
-    int GetMonth() const;       // 1 = January
-    int GetDay() const;         // 1 - 31
-    int GetHour() const;        // 0 - 23
-    int GetMinute() const;      // 0 - 59
-    int GetSecond() const;      // 0 - 59
-    int GetDayOfWeek() const;   // 1 = Sunday
-    int GetDayOfYear() const;   // 1 = 1 January
+    int GetMonth() const;      // 1 = January
+    int GetDay() const;        // 1 - 31
+    int GetHour() const;       // 0 - 23
+    int GetMinute() const;     // 0 - 59
+    int GetSecond() const;     // 0 - 59
+    int GetDayOfWeek() const;  // 1 = Sunday
+    int GetDayOfYear() const;  // 1 = 1 January
 
     // Comparison in time order. Dates that are not both valid are equal when their statuses
     // are, and never less or greater than each other.
@@ -97,12 +96,7 @@ public:
 class AFX_API COleDateTimeSpan
 {
 public:
-    enum DateTimeSpanStatus
-    {
-        valid = 0,
-        invalid = 1,
-        null = 2
-    };
+    enum DateTimeSpanStatus { valid = 0, invalid = 1, null = 2 };
 
     COleDateTimeSpan();
     COleDateTimeSpan(double dblSpanSrc);
@@ -120,10 +114,10 @@ public:
     double GetTotalHours() const;
     double GetTotalMinutes() const;
     double GetTotalSeconds() const;
-    LONG GetDays() const;      // whole days
-    LONG GetHours() const;     // -23 - 23
-    LONG GetMinutes() const;   // -59 - 59
-    LONG GetSeconds() const;   // -59 - 59
+    LONG GetDays() const;     // whole days
+    LONG GetHours() const;    // -23 - 23
+    LONG GetMinutes() const;  // -59 - 59
+    LONG GetSeconds() const;  // -59 - 59
 
     bool operator==(const COleDateTimeSpan& dateSpan) const;
     bool operator!=(const COleDateTimeSpan& dateSpan) const { return !(*this == dateSpan); }

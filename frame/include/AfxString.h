@@ -66,7 +66,7 @@ public:
     char operator[](int nIndex) const { return GetAt(nIndex); }
     // Any integer index type, so s[i] with an unsigned i is not ambiguous with the built-in
     // subscript through the LPCSTR conversion.
-    template<class I, class = std::enable_if_t<std::is_integral_v<I> && !std::is_same_v<I, int>>>
+    template <class I, class = std::enable_if_t<std::is_integral_v<I> && !std::is_same_v<I, int>>>
     char operator[](I nIndex) const
     {
         if (nIndex < 0 || static_cast<unsigned long long>(nIndex) >= static_cast<unsigned long long>(GetLength()))

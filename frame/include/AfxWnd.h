@@ -65,7 +65,7 @@ class AFX_API CWnd : public CCmdTarget
     DECLARE_DYNCREATE(CWnd)
 public:
     CWnd();
-    explicit CWnd(HWND hWnd);   // a temporary wrapper of an existing window
+    explicit CWnd(HWND hWnd);  // a temporary wrapper of an existing window
     ~CWnd() override;
 
     HWND m_hWnd = nullptr;
@@ -83,14 +83,12 @@ public:
     HWND Detach();
 
     // ----- creation and subclassing -----------------------------------------
-    virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
-                        const RECT& rect, CWnd* pParentWnd, UINT nID, void* pContext = nullptr);
-    virtual BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName,
-                          DWORD dwStyle, int x, int y, int nWidth, int nHeight,
-                          HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = nullptr);
-    virtual BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName,
-                          DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
-                          LPVOID lpParam = nullptr);
+    virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                        UINT nID, void* pContext = nullptr);
+    virtual BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x, int y,
+                          int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = nullptr);
+    virtual BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                          CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
     virtual BOOL DestroyWindow();
     BOOL SubclassWindow(HWND hWnd);
     BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
@@ -125,8 +123,8 @@ public:
     // ----- window queries and changes --------------------------------------
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
-    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
-                                  BOOL bDeep = TRUE, BOOL bOnlyPerm = FALSE);
+    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE,
+                                  BOOL bOnlyPerm = FALSE);
     DWORD GetStyle() const;
     DWORD GetExStyle() const;
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
@@ -205,7 +203,7 @@ public:
     void EndPaint(LPPAINTSTRUCT lpPaint);
 
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse,
-                      void (CALLBACK* lpfnTimer)(HWND, UINT, UINT_PTR, DWORD) = nullptr);
+                      void(CALLBACK* lpfnTimer)(HWND, UINT, UINT_PTR, DWORD) = nullptr);
     BOOL KillTimer(UINT_PTR nIDEvent);
 
     void SetDlgItemText(int nID, LPCSTR lpszString);
@@ -302,9 +300,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 protected:
-    WNDPROC m_pfnSuper = nullptr;   // the window procedure we replaced
-    BOOL m_bTemporary = FALSE;      // a wrapper made by FromHandle
-    UINT m_nFlags = 0;              // WF_* state bits
+    WNDPROC m_pfnSuper = nullptr;  // the window procedure we replaced
+    BOOL m_bTemporary = FALSE;     // a wrapper made by FromHandle
+    UINT m_nFlags = 0;             // WF_* state bits
     int m_nModalResult = -1;
 
     friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
@@ -326,7 +324,7 @@ AFX_API void AFXAPI AfxHookWindowCreate(CWnd* pWnd);
 AFX_API BOOL AFXAPI AfxUnhookWindowCreate();
 
 // A window class name registered with the framework's procedure-neutral defaults.
-AFX_API LPCSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
-                                          HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);
-#define AFX_WND_CLASS "AfxWnd70s"
+AFX_API LPCSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH hbrBackground = nullptr,
+                                          HICON hIcon = nullptr);
+#define AFX_WND_CLASS   "AfxWnd70s"
 #define AFX_FRAME_CLASS "AfxFrameOrView70s"

@@ -68,15 +68,9 @@ void DetachProcess()
 }
 }
 
-AFX_MODULE_STATE* QELModuleContext::GetModuleState()
-{
-    return &g_moduleState;
-}
+AFX_MODULE_STATE* QELModuleContext::GetModuleState() { return &g_moduleState; }
 
-HINSTANCE QELModuleContext::GetInstanceHandle()
-{
-    return g_moduleState.m_hCurrentInstanceHandle;
-}
+HINSTANCE QELModuleContext::GetInstanceHandle() { return g_moduleState.m_hCurrentInstanceHandle; }
 
 QELModuleContext::QELModuleContext() : m_state(&g_moduleState) {}
 

@@ -31,7 +31,9 @@ public:
         AddIntegerField("Year of manufacture", 1900, 2100, 1998,
                         "Four-digit year between 1900 and 2100. Every digit typed must keep the number in "
                         "range, so change a year digit by digit rather than retyping it.");
-        AddIntegerField("Temperature offset (\xB0" "C)", -50, 50, -3, "Correction from -50 to +50 degrees.");
+        AddIntegerField("Temperature offset (\xB0"
+                        "C)",
+                        -50, 50, -3, "Correction from -50 to +50 degrees.");
         NextRow(6);
 
         AddLabel(m_realHeading, "Real numbers", Row(18));
@@ -84,7 +86,6 @@ private:
         QELRealEdit edit;
         CStatic rule;
     };
-
 
     UINT NextFieldId() { return IDC_FIRST_FIELD + (UINT)(m_integers.size() + m_reals.size()); }
 

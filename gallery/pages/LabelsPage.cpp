@@ -45,14 +45,22 @@ protected:
         // Two ranges of hills in front of it.
         CBrush farHills(RGB(70, 90, 110));
         dc.SelectObject(&farHills);
-        POINT farRidge[] = { { rc.left, rc.bottom }, { rc.left, rc.bottom - 50 }, { rc.Width() / 4, rc.bottom - 85 },
-                        { rc.Width() / 2, rc.bottom - 55 }, { rc.Width() * 3 / 4, rc.bottom - 75 },
-                        { rc.right, rc.bottom - 45 }, { rc.right, rc.bottom } };
+        POINT farRidge[] = { { rc.left, rc.bottom },
+                             { rc.left, rc.bottom - 50 },
+                             { rc.Width() / 4, rc.bottom - 85 },
+                             { rc.Width() / 2, rc.bottom - 55 },
+                             { rc.Width() * 3 / 4, rc.bottom - 75 },
+                             { rc.right, rc.bottom - 45 },
+                             { rc.right, rc.bottom } };
         dc.Polygon(farRidge, 7);
         CBrush nearHills(RGB(40, 70, 50));
         dc.SelectObject(&nearHills);
-        POINT nearRidge[] = { { rc.left, rc.bottom }, { rc.left, rc.bottom - 25 }, { rc.Width() / 3, rc.bottom - 40 },
-                         { rc.Width() * 2 / 3, rc.bottom - 20 }, { rc.right, rc.bottom - 35 }, { rc.right, rc.bottom } };
+        POINT nearRidge[] = { { rc.left, rc.bottom },
+                              { rc.left, rc.bottom - 25 },
+                              { rc.Width() / 3, rc.bottom - 40 },
+                              { rc.Width() * 2 / 3, rc.bottom - 20 },
+                              { rc.right, rc.bottom - 35 },
+                              { rc.right, rc.bottom } };
         dc.Polygon(nearRidge, 6);
         dc.SelectObject(pOldBrush);
         dc.SelectObject(pOldPen);
@@ -87,8 +95,7 @@ public:
         // Left column: a banner, 3D headings and flashing labels. Right of
         // them, a rotated label and a picture with transparent captions.
         const int nTop = m_nRowTop;
-        Attach(m_banner, "  Quarterly sales review \x96 third quarter 2024", SS_LEFT | SS_CENTERIMAGE,
-               Row(34, 430));
+        Attach(m_banner, "  Quarterly sales review \x96 third quarter 2024", SS_LEFT | SS_CENTERIMAGE, Row(34, 430));
         LOGFONT lf = FontOf(PageFont());
         lf.lfHeight = lf.lfHeight * 3 / 2;
         lf.lfWeight = FW_BOLD;
@@ -131,7 +138,7 @@ public:
         // Links made of labels.
         AddLabel(m_linksHeading, "Links", Row(18), TRUE);
         NextRow(2);
-        HCURSOR hHand = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));   // IDC_HAND
+        HCURSOR hHand = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));  // IDC_HAND
         Attach(m_docLink, "Release notes (opens in the browser)", SS_LEFT, Row(18, 260));
         m_docLink.SetFontUnderline(TRUE).SetTextColor(RGB(0, 0, 200));
         m_docLink.SetHyperLink("https://www.example.com/zuzivu70/release-notes.html");
@@ -159,16 +166,14 @@ public:
         // The colour picker drives a sample label.
         AddLabel(m_pickerHeading, "Colour picker", Row(18), TRUE);
         NextRow(2);
-        HWND hCombo = ::CreateWindowExA(0, "COMBOBOX", "",
-                                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST |
-                                            CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
-                                        12, m_nRowTop, 180, 300, m_hWnd, (HMENU)(UINT_PTR)IDC_COLOR_COMBO,
-                                        AfxGetInstanceHandle(), nullptr);
+        HWND hCombo = ::CreateWindowExA(
+            0, "COMBOBOX", "",
+            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
+            12, m_nRowTop, 180, 300, m_hWnd, (HMENU)(UINT_PTR)IDC_COLOR_COMBO, AfxGetInstanceHandle(), nullptr);
         ::SendMessageA(hCombo, WM_SETFONT, (WPARAM)PageFont()->GetSafeHandle(), FALSE);
         m_colors.SubclassWindow(hCombo);
         m_nRowHeight = 24;
-        Attach(m_sample, "The quick brown fox jumps over the lazy dog", SS_LEFT | SS_CENTERIMAGE,
-               RowAt(206, 24, 400));
+        Attach(m_sample, "The quick brown fox jumps over the lazy dog", SS_LEFT | SS_CENTERIMAGE, RowAt(206, 24, 400));
         m_sample.SetFontSize(12).SetFontItalic(TRUE).SetBkColor(RGB(255, 255, 255)).SetBorder(TRUE);
         m_colors.SetColor(RGB(0, 127, 0));
         OnColorChange();
@@ -211,9 +216,9 @@ private:
     // then attached to its label object.
     HWND MakeStatic(CWnd* pParent, LPCSTR lpszText, DWORD dwStyle, const CRect& rc, UINT nID)
     {
-        HWND hWnd = ::CreateWindowExA(0, "STATIC", lpszText, WS_CHILD | WS_VISIBLE | dwStyle, rc.left, rc.top,
-                                      rc.Width(), rc.Height(), pParent->m_hWnd, (HMENU)(UINT_PTR)nID,
-                                      AfxGetInstanceHandle(), nullptr);
+        HWND hWnd =
+            ::CreateWindowExA(0, "STATIC", lpszText, WS_CHILD | WS_VISIBLE | dwStyle, rc.left, rc.top, rc.Width(),
+                              rc.Height(), pParent->m_hWnd, (HMENU)(UINT_PTR)nID, AfxGetInstanceHandle(), nullptr);
         ::SendMessageA(hWnd, WM_SETFONT, (WPARAM)PageFont()->GetSafeHandle(), FALSE);
         return hWnd;
     }

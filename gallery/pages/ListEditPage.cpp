@@ -107,8 +107,8 @@ public:
 
         m_clickEdits.Create("Click edits", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON,
                             RowAt(12, 20, 100), this, IDC_CLICK_EDITS);
-        m_doubleClickEdits.Create("Double-click edits", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON,
-                                  RowAt(116, 20, 130), this, IDC_DOUBLECLICK_EDITS);
+        m_doubleClickEdits.Create("Double-click edits", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, RowAt(116, 20, 130),
+                                  this, IDC_DOUBLECLICK_EDITS);
         m_firstColumn.Create("First column editable", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX,
                              RowAt(260, 20, 150), this, IDC_FIRST_COLUMN);
         for (CButton* pButton : { &m_clickEdits, &m_doubleClickEdits, &m_firstColumn })
@@ -139,7 +139,8 @@ public:
         m_list.SetCheck(4, TRUE);
         m_list.SetFocus();
         m_list.StartEdit(4, 4);
-        m_status.SetWindowText("Editing the notes of \"Wood screw 4x30\": Tab moves on to the item, Enter keeps the text.");
+        m_status.SetWindowText(
+            "Editing the notes of \"Wood screw 4x30\": Tab moves on to the item, Enter keeps the text.");
     }
 
 protected:
@@ -174,8 +175,7 @@ protected:
     {
         const int nItem = static_cast<int>(wParam);
         CString strStatus;
-        strStatus.Format("\"%s\" %s for the next order.",
-                         static_cast<LPCSTR>(m_list.CListCtrl::GetItemText(nItem, 0)),
+        strStatus.Format("\"%s\" %s for the next order.", static_cast<LPCSTR>(m_list.CListCtrl::GetItemText(nItem, 0)),
                          m_list.ExamItemStates(nItem, ITEMSTATE_CHECKED) ? "marked" : "no longer marked");
         m_status.SetWindowText(strStatus);
         return 0;
@@ -218,7 +218,6 @@ private:
                 m_list.SetItemImage(nItem, m_nOnHandColumn, StockImage(s.onHand));
         }
     }
-
 
     CStockList m_list;
     int m_nOnHandColumn = -1;

@@ -118,10 +118,26 @@ protected:
     // The row the movement buttons act on: the first selected one.
     int Current() const { return m_list.GetFirstItem(ITEMSTATE_SELECTED, -1); }
 
-    void OnUp() { m_list.MoveUp(Current(), 1); AfterChange(); }
-    void OnDown() { m_list.MoveDown(Current(), 1); AfterChange(); }
-    void OnTop() { m_list.MoveToTop(Current()); AfterChange(); }
-    void OnBottom() { m_list.MoveToBottom(Current()); AfterChange(); }
+    void OnUp()
+    {
+        m_list.MoveUp(Current(), 1);
+        AfterChange();
+    }
+    void OnDown()
+    {
+        m_list.MoveDown(Current(), 1);
+        AfterChange();
+    }
+    void OnTop()
+    {
+        m_list.MoveToTop(Current());
+        AfterChange();
+    }
+    void OnBottom()
+    {
+        m_list.MoveToBottom(Current());
+        AfterChange();
+    }
 
     // The first two selected rows change places; a single selected row swaps with the one below.
     void OnSwap()
@@ -134,9 +150,21 @@ protected:
         AfterChange();
     }
 
-    void OnDelete() { m_list.DeleteAllItems(ITEMSTATE_SELECTED); AfterChange(); }
-    void OnInvertSelection() { m_list.InvertItems(INVERT_SELECTION); AfterChange(); }
-    void OnInvertChecks() { m_list.InvertItems(INVERT_CHECK); AfterChange(); }
+    void OnDelete()
+    {
+        m_list.DeleteAllItems(ITEMSTATE_SELECTED);
+        AfterChange();
+    }
+    void OnInvertSelection()
+    {
+        m_list.InvertItems(INVERT_SELECTION);
+        AfterChange();
+    }
+    void OnInvertChecks()
+    {
+        m_list.InvertItems(INVERT_CHECK);
+        AfterChange();
+    }
 
     void OnReset()
     {
@@ -198,8 +226,6 @@ private:
         }
         m_status.SetWindowText(strStatus);
     }
-
-
 
     QELListCtrl m_list;
     CComboBox m_checkStyle;

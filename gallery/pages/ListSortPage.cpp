@@ -11,7 +11,7 @@ const UINT IDC_RELOAD = 503;
 
 // The separator row: the same text in every column, so it splits the list
 // whichever column is sorted.
-const char kSeparator[] = "\x97\x97\x97";   // three em dashes in the ANSI code page
+const char kSeparator[] = "\x97\x97\x97";  // three em dashes in the ANSI code page
 
 struct Batch
 {
@@ -25,24 +25,24 @@ struct Batch
 
 // Three plants, each a block of its own; a null product is a separator row.
 const Batch kBatches[] = {
-    {9, "0x1F4A", "97.5%", 2024, 3, 14, "Ascorbic acid", 12.5},
-    {100, "0x0BEE", "88%", 2024, 1, 5, "Citric acid", 250.0},
-    {10, "0xCAFE", "91.25%", 2023, 11, 30, "Sodium benzoate", 4.75},
-    {2048, "0x00FF", "100%", 2024, 2, 29, "Potassium sorbate", 18.0},
-    {0, nullptr, nullptr, 0, 0, 0, nullptr, 0},
-    {512, "0x07D0", "76.5%", 2024, 4, 2, "Xanthan gum", 33.3},
-    {64, "0xA5A5", "99.9%", 2023, 12, 24, "guar gum", 7.0},
-    {1000, "0x0010", "50%", 2024, 3, 1, "Pectin", 120.25},
-    {7, "0xFFFF", "8.5%", 2024, 1, 17, "Agar", 2.5},
-    {0, nullptr, nullptr, 0, 0, 0, nullptr, 0},
-    {300, "0x03E8", "92%", 2023, 10, 9, "Lecithin", 45.0},
-    {25, "0x0019", "7.5%", 2024, 5, 20, "Carrageenan", 600.0},
-    {4096, "0xBEEF", "64%", 2024, 2, 11, "Maltodextrin", 1500.5},
-    {33, "0x2A2A", "81%", 2023, 9, 18, "Gellan gum", 0.75},
+    { 9, "0x1F4A", "97.5%", 2024, 3, 14, "Ascorbic acid", 12.5 },
+    { 100, "0x0BEE", "88%", 2024, 1, 5, "Citric acid", 250.0 },
+    { 10, "0xCAFE", "91.25%", 2023, 11, 30, "Sodium benzoate", 4.75 },
+    { 2048, "0x00FF", "100%", 2024, 2, 29, "Potassium sorbate", 18.0 },
+    { 0, nullptr, nullptr, 0, 0, 0, nullptr, 0 },
+    { 512, "0x07D0", "76.5%", 2024, 4, 2, "Xanthan gum", 33.3 },
+    { 64, "0xA5A5", "99.9%", 2023, 12, 24, "guar gum", 7.0 },
+    { 1000, "0x0010", "50%", 2024, 3, 1, "Pectin", 120.25 },
+    { 7, "0xFFFF", "8.5%", 2024, 1, 17, "Agar", 2.5 },
+    { 0, nullptr, nullptr, 0, 0, 0, nullptr, 0 },
+    { 300, "0x03E8", "92%", 2023, 10, 9, "Lecithin", 45.0 },
+    { 25, "0x0019", "7.5%", 2024, 5, 20, "Carrageenan", 600.0 },
+    { 4096, "0xBEEF", "64%", 2024, 2, 11, "Maltodextrin", 1500.5 },
+    { 33, "0x2A2A", "81%", 2023, 9, 18, "Gellan gum", 0.75 },
 };
 
-const char* const kColumnNames[] = {"Batch", "Lot code", "Yield", "Produced", "Product", "Weight (kg)"};
-const int kColumnWidths[] = {60, 80, 70, 100, 150, 90};
+const char* const kColumnNames[] = { "Batch", "Lot code", "Yield", "Produced", "Product", "Weight (kg)" };
+const int kColumnWidths[] = { 60, 80, 70, 100, 150, 90 };
 const int kColumns = 6;
 
 const COLORREF kSeparatorBk = RGB(226, 230, 236);
@@ -69,8 +69,7 @@ public:
                       WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS);
         m_list.SetFont(PageFont());
         for (int c = 0; c < kColumns; ++c)
-            m_list.CListCtrl::InsertColumn(c, kColumnNames[c], c == 5 ? LVCFMT_RIGHT : LVCFMT_LEFT,
-                                           kColumnWidths[c]);
+            m_list.CListCtrl::InsertColumn(c, kColumnNames[c], c == 5 ? LVCFMT_RIGHT : LVCFMT_LEFT, kColumnWidths[c]);
         m_list.SetGridLines(TRUE);
         m_list.SetSortSeparator(kSeparator);
         Fill();
@@ -102,10 +101,7 @@ public:
     }
 
 protected:
-    void OnSortMark()
-    {
-        m_list.SetSortMark(m_mark.GetCheck() == BST_CHECKED);
-    }
+    void OnSortMark() { m_list.SetSortMark(m_mark.GetCheck() == BST_CHECKED); }
 
     void OnSortable()
     {
@@ -164,8 +160,8 @@ private:
         else if (nColumn < 0)
             strStatus = "In arrival order: click a column header to sort.";
         else
-            strStatus.Format("Sorted by %s, %s; the rows between separators are sorted apart.",
-                             kColumnNames[nColumn], m_list.IsSortAscending() ? "ascending" : "descending");
+            strStatus.Format("Sorted by %s, %s; the rows between separators are sorted apart.", kColumnNames[nColumn],
+                             m_list.IsSortAscending() ? "ascending" : "descending");
         m_status.SetWindowText(strStatus);
     }
 

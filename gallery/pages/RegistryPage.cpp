@@ -28,8 +28,7 @@ const UINT IDC_SAMPLES = 711;
 
 const char kPageKey[] = "Software\\ZUZIVU70\\Gallery\\Registry Page";
 
-enum Kind
-{
+enum Kind {
     kInt,
     kBool,
     kColor,
@@ -200,13 +199,20 @@ BOOL ParseFont(const CString& strText, LOGFONTA* plf)
 CString TypeName(DWORD dwType)
 {
     switch (dwType) {
-    case REG_NONE: return "(none)";
-    case REG_SZ: return "REG_SZ";
-    case REG_EXPAND_SZ: return "REG_EXPAND_SZ";
-    case REG_BINARY: return "REG_BINARY";
-    case REG_DWORD: return "REG_DWORD";
-    case REG_MULTI_SZ: return "REG_MULTI_SZ";
-    case REG_QWORD: return "REG_QWORD";
+    case REG_NONE:
+        return "(none)";
+    case REG_SZ:
+        return "REG_SZ";
+    case REG_EXPAND_SZ:
+        return "REG_EXPAND_SZ";
+    case REG_BINARY:
+        return "REG_BINARY";
+    case REG_DWORD:
+        return "REG_DWORD";
+    case REG_MULTI_SZ:
+        return "REG_MULTI_SZ";
+    case REG_QWORD:
+        return "REG_QWORD";
     default:
         CString str;
         str.Format("type %lu", (unsigned long)dwType);
@@ -214,10 +220,7 @@ CString TypeName(DWORD dwType)
     }
 }
 
-CString Quoted(const CString& strName)
-{
-    return "\"" + strName + "\"";
-}
+CString Quoted(const CString& strName) { return "\"" + strName + "\""; }
 }
 
 class CRegistryPage : public CGalleryPage
@@ -774,12 +777,18 @@ private:
         if (dwType == REG_SZ || dwType == REG_EXPAND_SZ)
             return kString;
         switch (m_reg.GetDataSize(strName)) {
-        case 4: return kInt;
-        case 8: return kFloat;
-        case 12: return kDate;
-        case 16: return kRect;
-        case 60: return kFont;
-        default: return kUnknown;
+        case 4:
+            return kInt;
+        case 8:
+            return kFloat;
+        case 12:
+            return kDate;
+        case 16:
+            return kRect;
+        case 60:
+            return kFont;
+        default:
+            return kUnknown;
         }
     }
 
@@ -799,14 +808,12 @@ private:
 
     void ShowStatus(LPCSTR lpszText) { m_status.SetWindowText(lpszText); }
 
-
     void AddEdit(CEdit& edit, UINT nID, int x, int nWidth)
     {
         edit.CreateEx(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
                       RowAt(x, 24, nWidth), this, nID);
         edit.SetFont(PageFont());
     }
-
 
     QELRegistry m_reg;
     std::map<std::string, Kind> m_kinds;

@@ -18,8 +18,7 @@ std::string FormatCellReal(double value, int precision)
     std::snprintf(&text[0], text.size(), "%.*f", nDecimals, value);
     text.resize(static_cast<size_t>(nLength));
 
-    if (bTrim)
-    {
+    if (bTrim) {
         // Zeros go only after the point: "%f" always writes one for a finite value,
         // and "inf" or "nan" end in no zero.
         size_t nEnd = text.find_last_not_of('0');

@@ -3,10 +3,7 @@
 
 namespace listcolumns {
 
-bool NoLeadBytes(unsigned char)
-{
-    return false;
-}
+bool NoLeadBytes(unsigned char) { return false; }
 
 size_t FindSeparator(const char* pText, size_t nLength, size_t nFrom, char separator, LeadBytePredicate isLead)
 {

@@ -38,9 +38,9 @@ const int kDefaultWidth = 100;
 
 struct ColumnSpec
 {
-    std::string heading;   // taken exactly, no trimming
-    int width;             // pixels
-    int format;            // ColumnFormat
+    std::string heading;  // taken exactly, no trimming
+    int width;            // pixels
+    int format;           // ColumnFormat
 };
 
 // Columns are separated by ';', fields inside a column by ','; empty pieces are

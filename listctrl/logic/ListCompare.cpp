@@ -15,15 +15,9 @@ namespace ListSort {
 namespace {
 
 // The white space of strtoul and strtod in the "C" locale.
-bool IsSpace(unsigned char c)
-{
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
+bool IsSpace(unsigned char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-bool IsDigit(unsigned char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 
 int HexDigit(unsigned char c)
 {
@@ -36,10 +30,7 @@ int HexDigit(unsigned char c)
     return -1;
 }
 
-int Sign(double a, double b)
-{
-    return a < b ? -1 : (a > b ? 1 : 0);
-}
+int Sign(double a, double b) { return a < b ? -1 : (a > b ? 1 : 0); }
 
 }  // namespace
 
@@ -63,10 +54,8 @@ bool ParseHexText(const char* text, uint32_t& value)
 
     uint64_t magnitude = 0;
     bool bOverflow = false;
-    for (int digit; (digit = HexDigit(*p)) >= 0; ++p)
-    {
-        if (!bOverflow)
-        {
+    for (int digit; (digit = HexDigit(*p)) >= 0; ++p) {
+        if (!bOverflow) {
             magnitude = magnitude * 16 + static_cast<unsigned>(digit);
             bOverflow = magnitude > 0xFFFFFFFFu;
         }
@@ -98,20 +87,16 @@ bool ParseRealText(const char* text, double& value)
     long long nLeadPower = 0;
     bool bSignificant = false;
     int nDigits = 0;
-    for (; IsDigit(static_cast<unsigned char>(*p)); ++p, ++nDigits)
-    {
+    for (; IsDigit(static_cast<unsigned char>(*p)); ++p, ++nDigits) {
         if (bSignificant)
             ++nLeadPower;
         else if (*p != '0')
             bSignificant = true;
     }
-    if (*p == '.')
-    {
+    if (*p == '.') {
         ++p;
-        for (; IsDigit(static_cast<unsigned char>(*p)); ++p, ++nDigits)
-        {
-            if (!bSignificant)
-            {
+        for (; IsDigit(static_cast<unsigned char>(*p)); ++p, ++nDigits) {
+            if (!bSignificant) {
                 --nLeadPower;
                 bSignificant = *p != '0';
             }
@@ -119,25 +104,19 @@ bool ParseRealText(const char* text, double& value)
     }
 
     const char* pEnd;
-    if (nDigits == 0)
-    {
+    if (nDigits == 0) {
         // Nothing converted: the conversion ends at the very start of the text.
         pEnd = text;
-    }
-    else
-    {
+    } else {
         // An exponent counts only with at least one digit; "1e" reads as 1 ending at the e.
         long long nExponent = 0;
-        if (*p == 'e' || *p == 'E')
-        {
+        if (*p == 'e' || *p == 'E') {
             const char* q = p + 1;
             bool bNegativeExponent = false;
             if (*q == '+' || *q == '-')
                 bNegativeExponent = *q++ == '-';
-            if (IsDigit(static_cast<unsigned char>(*q)))
-            {
-                for (; IsDigit(static_cast<unsigned char>(*q)); ++q)
-                {
+            if (IsDigit(static_cast<unsigned char>(*q))) {
+                for (; IsDigit(static_cast<unsigned char>(*q)); ++q) {
                     if (nExponent < 1000000000)
                         nExponent = nExponent * 10 + (*q - '0');
                 }
@@ -188,12 +167,10 @@ void SortKey::Assign(const char* pszText)
 
 bool KeyComparer::HasDate(SortKey& key) const
 {
-    if (!(key.flags & SortKey::kDateRead))
-    {
+    if (!(key.flags & SortKey::kDateRead)) {
         key.flags |= SortKey::kDateRead;
         double date = 0;
-        if (m_parseDate != nullptr && *key.text != '\0' && m_parseDate(key.text, date) && !std::isnan(date))
-        {
+        if (m_parseDate != nullptr && *key.text != '\0' && m_parseDate(key.text, date) && !std::isnan(date)) {
             key.date = DateOnTimeLine(date);
             key.flags |= SortKey::kDate;
         }

@@ -45,12 +45,11 @@ int CompareBytes(const char* text1, const char* text2);
 // One text, read once.
 struct SortKey
 {
-    enum : uint8_t
-    {
-        kHex = 0x1,        // hex holds the hexadecimal reading
-        kReal = 0x2,       // real holds the real-number reading
-        kDateRead = 0x4,   // the date reading was made (it is made only when needed)
-        kDate = 0x8        // ... and passed: date holds it on the time line
+    enum : uint8_t {
+        kHex = 0x1,       // hex holds the hexadecimal reading
+        kReal = 0x2,      // real holds the real-number reading
+        kDateRead = 0x4,  // the date reading was made (it is made only when needed)
+        kDate = 0x8       // ... and passed: date holds it on the time line
     };
 
     const char* text = "";
@@ -70,14 +69,15 @@ class KeyComparer
 {
 public:
     KeyComparer(DateParser parseDate, TextComparer compareText)
-        : m_parseDate(parseDate), m_compareText(compareText ? compareText : CompareBytes) {}
+        : m_parseDate(parseDate), m_compareText(compareText ? compareText : CompareBytes)
+    {}
 
     int operator()(SortKey& key1, SortKey& key2) const;
 
 private:
     bool HasDate(SortKey& key) const;
 
-    DateParser m_parseDate;   // null: no text is a date
+    DateParser m_parseDate;  // null: no text is a date
     TextComparer m_compareText;
 };
 

@@ -20,25 +20,20 @@ namespace ListSort {
 // sorted by a nested call and the larger one by the loop, so the nesting stays
 // within log2(n) levels whatever the data. Which range is done first does not
 // change the result.
-template<class T, class Compare>
+template <class T, class Compare>
 void PartitionExchangeSort(T* a, int low, int high, bool ascending, Compare& compare)
 {
-    while (low < high)
-    {
+    while (low < high) {
         const T pivot = a[low + (high - low) / 2];
         int i = low;
         int j = high;
-        for (;;)
-        {
-            if (ascending)
-            {
+        for (;;) {
+            if (ascending) {
                 while (compare(a[i], pivot) < 0)
                     ++i;
                 while (compare(a[j], pivot) > 0)
                     --j;
-            }
-            else
-            {
+            } else {
                 while (compare(a[i], pivot) > 0)
                     ++i;
                 while (compare(a[j], pivot) < 0)
@@ -53,14 +48,11 @@ void PartitionExchangeSort(T* a, int low, int high, bool ascending, Compare& com
             if (i > j)
                 break;
         }
-        if (j - low < high - i)
-        {
+        if (j - low < high - i) {
             if (low < j)
                 PartitionExchangeSort(a, low, j, ascending, compare);
             low = i;
-        }
-        else
-        {
+        } else {
             if (i < high)
                 PartitionExchangeSort(a, i, high, ascending, compare);
             high = j;
@@ -73,15 +65,13 @@ void PartitionExchangeSort(T* a, int low, int high, bool ascending, Compare& com
 // the last. findSeparator(after) returns the first separator row after the
 // position after, or -1. Without separators the whole list is one block. Blocks
 // may be empty or of one row (first >= last); sortBlock decides what to do.
-template<class FindSeparator, class SortBlock>
+template <class FindSeparator, class SortBlock>
 void ForEachSortBlock(int nCount, FindSeparator& findSeparator, SortBlock& sortBlock)
 {
     int nSeparator = findSeparator(-1);
     int nPrevious = -1;
-    for (;;)
-    {
-        if (nSeparator < 0)
-        {
+    for (;;) {
+        if (nSeparator < 0) {
             sortBlock(nPrevious + 1, nCount - 1);
             return;
         }

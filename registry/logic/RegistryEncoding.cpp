@@ -16,10 +16,7 @@ void StoreUint32(uint32_t value, uint8_t* p)
         p[i] = uint8_t(value >> (8 * i));
 }
 
-uint64_t LoadUint64(const uint8_t* p)
-{
-    return uint64_t(LoadUint32(p)) | uint64_t(LoadUint32(p + 4)) << 32;
-}
+uint64_t LoadUint64(const uint8_t* p) { return uint64_t(LoadUint32(p)) | uint64_t(LoadUint32(p + 4)) << 32; }
 
 void StoreUint64(uint64_t value, uint8_t* p)
 {
@@ -47,15 +44,9 @@ constexpr size_t kFontBytesAt = 20;
 constexpr size_t kFaceNameAt = 28;
 }
 
-void EncodeInt32(int32_t value, uint8_t* out)
-{
-    StoreUint32(uint32_t(value), out);
-}
+void EncodeInt32(int32_t value, uint8_t* out) { StoreUint32(uint32_t(value), out); }
 
-void EncodeReal(double value, uint8_t* out)
-{
-    StoreUint64(RealBits(value), out);
-}
+void EncodeReal(double value, uint8_t* out) { StoreUint64(RealBits(value), out); }
 
 void EncodeDate(const DateRecord& date, uint8_t* out)
 {
@@ -158,4 +149,4 @@ size_t TextLength(const char* data, size_t size)
     return nul != nullptr ? size_t(static_cast<const char*>(nul) - data) : size;
 }
 
-} // namespace RegistryEncoding
+}  // namespace RegistryEncoding

@@ -13,25 +13,20 @@
 namespace RegistryEncoding {
 
 // Sizes of the stored data of each value type.
-constexpr size_t kInt32Size = 4;     // integer, boolean, colour, double word
-constexpr size_t kRealSize = 8;      // IEEE 754 double
-constexpr size_t kDateSize = 12;     // double, then a 32-bit status
-constexpr size_t kPairSize = 8;      // point or size: two 32-bit integers
-constexpr size_t kRectSize = 16;     // left, top, right, bottom
+constexpr size_t kInt32Size = 4;  // integer, boolean, colour, double word
+constexpr size_t kRealSize = 8;   // IEEE 754 double
+constexpr size_t kDateSize = 12;  // double, then a 32-bit status
+constexpr size_t kPairSize = 8;   // point or size: two 32-bit integers
+constexpr size_t kRectSize = 16;  // left, top, right, bottom
 constexpr size_t kFaceNameSize = 32;
-constexpr size_t kFontSize = 60;     // the ANSI logical font record
+constexpr size_t kFontSize = 60;  // the ANSI logical font record
 
 // Status of a stored date, as the framework's date class numbers it.
-enum DateStatus : int32_t
-{
-    kDateValid = 0,
-    kDateInvalid = 1,
-    kDateNull = 2
-};
+enum DateStatus : int32_t { kDateValid = 0, kDateInvalid = 1, kDateNull = 2 };
 
 struct DateRecord
 {
-    double date;        // days since 30 December 1899, fraction = time of day
+    double date;  // days since 30 December 1899, fraction = time of day
     DateStatus status;
 };
 
@@ -56,9 +51,9 @@ struct FontRecord
 
 // ----- writing ---------------------------------------------------------------
 
-void EncodeInt32(int32_t value, uint8_t* out);                      // kInt32Size bytes
-void EncodeReal(double value, uint8_t* out);                        // kRealSize bytes
-void EncodeDate(const DateRecord& date, uint8_t* out);              // kDateSize bytes
+void EncodeInt32(int32_t value, uint8_t* out);          // kInt32Size bytes
+void EncodeReal(double value, uint8_t* out);            // kRealSize bytes
+void EncodeDate(const DateRecord& date, uint8_t* out);  // kDateSize bytes
 // count 32-bit integers one after another (points, sizes, rectangles).
 void EncodeInt32s(const int32_t* values, size_t count, uint8_t* out);
 // kFontSize bytes; the face name's bytes after its terminator are stored as zero.
@@ -91,4 +86,4 @@ bool DecodeFont(const uint8_t* data, size_t size, FontRecord* font);
 // Length of stored text: up to its first NUL, never past size.
 size_t TextLength(const char* data, size_t size);
 
-} // namespace RegistryEncoding
+}  // namespace RegistryEncoding

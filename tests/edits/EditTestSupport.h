@@ -60,7 +60,7 @@ protected:
 };
 
 // The same with an edit of type TEdit, made and focused before each test.
-template<class TEdit>
+template <class TEdit>
 class EditOfTypeTest : public EditTest
 {
 protected:

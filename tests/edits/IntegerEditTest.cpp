@@ -13,9 +13,9 @@ TEST_F(IntegerEditTest, DefaultsAndSetters)
     EXPECT_EQ(lMax, 2147483647L);
     EXPECT_EQ(edit.GetVerbose(), 0);
     edit.SetVerbose(5);
-    EXPECT_EQ(edit.GetVerbose(), 5);   // kept as given, not reduced to 1
+    EXPECT_EQ(edit.GetVerbose(), 5);  // kept as given, not reduced to 1
     edit.SetVerbose(0);
-    edit.SetRange(99, 10);             // stored as given
+    edit.SetRange(99, 10);  // stored as given
     edit.GetRange(lMin, lMax);
     EXPECT_EQ(lMin, 99L);
     EXPECT_EQ(lMax, 10L);
@@ -24,7 +24,7 @@ TEST_F(IntegerEditTest, DefaultsAndSetters)
     edit.GetRange(lMin, lMax);
     EXPECT_EQ(lMin, -5L);
     EXPECT_EQ(lMax, 5L);
-    edit.SetValue(-2147483647L - 1);   // unchecked
+    edit.SetValue(-2147483647L - 1);  // unchecked
     EXPECT_EQ(TextOf(edit), "-2147483648");
 }
 
@@ -72,12 +72,12 @@ TEST_F(IntegerEditTest, RefusalRestoresTextAndSelectionExactly)
     // Typing over the selection an out-of-range number is refused the same way.
     edit.SetRange(0, 20000);
     edit.SetSel(0, 1);
-    Type(edit, "9");   // 92345
+    Type(edit, "9");  // 92345
     EXPECT_EQ(TextOf(edit), "12345");
     EXPECT_EQ(SelectionOf(edit), Sel(0, 1));
-    Type(edit, "2");   // 22345
+    Type(edit, "2");  // 22345
     EXPECT_EQ(TextOf(edit), "12345");
-    Type(edit, "0");   // 02345 is fine
+    Type(edit, "0");  // 02345 is fine
     EXPECT_EQ(TextOf(edit), "02345");
     EXPECT_EQ(SelectionOf(edit), Sel(1, 1));
 }
@@ -106,19 +106,19 @@ TEST_F(IntegerEditTest, EveryIntermediateTextMustBeInRange)
     EXPECT_EQ(TextOf(edit), "");
     edit.SetValue(15);
     edit.SetSel(2, 2);
-    Type(edit, "\b");   // '1' would be below 10
+    Type(edit, "\b");  // '1' would be below 10
     EXPECT_EQ(TextOf(edit), "15");
     EXPECT_EQ(SelectionOf(edit), Sel(2, 2));
     edit.SetSel(1, 1);
-    Type(edit, "\b");   // '5' as well
+    Type(edit, "\b");  // '5' as well
     EXPECT_EQ(TextOf(edit), "15");
     edit.SetSel(1, 2);
-    Type(edit, "9");    // '19' is fine
+    Type(edit, "9");  // '19' is fine
     EXPECT_EQ(TextOf(edit), "19");
-    Type(edit, "9");    // '199' is not
+    Type(edit, "9");  // '199' is not
     EXPECT_EQ(TextOf(edit), "19");
     edit.SetSel(0, 2);
-    Type(edit, "\b");   // emptied: an entry just begun
+    Type(edit, "\b");  // emptied: an entry just begun
     EXPECT_EQ(TextOf(edit), "");
 }
 
@@ -136,16 +136,28 @@ TEST_F(IntegerEditTest, TheDefaultMinimumStopsShortOfTheMostNegativeValue)
     EXPECT_EQ(TextOf(edit), "214748364");
     Type(edit, "7");
     EXPECT_EQ(TextOf(edit), "2147483647");
-    Type(edit, "0");   // beyond 32 bits
+    Type(edit, "0");  // beyond 32 bits
     EXPECT_EQ(TextOf(edit), "2147483647");
 }
 
 TEST_F(IntegerEditTest, FocusLossRewritesTheTextCanonically)
 {
-    struct Case { const char* text; const char* after; } cases[] = {
-        { "+7", "7" }, { "-0", "0" }, { "", "0" }, { "-", "0" }, { "007", "7" }, { "-12", "-12" },
+    struct Case
+    {
+        const char* text;
+        const char* after;
+    } cases[] = {
+        { "+7", "7" },
+        { "-0", "0" },
+        { "", "0" },
+        { "-", "0" },
+        { "007", "7" },
+        { "-12", "-12" },
         // Texts the application put there: read, saturated, clamped.
-        { "abc", "0" }, { "12abc", "12" }, { "99999999999", "2147483647" }, { "-2147483648", "-2147483647" },
+        { "abc", "0" },
+        { "12abc", "12" },
+        { "99999999999", "2147483647" },
+        { "-2147483648", "-2147483647" },
     };
     for (const Case& c : cases) {
         edit.SetWindowText(c.text);
@@ -176,16 +188,16 @@ TEST_F(IntegerEditTest, PastesAreTestedLikeTyping)
     edit.SetWindowText("12");
     edit.SetSel(2, 2);
     ASSERT_TRUE(SetClipboardText("3"));
-    Type(edit, "\x16");   // Ctrl+V
+    Type(edit, "\x16");  // Ctrl+V
     EXPECT_EQ(TextOf(edit), "123");
     ASSERT_TRUE(SetClipboardText("4"));
     edit.SetSel(1, 1);
-    Type(edit, "\x16");   // 1423: out of range
+    Type(edit, "\x16");  // 1423: out of range
     EXPECT_EQ(TextOf(edit), "123");
     EXPECT_EQ(SelectionOf(edit), Sel(1, 1));
     ASSERT_TRUE(SetClipboardText("abc"));
     edit.SetSel(0, 3);
-    edit.SendMessage(WM_PASTE);   // as the context menu pastes
+    edit.SendMessage(WM_PASTE);  // as the context menu pastes
     EXPECT_EQ(TextOf(edit), "123");
     EXPECT_EQ(SelectionOf(edit), Sel(0, 3));
     ASSERT_TRUE(SetClipboardText("-7"));
@@ -218,19 +230,19 @@ TEST_F(IntegerEditTest, DeleteCutAndUndoAreTestedToo)
     edit.SetRange(10, 99);
     edit.SetValue(15);
     edit.SetSel(1, 1);
-    input::PressKey(edit.m_hWnd, VK_DELETE);   // '1'
+    input::PressKey(edit.m_hWnd, VK_DELETE);  // '1'
     EXPECT_EQ(TextOf(edit), "15");
     EXPECT_EQ(SelectionOf(edit), Sel(1, 1));
     edit.SetSel(0, 1);
-    edit.Cut();   // '5'
+    edit.Cut();  // '5'
     EXPECT_EQ(TextOf(edit), "15");
     edit.Clear();
     EXPECT_EQ(TextOf(edit), "15");
     edit.SetSel(0, 2);
-    edit.Clear();   // emptied is fine
+    edit.Clear();  // emptied is fine
     EXPECT_EQ(TextOf(edit), "");
     edit.SetSel(0, 0);
-    Type(edit, "4");   // refused: 4 < 10
+    Type(edit, "4");  // refused: 4 < 10
     EXPECT_EQ(TextOf(edit), "");
     // Alt+Backspace undoes the last change without any undo message: from "50"
     // back to "5" is refused like any other change.

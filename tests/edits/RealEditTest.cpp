@@ -27,7 +27,7 @@ TEST_F(RealEditTest, DefaultsAndSetters)
 TEST_F(RealEditTest, SignsPointsAndExponentsWhileTyping)
 {
     Type(edit, "-1.2.3");
-    EXPECT_EQ(TextOf(edit), "-1.2");   // the second point refused, the '3' after it discarded
+    EXPECT_EQ(TextOf(edit), "-1.2");  // the second point refused, the '3' after it discarded
     edit.SetWindowText("");
     Type(edit, "1e5");
     EXPECT_EQ(TextOf(edit), "1");
@@ -78,9 +78,13 @@ TEST_F(RealEditTest, ExclusiveMinimumRefusesZeroButNotAFractionTypedFromThePoint
     EXPECT_EQ(TextOf(edit), "");
     Type(edit, ".5");
     EXPECT_EQ(TextOf(edit), ".5");
-    struct Case { const char* text; int code; } cases[] = {
-        { "0", 1 }, { "0.0001", 0 }, { "10", 0 }, { "10.000001", 1 }, { "", 0 }, { ".", 0 },
-        { "1.2.3", 2 }, { "1e5", 2 }, { "-1", 2 },
+    struct Case
+    {
+        const char* text;
+        int code;
+    } cases[] = {
+        { "0", 1 }, { "0.0001", 0 }, { "10", 0 },  { "10.000001", 1 }, { "", 0 },
+        { ".", 0 }, { "1.2.3", 2 },  { "1e5", 2 }, { "-1", 2 },
     };
     for (const Case& c : cases) {
         edit.SetWindowText(c.text);
@@ -93,11 +97,23 @@ TEST_F(RealEditTest, ExclusiveMinimumRefusesZeroButNotAFractionTypedFromThePoint
 
 TEST_F(RealEditTest, FocusLossRewritesTheText)
 {
-    struct Case { const char* text; int remove; const char* after; } cases[] = {
-        { "1.50", 1, "1.5" }, { "7.", 1, "7" }, { "", 1, "0" }, { "", 0, "0.000000" }, { "-0", 1, "0" },
-        { "-.", 1, "0" }, { "+2.25", 0, "2.250000" },
+    struct Case
+    {
+        const char* text;
+        int remove;
+        const char* after;
+    } cases[] = {
+        { "1.50", 1, "1.5" },
+        { "7.", 1, "7" },
+        { "", 1, "0" },
+        { "", 0, "0.000000" },
+        { "-0", 1, "0" },
+        { "-.", 1, "0" },
+        { "+2.25", 0, "2.250000" },
         // Texts the application put there: read as far as they go.
-        { "12.5kg", 1, "12.5" }, { "1e3", 1, "1000" }, { "abc", 1, "0" },
+        { "12.5kg", 1, "12.5" },
+        { "1e3", 1, "1000" },
+        { "abc", 1, "0" },
     };
     for (const Case& c : cases) {
         edit.SetRemoveTrailingZeros(c.remove);
@@ -112,9 +128,14 @@ TEST_F(RealEditTest, FocusLossLeavesANumberTheFieldAccepts)
 {
     edit.SetRange(0.0, 10.0, FALSE, TRUE);
     edit.SetPrecision(2);
-    struct Case { const char* text; const char* after; double value; } cases[] = {
-        { "", "0.01", 0.01 }, { "-3", "0.01", 0.01 }, { "0", "0.01", 0.01 }, { "25", "10", 10.0 },
-        { "3.14159", "3.14", 3.14159 },
+    struct Case
+    {
+        const char* text;
+        const char* after;
+        double value;
+    } cases[] = {
+        { "", "0.01", 0.01 }, { "-3", "0.01", 0.01 },         { "0", "0.01", 0.01 },
+        { "25", "10", 10.0 }, { "3.14159", "3.14", 3.14159 },
     };
     for (const Case& c : cases) {
         edit.SetWindowText(c.text);
@@ -165,7 +186,7 @@ TEST_F(RealEditTest, PastesAreTestedLikeTyping)
     Type(edit, "\x16");
     EXPECT_EQ(TextOf(edit), "2.5");
     EXPECT_EQ(SelectionOf(edit), Sel(0, 1));
-    ASSERT_TRUE(SetClipboardText("0.125"));   // one decimal too many
+    ASSERT_TRUE(SetClipboardText("0.125"));  // one decimal too many
     edit.SetSel(0, 3);
     edit.SendMessage(WM_PASTE);
     EXPECT_EQ(TextOf(edit), "2.5");

@@ -60,7 +60,7 @@ TEST_F(TooltipEditTest, MadeOnFirstNeedInactiveWithoutToolsAndWrapping)
     EXPECT_EQ(edit.Tip().GetMaxTipWidth(), 400);
     EXPECT_EQ(::GetWindow(edit.Tip().m_hWnd, GW_OWNER), m_pFrame->m_hWnd);
     HWND hTip = edit.Tip().m_hWnd;
-    edit.InitToolTip();   // once only
+    edit.InitToolTip();  // once only
     EXPECT_EQ(edit.Tip().m_hWnd, hTip);
 }
 

@@ -17,12 +17,12 @@ DialogTemplate MakeTemplate()
 {
     DialogTemplate t("Exchange", 200, 120);
     t.Add("EDIT", "", IDC_TEXT, WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 5, 5, 100, 12)
-     .Add("EDIT", "", IDC_NUMBER, WS_VISIBLE | WS_BORDER | WS_TABSTOP, 5, 20, 100, 12)
-     .Add("EDIT", "", IDC_REAL, WS_VISIBLE | WS_BORDER | WS_TABSTOP, 5, 35, 100, 12)
-     .Add("COMBOBOX", "", IDC_CHOICE, WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST, 5, 50, 100, 60)
-     .Add("BUTTON", "Flag", IDC_FLAG, WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 5, 65, 100, 12)
-     .Add("BUTTON", "OK", IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 5, 90, 50, 14)
-     .Add("BUTTON", "Cancel", IDCANCEL, WS_VISIBLE | WS_TABSTOP, 60, 90, 50, 14);
+        .Add("EDIT", "", IDC_NUMBER, WS_VISIBLE | WS_BORDER | WS_TABSTOP, 5, 20, 100, 12)
+        .Add("EDIT", "", IDC_REAL, WS_VISIBLE | WS_BORDER | WS_TABSTOP, 5, 35, 100, 12)
+        .Add("COMBOBOX", "", IDC_CHOICE, WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST, 5, 50, 100, 60)
+        .Add("BUTTON", "Flag", IDC_FLAG, WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 5, 65, 100, 12)
+        .Add("BUTTON", "OK", IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 5, 90, 50, 14)
+        .Add("BUTTON", "Cancel", IDCANCEL, WS_VISIBLE | WS_TABSTOP, 60, 90, 50, 14);
     return t;
 }
 
@@ -63,7 +63,7 @@ TEST(DataExchange, MembersToControlsAndBack)
     };
     dlg.onDataExchange = [&](CDataExchange* pDX) { Exchange(pDX, data); };
     ASSERT_TRUE(dlg.CreateModeless());
-    ASSERT_TRUE(dlg.UpdateData(FALSE));   // the combo is filled after the first exchange
+    ASSERT_TRUE(dlg.UpdateData(FALSE));  // the combo is filled after the first exchange
     EXPECT_EQ(DlgText(dlg, IDC_TEXT), "hello");
     EXPECT_EQ(DlgText(dlg, IDC_NUMBER), "-42");
     EXPECT_EQ(DlgText(dlg, IDC_REAL), "2.5");
@@ -163,7 +163,7 @@ TEST(ModalDialog, PreTranslateMessageRunsFromTheControlUpInsideTheModalLoop)
         if (pDX->m_bSaveAndValidate)
             finalText = DlgText(dlg, IDC_TEXT);
     };
-    ModalAnswerer safety([](HWND) {}, 8000);   // bounded: nothing should appear
+    ModalAnswerer safety([](HWND) {}, 8000);  // bounded: nothing should appear
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(finalText, "ab");
     // The control's filter ran before the dialog's, for every character;
@@ -248,7 +248,7 @@ TEST(FrameWindow, CommandsGoToThePaneThenTheFrameAndDisabledOnesNowhere)
     frame.SendMessage(WM_COMMAND, ID_PANE_COMMAND);
     frame.SendMessage(WM_COMMAND, ID_FRAME_COMMAND);
     frame.SendMessage(WM_COMMAND, ID_DISABLED_COMMAND);
-    frame.SendMessage(WM_COMMAND, 40099);   // nobody handles it
+    frame.SendMessage(WM_COMMAND, 40099);  // nobody handles it
     EXPECT_EQ(frame.trace, "pane;frame;");
 
     // A menu shows the same states: no handler or a disabling update handler grey the item.

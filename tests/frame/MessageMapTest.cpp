@@ -15,8 +15,16 @@ public:
     std::string trace;
 
 protected:
-    LRESULT OnTestBase(WPARAM w, LPARAM) { trace += "base:" + std::to_string(w) + ";"; return 11; }
-    LRESULT OnTestBothInBase(WPARAM, LPARAM) { trace += "base-both;"; return 12; }
+    LRESULT OnTestBase(WPARAM w, LPARAM)
+    {
+        trace += "base:" + std::to_string(w) + ";";
+        return 11;
+    }
+    LRESULT OnTestBothInBase(WPARAM, LPARAM)
+    {
+        trace += "base-both;";
+        return 12;
+    }
     void OnTimer(UINT_PTR nID) { trace += "timer:" + std::to_string(nID) + ";"; }
     DECLARE_MESSAGE_MAP()
 };
@@ -30,7 +38,11 @@ END_MESSAGE_MAP()
 class CDerivedTestWnd : public CBaseTestWnd
 {
 protected:
-    LRESULT OnTestBoth(WPARAM, LPARAM) { trace += "derived-both;"; return 22; }
+    LRESULT OnTestBoth(WPARAM, LPARAM)
+    {
+        trace += "derived-both;";
+        return 22;
+    }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -71,7 +83,11 @@ protected:
         *pResult = 77;
         return !bLetParentSeeNotify;
     }
-    HBRUSH CtlColor(CDC* pDC, UINT) { pDC->SetBkColor(RGB(0, 128, 0)); return (HBRUSH)brush.GetSafeHandle(); }
+    HBRUSH CtlColor(CDC* pDC, UINT)
+    {
+        pDC->SetBkColor(RGB(0, 128, 0));
+        return (HBRUSH)brush.GetSafeHandle();
+    }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -90,8 +106,16 @@ public:
 
 protected:
     void OnClicked() { ++nParentClicks; }
-    void OnCustomDraw(NMHDR*, LRESULT* pResult) { ++nParentNotifies; *pResult = 99; }
-    HBRUSH OnCtlColor(CDC*, CWnd*, UINT) { ++nParentColors; return (HBRUSH)::GetStockObject(WHITE_BRUSH); }
+    void OnCustomDraw(NMHDR*, LRESULT* pResult)
+    {
+        ++nParentNotifies;
+        *pResult = 99;
+    }
+    HBRUSH OnCtlColor(CDC*, CWnd*, UINT)
+    {
+        ++nParentColors;
+        return (HBRUSH)::GetStockObject(WHITE_BRUSH);
+    }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -135,7 +159,8 @@ TEST(MessageMap, NotificationsAreReflectedToTheControlFirst)
     other.Create("x", WS_CHILD | WS_VISIBLE, CRect(120, 10, 160, 30), &parent, 201);
     HWND hRaw = other.UnsubclassWindow();
     hDC = ::GetDC(hRaw);
-    EXPECT_EQ((HBRUSH)parent.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)hDC, (LPARAM)hRaw), (HBRUSH)::GetStockObject(WHITE_BRUSH));
+    EXPECT_EQ((HBRUSH)parent.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)hDC, (LPARAM)hRaw),
+              (HBRUSH)::GetStockObject(WHITE_BRUSH));
     ::ReleaseDC(hRaw, hDC);
     EXPECT_EQ(parent.nParentColors, 1);
     ::DestroyWindow(hRaw);
@@ -194,7 +219,11 @@ protected:
             return -1;
         return CWnd::OnCreate(lpcs);
     }
-    void OnDestroy() { trace += "destroy;"; CWnd::OnDestroy(); }
+    void OnDestroy()
+    {
+        trace += "destroy;";
+        CWnd::OnDestroy();
+    }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -244,10 +273,7 @@ TEST(WindowLife, FailedCreateLeavesTheObjectDetached)
 }
 
 // A CBT hook installed after the framework's refuses every window.
-LRESULT CALLBACK RefuseCreation(int code, WPARAM, LPARAM)
-{
-    return code == HCBT_CREATEWND ? 1 : 0;
-}
+LRESULT CALLBACK RefuseCreation(int code, WPARAM, LPARAM) { return code == HCBT_CREATEWND ? 1 : 0; }
 
 TEST(WindowLife, WindowRefusedByAnotherHookLeavesNoDeadHandle)
 {
@@ -288,8 +314,8 @@ END_MESSAGE_MAP()
 TEST(WindowLife, SubclassingRoutesAnExistingControlThroughTheMap)
 {
     CRecordingFrame frame;
-    HWND hEdit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, frame.m_hWnd,
-                                   (HMENU)500, nullptr, nullptr);
+    HWND hEdit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, frame.m_hWnd, (HMENU)500,
+                                   nullptr, nullptr);
     WNDPROC pfnOriginal = (WNDPROC)::GetWindowLongPtrA(hEdit, GWLP_WNDPROC);
     CCountingEdit edit;
     ASSERT_TRUE(edit.SubclassWindow(hEdit));
@@ -315,7 +341,8 @@ TEST(WindowLife, SubclassingRoutesAnExistingControlThroughTheMap)
 TEST(WindowLife, TemporaryObjectsAreReleasedWhenIdle)
 {
     CRecordingFrame frame;
-    HWND hRaw = ::CreateWindowExA(0, "STATIC", "raw", WS_CHILD, 0, 0, 10, 10, frame.m_hWnd, (HMENU)600, nullptr, nullptr);
+    HWND hRaw =
+        ::CreateWindowExA(0, "STATIC", "raw", WS_CHILD, 0, 0, 10, 10, frame.m_hWnd, (HMENU)600, nullptr, nullptr);
     CWnd* pTemp = CWnd::FromHandle(hRaw);
     ASSERT_NE(pTemp, nullptr);
     EXPECT_EQ(CWnd::FromHandle(hRaw), pTemp);

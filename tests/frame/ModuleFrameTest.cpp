@@ -5,10 +5,7 @@
 #include <stdexcept>
 
 namespace {
-HMODULE LibraryModule()
-{
-    return ::GetModuleHandleA("ZUZIVU70.dll");
-}
+HMODULE LibraryModule() { return ::GetModuleHandleA("ZUZIVU70.dll"); }
 
 int BitmapWidth(HINSTANCE hInst, UINT nID)
 {
@@ -21,10 +18,7 @@ int BitmapWidth(HINSTANCE hInst, UINT nID)
     return bm.bmWidth;
 }
 
-int CurrentBannerWidth()
-{
-    return BitmapWidth(AfxFindResourceHandle(MAKEINTRESOURCEA(5000), RT_BITMAP), 5000);
-}
+int CurrentBannerWidth() { return BitmapWidth(AfxFindResourceHandle(MAKEINTRESOURCEA(5000), RT_BITMAP), 5000); }
 
 // Leaves the guarded scope early, as an operation does when it fails.
 HINSTANCE ResourceHandleAfterEarlyReturn(bool bFail)

@@ -580,8 +580,7 @@ TEST(CPtrListTest, WalkInsertAndRemove)
     EXPECT_EQ(8, list.GetCount());
 
     // Removing while walking, the usual way.
-    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
         POSITION current = pos;
         char c = *static_cast<char*>(list.GetNext(pos));
         if (c == 'a' || c == 'e' || c == 'h')
@@ -668,8 +667,7 @@ TEST(CMapStringToPtrTest, ManyKeys)
     const int kKeys = 20000;
     CMapStringToPtr map;
     CString key;
-    for (int i = 0; i < kKeys; ++i)
-    {
+    for (int i = 0; i < kKeys; ++i) {
         key.Format("key%d", i);
         map.SetAt(key, reinterpret_cast<void*>(static_cast<INT_PTR>(i + 1)));
     }
@@ -678,8 +676,7 @@ TEST(CMapStringToPtrTest, ManyKeys)
     EXPECT_EQ(kKeys, map.GetCount());
 
     void* value = nullptr;
-    for (int i = 0; i < kKeys; i += 97)
-    {
+    for (int i = 0; i < kKeys; i += 97) {
         key.Format("key%d", i);
         ASSERT_TRUE(map.Lookup(key, value)) << i;
         EXPECT_EQ(i == 7 ? 7000 : i + 1, static_cast<int>(reinterpret_cast<INT_PTR>(value)));
@@ -691,8 +688,7 @@ TEST(CMapStringToPtrTest, ManyKeys)
     std::string seen(kKeys, '-');
     int visits = 0;
     POSITION pos = map.GetStartPosition();
-    while (pos != nullptr)
-    {
+    while (pos != nullptr) {
         map.GetNextAssoc(pos, key, value);
         int i = std::atoi(key.GetString() + 3);
         ASSERT_TRUE(i >= 0 && i < kKeys);
@@ -702,8 +698,7 @@ TEST(CMapStringToPtrTest, ManyKeys)
     }
     EXPECT_EQ(kKeys, visits);
 
-    for (int i = 0; i < kKeys; i += 2)
-    {
+    for (int i = 0; i < kKeys; i += 2) {
         key.Format("key%d", i);
         ASSERT_TRUE(map.RemoveKey(key));
     }
@@ -930,25 +925,24 @@ TEST(COleDateTimeTest, StatusOfInvalidAndNullDates)
 
 TEST(COleDateTimeTest, ValidatesParts)
 {
-    struct Case { int y, mo, d, h, mi, s; bool ok; } cases[] = {
-        { 2020, 2, 29, 0, 0, 0, true },   { 2019, 2, 29, 0, 0, 0, false },
-        { 1900, 2, 29, 0, 0, 0, false },  { 2000, 2, 29, 0, 0, 0, true },
-        { 2021, 4, 31, 0, 0, 0, false },  { 2021, 12, 31, 23, 59, 59, true },
-        { 2021, 13, 1, 0, 0, 0, false },  { 2021, 0, 1, 0, 0, 0, false },
-        { 2021, 1, 0, 0, 0, 0, false },   { 2021, 1, 1, 24, 0, 0, false },
-        { 2021, 1, 1, 0, 60, 0, false },  { 2021, 1, 1, 0, 0, 60, false },
-        { 2021, 1, 1, -1, 0, 0, false },  { 99, 12, 31, 0, 0, 0, false },
-        { 100, 1, 1, 0, 0, 0, true },     { 9999, 12, 31, 23, 59, 59, true },
-        { 10000, 1, 1, 0, 0, 0, false },
-    };
-    for (const Case& c : cases)
+    struct Case
     {
+        int y, mo, d, h, mi, s;
+        bool ok;
+    } cases[] = {
+        { 2020, 2, 29, 0, 0, 0, true },     { 2019, 2, 29, 0, 0, 0, false }, { 1900, 2, 29, 0, 0, 0, false },
+        { 2000, 2, 29, 0, 0, 0, true },     { 2021, 4, 31, 0, 0, 0, false }, { 2021, 12, 31, 23, 59, 59, true },
+        { 2021, 13, 1, 0, 0, 0, false },    { 2021, 0, 1, 0, 0, 0, false },  { 2021, 1, 0, 0, 0, 0, false },
+        { 2021, 1, 1, 24, 0, 0, false },    { 2021, 1, 1, 0, 60, 0, false }, { 2021, 1, 1, 0, 0, 60, false },
+        { 2021, 1, 1, -1, 0, 0, false },    { 99, 12, 31, 0, 0, 0, false },  { 100, 1, 1, 0, 0, 0, true },
+        { 9999, 12, 31, 23, 59, 59, true }, { 10000, 1, 1, 0, 0, 0, false },
+    };
+    for (const Case& c : cases) {
         COleDateTime date;
         EXPECT_EQ(c.ok ? 0 : 1, date.SetDateTime(c.y, c.mo, c.d, c.h, c.mi, c.s))
             << c.y << "-" << c.mo << "-" << c.d << " " << c.h << ":" << c.mi << ":" << c.s;
         EXPECT_EQ(c.ok ? COleDateTime::valid : COleDateTime::invalid, date.GetStatus());
-        if (c.ok)
-        {
+        if (c.ok) {
             EXPECT_EQ(c.y, date.GetYear());
             EXPECT_EQ(c.d, date.GetDay());
             EXPECT_EQ(c.s, date.GetSecond());
@@ -962,7 +956,11 @@ TEST(COleDateTimeTest, KnownValuesAndParts)
     EXPECT_EQ(2.0, COleDateTime(1900, 1, 1, 0, 0, 0).m_dt);
     EXPECT_EQ(44190.9375, COleDateTime(2020, 12, 25, 22, 30, 0).m_dt);
     EXPECT_EQ(0.75, COleDateTime(1899, 12, 30, 18, 0, 0).m_dt);
-    EXPECT_EQ(0.5, []{ COleDateTime t; t.SetTime(12, 0, 0); return t.m_dt; }());
+    EXPECT_EQ(0.5, [] {
+        COleDateTime t;
+        t.SetTime(12, 0, 0);
+        return t.m_dt;
+    }());
 
     COleDateTime christmas(2020, 12, 25, 22, 30, 0);
     EXPECT_EQ(6, christmas.GetDayOfWeek());  // Friday
@@ -1073,4 +1071,4 @@ TEST(COleDateTimeSpanTest, Parts)
     EXPECT_EQ(COleDateTimeSpan::invalid, COleDateTimeSpan(std::numeric_limits<double>::quiet_NaN()).GetStatus());
 }
 
-} // namespace
+}  // namespace

@@ -26,8 +26,8 @@ struct ComboDialog
     {
         DialogTemplate t("Colours", 200, 120);
         t.Add("COMBOBOX", "", kComboId,
-              WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
-              10, 10, 120, 100);
+              WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 10, 10,
+              120, 100);
         return t;
     }
     std::string Name(int i)
@@ -305,8 +305,9 @@ TEST(ColorCombo, CreatedComboIsFilledToo)
 {
     CRecordingFrame frame;
     QELColorComboBox combo;
-    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
-                             CRect(10, 10, 170, 200), &frame, kComboId));
+    ASSERT_TRUE(
+        combo.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
+                     CRect(10, 10, 170, 200), &frame, kComboId));
     EXPECT_EQ(combo.GetCount(), 25);
     EXPECT_EQ(combo.GetCurSel(), 0);
     combo.SetColor(RGB(0, 0, 191));

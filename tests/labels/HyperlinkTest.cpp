@@ -29,7 +29,7 @@ struct LinkDialog
     {
         DialogTemplate t("Hyperlinks", 300, 80);
         t.Add("STATIC", text, kLinkId, WS_VISIBLE | SS_LEFT, 5, 5, 250, 14)
-         .Add("STATIC", "other", kOtherId, WS_VISIBLE | SS_LEFT, 5, 40, 100, 14);
+            .Add("STATIC", "other", kOtherId, WS_VISIBLE | SS_LEFT, 5, 40, 100, 14);
         return t;
     }
     int Ink(COLORREF color) { return FindColor(link.m_hWnd, ClientRect(link.m_hWnd), color).count; }

@@ -9,31 +9,31 @@
 class TestStatic : public QELStatic
 {
 public:
-    using QELStatic::m_lf;
-    using QELStatic::m_font;
+    using QELStatic::DrawGradientFill;
     using QELStatic::m_bFlashPhase;
+    using QELStatic::m_bNotifyParent;
     using QELStatic::m_bTimerStarted;
+    using QELStatic::m_font;
+    using QELStatic::m_lf;
     using QELStatic::m_nFlashKind;
     using QELStatic::m_nLinkKind;
-    using QELStatic::m_bNotifyParent;
-    using QELStatic::DrawGradientFill;
 };
 
 class TestHyperlink : public QELHyperlink
 {
 public:
-    using QELHyperlink::m_ToolTip;
-    using QELHyperlink::m_LinkFont;
-    using QELHyperlink::m_hLinkCursor;
     using QELHyperlink::m_bHover;
     using QELHyperlink::m_bVisited;
+    using QELHyperlink::m_hLinkCursor;
+    using QELHyperlink::m_LinkFont;
+    using QELHyperlink::m_ToolTip;
 };
 
 // Where pixels matching a test lie in a rectangle of a window's client area.
 struct PixelSpread
 {
     int count = 0;
-    RECT bounds = { 0, 0, 0, 0 };   // of the matching pixels; empty when none
+    RECT bounds = { 0, 0, 0, 0 };  // of the matching pixels; empty when none
 };
 PixelSpread FindPixels(HWND hWnd, const RECT& rc, const std::function<bool(COLORREF)>& match);
 PixelSpread FindColor(HWND hWnd, const RECT& rc, COLORREF color);

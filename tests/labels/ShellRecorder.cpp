@@ -101,10 +101,9 @@ ShellRecorder::ShellRecorder()
     WriteWholeFile(m_strDocument, "label test document\r\n");
 
     const std::string command = "\"" + ModulePath() + "\" " + kRecorderSwitch + " \"" + m_strOutput + "\" \"%1\"";
-    m_bReady = SetValue(kFileType, nullptr, kProgId)
-            && SetValue(std::string(kProgId) + "\\shell\\open\\command", nullptr, command)
-            && SetValue("mailto", "URL Protocol", "")
-            && SetValue("mailto\\shell\\open\\command", nullptr, command);
+    m_bReady = SetValue(kFileType, nullptr, kProgId) &&
+               SetValue(std::string(kProgId) + "\\shell\\open\\command", nullptr, command) &&
+               SetValue("mailto", "URL Protocol", "") && SetValue("mailto\\shell\\open\\command", nullptr, command);
 }
 
 ShellRecorder::~ShellRecorder()
@@ -188,10 +187,12 @@ bool ShellRecorder::WaitForLaunch(Launch& launch, DWORD nMaxMs)
     // A whole record has two lines. The file can exist a moment before it can be
     // read (the rename is still under way), so wait for what it holds.
     std::string text;
-    bool bDone = PumpUntil([&] {
-        text = ReadWholeFile(m_strOutput);
-        return std::count(text.begin(), text.end(), '\n') >= 2;
-    }, nMaxMs);
+    bool bDone = PumpUntil(
+        [&] {
+            text = ReadWholeFile(m_strOutput);
+            return std::count(text.begin(), text.end(), '\n') >= 2;
+        },
+        nMaxMs);
     if (!bDone)
         return false;
     ::DeleteFileA(m_strOutput.c_str());

@@ -23,8 +23,8 @@ public:
 
     struct Launch
     {
-        std::string target;   // the %1 of the command line
-        int nShow = -1;       // the show command the program was started with, -1 for none
+        std::string target;  // the %1 of the command line
+        int nShow = -1;      // the show command the program was started with, -1 for none
     };
     // Waits (handling messages) until the recorder has run; false when it
     // did not within nMaxMs.
@@ -37,7 +37,7 @@ private:
     {
         HKEY hRoot;
         std::string subKey;
-        std::string name;          // empty: the default value
+        std::string name;  // empty: the default value
         bool bExisted = false;
         DWORD dwType = 0;
         std::vector<BYTE> data;

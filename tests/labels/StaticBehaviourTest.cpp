@@ -14,10 +14,7 @@ DialogTemplate LabelDialog(DWORD style = SS_LEFT)
     return t;
 }
 
-std::string Face(const LOGFONT& lf)
-{
-    return std::string(lf.lfFaceName, strnlen(lf.lfFaceName, LF_FACESIZE));
-}
+std::string Face(const LOGFONT& lf) { return std::string(lf.lfFaceName, strnlen(lf.lfFaceName, LF_FACESIZE)); }
 
 LOGFONT FontOf(HFONT hFont)
 {
@@ -178,7 +175,7 @@ TEST(StaticStyles, LinkCursorShowsOverTheLabel)
     ASSERT_TRUE(dlg.CreateModeless());
     TestStatic label;
     ASSERT_TRUE(label.SubclassDlgItem(kLabelId, &dlg));
-    HCURSOR hCross = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32515));   // IDC_CROSS
+    HCURSOR hCross = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32515));  // IDC_CROSS
     label.SetLinkCursor(hCross);
     ::SetCursor(nullptr);
     EXPECT_EQ(label.SendMessage(WM_SETCURSOR, (WPARAM)label.m_hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), TRUE);
@@ -207,13 +204,15 @@ struct FlashingLabel
     {
         int flips = 0;
         BOOL last = label.m_bFlashPhase;
-        PumpUntil([&] {
-            if (label.m_bFlashPhase != last) {
-                ++flips;
-                last = label.m_bFlashPhase;
-            }
-            return false;
-        }, nMs);
+        PumpUntil(
+            [&] {
+                if (label.m_bFlashPhase != last) {
+                    ++flips;
+                    last = label.m_bFlashPhase;
+                }
+                return false;
+            },
+            nMs);
         return flips;
     }
 };

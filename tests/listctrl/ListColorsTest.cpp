@@ -30,9 +30,9 @@ TEST_F(ListTest, ColourAddressingCoversCellRowColumnAndAll)
 {
     Fill(5);
     list.SetItemTextColor(1, 2, kNavy, FALSE);   // one cell
-    list.SetItemTextColor(-1, 2, kRed, FALSE);    // column 2 of every item
-    list.SetItemBkColor(4, -1, kYellow, FALSE);   // every cell of item 4
-    list.SetItemBkColor(7, 9, kNavy, FALSE);      // out of range on both: everything... then item 4 again
+    list.SetItemTextColor(-1, 2, kRed, FALSE);   // column 2 of every item
+    list.SetItemBkColor(4, -1, kYellow, FALSE);  // every cell of item 4
+    list.SetItemBkColor(7, 9, kNavy, FALSE);     // out of range on both: everything... then item 4 again
     list.SetItemBkColor(4, -1, kYellow, FALSE);
     for (int i = 0; i < 5; ++i)
         for (int c = 0; c < 4; ++c) {
@@ -139,7 +139,7 @@ TEST_F(ListTest, ItemsInsertedBehindTheClassesBackAreHarmless)
         EXPECT_EQ(list.GetItemTextColor(i, 0), kNone);
         EXPECT_EQ(list.GetItemBkColor(i, 1), kNone);
     }
-    list.SetItemBkColor(-1, -1, kYellow, TRUE);   // skips them, paints the rest
+    list.SetItemBkColor(-1, -1, kYellow, TRUE);  // skips them, paints the rest
     EXPECT_EQ(list.GetItemBkColor(0, 0), kYellow);
     EXPECT_EQ(list.GetItemBkColor(2, 3), kYellow);
     EXPECT_EQ(list.GetItemBkColor(1, 0), kNone);

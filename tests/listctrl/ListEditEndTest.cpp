@@ -25,7 +25,8 @@ protected:
         list.SetSortOrder(1, FALSE);
         frame.log.onMessage = [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) {
             if (message == LISTMSG_CELLEDITED)
-                edited.push_back({ wParam, lParam, Text((int)wParam, (int)lParam), list.EditRow(), list.GetSortedColumn() });
+                edited.push_back(
+                    { wParam, lParam, Text((int)wParam, (int)lParam), list.EditRow(), list.GetSortedColumn() });
             return false;
         };
     }

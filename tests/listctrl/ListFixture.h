@@ -11,12 +11,12 @@
 class TestList : public EditableTestList
 {
 public:
-    using QELListCtrl::_UpdateColumn;
-    using QELListCtrl::_IsEditVisible;
-    using QELListCtrl::_GetItemMemory;
-    using QELListCtrl::_SetItemStatesNoVerify;
     using QELListCtrl::_EnsureSingleCheck;
+    using QELListCtrl::_GetItemMemory;
+    using QELListCtrl::_IsEditVisible;
     using QELListCtrl::_IsValidIndex;
+    using QELListCtrl::_SetItemStatesNoVerify;
+    using QELListCtrl::_UpdateColumn;
 
     // The item parameter exactly as the list view holds it.
     LPARAM RawParam(int nItem) const
@@ -61,8 +61,8 @@ protected:
     void Fill(int nRows)
     {
         for (int i = 0; i < nRows; ++i) {
-            std::string a = "Customer " + std::to_string(i), b = "City " + std::to_string(i),
-                        c = std::to_string(i), d = std::to_string(i) + ".50";
+            std::string a = "Customer " + std::to_string(i), b = "City " + std::to_string(i), c = std::to_string(i),
+                        d = std::to_string(i) + ".50";
             ASSERT_EQ(list.InsertItemEx(i, a.c_str(), b.c_str(), c.c_str(), d.c_str()), i);
             list.SetItemData(i, 1000 + i);
         }

@@ -14,10 +14,7 @@ public:
     using QELListCtrl::PreCreateWindow;
 };
 
-DWORD ListViewExStyle(HWND hWnd)
-{
-    return (DWORD)::SendMessageA(hWnd, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
-}
+DWORD ListViewExStyle(HWND hWnd) { return (DWORD)::SendMessageA(hWnd, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0); }
 }
 
 TEST(ListFrame, CreateForcesTheStyleRuleAndFillsTheParentWithoutARectangle)

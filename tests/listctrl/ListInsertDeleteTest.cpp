@@ -100,7 +100,7 @@ TEST_F(ListTest, DeletingTheRowUnderEditDiscardsTheEditOtherRowsCommitIt)
     EXPECT_EQ(frame.log.Count(LISTMSG_CELLEDITED), 0);
     EXPECT_EQ(list.EditRow(), -1);
 
-    list.FakeEdit(2, 1, "Changed");   // now "Customer 3"'s row
+    list.FakeEdit(2, 1, "Changed");  // now "Customer 3"'s row
     EXPECT_TRUE(list.DeleteItem(0));
     ASSERT_EQ(frame.log.Count(LISTMSG_CELLEDITED), 1);
     EXPECT_EQ(frame.log.Of(LISTMSG_CELLEDITED)[0].wParam, 2u);

@@ -16,7 +16,7 @@ TEST(ListMemory, BlocksGoWithTheirItemsTheWindowAndTheObject)
         EXPECT_EQ(QELListCtrl::GetItemMemoryBlockCount(), nStart + 20);
         list.DeleteItem(3);
         list.DeleteItem(0, TRUE);
-        list.SetItemStates(4, ITEMSTATE_SELECTED);   // with item 0, selected by the deletion
+        list.SetItemStates(4, ITEMSTATE_SELECTED);  // with item 0, selected by the deletion
         EXPECT_EQ(list.DeleteAllItems(ITEMSTATE_SELECTED), 2);
         EXPECT_EQ(QELListCtrl::GetItemMemoryBlockCount(), nStart + 16);
         list.MoveTo(2, 9);

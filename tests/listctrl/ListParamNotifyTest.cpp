@@ -22,7 +22,7 @@ protected:
         uLastChanged = reinterpret_cast<NMLISTVIEW*>(pNMHDR)->uChanged;
         if (uLastChanged & LVIF_PARAM)
             ++nParamChanging;
-        *pResult = TRUE;   // no item may change
+        *pResult = TRUE;  // no item may change
     }
     void OnItemChanged(NMHDR* pNMHDR, LRESULT*)
     {

@@ -82,8 +82,8 @@ TEST_F(ListStatesTest, ChangesApplyInOrderAndTheSecondOfAPairWins)
     EXPECT_TRUE(list.SetItemStates(1, ITEMSTATE_ANY)) << "nothing to change is no failure";
     EXPECT_TRUE(list.SetItemStates(1, ITEMSTATE_SELECTED | ITEMSTATE_CHECKED | ITEMSTATE_FOCUSED));
     EXPECT_EQ(list.GetItemStates(1), (DWORD)(ITEMSTATE_SELECTED | ITEMSTATE_CHECKED | ITEMSTATE_FOCUSED));
-    EXPECT_TRUE(list.SetItemStates(1, ITEMSTATE_SELECTED | ITEMSTATE_UNSELECTED | ITEMSTATE_CHECKED | ITEMSTATE_UNCHECKED |
-                                          ITEMSTATE_FOCUSED | ITEMSTATE_UNFOCUSED));
+    EXPECT_TRUE(list.SetItemStates(1, ITEMSTATE_SELECTED | ITEMSTATE_UNSELECTED | ITEMSTATE_CHECKED |
+                                          ITEMSTATE_UNCHECKED | ITEMSTATE_FOCUSED | ITEMSTATE_UNFOCUSED));
     EXPECT_EQ(list.GetItemStates(1), 0x54u);
     EXPECT_FALSE(list.SetItemStates(17, ITEMSTATE_SELECTED));
     // Item -1 reaches the list view as "every item".
@@ -122,7 +122,7 @@ TEST_F(ListStatesTest, CheckboxStylesShowAndHideTheBoxes)
     list.SetCheckboxeStyle(CHECKSTYLE_NONE);
     EXPECT_FALSE(list.CListCtrl::GetExtendedStyle() & LVS_EX_CHECKBOXES);
     EXPECT_EQ(list.CListCtrl::GetExtendedStyle() & 0x22, 0x22u);
-    list.SetCheckboxeStyle(42);   // stored as given, behaves as multiple
+    list.SetCheckboxeStyle(42);  // stored as given, behaves as multiple
     EXPECT_EQ(list.GetCheckboxStyle(), 42);
     EXPECT_TRUE(list.CListCtrl::GetExtendedStyle() & LVS_EX_CHECKBOXES);
     EXPECT_TRUE(list.SetCheck(1, TRUE));
@@ -140,7 +140,7 @@ TEST_F(ListStatesTest, SingleStyleKeepsTheEarlierMarksInEveryPath)
     list.SetCheckboxeStyle(CHECKSTYLE_SINGLE);
     EXPECT_EQ(Checked(), (V{ 1 })) << "switching keeps only the first";
 
-    Check({ 5 });   // behind the class's back
+    Check({ 5 });  // behind the class's back
     EXPECT_TRUE(list.SetCheck(3, TRUE));
     EXPECT_EQ(Checked(), (V{ 1, 3 })) << "SetCheck clears the marks after it only";
 

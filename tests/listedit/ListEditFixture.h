@@ -19,11 +19,11 @@ class EditList : public EditableTestList
 {
 public:
     using QELListCtrl::_GetHeaderTextFormat;
+    using QELListCtrl::_GetItemMemory;
     using QELListCtrl::_IsEditVisible;
     using QELListCtrl::_ItemCheckMonitor;
     using QELListCtrl::_MouseClkMonitor;
     using QELListCtrl::_StringSplit;
-    using QELListCtrl::_GetItemMemory;
 
     DWORD EditAlign() const { return m_dwEditAlign; }
     HWND Editor() const { return m_pEdit->GetSafeHwnd(); }

@@ -197,7 +197,8 @@ void Typed(const char* text)
 TEST(ListEditDialog, KeysGoThroughTheFilterBeforeTheDialogManager)
 {
     DialogTemplate tmpl("Stock", 300, 160);
-    tmpl.Add("SysListView32", "", IDC_STOCK, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT, 4, 4, 292, 120);
+    tmpl.Add("SysListView32", "", IDC_STOCK, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT, 4, 4, 292,
+             120);
     tmpl.Add("BUTTON", "OK", IDOK, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 190, 135, 50, 16);
     tmpl.Add("BUTTON", "Cancel", IDCANCEL, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 245, 135, 50, 16);
     CScriptedDialog dlg(tmpl);
@@ -223,14 +224,14 @@ TEST(ListEditDialog, KeysGoThroughTheFilterBeforeTheDialogManager)
         [&] {
             trace.push_back("after tab " + cell() + " " + ListCellText(list, 0, 1));
             Typed("Sold out");
-            Press(VK_RETURN);   // the default button must not see it
+            Press(VK_RETURN);  // the default button must not see it
             dlg.Next();
         },
         [&] {
             trace.push_back("after enter " + cell() + " " + ListCellText(list, 0, 2));
             ASSERT_TRUE(list.StartEdit(3, 3));
             Typed("Never");
-            Press(VK_ESCAPE);   // nor the dialog's cancel
+            Press(VK_ESCAPE);  // nor the dialog's cancel
             dlg.Next();
         },
         [&] {
@@ -247,7 +248,7 @@ TEST(ListEditDialog, KeysGoThroughTheFilterBeforeTheDialogManager)
         },
         [&] {
             trace.push_back("after down down " + cell());
-            Press(VK_DOWN);   // the last row: the editor keeps the key
+            Press(VK_DOWN);  // the last row: the editor keeps the key
             dlg.Next();
         },
         [&] {
@@ -263,7 +264,8 @@ TEST(ListEditDialog, KeysGoThroughTheFilterBeforeTheDialogManager)
             dlg.Next();
         },
         [&] {
-            trace.push_back(std::string("space ") + (list.ExamItemStates(2, ITEMSTATE_CHECKED) ? "toggled" : "swallowed"));
+            trace.push_back(std::string("space ") +
+                            (list.ExamItemStates(2, ITEMSTATE_CHECKED) ? "toggled" : "swallowed"));
             // Outside an edit Escape is the dialog's again.
             Press(VK_ESCAPE);
         },
@@ -272,12 +274,8 @@ TEST(ListEditDialog, KeysGoThroughTheFilterBeforeTheDialogManager)
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_EQ(dlg.nextStep, dlg.steps.size());
     const std::vector<std::string> expected = {
-        "after tab 0,2 15",
-        "after enter -1,-1 Sold out",
-        "after escape -1,-1 Arrives Friday",
-        "after up 2,1",
-        "after down down 4,1",
-        "on the last row 4,1",
+        "after tab 0,2 15", "after enter -1,-1 Sold out", "after escape -1,-1 Arrives Friday",
+        "after up 2,1",     "after down down 4,1",        "on the last row 4,1",
         "space swallowed",
     };
     EXPECT_EQ(trace, expected);

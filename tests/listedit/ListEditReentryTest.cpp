@@ -112,7 +112,8 @@ TEST_F(ListEditReentryTest, StartingAnotherEditWhileHearingOfTheCommit)
     Type("40");
     EXPECT_TRUE(Key(VK_RETURN));
     EXPECT_EQ(Text(3, 1), "40");
-    EXPECT_EQ(std::make_pair(list.EditRow(), list.EditColumn()), std::make_pair(3, 3)) << "the parent's edit stays open";
+    EXPECT_EQ(std::make_pair(list.EditRow(), list.EditColumn()), std::make_pair(3, 3))
+        << "the parent's edit stays open";
     EXPECT_TRUE(list.EditorShown());
     EXPECT_EQ(list.EditorText(), "Arrives Friday");
     Type("Arrived");

@@ -7,10 +7,7 @@
 namespace {
 const COLORREF kMask = RGB(255, 0, 255);
 
-HIMAGELIST Small(QELListCtrl& list)
-{
-    return (HIMAGELIST)list.SendMessage(LVM_GETIMAGELIST, LVSIL_SMALL);
-}
+HIMAGELIST Small(QELListCtrl& list) { return (HIMAGELIST)list.SendMessage(LVM_GETIMAGELIST, LVSIL_SMALL); }
 }
 
 TEST_F(ListEditTest, ItemImagesFromABitmapOfTheApplication)

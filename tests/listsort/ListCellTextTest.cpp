@@ -16,17 +16,13 @@ void PrepareEditAndOrder(SortList& list)
 
 TEST_F(SortTest, EveryFormCommitsTheEditAndForgetsTheOrder)
 {
-    Load({"a", "b", "c"});
+    Load({ "a", "b", "c" });
     COleDateTime date(2020, 12, 25, 22, 30, 0);
     std::vector<std::function<BOOL()>> forms = {
-        [&] { return list.SetItemText(0, 1, "text"); },
-        [&] { return list.SetItemText(0, 1, 'x'); },
-        [&] { return list.SetItemText(0, 1, -5L); },
-        [&] { return list.SetItemText(0, 1, -5); },
-        [&] { return list.SetItemText(0, 1, 5UL); },
-        [&] { return list.SetItemText(0, 1, 5U); },
-        [&] { return list.SetItemText(0, 1, 2.5, 1); },
-        [&] { return list.SetItemText(0, 1, date, 0); },
+        [&] { return list.SetItemText(0, 1, "text"); }, [&] { return list.SetItemText(0, 1, 'x'); },
+        [&] { return list.SetItemText(0, 1, -5L); },    [&] { return list.SetItemText(0, 1, -5); },
+        [&] { return list.SetItemText(0, 1, 5UL); },    [&] { return list.SetItemText(0, 1, 5U); },
+        [&] { return list.SetItemText(0, 1, 2.5, 1); }, [&] { return list.SetItemText(0, 1, date, 0); },
     };
     for (size_t k = 0; k < forms.size(); ++k) {
         PrepareEditAndOrder(list);
@@ -48,25 +44,25 @@ TEST_F(SortTest, EveryFormCommitsTheEditAndForgetsTheOrder)
 
 TEST_F(SortTest, NumbersAndCharacters)
 {
-    Load({"row"});
+    Load({ "row" });
     struct Case
     {
         std::function<BOOL()> set;
         const char* text;
     } cases[] = {
-        {[&] { return list.SetItemText(0, 0, 'x'); }, "x"},
-        {[&] { return list.SetItemText(0, 0, -5L); }, "-5"},
-        {[&] { return list.SetItemText(0, 0, (unsigned long)-5L); }, "4294967291"},
-        {[&] { return list.SetItemText(0, 0, INT_MIN); }, "-2147483648"},
-        {[&] { return list.SetItemText(0, 0, UINT_MAX); }, "4294967295"},
-        {[&] { return list.SetItemText(0, 0, 2.5); }, "2.5"},
-        {[&] { return list.SetItemText(0, 0, 3.0, -1); }, "3"},
-        {[&] { return list.SetItemText(0, 0, 100.0, -1); }, "100"},
-        {[&] { return list.SetItemText(0, 0, 0.0, -1); }, "0"},
-        {[&] { return list.SetItemText(0, 0, -0.0000001, -1); }, "-0"},
-        {[&] { return list.SetItemText(0, 0, 1234567.0, -1); }, "1234567"},
-        {[&] { return list.SetItemText(0, 0, 2.5, 3); }, "2.500"},
-        {[&] { return list.SetItemText(0, 0, 2.7, 0); }, "3"},
+        { [&] { return list.SetItemText(0, 0, 'x'); }, "x" },
+        { [&] { return list.SetItemText(0, 0, -5L); }, "-5" },
+        { [&] { return list.SetItemText(0, 0, (unsigned long)-5L); }, "4294967291" },
+        { [&] { return list.SetItemText(0, 0, INT_MIN); }, "-2147483648" },
+        { [&] { return list.SetItemText(0, 0, UINT_MAX); }, "4294967295" },
+        { [&] { return list.SetItemText(0, 0, 2.5); }, "2.5" },
+        { [&] { return list.SetItemText(0, 0, 3.0, -1); }, "3" },
+        { [&] { return list.SetItemText(0, 0, 100.0, -1); }, "100" },
+        { [&] { return list.SetItemText(0, 0, 0.0, -1); }, "0" },
+        { [&] { return list.SetItemText(0, 0, -0.0000001, -1); }, "-0" },
+        { [&] { return list.SetItemText(0, 0, 1234567.0, -1); }, "1234567" },
+        { [&] { return list.SetItemText(0, 0, 2.5, 3); }, "2.500" },
+        { [&] { return list.SetItemText(0, 0, 2.7, 0); }, "3" },
     };
     for (const Case& c : cases) {
         EXPECT_TRUE(c.set());
@@ -83,7 +79,7 @@ TEST_F(SortTest, NumbersAndCharacters)
 
 TEST_F(SortTest, DatesInTheUsersLocale)
 {
-    Load({"row"});
+    Load({ "row" });
     COleDateTime date(2020, 12, 25, 22, 30, 0);
     ASSERT_TRUE(list.SetItemText(0, 0, date, 0));
     EXPECT_EQ("12/25/2020 10:30:00 PM", Text(0));

@@ -5,43 +5,43 @@
 
 TEST_F(SortTest, TypedOrderOfTheTexts)
 {
-    EXPECT_EQ("9|10|100", Sorted({"100", "9", "10"}));
-    EXPECT_EQ("100|10|9", Sorted({"10", "9", "100"}, FALSE));
-    EXPECT_EQ("beef|Cafe", Sorted({"Cafe", "beef"}));        // as hexadecimal
-    EXPECT_EQ("Apple|Cafe", Sorted({"Cafe", "Apple"}));      // as text
-    EXPECT_EQ("3|-5", Sorted({"-5", "3"}));                  // two's complement
-    EXPECT_EQ("1e3|200", Sorted({"200", "1e3"}));            // 0x1E3 < 0x200
-    EXPECT_EQ("2.5|10", Sorted({"10", "2.5"}));
-    EXPECT_EQ("7.5%|50%", Sorted({"50%", "7.5%"}));
-    EXPECT_EQ("2.5|abc", Sorted({"abc", "2.5"}));            // text: '2' < 'a'
-    EXPECT_EQ("|5", Sorted({"5", ""}));                      // the empty text first, as text
-    EXPECT_EQ("3/1/2019|12/25/2020|1/5/2021", Sorted({"12/25/2020", "1/5/2021", "3/1/2019"}));
-    EXPECT_EQ("1/5/2021|apple", Sorted({"apple", "1/5/2021"}));   // a date against a word: text
+    EXPECT_EQ("9|10|100", Sorted({ "100", "9", "10" }));
+    EXPECT_EQ("100|10|9", Sorted({ "10", "9", "100" }, FALSE));
+    EXPECT_EQ("beef|Cafe", Sorted({ "Cafe", "beef" }));    // as hexadecimal
+    EXPECT_EQ("Apple|Cafe", Sorted({ "Cafe", "Apple" }));  // as text
+    EXPECT_EQ("3|-5", Sorted({ "-5", "3" }));              // two's complement
+    EXPECT_EQ("1e3|200", Sorted({ "200", "1e3" }));        // 0x1E3 < 0x200
+    EXPECT_EQ("2.5|10", Sorted({ "10", "2.5" }));
+    EXPECT_EQ("7.5%|50%", Sorted({ "50%", "7.5%" }));
+    EXPECT_EQ("2.5|abc", Sorted({ "abc", "2.5" }));  // text: '2' < 'a'
+    EXPECT_EQ("|5", Sorted({ "5", "" }));            // the empty text first, as text
+    EXPECT_EQ("3/1/2019|12/25/2020|1/5/2021", Sorted({ "12/25/2020", "1/5/2021", "3/1/2019" }));
+    EXPECT_EQ("1/5/2021|apple", Sorted({ "apple", "1/5/2021" }));  // a date against a word: text
     // Before 1900 the time of day still counts forward.
-    EXPECT_EQ("3/15/1850 6:00 AM|3/15/1850 6:00 PM", Sorted({"3/15/1850 6:00 PM", "3/15/1850 6:00 AM"}));
-    EXPECT_EQ("3/14/1850 11:00 PM|3/15/1850 6:00 AM", Sorted({"3/15/1850 6:00 AM", "3/14/1850 11:00 PM"}));
+    EXPECT_EQ("3/15/1850 6:00 AM|3/15/1850 6:00 PM", Sorted({ "3/15/1850 6:00 PM", "3/15/1850 6:00 AM" }));
+    EXPECT_EQ("3/14/1850 11:00 PM|3/15/1850 6:00 AM", Sorted({ "3/15/1850 6:00 AM", "3/14/1850 11:00 PM" }));
 }
 
 TEST_F(SortTest, SeparatorRowsStayAndSplitTheBlocks)
 {
     list.SetSortSeparator("---");
     ASSERT_STREQ("---", list.GetSortSeparator());
-    EXPECT_EQ("kiwi|pear|---|fig|plum", Sorted({"pear", "kiwi", "---", "plum", "fig"}));
-    EXPECT_EQ("pear|kiwi|---|---|plum|fig", Sorted({"kiwi", "pear", "---", "---", "fig", "plum"}, FALSE));
-    EXPECT_EQ("---|a|b|---", Sorted({"---", "b", "a", "---"}));
+    EXPECT_EQ("kiwi|pear|---|fig|plum", Sorted({ "pear", "kiwi", "---", "plum", "fig" }));
+    EXPECT_EQ("pear|kiwi|---|---|plum|fig", Sorted({ "kiwi", "pear", "---", "---", "fig", "plum" }, FALSE));
+    EXPECT_EQ("---|a|b|---", Sorted({ "---", "b", "a", "---" }));
     EXPECT_EQ(3, list._FindSeparator(0, 0));
     EXPECT_EQ(0, list._FindSeparator(-7, 0));
     EXPECT_EQ(-1, list._FindSeparator(3, 0));
-    EXPECT_EQ(-1, list._FindSeparator(-1, 1));   // no row of column 1 holds it
+    EXPECT_EQ(-1, list._FindSeparator(-1, 1));  // no row of column 1 holds it
     list.SetSortSeparator(nullptr);
     EXPECT_EQ(nullptr, list.GetSortSeparator());
     EXPECT_EQ(-1, list._FindSeparator(-1, 0));
-    EXPECT_EQ("---|---|a|b", Sorted({"---", "b", "a", "---"}));
+    EXPECT_EQ("---|---|a|b", Sorted({ "---", "b", "a", "---" }));
 }
 
 TEST_F(SortTest, HeaderClicksSortAscendingThenReverseAndTellTheParent)
 {
-    Load({"20", "3", "100"});
+    Load({ "20", "3", "100" });
     ClickHeader(0);
     EXPECT_EQ("3|20|100", Rows());
     ClickHeader(0);
@@ -53,7 +53,7 @@ TEST_F(SortTest, HeaderClicksSortAscendingThenReverseAndTellTheParent)
     EXPECT_TRUE(list.IsSortAscending());
     auto sorted = frame.log.Of(LISTMSG_SORTED);
     ASSERT_EQ(4u, sorted.size()) << frame.log.Describe(LISTMSG_SORTED);
-    const int expected[4][2] = {{0, TRUE}, {0, FALSE}, {0, TRUE}, {1, TRUE}};
+    const int expected[4][2] = { { 0, TRUE }, { 0, FALSE }, { 0, TRUE }, { 1, TRUE } };
     for (int k = 0; k < 4; ++k) {
         EXPECT_EQ((WPARAM)expected[k][0], sorted[k].wParam) << k;
         EXPECT_EQ((LPARAM)expected[k][1], sorted[k].lParam) << k;
@@ -72,7 +72,7 @@ TEST_F(SortTest, HeaderClicksSortAscendingThenReverseAndTellTheParent)
 
 TEST_F(SortTest, NothingHappensForBadColumnsOrAnUnsortableList)
 {
-    Load({"b", "a"});
+    Load({ "b", "a" });
     list.SortItems(2, TRUE);
     list.SortItems(-1, TRUE);
     EXPECT_EQ("b|a", Rows());
@@ -100,7 +100,7 @@ TEST_F(SortTest, NothingHappensForBadColumnsOrAnUnsortableList)
 
 TEST_F(SortTest, ASortCommitsTheOpenEditFirst)
 {
-    Load({"pear", "kiwi", "fig"});
+    Load({ "pear", "kiwi", "fig" });
     list.FakeEdit(1, 0, "apple");
     list.SortItems(0, TRUE);
     EXPECT_EQ("apple|fig|pear", Rows()) << "the committed text takes part in the sort";
@@ -108,7 +108,7 @@ TEST_F(SortTest, ASortCommitsTheOpenEditFirst)
     for (const RecordedMessage& m : frame.log.All())
         if (m.message >= LISTMSG_CHECKCLICKED && m.message <= LISTMSG_CELLEDITED)
             told.push_back(m.message);
-    EXPECT_EQ((std::vector<UINT>{LISTMSG_CELLEDITED, LISTMSG_SORTED}), told);
+    EXPECT_EQ((std::vector<UINT>{ LISTMSG_CELLEDITED, LISTMSG_SORTED }), told);
     EXPECT_EQ(0, list.GetSortedColumn());
     // Also when nothing is sorted.
     list.FakeEdit(0, 0, "cherry");
@@ -119,15 +119,14 @@ TEST_F(SortTest, ASortCommitsTheOpenEditFirst)
 // Both ways of putting rows in order: the list view's own sort, and rewriting the rows
 // when an item has no memory or the platform's sort did not give the order.
 class SortTravelTest : public SortTest, public testing::WithParamInterface<int>
-{
-};
+{};
 
 TEST_P(SortTravelTest, EverythingOfAnItemTravelsWithIt)
 {
-    const int kMode = GetParam();   // 0 platform sort, 1 no memory on one item, 2 faulty platform sort
+    const int kMode = GetParam();  // 0 platform sort, 1 no memory on one item, 2 faulty platform sort
     list.SetCheckboxeStyle(CHECKSTYLE_SINGLE);
     list.SetSortSeparator("--");
-    Load({"e", "c", "--", "b", "d", "a", "--", "f"}, {false, false, false, false, kMode == 1, false, false, false});
+    Load({ "e", "c", "--", "b", "d", "a", "--", "f" }, { false, false, false, false, kMode == 1, false, false, false });
     list.bIgnorePlatformSort = kMode == 2;
     // Items 1 and 5 checked (SetCheck keeps earlier check marks in the single
     // style), item 7 beyond the blocks checked too, item 3 focused, 0 and 5 selected.
@@ -170,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(Ways, SortTravelTest, testing::Values(0, 1, 2));
 
 TEST_F(SortTest, PartialSortAndItsParts)
 {
-    Load({"d", "c", "b", "a", "e"});
+    Load({ "d", "c", "b", "a", "e" });
     list.SetSortOrder(0, TRUE);
     EXPECT_FALSE(list._PartialSort(2, 1));
     EXPECT_FALSE(list._PartialSort(3, 3));
@@ -183,21 +182,21 @@ TEST_F(SortTest, PartialSortAndItsParts)
 
     EXPECT_LT(list._CompareItems(1, 0), 0);
     EXPECT_EQ(0, list._CompareItems(2, 2));
-    int indices[] = {4, 0, 3, 2, 1};
+    int indices[] = { 4, 0, 3, 2, 1 };
     list.SetSortOrder(0, FALSE);
-    list._QuickSortRecursive(indices, 1, 4);   // position 0 stays out
-    EXPECT_EQ((std::vector<int>{4, 0, 3, 2, 1}), std::vector<int>(indices, indices + 5));
+    list._QuickSortRecursive(indices, 1, 4);  // position 0 stays out
+    EXPECT_EQ((std::vector<int>{ 4, 0, 3, 2, 1 }), std::vector<int>(indices, indices + 5));
     list._QuickSortRecursive(indices, 0, 4);
-    EXPECT_EQ((std::vector<int>{4, 0, 3, 2, 1}), std::vector<int>(indices, indices + 5));
+    EXPECT_EQ((std::vector<int>{ 4, 0, 3, 2, 1 }), std::vector<int>(indices, indices + 5));
     list.SetSortOrder(0, TRUE);
     list._QuickSortRecursive(indices, 0, 4);
-    EXPECT_EQ((std::vector<int>{1, 2, 3, 0, 4}), std::vector<int>(indices, indices + 5));
+    EXPECT_EQ((std::vector<int>{ 1, 2, 3, 0, 4 }), std::vector<int>(indices, indices + 5));
 }
 
 TEST_F(SortTest, SortMarkFollowsTheSortOrderOnlyWhenOn)
 {
     const int kMarks = HDF_SORTUP | HDF_SORTDOWN;
-    Load({"b", "a", "c"});
+    Load({ "b", "a", "c" });
     EXPECT_FALSE(list.GetSortMark());
     list.SortItems(0, TRUE);
     EXPECT_EQ(0, HeaderFormat(0) & kMarks) << "no mark by default";
@@ -209,7 +208,7 @@ TEST_F(SortTest, SortMarkFollowsTheSortOrderOnlyWhenOn)
     ClickHeader(1);
     EXPECT_EQ(0, HeaderFormat(0) & kMarks);
     EXPECT_EQ(HDF_SORTUP, HeaderFormat(1) & kMarks);
-    list.InsertItem(3, "d");   // any reset of the order takes it away
+    list.InsertItem(3, "d");  // any reset of the order takes it away
     EXPECT_EQ(0, HeaderFormat(1) & kMarks);
     list.SortItems(0, FALSE);
     list.SetSortMark(FALSE);
@@ -227,12 +226,52 @@ TEST_F(SortTest, SortMarkFollowsTheSortOrderOnlyWhenOn)
 
 TEST_F(SortTest, OrderIsTheReferenceOrderOnRandomLists)
 {
-    const char* vocabulary[] = {
-        "0", "9", "10", "100", "-5", "3", "123456789", "987654321", "00000012", "beef", "Cafe", "BEEF", "0x1F",
-        "1e3", "200", "2.5", "-0.75", "10.0", ".5", "1.5e2", "50%", "7.5%", "%", "-3%", "12/25/2020",
-        "1/5/2021", "2020-12-25", "25 December 2020", "December 25, 2020", "12/25/2020 10:30 PM", "10:30",
-        "3/15/1850", "3/15/1850 6:00 PM", "apple", "Apple", "pear", "kiwi", "Zebra", "\xE9" "clair", "", " ",
-        "--", "inf", "0x", "abc"};
+    const char* vocabulary[] = { "0",
+                                 "9",
+                                 "10",
+                                 "100",
+                                 "-5",
+                                 "3",
+                                 "123456789",
+                                 "987654321",
+                                 "00000012",
+                                 "beef",
+                                 "Cafe",
+                                 "BEEF",
+                                 "0x1F",
+                                 "1e3",
+                                 "200",
+                                 "2.5",
+                                 "-0.75",
+                                 "10.0",
+                                 ".5",
+                                 "1.5e2",
+                                 "50%",
+                                 "7.5%",
+                                 "%",
+                                 "-3%",
+                                 "12/25/2020",
+                                 "1/5/2021",
+                                 "2020-12-25",
+                                 "25 December 2020",
+                                 "December 25, 2020",
+                                 "12/25/2020 10:30 PM",
+                                 "10:30",
+                                 "3/15/1850",
+                                 "3/15/1850 6:00 PM",
+                                 "apple",
+                                 "Apple",
+                                 "pear",
+                                 "kiwi",
+                                 "Zebra",
+                                 "\xE9"
+                                 "clair",
+                                 "",
+                                 " ",
+                                 "--",
+                                 "inf",
+                                 "0x",
+                                 "abc" };
     const int nWords = sizeof(vocabulary) / sizeof(vocabulary[0]);
     std::mt19937 random(4242);
     for (int round = 0; round < 150; ++round) {
@@ -242,7 +281,7 @@ TEST_F(SortTest, OrderIsTheReferenceOrderOnRandomLists)
         for (int i = 0; i < n; ++i)
             texts[i] = vocabulary[random() % nWords];
         if (round % 3 == 2 && n > 0)
-            raw[random() % n] = true;   // the rewriting path
+            raw[random() % n] = true;  // the rewriting path
         const bool bSeparator = round % 2 == 0;
         const bool bAscending = (random() & 1) != 0;
         list.CListCtrl::DeleteAllItems();
@@ -256,8 +295,9 @@ TEST_F(SortTest, OrderIsTheReferenceOrderOnRandomLists)
 
 TEST_F(SortTest, ItemComparisonMatchesTheReferenceOnEveryPair)
 {
-    std::vector<std::string> texts = {"", "%", "9", "-5", "beef", "Cafe", "1e3", "2.5", "50%", "12/25/2020",
-                                      "10:30", "3/15/1850 6:00 PM", "apple", "\xE9t\xE9", "inf", "0x1F", " "};
+    std::vector<std::string> texts = { "",      "%",         "9",   "-5",         "beef",  "Cafe",
+                                       "1e3",   "2.5",       "50%", "12/25/2020", "10:30", "3/15/1850 6:00 PM",
+                                       "apple", "\xE9t\xE9", "inf", "0x1F",       " " };
     Load(texts);
     list.SetSortOrder(0, TRUE);
     for (int a = 0; a < (int)texts.size(); ++a)

@@ -8,10 +8,7 @@ using namespace listcolumns;
 
 namespace {
 // Shift-JIS lead bytes: its second bytes include '\\' (0x5C) and '|' (0x7C).
-bool ShiftJisLead(unsigned char b)
-{
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
+bool ShiftJisLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 
 std::vector<std::string> Split(const std::string& s, char sep, LeadBytePredicate lead = NoLeadBytes)
 {
@@ -104,6 +101,6 @@ TEST(ListColumnDefinition, WholeDefinitions)
     // Headings of two-byte characters whose second bytes look like the separators
     // (0x3B and 0x2C are not second bytes of any Asian code page, so the fields
     // still split; a custom separator is what needs the care, see above).
-    const std::string name = "\x96\xBC\x91\x4F";   // Shift-JIS "名前"
+    const std::string name = "\x96\xBC\x91\x4F";  // Shift-JIS "名前"
     EXPECT_EQ(Describe(Parse(name + ",120;" + name, ShiftJisLead)), "[" + name + " 120 0][" + name + " 100 0]");
 }

@@ -43,19 +43,18 @@ TEST(ListSortAlgorithm, EqualItemsAreNotKeptInOrder)
 {
     // Two equal items: both scans stop at once and the pair is swapped.
     auto allEqual = [](int, int) { return 0; };
-    EXPECT_EQ((std::vector<int>{1, 0}), Sorted(Identity(2), true, allEqual));
+    EXPECT_EQ((std::vector<int>{ 1, 0 }), Sorted(Identity(2), true, allEqual));
     EXPECT_EQ(ReferenceSorted(Identity(7), true, allEqual), Sorted(Identity(7), true, allEqual));
     EXPECT_NE(Identity(7), Sorted(Identity(7), true, allEqual));
 }
 
 TEST(ListSortAlgorithm, SortsByKeyInBothDirections)
 {
-    std::vector<int> keys = {5, 3, 9, 1, 3, 7, 0, 5};
+    std::vector<int> keys = { 5, 3, 9, 1, 3, 7, 0, 5 };
     auto byKey = [&](int x, int y) { return keys[x] - keys[y]; };
     std::vector<int> up = Sorted(Identity(8), true, byKey);
     std::vector<int> down = Sorted(Identity(8), false, byKey);
-    for (int k = 1; k < 8; ++k)
-    {
+    for (int k = 1; k < 8; ++k) {
         EXPECT_LE(keys[up[k - 1]], keys[up[k]]);
         EXPECT_GE(keys[down[k - 1]], keys[down[k]]);
     }
@@ -64,8 +63,7 @@ TEST(ListSortAlgorithm, SortsByKeyInBothDirections)
 TEST(ListSortAlgorithm, SameOrderAsTheReferenceOnRandomKeysWithTies)
 {
     std::mt19937 random(20240611);
-    for (int round = 0; round < 3000; ++round)
-    {
+    for (int round = 0; round < 3000; ++round) {
         int n = 1 + (int)(random() % (round < 2000 ? 20 : 400));
         int nDistinct = 1 + (int)(random() % (n + 1));
         std::vector<int> keys(n);
@@ -87,8 +85,7 @@ TEST(ListSortAlgorithm, ArbitraryComparisonsStayInsideTheRange)
     // reference reads through at(), the sanitizers watch the other) and the
     // result must still be the reference's permutation.
     std::mt19937 random(7);
-    for (int round = 0; round < 2000; ++round)
-    {
+    for (int round = 0; round < 2000; ++round) {
         int n = 2 + (int)(random() % 40);
         std::vector<int> table(n * n);
         for (int& t : table)
@@ -112,11 +109,10 @@ TEST(ListSortAlgorithm, LargeInputsInAnyShape)
     std::vector<int> keys(n);
     auto byKey = [&](int x, int y) { return keys[x] < keys[y] ? -1 : (keys[x] > keys[y] ? 1 : 0); };
     // Already sorted, reversed, few distinct values, scattered.
-    std::vector<std::function<int(int)>> shapes = {
-        [](int i) { return i; }, [](int i) { return n - i; }, [](int i) { return i % 3; },
-        [](int i) { return (int)((i * 2654435761u) % 1000003u); }};
-    for (auto& shape : shapes)
-    {
+    std::vector<std::function<int(int)>> shapes = { [](int i) { return i; }, [](int i) { return n - i; },
+                                                    [](int i) { return i % 3; },
+                                                    [](int i) { return (int)((i * 2654435761u) % 1000003u); } };
+    for (auto& shape : shapes) {
         for (int i = 0; i < n; ++i)
             keys[i] = shape(i);
         std::vector<int> got = Sorted(Identity(n), true, byKey);
@@ -131,16 +127,15 @@ TEST(ListSortAlgorithm, BlocksBetweenSeparatorRows)
         std::vector<std::string> rows;
         std::vector<std::pair<int, int>> blocks;
     } cases[] = {
-        {{"pear", "kiwi", "---", "plum", "fig"}, {{0, 1}, {3, 4}}},
-        {{"a", "b", "c"}, {{0, 2}}},
-        {{}, {{0, -1}}},
-        {{"---"}, {{0, -1}, {1, 0}}},
-        {{"---", "a", "b"}, {{0, -1}, {1, 2}}},
-        {{"a", "b", "---"}, {{0, 1}, {3, 2}}},
-        {{"a", "---", "---", "b", "c"}, {{0, 0}, {2, 1}, {3, 4}}},
+        { { "pear", "kiwi", "---", "plum", "fig" }, { { 0, 1 }, { 3, 4 } } },
+        { { "a", "b", "c" }, { { 0, 2 } } },
+        { {}, { { 0, -1 } } },
+        { { "---" }, { { 0, -1 }, { 1, 0 } } },
+        { { "---", "a", "b" }, { { 0, -1 }, { 1, 2 } } },
+        { { "a", "b", "---" }, { { 0, 1 }, { 3, 2 } } },
+        { { "a", "---", "---", "b", "c" }, { { 0, 0 }, { 2, 1 }, { 3, 4 } } },
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         int nFinds = 0;
         auto find = [&](int after) {
             ++nFinds;

@@ -12,10 +12,10 @@ TEST(ListSortCellText, AutomaticDecimalsDropTrailingZerosAndPoint)
 {
     EXPECT_EQ("2.5", FormatCellReal(2.5, -1));
     EXPECT_EQ("3", FormatCellReal(3.0, -1));
-    EXPECT_EQ("100", FormatCellReal(100.0, -1));   // zeros before the point stay
+    EXPECT_EQ("100", FormatCellReal(100.0, -1));  // zeros before the point stay
     EXPECT_EQ("0", FormatCellReal(0.0, -1));
     EXPECT_EQ("-0", FormatCellReal(-0.0000001, -1));
-    EXPECT_EQ("1234567", FormatCellReal(1234567.0, -1));   // no grouping
+    EXPECT_EQ("1234567", FormatCellReal(1234567.0, -1));  // no grouping
     EXPECT_EQ("0.000001", FormatCellReal(0.000001, -7));
     EXPECT_EQ("0.333333", FormatCellReal(1.0 / 3, INT_MIN));
     EXPECT_EQ("-10.01", FormatCellReal(-10.01, -1));
@@ -27,7 +27,7 @@ TEST(ListSortCellText, FixedDecimals)
     EXPECT_EQ("3", FormatCellReal(2.7, 0));
     EXPECT_EQ("100.00", FormatCellReal(100.0, 2));
     EXPECT_EQ("-0.0", FormatCellReal(-0.01, 1));
-    EXPECT_EQ("0.10000000000000000555", FormatCellReal(0.1, 20));   // the double's own digits
+    EXPECT_EQ("0.10000000000000000555", FormatCellReal(0.1, 20));  // the double's own digits
 }
 
 TEST(ListSortCellText, HugeValuesMakeLongTexts)

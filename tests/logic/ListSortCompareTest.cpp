@@ -12,10 +12,7 @@ using namespace ListSort;
 
 namespace {
 
-int Sign(int n)
-{
-    return n < 0 ? -1 : (n > 0 ? 1 : 0);
-}
+int Sign(int n) { return n < 0 ? -1 : (n > 0 ? 1 : 0); }
 
 // A stand-in for the platform's date parser: "D<days>" is the automation date
 // <days>; it counts its calls so tests can see when dates are read.
@@ -30,10 +27,7 @@ bool ParseTestDate(const char* text, double& date)
     return *end == '\0';
 }
 
-int Compare(const char* a, const char* b)
-{
-    return Sign(CompareCellTexts(a, b, ParseTestDate, nullptr));
-}
+int Compare(const char* a, const char* b) { return Sign(CompareCellTexts(a, b, ParseTestDate, nullptr)); }
 
 }  // namespace
 
@@ -45,39 +39,39 @@ TEST(ListSortCompare, HexReadingIsStrtoulOn32Bits)
         bool ok;
         uint32_t value;
     } cases[] = {
-        {"9", true, 9},
-        {"beef", true, 0xBEEF},
-        {"Cafe", true, 0xCAFE},
-        {" \t\n0x1F", true, 0x1F},
-        {"0X1f", true, 0x1F},
-        {"+10", true, 0x10},
-        {"-5", true, 0xFFFFFFFBu},
-        {"-0", true, 0},
-        {"-FFFFFFFF", true, 1},
-        {"FFFFFFFF", true, 0xFFFFFFFFu},
-        {"100000000", true, 0xFFFFFFFFu},          // one digit too many
-        {"-100000000", true, 0xFFFFFFFFu},         // overflow wins over the sign
-        {"123456789", true, 0xFFFFFFFFu},
-        {"0000000000000000000000001", true, 1},    // leading zeros are no overflow
-        {"0x0x1", false, 0},
-        {"0x", false, 0},                          // reads "0" and ends at the x
-        {"0xg", false, 0},
-        {"", false, 0},
-        {" ", false, 0},
-        {"+", false, 0},
-        {"-", false, 0},
-        {"ff ", false, 0},                         // trailing space is not the end
-        {"12.5", false, 0},
-        {"1e3", true, 0x1E3},
-        {"apple", false, 0},
-        {"\xA0" "1", false, 0},                    // a non-breaking space is no white space
+        { "9", true, 9 },
+        { "beef", true, 0xBEEF },
+        { "Cafe", true, 0xCAFE },
+        { " \t\n0x1F", true, 0x1F },
+        { "0X1f", true, 0x1F },
+        { "+10", true, 0x10 },
+        { "-5", true, 0xFFFFFFFBu },
+        { "-0", true, 0 },
+        { "-FFFFFFFF", true, 1 },
+        { "FFFFFFFF", true, 0xFFFFFFFFu },
+        { "100000000", true, 0xFFFFFFFFu },   // one digit too many
+        { "-100000000", true, 0xFFFFFFFFu },  // overflow wins over the sign
+        { "123456789", true, 0xFFFFFFFFu },
+        { "0000000000000000000000001", true, 1 },  // leading zeros are no overflow
+        { "0x0x1", false, 0 },
+        { "0x", false, 0 },  // reads "0" and ends at the x
+        { "0xg", false, 0 },
+        { "", false, 0 },
+        { " ", false, 0 },
+        { "+", false, 0 },
+        { "-", false, 0 },
+        { "ff ", false, 0 },  // trailing space is not the end
+        { "12.5", false, 0 },
+        { "1e3", true, 0x1E3 },
+        { "apple", false, 0 },
+        { "\xA0"
+          "1",
+          false, 0 },  // a non-breaking space is no white space
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         uint32_t value = 12345;
         EXPECT_EQ(c.ok, ParseHexText(c.text, value)) << "'" << c.text << "'";
-        if (c.ok)
-        {
+        if (c.ok) {
             EXPECT_EQ(c.value, value) << "'" << c.text << "'";
         }
     }
@@ -91,36 +85,24 @@ TEST(ListSortCompare, RealReadingEndsAtTheEndOrAtAFinalPercent)
         bool ok;
         double value;
     } cases[] = {
-        {"2.5", true, 2.5},
-        {"7.5%", true, 7.5},
-        {"+2.5%", true, 2.5},
-        {" -.5e-3", true, -0.0005},
-        {"5.", true, 5},
-        {".5", true, 0.5},
-        {"1E2", true, 100},
-        {"%", true, 0},            // nothing converted, and that end is the final percent
-        {"1e", false, 0},          // the exponent needs a digit: ends at the e
-        {"1e+", false, 0},
-        {"1e+%", false, 0},
-        {"5%%", false, 0},
-        {"%5", false, 0},
-        {" %", false, 0},          // nothing converted ends at the start, not at the percent
-        {"-%", false, 0},
-        {".", false, 0},
-        {"2.5 ", false, 0},
-        {"", false, 0},
-        {"0x1A", false, 0},        // no hexadecimal floats
-        {"inf", false, 0},
-        {"nan", false, 0},
-        {"-infinity", false, 0},
-        {"1,5", false, 0},         // the decimal point is a point
+        { "2.5", true, 2.5 },      { "7.5%", true, 7.5 },
+        { "+2.5%", true, 2.5 },    { " -.5e-3", true, -0.0005 },
+        { "5.", true, 5 },         { ".5", true, 0.5 },
+        { "1E2", true, 100 },      { "%", true, 0 },  // nothing converted, and that end is the final percent
+        { "1e", false, 0 },                           // the exponent needs a digit: ends at the e
+        { "1e+", false, 0 },       { "1e+%", false, 0 },
+        { "5%%", false, 0 },       { "%5", false, 0 },
+        { " %", false, 0 },  // nothing converted ends at the start, not at the percent
+        { "-%", false, 0 },        { ".", false, 0 },
+        { "2.5 ", false, 0 },      { "", false, 0 },
+        { "0x1A", false, 0 },  // no hexadecimal floats
+        { "inf", false, 0 },       { "nan", false, 0 },
+        { "-infinity", false, 0 }, { "1,5", false, 0 },  // the decimal point is a point
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         double value = 123;
         EXPECT_EQ(c.ok, ParseRealText(c.text, value)) << "'" << c.text << "'";
-        if (c.ok)
-        {
+        if (c.ok) {
             EXPECT_DOUBLE_EQ(c.value, value) << "'" << c.text << "'";
         }
     }
@@ -135,10 +117,10 @@ TEST(ListSortCompare, RealReadingOfHugeAndTinyNumbers)
     EXPECT_TRUE(std::isinf(value) && value < 0);
     ASSERT_TRUE(ParseRealText("0.000001e-999", value));
     EXPECT_EQ(0.0, value);
-    ASSERT_TRUE(ParseRealText("1e-320", value));   // a subnormal still reads
+    ASSERT_TRUE(ParseRealText("1e-320", value));  // a subnormal still reads
     EXPECT_GT(value, 0.0);
     ASSERT_TRUE(ParseRealText("0.1", value));
-    EXPECT_EQ(0.1, value);                          // correctly rounded
+    EXPECT_EQ(0.1, value);  // correctly rounded
     std::string longNumber(5000, '9');
     ASSERT_TRUE(ParseRealText((longNumber + ".5%").c_str(), value));
     EXPECT_TRUE(std::isinf(value));
@@ -149,17 +131,17 @@ TEST(ListSortCompare, DecimalIntegersOrderNumericallyUpToEightDigits)
     EXPECT_LT(Compare("9", "10"), 0);
     EXPECT_LT(Compare("10", "100"), 0);
     EXPECT_GT(Compare("100", "9"), 0);
-    EXPECT_EQ(0, Compare("123456789", "987654321"));   // both read 0xFFFFFFFF
+    EXPECT_EQ(0, Compare("123456789", "987654321"));  // both read 0xFFFFFFFF
     EXPECT_LT(Compare("99999999", "123456789"), 0);
 }
 
 TEST(ListSortCompare, HexadecimalWinsOverEveryOtherReading)
 {
-    EXPECT_LT(Compare("beef", "Cafe"), 0);    // as text the capital C would come first
-    EXPECT_LT(Compare("Apple", "Cafe"), 0);   // Apple is no number: text
+    EXPECT_LT(Compare("beef", "Cafe"), 0);   // as text the capital C would come first
+    EXPECT_LT(Compare("Apple", "Cafe"), 0);  // Apple is no number: text
     EXPECT_LT(Compare("Cafe", "apple"), 0);
-    EXPECT_GT(Compare("-5", "3"), 0);         // two's complement
-    EXPECT_LT(Compare("1e3", "200"), 0);      // 0x1E3 < 0x200, not 1000 > 200
+    EXPECT_GT(Compare("-5", "3"), 0);     // two's complement
+    EXPECT_LT(Compare("1e3", "200"), 0);  // 0x1E3 < 0x200, not 1000 > 200
 }
 
 TEST(ListSortCompare, RealNumbersAndPercents)
@@ -170,7 +152,7 @@ TEST(ListSortCompare, RealNumbersAndPercents)
     EXPECT_EQ(0, Compare("0.5", "0.50"));
     EXPECT_EQ(0, Compare("%", "0.0"));
     EXPECT_GT(Compare("2.5", "-1e999"), 0);
-    EXPECT_LT(Compare("2.5", "abc"), 0);      // abc is hexadecimal but 2.5 is not: text
+    EXPECT_LT(Compare("2.5", "abc"), 0);  // abc is hexadecimal but 2.5 is not: text
     EXPECT_GT(Compare("abc", "2.5"), 0);
 }
 
@@ -190,13 +172,13 @@ TEST(ListSortCompare, DatesComparedOnTheTimeLineAndOnlyWhenBothAreDates)
     // A date against a word: text ('D' < 'w').
     EXPECT_LT(Compare("D300", "word"), 0);
     EXPECT_LT(Compare("D9", "D10"), 0);
-    EXPECT_GT(Compare("D9", "D10x"), 0);        // "D10x" is no date: text
+    EXPECT_GT(Compare("D9", "D10x"), 0);  // "D10x" is no date: text
     // Before the base date the fraction counts forward: -1.25 is 29 December 1899
     // 06:00 and -1.75 the same day at 18:00.
     EXPECT_LT(Compare("D-1.25", "D-1.75"), 0);
     EXPECT_LT(Compare("D-2.5", "D-1.75"), 0);
     EXPECT_LT(Compare("D-1.75", "D0.25"), 0);
-    EXPECT_EQ(0, Compare("D-0.5", "D0.5"));     // both 30 December 1899 12:00
+    EXPECT_EQ(0, Compare("D-0.5", "D0.5"));  // both 30 December 1899 12:00
     EXPECT_DOUBLE_EQ(-0.75, DateOnTimeLine(-1.25));
     EXPECT_DOUBLE_EQ(-1.0, DateOnTimeLine(-1.0));
     EXPECT_DOUBLE_EQ(3.25, DateOnTimeLine(3.25));
@@ -213,7 +195,7 @@ TEST(ListSortCompare, DatesAreReadOnlyWhenTheNumberReadingsCannotDecide)
     compare(a, a);
     compare(a, b);
     EXPECT_EQ(0, g_nDateCalls);
-    compare(c, a);      // c is read, is no date, so a need not be
+    compare(c, a);  // c is read, is no date, so a need not be
     EXPECT_EQ(1, g_nDateCalls);
     compare(c, b);
     compare(c, c);
@@ -222,19 +204,19 @@ TEST(ListSortCompare, DatesAreReadOnlyWhenTheNumberReadingsCannotDecide)
 
 TEST(ListSortCompare, TextComparisonIsBytewiseUnsigned)
 {
-    EXPECT_LT(Compare("Zebra", "apple"), 0);        // case counts, capitals first
-    EXPECT_GT(Compare("\xE9t\xE9", "zoo"), 0);      // bytes above 0x7F after ASCII
+    EXPECT_LT(Compare("Zebra", "apple"), 0);    // case counts, capitals first
+    EXPECT_GT(Compare("\xE9t\xE9", "zoo"), 0);  // bytes above 0x7F after ASCII
     EXPECT_LT(Compare("pear", "pears"), 0);
     // The comparer handed in is the one used for text.
     auto reverse = [](const char* a, const char* b) { return std::strcmp(b, a); };
     EXPECT_GT(CompareCellTexts("apple", "pear", nullptr, reverse), 0);
-    EXPECT_LT(CompareCellTexts("1", "2", nullptr, reverse), 0);   // numbers are not text
+    EXPECT_LT(CompareCellTexts("1", "2", nullptr, reverse), 0);  // numbers are not text
 }
 
 TEST(ListSortCompare, ComparisonIsAntisymmetricOverMixedTexts)
 {
-    std::vector<const char*> texts = {"", "%", "9", "10", "-5", "beef", "Cafe", "Apple", "1e3", "200", "2.5",
-                                      "50%", "7.5%", "D12", "D-1.5", "word", " 0x1F", "123456789", "inf"};
+    std::vector<const char*> texts = { "",    "%",   "9",    "10",  "-5",    "beef", "Cafe",  "Apple",     "1e3", "200",
+                                       "2.5", "50%", "7.5%", "D12", "D-1.5", "word", " 0x1F", "123456789", "inf" };
     for (const char* a : texts)
         for (const char* b : texts)
             EXPECT_EQ(Compare(a, b), -Compare(b, a)) << "'" << a << "' against '" << b << "'";

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-template<class Compare>
+template <class Compare>
 void ReferenceSort(std::vector<int>& a, int low, int high, bool ascending, Compare compare)
 {
     auto before = [&](int x, int p) { return ascending ? compare(x, p) < 0 : compare(x, p) > 0; };
@@ -14,8 +14,7 @@ void ReferenceSort(std::vector<int>& a, int low, int high, bool ascending, Compa
     int p = a.at((low + high) / 2);
     int i = low;
     int j = high;
-    do
-    {
+    do {
         while (before(a.at(i), p))
             i++;
         while (after(a.at(j), p))

@@ -46,7 +46,7 @@ TEST(IntegerText, AnythingButDigitsIsRefusedBeforeTheRangeIsLookedAt)
 {
     for (const char* text : { " 5", "5 ", "5.0", "1e3", "0x1F", "abc", "12a", "\t7", "5\x01" })
         EXPECT_EQ(Check(text, 0, 0), kTextRefused) << text;
-    EXPECT_EQ(Check("\xB9"), kTextRefused);   // a byte above 127 (superscript one in code page 1252)
+    EXPECT_EQ(Check("\xB9"), kTextRefused);  // a byte above 127 (superscript one in code page 1252)
 }
 
 TEST(IntegerText, BoundsAreInclusive)

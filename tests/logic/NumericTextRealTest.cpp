@@ -15,10 +15,7 @@ RealRules Rules(double dMin = -DBL_MAX, double dMax = DBL_MAX, int nPrecision = 
     return RealRules{ dMin, dMax, bMinInclusive, bMaxInclusive, nPrecision };
 }
 
-int Check(const char* text, const RealRules& rules = Rules())
-{
-    return CheckRealText(text, rules);
-}
+int Check(const char* text, const RealRules& rules = Rules()) { return CheckRealText(text, rules); }
 
 // What the field shows after a focus loss: the value written back.
 std::string Rewritten(const char* text, const RealRules& rules, bool bRemove = true)
@@ -115,9 +112,9 @@ TEST(RealText, FormattingWithAndWithoutTrailingZeros)
     EXPECT_EQ(FormatReal(-0.0000001, 6, true), "-0");
     EXPECT_EQ(FormatReal(2.5, 6, false), "2.500000");
     EXPECT_EQ(FormatReal(0.0, 6, false), "0.000000");
-    EXPECT_EQ(FormatReal(1.005, 2, true), "1");       // 1.00499999... rounds down
-    EXPECT_EQ(FormatReal(1234.4, 0, true), "1234");   // no point, nothing to strip
-    EXPECT_EQ(FormatReal(10, 0, true), "10");         // zeros of the integer part stay
+    EXPECT_EQ(FormatReal(1.005, 2, true), "1");      // 1.00499999... rounds down
+    EXPECT_EQ(FormatReal(1234.4, 0, true), "1234");  // no point, nothing to strip
+    EXPECT_EQ(FormatReal(10, 0, true), "10");        // zeros of the integer part stay
     EXPECT_EQ(FormatReal(-1.5, 3, false), "-1.500");
     EXPECT_EQ(FormatReal(INFINITY, 2, true), "inf");
     EXPECT_EQ(FormatReal(-INFINITY, 2, true), "-inf");
@@ -144,7 +141,7 @@ TEST(RealText, ValueOfAcceptableTexts)
     // Never a negative zero, which would be written back as "-0".
     EXPECT_FALSE(std::signbit(RealTextValue("-0", r)));
     EXPECT_FALSE(std::signbit(RealTextValue("-.", r)));
-    EXPECT_EQ(RealTextValue("0.1", r), 0.1);   // correctly rounded, so it meets a bound of 0.1 exactly
+    EXPECT_EQ(RealTextValue("0.1", r), 0.1);  // correctly rounded, so it meets a bound of 0.1 exactly
 }
 
 TEST(RealText, FocusLossRewrites)
@@ -161,8 +158,8 @@ TEST(RealText, FocusLossRewrites)
 TEST(RealText, OtherTextsAreReadSaturatedAndMovedInside)
 {
     RealRules r = Rules(-100, 100, 2);
-    EXPECT_EQ(Rewritten("3.14159", r), "3.14");    // too many decimals: rounded to the precision
-    EXPECT_EQ(Rewritten("1e5", r), "100");         // read as "%lf" reads, then clamped
+    EXPECT_EQ(Rewritten("3.14159", r), "3.14");  // too many decimals: rounded to the precision
+    EXPECT_EQ(Rewritten("1e5", r), "100");       // read as "%lf" reads, then clamped
     EXPECT_EQ(Rewritten("-1e5", r), "-100");
     EXPECT_EQ(Rewritten("  12.5kg", r), "12.5");
     EXPECT_EQ(Rewritten("kg", r), "0");

@@ -188,8 +188,8 @@ TEST(RegistryEncodingTest, FontRecordLayout)
     uint8_t out[kFontSize];
     std::memset(out, 0xCC, sizeof(out));
     EncodeFont(SampleFont(), out);
-    EXPECT_EQ(Bytes({ 0xF3, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0x84, 3, 0, 0, 0x84, 3, 0, 0, 0xBC, 2, 0, 0,
-                      1, 0, 1, 0xEE, 3, 2, 5, 0x31 }),
+    EXPECT_EQ(Bytes({ 0xF3, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0x84, 3,    0, 0, 0x84, 3,
+                      0,    0,    0xBC, 2,    0, 0, 1, 0, 1,    0xEE, 3, 2, 5,    0x31 }),
               std::vector<uint8_t>(out, out + 28));
     EXPECT_STREQ("Courier New", reinterpret_cast<const char*>(out + 28));
     EXPECT_EQ(0, out[kFontSize - 1]);
@@ -233,4 +233,4 @@ TEST(RegistryEncodingTest, TextEndsAtTheFirstNulOrTheData)
     EXPECT_EQ(0u, TextLength(nullptr, 0));
 }
 
-} // namespace
+}  // namespace

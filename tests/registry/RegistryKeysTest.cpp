@@ -4,8 +4,7 @@
 namespace {
 
 class RegistryKeysTest : public ScratchKeyTest
-{
-};
+{};
 
 TEST(RegistryObjectTest, NewObjectsAndTheAcceptedRoots)
 {
@@ -235,4 +234,4 @@ TEST_F(RegistryKeysTest, EagerWritesStillSucceed)
     EXPECT_EQ(0, reg.ValueExists("Count"));
 }
 
-} // namespace
+}  // namespace

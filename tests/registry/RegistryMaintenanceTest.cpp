@@ -7,8 +7,7 @@
 namespace {
 
 class RegistryMaintenanceTest : public CurrentKeyTest
-{
-};
+{};
 
 TEST_F(RegistryMaintenanceTest, ValueQueries)
 {
@@ -29,8 +28,8 @@ TEST_F(RegistryMaintenanceTest, ValueQueries)
         LPCSTR name;
         DWORD type;
         int size;
-    } expected[] = { { "Int", REG_BINARY, 4 },  { "Float", REG_BINARY, 8 }, { "Date", REG_BINARY, 12 },
-                     { "Rect", REG_BINARY, 16 }, { "Font", REG_BINARY, 60 }, { "Text", REG_SZ, 5 },
+    } expected[] = { { "Int", REG_BINARY, 4 },   { "Float", REG_BINARY, 8 },    { "Date", REG_BINARY, 12 },
+                     { "Rect", REG_BINARY, 16 }, { "Font", REG_BINARY, 60 },    { "Text", REG_SZ, 5 },
                      { "Native", REG_DWORD, 4 }, { "Expand", REG_EXPAND_SZ, 7 } };
     for (const auto& value : expected) {
         EXPECT_EQ(1, m_reg.ValueExists(value.name)) << value.name;
@@ -272,4 +271,4 @@ TEST_F(RegistryMaintenanceTest, TextChangingWhileReadIsWholeOrTheDefault)
     EXPECT_GT(nShort + nLong, 0);
 }
 
-} // namespace
+}  // namespace

@@ -9,7 +9,7 @@ namespace {
 class RegistryValuesTest : public CurrentKeyTest
 {
 protected:
-    template<class T>
+    template <class T>
     static std::pair<DWORD, std::vector<BYTE>> Binary(const T& value)
     {
         return { REG_BINARY, BytesOf(&value, sizeof(value)) };
@@ -403,4 +403,4 @@ TEST_F(RegistryValuesTest, WritesToAMissingKeyCreateNothing)
     EXPECT_EQ(0, m_reg.WritePoint("Point", nullptr));
 }
 
-} // namespace
+}  // namespace

@@ -40,8 +40,8 @@ bool ScratchKeyTest::RawKeyExists(LPCSTR lpszPath, HKEY hRoot)
 void ScratchKeyTest::RawCreateKey(LPCSTR lpszPath)
 {
     HKEY hKey = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, lpszPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                               &hKey, nullptr));
+    ASSERT_EQ(ERROR_SUCCESS,
+              ::RegCreateKeyExA(HKEY_CURRENT_USER, lpszPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey, nullptr));
     ::RegCloseKey(hKey);
 }
 
@@ -94,8 +94,8 @@ std::string RegExeQuery(LPCSTR lpszPath, LPCSTR lpszName)
     si.hStdInput = nullptr;
     PROCESS_INFORMATION pi = {};
     std::vector<char> command(strCommand.GetString(), strCommand.GetString() + strCommand.GetLength() + 1);
-    BOOL bStarted = ::CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                                     nullptr, &si, &pi);
+    BOOL bStarted =
+        ::CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi);
     ::CloseHandle(hWrite);
     if (!bStarted) {
         ::CloseHandle(hRead);

@@ -24,14 +24,13 @@ void AlignDword(std::vector<WORD>& buf)
 
 DialogTemplate::DialogTemplate(const char* title, int cx, int cy, DWORD style)
     : m_title(title), m_style(style | DS_SETFONT), m_cx((short)cx), m_cy((short)cy)
-{
-}
+{}
 
-DialogTemplate& DialogTemplate::Add(const char* className, const char* text, WORD id, DWORD style,
-                                    int x, int y, int cx, int cy, DWORD exStyle)
+DialogTemplate& DialogTemplate::Add(const char* className, const char* text, WORD id, DWORD style, int x, int y, int cx,
+                                    int cy, DWORD exStyle)
 {
-    m_items.push_back({ className, text != nullptr ? text : "", id, style | WS_CHILD, exStyle,
-                        (short)x, (short)y, (short)cx, (short)cy });
+    m_items.push_back({ className, text != nullptr ? text : "", id, style | WS_CHILD, exStyle, (short)x, (short)y,
+                        (short)cx, (short)cy });
     return *this;
 }
 
@@ -40,16 +39,16 @@ LPCDLGTEMPLATE DialogTemplate::Get()
     std::vector<WORD>& b = m_buffer;
     b.clear();
     AppendDword(b, m_style);
-    AppendDword(b, 0);                 // extended style
+    AppendDword(b, 0);  // extended style
     b.push_back((WORD)m_items.size());
-    b.push_back(0);                    // x
-    b.push_back(0);                    // y
+    b.push_back(0);  // x
+    b.push_back(0);  // y
     b.push_back((WORD)m_cx);
     b.push_back((WORD)m_cy);
-    b.push_back(0);                    // no menu
-    b.push_back(0);                    // default class
+    b.push_back(0);  // no menu
+    b.push_back(0);  // default class
     AppendText(b, m_title);
-    b.push_back(8);                    // point size
+    b.push_back(8);  // point size
     AppendText(b, "MS Shell Dlg");
     for (const Item& item : m_items) {
         AlignDword(b);
@@ -62,7 +61,7 @@ LPCDLGTEMPLATE DialogTemplate::Get()
         b.push_back(item.id);
         AppendText(b, item.className);
         AppendText(b, item.text);
-        b.push_back(0);                // no creation data
+        b.push_back(0);  // no creation data
     }
     return reinterpret_cast<LPCDLGTEMPLATE>(b.data());
 }

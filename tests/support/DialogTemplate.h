@@ -9,12 +9,11 @@ class DialogTemplate
 {
 public:
     // Dialog units; DS_SETFONT is added with "MS Shell Dlg" 8.
-    DialogTemplate(const char* title, int cx, int cy,
-                   DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
+    DialogTemplate(const char* title, int cx, int cy, DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
 
     // A control of a predefined or registered class ("EDIT", "BUTTON", "SysListView32", ...).
-    DialogTemplate& Add(const char* className, const char* text, WORD id, DWORD style,
-                        int x, int y, int cx, int cy, DWORD exStyle = 0);
+    DialogTemplate& Add(const char* className, const char* text, WORD id, DWORD style, int x, int y, int cx, int cy,
+                        DWORD exStyle = 0);
 
     LPCDLGTEMPLATE Get();
 

@@ -45,10 +45,7 @@ ModalAnswerer::ModalAnswerer(std::function<void(HWND)> answer, DWORD nTimeoutMs)
     Answerers()[m_timer] = this;
 }
 
-ModalAnswerer::~ModalAnswerer()
-{
-    Stop();
-}
+ModalAnswerer::~ModalAnswerer() { Stop(); }
 
 void ModalAnswerer::Stop()
 {

@@ -27,7 +27,7 @@ public:
 
     // Read before answering.
     std::string caption;
-    std::string messageText;               // a message box's text (static id 0xFFFF)
+    std::string messageText;  // a message box's text (static id 0xFFFF)
     std::map<int, std::string> controlText;
     std::vector<std::string> buttonTexts;
 
@@ -37,7 +37,7 @@ private:
     void Stop();
 
     std::function<void(HWND)> m_answer;
-    std::vector<HWND> m_existing;   // top-level windows before we started
+    std::vector<HWND> m_existing;  // top-level windows before we started
     DWORD m_start;
     DWORD m_timeout;
     UINT_PTR m_timer = 0;

@@ -36,7 +36,8 @@ std::string MessageLog::Describe(UINT message) const
     std::string text;
     char line[96];
     for (const RecordedMessage& m : Of(message)) {
-        std::snprintf(line, sizeof(line), "[0x%04x w=%lld l=%lld] ", m.message, (long long)m.wParam, (long long)m.lParam);
+        std::snprintf(line, sizeof(line), "[0x%04x w=%lld l=%lld] ", m.message, (long long)m.wParam,
+                      (long long)m.lParam);
         text += line;
     }
     return text.empty() ? "(none)" : text;
@@ -107,6 +108,5 @@ void CRecordingDialog::DoDataExchange(CDataExchange* pDX)
 
 LRESULT CRecordingDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return RecordThenHandle(log, message, wParam, lParam,
-                            [&] { return CDialog::WindowProc(message, wParam, lParam); });
+    return RecordThenHandle(log, message, wParam, lParam, [&] { return CDialog::WindowProc(message, wParam, lParam); });
 }

@@ -50,7 +50,7 @@ public:
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void PostNcDestroy() override {}   // the test owns the object
+    void PostNcDestroy() override {}  // the test owns the object
 };
 
 // A framework dialog built from an in-memory template.

@@ -13,7 +13,7 @@ public:
 // most nMaxMs milliseconds; returns the number handled.
 int PumpMessages(DWORD nMaxMs = 500);
 // Handles messages until done() holds or nMaxMs pass; returns done().
-template<class Pred>
+template <class Pred>
 bool PumpUntil(Pred done, DWORD nMaxMs = 2000)
 {
     DWORD start = ::GetTickCount();

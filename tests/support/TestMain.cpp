@@ -33,8 +33,8 @@ DWORD WINAPI WatchdogThread(LPVOID)
             lastSerial = serial;
             since = ::GetTickCount();
         } else if (::GetTickCount() - since > kTestTimeLimitMs) {
-            std::fprintf(stderr, "\nWATCHDOG: %s ran longer than %lu ms; stopping the test program.\n",
-                         g_testName, (unsigned long)kTestTimeLimitMs);
+            std::fprintf(stderr, "\nWATCHDOG: %s ran longer than %lu ms; stopping the test program.\n", g_testName,
+                         (unsigned long)kTestTimeLimitMs);
             std::fflush(stderr);
             ::TerminateProcess(::GetCurrentProcess(), 3);
         }

@@ -4,10 +4,7 @@
 namespace input {
 
 namespace {
-LPARAM Point(int x, int y)
-{
-    return MAKELPARAM((WORD)(short)x, (WORD)(short)y);
-}
+LPARAM Point(int x, int y) { return MAKELPARAM((WORD)(short)x, (WORD)(short)y); }
 }
 
 LPARAM KeyLParam(UINT vk, bool bUp)
@@ -19,10 +16,7 @@ LPARAM KeyLParam(UINT vk, bool bUp)
     return l;
 }
 
-void MouseMove(HWND hWnd, int x, int y, UINT keys)
-{
-    ::SendMessageA(hWnd, WM_MOUSEMOVE, keys, Point(x, y));
-}
+void MouseMove(HWND hWnd, int x, int y, UINT keys) { ::SendMessageA(hWnd, WM_MOUSEMOVE, keys, Point(x, y)); }
 
 void Click(HWND hWnd, int x, int y, UINT extraKeys)
 {
@@ -66,10 +60,7 @@ void PostDoubleClick(HWND hWnd, int x, int y)
     PumpMessages();
 }
 
-void PostKeyDown(HWND hWnd, UINT vk)
-{
-    ::PostMessageA(hWnd, WM_KEYDOWN, vk, KeyLParam(vk, false));
-}
+void PostKeyDown(HWND hWnd, UINT vk) { ::PostMessageA(hWnd, WM_KEYDOWN, vk, KeyLParam(vk, false)); }
 
 void PressKey(HWND hWnd, UINT vk)
 {
@@ -78,10 +69,7 @@ void PressKey(HWND hWnd, UINT vk)
     PumpMessages();
 }
 
-void PostChar(HWND hWnd, char ch)
-{
-    ::PostMessageA(hWnd, WM_CHAR, (WPARAM)(unsigned char)ch, 1);
-}
+void PostChar(HWND hWnd, char ch) { ::PostMessageA(hWnd, WM_CHAR, (WPARAM)(unsigned char)ch, 1); }
 
 void TypeText(HWND hWnd, const char* text)
 {
