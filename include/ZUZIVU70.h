@@ -6,7 +6,6 @@
 #include "afxdisp.h"
 #include "afxtempl.h"
 #include "ZUZIVU70Defs.h"
-#include "QELModuleContext.h"
 #include "QELStatic.h"
 #include "QELListCtrl.h"
 #include "QELRegistry.h"
