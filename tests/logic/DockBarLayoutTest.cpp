@@ -74,7 +74,14 @@ TEST(DockBarLayout, ABarWithoutRoomStartsANewRow)
     EXPECT_EQ(entries[1].kind, DockEntryKind::Empty);
     EXPECT_EQ(entries[2].nBar, 1);
 
+    // On its new row a bar starts at the edge, wherever it stood before.
+    entries = { Bar(0, 160, 26, true), Bar(1, 50, 26, true, { 40, -2, 90, 24 }), RowEnd() };
+    r = CalcDockBarLayout(entries, Horizontal(150));
+    EXPECT_EQ(Actions(r), "R0(-2,-2,158,24) M0(-2,-2,158,24) S0 R1(0,24,50,50) M1(0,24,50,50) S1");
+    EXPECT_EQ(r.size, (LayoutSize{ 158, 50 }));
+
     // Laid out again, the row end is there already: nothing more goes in.
+    entries = { Bar(0, 100, 26, true), RowEnd(), Bar(1, 100, 26, true), RowEnd() };
     for (DockEntry& e : entries) {
         if (e.nBar == 0)
             e.rcCurrent = { -2, -2, 98, 24 };

@@ -112,6 +112,9 @@ TEST(ToolbarCalcSize, LoneWrappingSeparatorGetsARowOfButtonHeight)
     // A hidden button beside the separator does not keep it from being alone.
     items.insert(items.begin() + 1, Hidden(Button(23)));
     EXPECT_EQ(CalcSize(items, Metrics(0x00050051), kHorz), Size(23, 74));
+    // Nor does a hidden placeholder, though it takes room on the row.
+    items[1] = Hidden(Placeholder(300, 40, 18));
+    EXPECT_EQ(CalcSize(items, Metrics(0x00050051), kHorz), Size(40, 74));
 }
 
 TEST(ToolbarCalcSize, HiddenButtonsAddNothingHiddenPlaceholdersDo)

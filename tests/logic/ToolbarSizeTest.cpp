@@ -127,6 +127,27 @@ TEST(ToolbarSizeToolBar, VerticalTakesTheWrapWhoseHeightFits)
     EXPECT_EQ(Wraps(items), ".");
 }
 
+TEST(ToolbarSizeToolBar, VerticalSearchThatGoesRoundInCirclesStops)
+{
+    // Wrapped at 304 these rows come out 456 wide, at 355 only 354: the wide
+    // end of the height search swaps between the two for ever unless the
+    // search notices it has been there before.
+    ToolbarItem sep = Separator(201, 201);
+    ToolbarItem hidden = Hidden(Placeholder(305, 201, 255));
+    hidden.bSeparator = true;
+    hidden.idCommand = 0;
+    hidden.bHidden = false;
+    hidden.cx = 255;
+    hidden.cy = 201;
+    std::vector<ToolbarItem> items = { Button(177, 255), Button(177, 249),      Button(128, 177), sep, sep,
+                                       hidden,           Placeholder(306, 0, 0) };
+    ToolbarMetrics m = Metrics(kComCtl471);
+    m.cyButton = 128;
+    const uint32_t dwMode = kModeStretch | kModeVertDock | kModeLengthY;
+    EXPECT_EQ(SizeToolBar(items, 2688, true, m, dwMode), 354);
+    EXPECT_EQ(CalcSize(items, m, dwMode), Size(354, 688));
+}
+
 TEST(ToolbarCalcLayout, NoButtonsGiveTheMarginsOrTheBaseSize)
 {
     std::vector<ToolbarItem> items;

@@ -1,6 +1,7 @@
 #include "ToolbarLayout.h"
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace toolbar_layout {
 
@@ -195,7 +196,19 @@ int SizeToolBar(std::vector<ToolbarItem>& items, int nLength, bool bVert, const 
     WrapToolBar(items, kUnlimitedWidth, metrics, dwMode);
     LayoutSize large = CalcSize(items, metrics, dwMode);
     int nLast = kUnlimitedWidth;
+    // The width a wrap comes out at need not grow with the width asked for
+    // (an item wider than the row overflows it), so the narrow and wide ends
+    // can swap back and forth for ever. Once a pair of ends comes round again
+    // the search stops on the wider end, the lower of the two.
+    std::vector<std::pair<LayoutSize, LayoutSize>> seen;
     while (small.cx < large.cx) {
+        for (const std::pair<LayoutSize, LayoutSize>& ends : seen) {
+            if (ends.first == small && ends.second == large) {
+                WrapToolBar(items, large.cx, metrics, dwMode);
+                return large.cx;
+            }
+        }
+        seen.emplace_back(small, large);
         nLast = Clamp((static_cast<long long>(small.cx) + large.cx) / 2);
         WrapToolBar(items, nLast, metrics, dwMode);
         const LayoutSize mid = CalcSize(items, metrics, dwMode);

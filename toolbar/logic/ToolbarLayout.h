@@ -123,8 +123,9 @@ int SearchWrapWidth(std::vector<ToolbarItem>& items, int nLength, const ToolbarM
 
 // Chooses the wrap for a length: a width when bVert is false (the narrowest
 // wrap with as many rows as nLength gives), a height when it is true (the
-// wrap whose height comes closest to nLength). Returns the width the items
-// are finally wrapped at.
+// wrap whose height comes closest to nLength; should the height search go
+// round in circles it settles on the wider of its two ends). Returns the
+// width the items are finally wrapped at.
 int SizeToolBar(std::vector<ToolbarItem>& items, int nLength, bool bVert, const ToolbarMetrics& metrics,
                 uint32_t dwMode);
 
