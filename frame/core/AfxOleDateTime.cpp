@@ -1,14 +1,16 @@
+// COleDateTime: the date line, parts, comparison and arithmetic.
 #include "AfxOleDateTime.h"
+#include "AfxOleDateTimeData.h"
 #include <climits>
 #include <cmath>
 #include <cstring>
 
+using namespace AfxDate;
+
 namespace {
 
-constexpr double kSecondsPerDay = 86400.0;
 constexpr long long kMinDay = -657434;  // 1 January 100
 constexpr long long kMaxDay = 2958465;  // 31 December 9999
-constexpr char kInvalidText[] = "Invalid DateTime";
 
 // Days since 1 January 1970 of a date in the proleptic Gregorian calendar, which automation
 // dates use throughout their range.
@@ -295,171 +297,4 @@ COleDateTimeSpan COleDateTime::operator-(const COleDateTime& date) const
     else
         span.m_span = DoubleFromDate(m_dt) - DoubleFromDate(date.m_dt);
     return span;
-}
-
-// ---------------------------------------------------------------------------------------------
-// COleDateTime: text
-
-BOOL COleDateTime::ParseDateTime(LPCSTR lpszDate, DWORD dwFlags, LCID lcid)
-{
-    CString text;
-    text.SetString(lpszDate);
-    BSTR bstr = text.AllocSysString();
-    if (bstr == nullptr) {
-        m_dt = 0;
-        m_status = invalid;
-        return FALSE;
-    }
-    DATE dt = 0;
-    HRESULT hr = VarDateFromStr(bstr, lcid, dwFlags, &dt);
-    SysFreeString(bstr);
-    if (FAILED(hr)) {
-        // What the framework has always left behind: -1 for a date out of range, else 0.
-        m_dt = hr == DISP_E_OVERFLOW ? -1 : 0;
-        m_status = invalid;
-        return FALSE;
-    }
-    *this = dt;
-    return m_status == valid;
-}
-
-CString COleDateTime::Format(DWORD dwFlags, LCID lcid) const
-{
-    if (m_status == null)
-        return CString();
-    if (m_status != valid)
-        return CString(kInvalidText);
-    BSTR bstr = nullptr;
-    if (FAILED(VarBstrFromDate(m_dt, lcid, dwFlags, &bstr)) || bstr == nullptr) {
-        SysFreeString(bstr);
-        return CString(kInvalidText);
-    }
-    CString text(static_cast<LPCWSTR>(bstr), static_cast<int>(SysStringLen(bstr)));
-    SysFreeString(bstr);
-    return text;
-}
-
-CString COleDateTime::Format(LPCSTR lpszFormat) const
-{
-    if (m_status == null)
-        return CString();
-    SYSTEMTIME st;
-    if (!GetAsSystemTime(st))
-        return CString(kInvalidText);
-    if (lpszFormat == nullptr || *lpszFormat == '\0')
-        return CString();
-
-    struct tm when = {};
-    when.tm_year = st.wYear - 1900;
-    when.tm_mon = st.wMonth - 1;
-    when.tm_mday = st.wDay;
-    when.tm_hour = st.wHour;
-    when.tm_min = st.wMinute;
-    when.tm_sec = st.wSecond;
-    when.tm_wday = st.wDayOfWeek;
-    when.tm_yday = GetDayOfYear() - 1;
-    when.tm_isdst = -1;
-
-    // strftime reports a short buffer only by returning 0, which an empty result also does;
-    // grow a few times and give up at a size no sane format needs.
-    size_t nLimit = std::strlen(lpszFormat) * 256 + 1024;
-    CString text;
-    for (size_t nSize = 256; nSize <= nLimit; nSize *= 2) {
-        char* p = text.GetBuffer(static_cast<int>(nSize));
-        if (p == nullptr)
-            return CString();
-        size_t n = std::strftime(p, nSize, lpszFormat, &when);
-        if (n > 0) {
-            text.ReleaseBuffer(static_cast<int>(n));
-            return text;
-        }
-        text.ReleaseBuffer(0);
-    }
-    return CString();
-}
-
-CString COleDateTime::Format(UINT nFormatID) const
-{
-    CString format;
-    if (!format.LoadString(nFormatID))
-        return CString();
-    return Format(static_cast<LPCSTR>(format));
-}
-
-// ---------------------------------------------------------------------------------------------
-// COleDateTimeSpan
-
-COleDateTimeSpan::COleDateTimeSpan() : m_span(0), m_status(valid) {}
-
-COleDateTimeSpan::COleDateTimeSpan(double dblSpanSrc) : m_span(0), m_status(valid) { *this = dblSpanSrc; }
-
-COleDateTimeSpan::COleDateTimeSpan(LONG lDays, int nHours, int nMins, int nSecs) : m_span(0), m_status(valid)
-{
-    SetDateTimeSpan(lDays, nHours, nMins, nSecs);
-}
-
-COleDateTimeSpan& COleDateTimeSpan::operator=(double dblSpanSrc)
-{
-    m_span = dblSpanSrc;
-    m_status = std::isfinite(dblSpanSrc) ? valid : invalid;
-    return *this;
-}
-
-void COleDateTimeSpan::SetDateTimeSpan(LONG lDays, int nHours, int nMins, int nSecs)
-{
-    // Parts may be out of their usual range or of mixed sign; they simply add up.
-    *this = lDays + (static_cast<double>(nHours) * 3600 + static_cast<double>(nMins) * 60 + nSecs) / kSecondsPerDay;
-}
-
-long long COleDateTimeSpan::TotalSeconds() const
-{
-    if (m_status != valid)
-        return 0;
-    return std::llround(m_span * kSecondsPerDay);
-}
-
-double COleDateTimeSpan::GetTotalDays() const { return static_cast<double>(TotalSeconds() / 86400); }
-double COleDateTimeSpan::GetTotalHours() const { return static_cast<double>(TotalSeconds() / 3600); }
-double COleDateTimeSpan::GetTotalMinutes() const { return static_cast<double>(TotalSeconds() / 60); }
-double COleDateTimeSpan::GetTotalSeconds() const { return static_cast<double>(TotalSeconds()); }
-LONG COleDateTimeSpan::GetDays() const { return static_cast<LONG>(TotalSeconds() / 86400); }
-LONG COleDateTimeSpan::GetHours() const { return static_cast<LONG>(TotalSeconds() / 3600 % 24); }
-LONG COleDateTimeSpan::GetMinutes() const { return static_cast<LONG>(TotalSeconds() / 60 % 60); }
-LONG COleDateTimeSpan::GetSeconds() const { return static_cast<LONG>(TotalSeconds() % 60); }
-
-bool COleDateTimeSpan::operator==(const COleDateTimeSpan& dateSpan) const
-{
-    if (m_status == valid && dateSpan.m_status == valid)
-        return m_span == dateSpan.m_span;
-    return m_status == dateSpan.m_status;
-}
-
-bool COleDateTimeSpan::operator<(const COleDateTimeSpan& dateSpan) const
-{
-    return m_status == valid && dateSpan.m_status == valid && m_span < dateSpan.m_span;
-}
-
-COleDateTimeSpan COleDateTimeSpan::operator+(const COleDateTimeSpan& dateSpan) const
-{
-    COleDateTimeSpan result;
-    if (m_status == null || dateSpan.m_status == null)
-        result.m_status = null;
-    else if (m_status == invalid || dateSpan.m_status == invalid)
-        result.m_status = invalid;
-    else
-        result = m_span + dateSpan.m_span;
-    return result;
-}
-
-COleDateTimeSpan COleDateTimeSpan::operator-(const COleDateTimeSpan& dateSpan) const { return *this + -dateSpan; }
-
-COleDateTimeSpan& COleDateTimeSpan::operator+=(const COleDateTimeSpan& dateSpan) { return *this = *this + dateSpan; }
-
-COleDateTimeSpan& COleDateTimeSpan::operator-=(const COleDateTimeSpan& dateSpan) { return *this = *this - dateSpan; }
-
-COleDateTimeSpan COleDateTimeSpan::operator-() const
-{
-    COleDateTimeSpan result(*this);
-    result.m_span = -m_span;
-    return result;
 }
