@@ -1,7 +1,9 @@
 // Image lists: owned or attached HIMAGELIST handles.
+#include "AfxImageList.h"
 #include "AfxState.h"
 #include "AfxHandleOwner.h"
-#include "AfxCommonControls.h"
+#include "AfxDC.h"
+#include "AfxWnd.h"
 #include "AfxModule.h"
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)

@@ -1,7 +1,7 @@
 // Menus: building, loading, querying and tracking.
+#include "AfxMenu.h"
 #include "AfxState.h"
 #include "AfxHandleOwner.h"
-#include "AfxGdi.h"
 #include "AfxModule.h"
 #include "AfxWnd.h"
 #include <vector>

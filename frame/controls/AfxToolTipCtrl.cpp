@@ -1,5 +1,5 @@
-// Tooltip, progress bar and up-down controls, and common-control class registration.
-#include "AfxCommonControls.h"
+// CToolTipCtrl: the tooltip control.
+#include "AfxToolTipCtrl.h"
 #include "AfxControlSend.h"
 #include "AfxControlInit.h"
 #include "AfxModule.h"
@@ -7,22 +7,12 @@
 #include <vector>
 
 IMPLEMENT_DYNAMIC(CToolTipCtrl, CWnd)
-IMPLEMENT_DYNAMIC(CProgressCtrl, CWnd)
-IMPLEMENT_DYNAMIC(CSpinButtonCtrl, CWnd)
 
 namespace {
 // Version 5 tooltips (Windows without a version 6 manifest) refuse a tool
 // description larger than they know, and TTM_GETTEXTA gives no way to ask for
 // the length: this is the most any version writes with a buffer that large.
 const int kTipTextMax = INFOTIPSIZE;
-}
-
-BOOL AfxInitCommonControlClasses(DWORD dwFlags)
-{
-    INITCOMMONCONTROLSEX init{};
-    init.dwSize = sizeof(init);
-    init.dwICC = dwFlags;
-    return ::InitCommonControlsEx(&init);
 }
 
 // ----- CToolTipCtrl -------------------------------------------------------------------
@@ -254,152 +244,4 @@ BOOL CToolTipCtrl::SetTitle(UINT uIcon, LPCSTR lpstrTitle)
 {
     return SendIfLive<BOOL>(m_hWnd, FALSE, TTM_SETTITLEA, static_cast<WPARAM>(uIcon),
                             reinterpret_cast<LPARAM>(lpstrTitle != nullptr ? lpstrTitle : ""));
-}
-
-// ----- CProgressCtrl -----------------------------------------------------------------------
-
-BOOL CProgressCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
-{
-    AfxInitCommonControlClasses(ICC_PROGRESS_CLASS);
-    return CWnd::Create(PROGRESS_CLASSA, nullptr, dwStyle, rect, pParentWnd, nID);
-}
-
-void CProgressCtrl::SetRange(short nLower, short nUpper)
-{
-    if (IsLive(m_hWnd))
-        ::SendMessageA(m_hWnd, PBM_SETRANGE, 0, MAKELPARAM(nLower, nUpper));
-}
-
-void CProgressCtrl::SetRange32(int nLower, int nUpper)
-{
-    if (IsLive(m_hWnd))
-        ::SendMessageA(m_hWnd, PBM_SETRANGE32, static_cast<WPARAM>(nLower), static_cast<LPARAM>(nUpper));
-}
-
-void CProgressCtrl::GetRange(int& nLower, int& nUpper) const
-{
-    PBRANGE range{};
-    if (IsLive(m_hWnd))
-        ::SendMessageA(m_hWnd, PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
-    nLower = range.iLow;
-    nUpper = range.iHigh;
-}
-
-int CProgressCtrl::GetPos() const { return SendIfLive<int>(m_hWnd, 0, PBM_GETPOS, 0, 0); }
-
-int CProgressCtrl::SetPos(int nPos) { return SendIfLive<int>(m_hWnd, 0, PBM_SETPOS, static_cast<WPARAM>(nPos), 0); }
-
-int CProgressCtrl::OffsetPos(int nPos)
-{
-    return SendIfLive<int>(m_hWnd, 0, PBM_DELTAPOS, static_cast<WPARAM>(nPos), 0);
-}
-
-int CProgressCtrl::SetStep(int nStep) { return SendIfLive<int>(m_hWnd, 0, PBM_SETSTEP, static_cast<WPARAM>(nStep), 0); }
-
-int CProgressCtrl::StepIt() { return SendIfLive<int>(m_hWnd, 0, PBM_STEPIT, 0, 0); }
-
-COLORREF CProgressCtrl::SetBkColor(COLORREF clrNew)
-{
-    return SendIfLive<COLORREF>(m_hWnd, CLR_DEFAULT, PBM_SETBKCOLOR, 0, static_cast<LPARAM>(clrNew));
-}
-
-// ----- CSpinButtonCtrl -------------------------------------------------------------------------
-
-BOOL CSpinButtonCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
-{
-    AfxInitCommonControlClasses(ICC_UPDOWN_CLASS);
-    return CWnd::Create(UPDOWN_CLASSA, nullptr, dwStyle, rect, pParentWnd, nID);
-}
-
-BOOL CSpinButtonCtrl::SetAccel(int nAccel, UDACCEL* pAccel)
-{
-    if (!IsLive(m_hWnd) || pAccel == nullptr || nAccel <= 0)
-        return FALSE;
-    return static_cast<BOOL>(
-        ::SendMessageA(m_hWnd, UDM_SETACCEL, static_cast<WPARAM>(nAccel), reinterpret_cast<LPARAM>(pAccel)));
-}
-
-UINT CSpinButtonCtrl::GetAccel(int nAccel, UDACCEL* pAccel) const
-{
-    if (!IsLive(m_hWnd))
-        return 0;
-    // Asked with no array, the control only counts its steps.
-    return static_cast<UINT>(::SendMessageA(m_hWnd, UDM_GETACCEL, static_cast<WPARAM>(pAccel != nullptr ? nAccel : 0),
-                                            reinterpret_cast<LPARAM>(pAccel)));
-}
-
-int CSpinButtonCtrl::SetBase(int nBase)
-{
-    return SendIfLive<int>(m_hWnd, 0, UDM_SETBASE, static_cast<WPARAM>(nBase), 0);
-}
-
-UINT CSpinButtonCtrl::GetBase() const { return SendIfLive<UINT>(m_hWnd, 0, UDM_GETBASE, 0, 0); }
-
-CWnd* CSpinButtonCtrl::SetBuddy(CWnd* pWndBuddy)
-{
-    if (!IsLive(m_hWnd))
-        return nullptr;
-    return CWnd::FromHandle(reinterpret_cast<HWND>(
-        ::SendMessageA(m_hWnd, UDM_SETBUDDY, reinterpret_cast<WPARAM>(pWndBuddy->GetSafeHwnd()), 0)));
-}
-
-CWnd* CSpinButtonCtrl::GetBuddy() const
-{
-    if (!IsLive(m_hWnd))
-        return nullptr;
-    return CWnd::FromHandle(reinterpret_cast<HWND>(::SendMessageA(m_hWnd, UDM_GETBUDDY, 0, 0)));
-}
-
-int CSpinButtonCtrl::GetPos() const { return SendIfLive<int>(m_hWnd, MAKELONG(0, 1), UDM_GETPOS, 0, 0); }
-
-int CSpinButtonCtrl::SetPos(int nPos)
-{
-    if (!IsLive(m_hWnd))
-        return 0;
-    return static_cast<int>(static_cast<short>(::SendMessageA(m_hWnd, UDM_SETPOS, 0, MAKELPARAM(nPos, 0))));
-}
-
-int CSpinButtonCtrl::GetPos32(LPBOOL lpbError) const
-{
-    if (!IsLive(m_hWnd)) {
-        if (lpbError != nullptr)
-            *lpbError = TRUE;
-        return 0;
-    }
-    return static_cast<int>(::SendMessageA(m_hWnd, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(lpbError)));
-}
-
-int CSpinButtonCtrl::SetPos32(int nPos)
-{
-    return SendIfLive<int>(m_hWnd, 0, UDM_SETPOS32, 0, static_cast<LPARAM>(nPos));
-}
-
-void CSpinButtonCtrl::SetRange(short nLower, short nUpper)
-{
-    // The message packs the maximum in the low word.
-    if (IsLive(m_hWnd))
-        ::SendMessageA(m_hWnd, UDM_SETRANGE, 0, MAKELPARAM(nUpper, nLower));
-}
-
-void CSpinButtonCtrl::SetRange32(int nLower, int nUpper)
-{
-    if (IsLive(m_hWnd))
-        ::SendMessageA(m_hWnd, UDM_SETRANGE32, static_cast<WPARAM>(nLower), static_cast<LPARAM>(nUpper));
-}
-
-DWORD CSpinButtonCtrl::GetRange() const { return SendIfLive<DWORD>(m_hWnd, 0, UDM_GETRANGE, 0, 0); }
-
-void CSpinButtonCtrl::GetRange(int& lower, int& upper) const
-{
-    DWORD dwRange = GetRange();
-    lower = static_cast<short>(HIWORD(dwRange));
-    upper = static_cast<short>(LOWORD(dwRange));
-}
-
-void CSpinButtonCtrl::GetRange32(int& lower, int& upper) const
-{
-    lower = 0;
-    upper = 0;
-    if (IsLive(m_hWnd))
-        ::SendMessageA(m_hWnd, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower), reinterpret_cast<LPARAM>(&upper));
 }
