@@ -1,6 +1,5 @@
 // Entry of the framework module itself: per-thread state goes with its thread.
-#include "AfxState.h"
-#include "AfxModule.h"
+#include "AfxModuleState.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD dwReason, LPVOID)
 {

@@ -1,6 +1,5 @@
 // The resource chain and resource look-up across modules.
-#include "AfxState.h"
-#include "afxwin.h"
+#include "AfxModule.h"
 
 namespace {
 // Library modules whose resources the process can see, newest first.
@@ -92,38 +91,3 @@ HINSTANCE AFXAPI AfxFindStringResourceHandle(UINT nID)
     // Strings are stored in blocks of 16 under the id (nID / 16) + 1.
     return AfxFindResourceHandle(MAKEINTRESOURCEA((nID >> 4) + 1), MAKEINTRESOURCEA(6) /* RT_STRING */);
 }
-
-CWinApp* AFXAPI AfxGetApp() { return AfxGetModuleState()->m_pCurrentWinApp; }
-
-LPCSTR AFXAPI AfxGetAppName() { return AfxGetModuleState()->m_lpszCurrentAppName; }
-
-CWnd* AFXAPI AfxGetMainWnd()
-{
-    CWinApp* pApp = AfxGetApp();
-    return pApp != nullptr ? pApp->GetMainWnd() : nullptr;
-}
-
-BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow)
-{
-    AFX_MODULE_STATE* pState = AfxGetModuleState();
-    pState->m_hCurrentInstanceHandle = hInstance;
-    pState->m_hCurrentResourceHandle = hInstance;
-    CWinApp* pApp = pState->m_pCurrentWinApp;
-    if (pApp != nullptr) {
-        pApp->m_hInstance = hInstance;
-        pApp->m_lpCmdLine = lpCmdLine;
-        pApp->m_nCmdShow = nCmdShow;
-        pApp->m_nThreadID = ::GetCurrentThreadId();
-        if (pApp->m_pszAppName == nullptr)
-            pApp->m_pszAppName = pState->m_lpszCurrentAppName;
-    }
-    // The common controls the library builds on: list view, header, toolbar,
-    // tooltips, progress bar, combo box extensions.
-    INITCOMMONCONTROLSEX icc = { sizeof(icc), ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_COOL_CLASSES |
-                                                  ICC_USEREX_CLASSES | ICC_LISTVIEW_CLASSES };
-    ::InitCommonControlsEx(&icc);
-    pState->m_bInitialized = TRUE;
-    return TRUE;
-}
-
-void AFXAPI AfxWinTerm() { AfxDeleteTempMaps(); }

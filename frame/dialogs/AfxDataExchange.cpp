@@ -1,6 +1,7 @@
 // Dialog data exchange: controls to members and back, with validation.
-#include "AfxState.h"
-#include "afxwin.h"
+#include "AfxDataExchange.h"
+#include "AfxControls.h"
+#include "AfxWinApp.h"
 #include <cerrno>
 #include <cfloat>
 #include <climits>
@@ -339,3 +340,14 @@ void AFXAPI DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars)
         ::SendMessageA(pDX->m_hWndLastControl, EM_LIMITTEXT, (WPARAM)nChars, 0);
     }
 }
+
+// ----- data exchange ---------------------------------------------------------
+
+BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
+{
+    CDataExchange dx(this, bSaveAndValidate);
+    DoDataExchange(&dx);
+    return !dx.m_bFailed;
+}
+
+void CWnd::DoDataExchange(CDataExchange*) {}

@@ -1,6 +1,5 @@
 // CDialog: modal dialogs through the framework's own loop, and modeless ones.
-#include "AfxState.h"
-#include "afxwin.h"
+#include "AfxDialog.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
@@ -59,12 +58,8 @@ BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWn
     if (hInst == nullptr)
         hInst = AfxGetResourceHandle();
     AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateDialogIndirectParamA(hInst, lpDialogTemplate, pParentWnd->GetSafeHwnd(), DialogProc, 0);
-    if (!AfxUnhookWindowCreate())
-        PostNcDestroy();
-    if (hWnd == nullptr && m_hWnd != nullptr)
-        Detach();
-    return hWnd != nullptr;
+    return EndHookedCreate(
+        ::CreateDialogIndirectParamA(hInst, lpDialogTemplate, pParentWnd->GetSafeHwnd(), DialogProc, 0));
 }
 
 BOOL CDialog::Create(LPCSTR lpszTemplateName, CWnd* pParentWnd)

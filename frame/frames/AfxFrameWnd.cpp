@@ -1,6 +1,7 @@
 // CFrameWnd: a top-level window with a menu, a client pane, control bars and
 // command routing to the pane, the frame and the application.
-#include "AfxState.h"
+#include "AfxFrameWnd.h"
+#include "AfxWndClass.h"
 #include "afxwin.h"
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
@@ -29,17 +30,9 @@ CFrameWnd::~CFrameWnd()
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
     if (cs.lpszClass == nullptr) {
-        WNDCLASSA existing;
-        if (!::GetClassInfoA(::GetModuleHandleA(nullptr), AFX_FRAME_CLASS, &existing)) {
-            WNDCLASSA wc = {};
-            wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW | CS_GLOBALCLASS;
-            wc.lpfnWndProc = ::DefWindowProcA;
-            wc.hInstance = ::GetModuleHandleA(nullptr);
-            wc.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
-            wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-            wc.lpszClassName = AFX_FRAME_CLASS;
-            ::RegisterClassA(&wc);
-        }
+        AfxRegisterFrameworkClass(AFX_FRAME_CLASS, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW,
+                                  ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)),
+                                  reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
         cs.lpszClass = AFX_FRAME_CLASS;
     }
     return TRUE;

@@ -1,12 +1,12 @@
-// Thread state, module states, temporary handle maps.
+// The per-thread state of the framework, and its temporary handle maps.
 #include "AfxState.h"
-#include "afxwin.h"
-#include "afxcmn.h"
+#include "AfxModuleState.h"
+#include "AfxDC.h"
+#include "AfxMenu.h"
+#include "AfxImageList.h"
+#include "AfxWnd.h"
 
 namespace {
-// The application's module state: current whenever no library module made its own current.
-AFX_MODULE_STATE g_appModuleState(FALSE);
-
 thread_local AFX_THREAD_STATE* t_threadState = nullptr;
 }
 
@@ -16,29 +16,6 @@ AFX_THREAD_STATE* AfxGetThreadState()
         t_threadState = new AFX_THREAD_STATE;
     return t_threadState;
 }
-
-AFX_MODULE_STATE::AFX_MODULE_STATE(BOOL bDLL) : m_bDLL(bDLL), m_pfnAfxWndProc(AfxWndProc) {}
-
-AFX_MODULE_STATE* AFXAPI AfxGetModuleState()
-{
-    AFX_THREAD_STATE* pState = AfxGetThreadState();
-    return pState->m_pModuleState != nullptr ? pState->m_pModuleState : &g_appModuleState;
-}
-
-AFX_MODULE_STATE* AFXAPI AfxGetAppModuleState() { return &g_appModuleState; }
-
-AFX_MODULE_STATE* AFXAPI AfxSetModuleState(AFX_MODULE_STATE* pNewState)
-{
-    AFX_MODULE_STATE* pPrev = AfxGetModuleState();
-    AfxGetThreadState()->m_pModuleState = pNewState;
-    return pPrev;
-}
-
-AFX_MAINTAIN_STATE2::AFX_MAINTAIN_STATE2(AFX_MODULE_STATE* pModuleState)
-    : m_pPrevModuleState(AfxSetModuleState(pModuleState))
-{}
-
-AFX_MAINTAIN_STATE2::~AFX_MAINTAIN_STATE2() { AfxSetModuleState(m_pPrevModuleState); }
 
 void AFXAPI AfxDeleteTempMaps()
 {
