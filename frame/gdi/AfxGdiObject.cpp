@@ -50,24 +50,14 @@ CGdiObject::~CGdiObject() { DeleteObject(); }
 
 CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject)
 {
-    if (hObject == nullptr)
-        return nullptr;
-    CGdiObject* p = AfxGetThreadState()->m_gdiMap.FromHandle(hObject, NewWrapperFor);
-    // A temporary whose handle was deleted through it serves the value again.
-    if (p->m_hObject == nullptr)
-        p->m_hObject = hObject;
-    return p;
+    return AfxWrapperFromHandle(AfxGetThreadState()->m_gdiMap, hObject, &CGdiObject::m_hObject, NewWrapperFor);
 }
 
 void PASCAL CGdiObject::DeleteTempMap() { AfxGetThreadState()->m_gdiMap.DeleteTemp(); }
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject)
 {
-    if (hObject == nullptr || m_hObject != nullptr)
-        return FALSE;
-    m_hObject = hObject;
-    AfxClaimHandle(AfxGetThreadState()->m_gdiMap, hObject, this);
-    return TRUE;
+    return AfxAttachWrapper(AfxGetThreadState()->m_gdiMap, hObject, this, &CGdiObject::m_hObject);
 }
 
 BOOL CGdiObject::AttachCreated(HGDIOBJ hObject)
@@ -79,14 +69,7 @@ BOOL CGdiObject::AttachCreated(HGDIOBJ hObject)
     return FALSE;
 }
 
-HGDIOBJ CGdiObject::Detach()
-{
-    HGDIOBJ hObject = m_hObject;
-    if (hObject != nullptr)
-        AfxReleaseHandle(AfxGetThreadState()->m_gdiMap, hObject, this);
-    m_hObject = nullptr;
-    return hObject;
-}
+HGDIOBJ CGdiObject::Detach() { return AfxDetachWrapper(AfxGetThreadState()->m_gdiMap, this, &CGdiObject::m_hObject); }
 
 BOOL CGdiObject::DeleteObject()
 {

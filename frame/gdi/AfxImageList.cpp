@@ -20,17 +20,12 @@ CImageList::~CImageList() { DeleteImageList(); }
 
 CImageList* PASCAL CImageList::FromHandle(HIMAGELIST hImageList)
 {
-    if (hImageList == nullptr)
-        return nullptr;
-    CImageList* p = AfxGetThreadState()->m_imageListMap.FromHandle(hImageList, [](HIMAGELIST h) {
-        CImageList* pTemp = new CImageList;
-        pTemp->m_hImageList = h;
-        return pTemp;
-    });
-    // A temporary whose list was destroyed through it serves the value again.
-    if (p->m_hImageList == nullptr)
-        p->m_hImageList = hImageList;
-    return p;
+    return AfxWrapperFromHandle(AfxGetThreadState()->m_imageListMap, hImageList, &CImageList::m_hImageList,
+                                [](HIMAGELIST h) {
+                                    CImageList* pTemp = new CImageList;
+                                    pTemp->m_hImageList = h;
+                                    return pTemp;
+                                });
 }
 
 CImageList* PASCAL CImageList::FromHandlePermanent(HIMAGELIST hImageList)
@@ -42,20 +37,12 @@ void PASCAL CImageList::DeleteTempMap() { AfxGetThreadState()->m_imageListMap.De
 
 BOOL CImageList::Attach(HIMAGELIST hImageList)
 {
-    if (hImageList == nullptr || m_hImageList != nullptr)
-        return FALSE;
-    m_hImageList = hImageList;
-    AfxClaimHandle(AfxGetThreadState()->m_imageListMap, hImageList, this);
-    return TRUE;
+    return AfxAttachWrapper(AfxGetThreadState()->m_imageListMap, hImageList, this, &CImageList::m_hImageList);
 }
 
 HIMAGELIST CImageList::Detach()
 {
-    HIMAGELIST hImageList = m_hImageList;
-    if (hImageList != nullptr)
-        AfxReleaseHandle(AfxGetThreadState()->m_imageListMap, hImageList, this);
-    m_hImageList = nullptr;
-    return hImageList;
+    return AfxDetachWrapper(AfxGetThreadState()->m_imageListMap, this, &CImageList::m_hImageList);
 }
 
 BOOL CImageList::DeleteImageList()

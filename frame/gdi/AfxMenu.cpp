@@ -23,38 +23,21 @@ CMenu::~CMenu() { DestroyMenu(); }
 
 CMenu* PASCAL CMenu::FromHandle(HMENU hMenu)
 {
-    if (hMenu == nullptr)
-        return nullptr;
-    CMenu* p = AfxGetThreadState()->m_menuMap.FromHandle(hMenu, [](HMENU h) {
+    return AfxWrapperFromHandle(AfxGetThreadState()->m_menuMap, hMenu, &CMenu::m_hMenu, [](HMENU h) {
         CMenu* pTemp = new CMenu;
         pTemp->m_hMenu = h;
         return pTemp;
     });
-    // A temporary whose menu was destroyed through it serves the value again.
-    if (p->m_hMenu == nullptr)
-        p->m_hMenu = hMenu;
-    return p;
 }
 
 void PASCAL CMenu::DeleteTempMap() { AfxGetThreadState()->m_menuMap.DeleteTemp(); }
 
 BOOL CMenu::Attach(HMENU hMenu)
 {
-    if (hMenu == nullptr || m_hMenu != nullptr)
-        return FALSE;
-    m_hMenu = hMenu;
-    AfxClaimHandle(AfxGetThreadState()->m_menuMap, hMenu, this);
-    return TRUE;
+    return AfxAttachWrapper(AfxGetThreadState()->m_menuMap, hMenu, this, &CMenu::m_hMenu);
 }
 
-HMENU CMenu::Detach()
-{
-    HMENU hMenu = m_hMenu;
-    if (hMenu != nullptr)
-        AfxReleaseHandle(AfxGetThreadState()->m_menuMap, hMenu, this);
-    m_hMenu = nullptr;
-    return hMenu;
-}
+HMENU CMenu::Detach() { return AfxDetachWrapper(AfxGetThreadState()->m_menuMap, this, &CMenu::m_hMenu); }
 
 BOOL CMenu::CreateMenu()
 {
