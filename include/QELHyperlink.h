@@ -43,6 +43,8 @@ public:
     void SetFireChild(int nFlag);
 
     // ----- tooltip -------------------------------------------------------------------
+    // ActiveToolTip and SetTootTipText are spelled as applications already call
+    // them (compatibility spellings: not ActivateToolTip, not SetToolTipText).
     // Allows SetTootTipText; does not show or hide the tip itself.
     void ActiveToolTip(int nFlag);
     // The tip of the whole control; only while the tooltip is active.
