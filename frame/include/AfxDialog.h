@@ -21,6 +21,10 @@ public:
     void EndDialog(int nResult);
 
     virtual BOOL OnInitDialog();
+    // Fills the template's combo and list boxes from its initialisation data
+    // (the RT_DLGINIT resource of the same name, in the module holding the
+    // template). TRUE when there is none or every entry went in.
+    BOOL ExecuteDlgInit(LPCSTR lpszResourceName);
     virtual void OnSetFont(CFont* pFont) {}
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
