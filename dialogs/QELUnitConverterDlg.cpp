@@ -35,6 +35,8 @@ BOOL QELUnitConverterDlg::OnInitDialog()
     return TRUE;
 }
 
+void QELUnitConverterDlg::OnOK() { EndDialog(IDOK); }
+
 void QELUnitConverterDlg::OnConvert()
 {
     if (m_bWriting)

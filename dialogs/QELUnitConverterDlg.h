@@ -18,6 +18,9 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    // "Close" ends the dialog whatever the number field holds: nothing is
+    // handed back, so there is nothing to validate.
+    void OnOK() override;
     // Reads the controls, converts, and shows the result with six decimals.
     void OnConvert();
     DECLARE_MESSAGE_MAP()
