@@ -51,7 +51,8 @@ int QELCheckMessageBox::Message(const char* lpszText, UINT nType, UINT nHelpId)
     // must not catch a later window of the caller's.
     AfxUnhookWindowCreate();
     ReleaseWindows();
-    return nResult;
+    // Windows answers a box it could not show with 0, Wine with -1: one failure value.
+    return nResult > 0 ? nResult : 0;
 }
 
 void QELCheckMessageBox::ReleaseWindows()
