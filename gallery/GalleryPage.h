@@ -14,6 +14,9 @@ public:
     virtual BOOL OnCreatePage() = 0;
     // Brings the page into a state worth a screenshot (open a drop-down, start an edit ...).
     virtual void PrepareScreenshot() {}
+    // Saves pictures of what the page opens (dialogs, windows) as
+    // "<prefix>-<what>.png", before the page's own picture; returns the number saved.
+    virtual int SaveExtraScreenshots(LPCSTR lpszPathPrefix) { return 0; }
 
 protected:
     // Child controls are placed on a grid of rows: these hand out positions.

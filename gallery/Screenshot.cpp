@@ -87,15 +87,18 @@ int SaveAllPages(CGalleryFrame& frame, LPCSTR lpszDir)
     for (int i = 0; i < frame.GetPageCount(); ++i) {
         frame.ShowPage(i);
         Settle(300);
-        if (frame.GetPage() != nullptr)
-            frame.GetPage()->PrepareScreenshot();
-        frame.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        Settle(300);
         CString strName = frame.GetPageName(i);
         strName.Replace(' ', '-');
         strName.MakeLower();
-        CString strPath;
-        strPath.Format("%s\\%02d-%s.png", lpszDir, i + 1, (LPCSTR)strName);
+        CString strPrefix;
+        strPrefix.Format("%s\\%02d-%s", lpszDir, i + 1, (LPCSTR)strName);
+        if (frame.GetPage() != nullptr) {
+            frame.GetPage()->PrepareScreenshot();
+            frame.GetPage()->SaveExtraScreenshots(strPrefix);
+        }
+        frame.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        Settle(300);
+        CString strPath = strPrefix + ".png";
         if (SaveWindowPng(frame.m_hWnd, strPath))
             ++nSaved;
     }

@@ -14,3 +14,6 @@
 #include "QELEdit.h"
 #include "QELIntegerEdit.h"
 #include "QELRealEdit.h"
+#include "QELGUIUtils.h"
+#include "QELProgress.h"
+#include "QELCheckMessageBox.h"

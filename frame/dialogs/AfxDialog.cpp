@@ -143,6 +143,10 @@ void CDialog::EndDialog(int nResult)
 
 BOOL CDialog::OnInitDialog()
 {
+    // The dialog manager leaves a template's list entries to us; they come
+    // first so the data exchange can select in them.
+    if (m_lpDialogTemplate == nullptr && m_lpszTemplateName != nullptr)
+        ExecuteDlgInit(m_lpszTemplateName);
     // Controls show the members' values from the start.
     UpdateData(FALSE);
     return TRUE;

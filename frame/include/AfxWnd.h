@@ -177,6 +177,9 @@ public:
     CWnd* GetParentOwner() const;
     class CFrameWnd* GetParentFrame() const;
     class CFrameWnd* GetTopLevelFrame() const;
+    // Fills a dialog's combo and list boxes from its template's initialisation
+    // data (the RT_DLGINIT resource of the same name, in the module holding the
+    // template). TRUE when there is none or every entry went in.
     BOOL ExecuteDlgInit(LPCSTR lpszResourceName);
 
     // ----- modal loops ------------------------------------------------------

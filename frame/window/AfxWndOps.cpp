@@ -358,8 +358,3 @@ CFrameWnd* CWnd::GetTopLevelFrame() const
     return pFrame;
 }
 
-BOOL CWnd::ExecuteDlgInit(LPCSTR)
-{
-    // Combo box lists in our templates are filled by the dialogs themselves.
-    return TRUE;
-}

@@ -1,0 +1,24 @@
+// The about box of QELGUIUtils::About (template 5001): the banner, the product
+// line in bold, two links and the name and company lines.
+#pragma once
+#include "QELHyperlink.h"
+#include "QELStatic.h"
+
+class QELAboutDlg : public CDialog
+{
+public:
+    explicit QELAboutDlg(CWnd* pParent = nullptr);
+
+    // ----- record ------------------------------------------------------------------------
+    QELHyperlink m_webLink;
+    QELStatic m_productLine;
+    QELHyperlink m_mailLink;
+    CString m_strCompany;
+    CString m_strName;
+    CString m_strProduct;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,284 @@
+// The check message box: the enlarged layout against the plain box, the
+// etched separator's pixels, the check state with every button, and nothing
+// left hooked or attached afterwards.
+#include "DialogsTestSupport.h"
+#include "ModalAnswerer.h"
+#include "PixelReader.h"
+#include "UserInput.h"
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <string>
+
+namespace {
+const int IDC_CHECK = 666;
+const int IDC_SEPARATOR = 111;
+
+struct BoxLayout
+{
+    RECT window = {};
+    RECT check = {};      // in the box's client coordinates
+    RECT separator = {};  // likewise
+    LONG checkStyle = 0;
+    HFONT checkFont = nullptr;
+    HFONT textFont = nullptr;
+    int checked = -1;
+    std::string checkText;
+    SIZE checkTextSize = {};  // in the message font, measured while the box is open
+};
+
+SIZE TextSize(HFONT hFont, const char* text);
+
+BoxLayout ReadLayout(HWND hBox)
+{
+    BoxLayout layout;
+    ::GetWindowRect(hBox, &layout.window);
+    HWND hCheck = ::GetDlgItem(hBox, IDC_CHECK);
+    HWND hSeparator = ::GetDlgItem(hBox, IDC_SEPARATOR);
+    if (hCheck != nullptr) {
+        layout.check = ChildRect(hCheck);
+        layout.checkStyle = ::GetWindowLongA(hCheck, GWL_STYLE);
+        layout.checkFont = (HFONT)::SendMessageA(hCheck, WM_GETFONT, 0, 0);
+        layout.checked = (int)::SendMessageA(hCheck, BM_GETCHECK, 0, 0);
+        layout.checkText = WindowText(hCheck);
+    }
+    if (hSeparator != nullptr)
+        layout.separator = ChildRect(hSeparator);
+    layout.textFont = (HFONT)::SendDlgItemMessageA(hBox, 0xFFFF, WM_GETFONT, 0, 0);
+    // The box deletes its font when it goes: measure now.
+    layout.checkTextSize = TextSize(layout.textFont, layout.checkText.c_str());
+    return layout;
+}
+
+// The size of a text in the box's message font, as the layout measures it.
+SIZE TextSize(HFONT hFont, const char* text)
+{
+    HDC hDC = ::GetDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hDC, hFont);
+    SIZE size = {};
+    ::GetTextExtentPoint32A(hDC, text, lstrlenA(text), &size);
+    ::SelectObject(hDC, hOld);
+    ::ReleaseDC(nullptr, hDC);
+    return size;
+}
+
+RECT PlainBox(const char* text, UINT nType)
+{
+    RECT rc = {};
+    ModalAnswerer answer([&](HWND hBox) {
+        ::GetWindowRect(hBox, &rc);
+        ModalAnswerer::PressButton(IDCANCEL)(hBox);
+    });
+    AfxMessageBox(text, nType);
+    return rc;
+}
+
+int Width(const RECT& rc) { return rc.right - rc.left; }
+int Height(const RECT& rc) { return rc.bottom - rc.top; }
+
+// Clicks the check box as the mouse would, in its middle.
+void ClickCheck(HWND hBox)
+{
+    HWND hCheck = ::GetDlgItem(hBox, IDC_CHECK);
+    RECT rc;
+    ::GetClientRect(hCheck, &rc);
+    input::Click(hCheck, 6, rc.bottom / 2);
+}
+}
+
+TEST(CheckMessageBox, AddsARowBelowThePlainBox)
+{
+    const char* text = "The report has changed since it was opened.\nSave it before closing?";
+    RECT plain = PlainBox(text, MB_YESNOCANCEL | MB_ICONQUESTION);
+    BoxLayout layout;
+    ModalAnswerer answer([&](HWND hBox) {
+        layout = ReadLayout(hBox);
+        ModalAnswerer::PressButton(IDNO)(hBox);
+    });
+    QELCheckMessageBox box;
+    EXPECT_EQ(box.Message(text, MB_YESNOCANCEL | MB_ICONQUESTION, 0), IDNO);
+
+    int cyCaption = ::GetSystemMetrics(SM_CYCAPTION);
+    int cyEdge = ::GetSystemMetrics(SM_CYEDGE);
+    ASSERT_NE(layout.textFont, nullptr);
+    int h = std::min<int>(layout.checkTextSize.cy, 13);
+    // The narrow check text keeps the width; the height grows by the row less 7.
+    EXPECT_EQ(Width(layout.window), Width(plain));
+    EXPECT_EQ(Height(layout.window), Height(plain) + h + 6);
+    int T = Height(plain) - 7 - cyEdge - cyCaption;
+    int W = Width(plain);
+    EXPECT_EQ(layout.separator.left, -1);
+    EXPECT_EQ(layout.separator.top, T);
+    EXPECT_EQ(layout.separator.right, W);
+    EXPECT_EQ(layout.separator.bottom, T + 3);
+    EXPECT_EQ(layout.check.left, 7);
+    EXPECT_EQ(layout.check.top, T + 6);
+    EXPECT_EQ(layout.check.right, W);
+    EXPECT_EQ(layout.check.bottom, T + 6 + h);
+    EXPECT_EQ(layout.checkStyle & ~WS_TABSTOP, 0x50000002);
+    EXPECT_EQ(layout.checkFont, layout.textFont);
+    EXPECT_EQ(layout.checkText, "Do not show again");
+}
+
+TEST(CheckMessageBox, AWideCheckTextWidensTheBoxAndTheBoxIsCentredOnItsParent)
+{
+    CFrameWnd* pParent = new CFrameWnd;
+    ASSERT_TRUE(pParent->Create(nullptr, "Parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 30, 640, 470)));
+    std::string checkText = "Remember this answer for every document of this kind from now on, in every folder";
+    RECT plain = PlainBox("Short.", MB_OK);
+    BoxLayout layout;
+    ModalAnswerer answer([&](HWND hBox) {
+        layout = ReadLayout(hBox);
+        ModalAnswerer::PressButton(IDOK)(hBox);
+    });
+    QELCheckMessageBox box(pParent, checkText.c_str());
+    EXPECT_EQ(box.Message("Short.", MB_OK, 0), IDOK);
+
+    int nNeeded = layout.checkTextSize.cx + 2 * ::GetSystemMetrics(SM_CXEDGE) + 33;
+    ASSERT_GT(nNeeded, Width(plain));
+    EXPECT_EQ(Width(layout.window), nNeeded);
+    EXPECT_EQ(layout.check.right, nNeeded);
+    EXPECT_EQ(layout.checkText, checkText);
+    CRect rcParent;
+    pParent->GetWindowRect(&rcParent);
+    EXPECT_NEAR((layout.window.left + layout.window.right) / 2, rcParent.CenterPoint().x, 1);
+    EXPECT_NEAR((layout.window.top + layout.window.bottom) / 2, rcParent.CenterPoint().y, 1);
+    pParent->DestroyWindow();
+}
+
+TEST(CheckMessageBox, TheSeparatorIsAnEtchedLine)
+{
+    COLORREF crShadow = ::GetSysColor(COLOR_BTNSHADOW);
+    COLORREF crHighlight = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+    int nShadowRow = -1, nHighlightRow = -1, nWidth = 0;
+    COLORREF crBeforeStart = 0, crFirst = 0, crAboveShadow = 0;
+    ModalAnswerer answer([&](HWND hBox) {
+        HWND hSeparator = ::GetDlgItem(hBox, IDC_SEPARATOR);
+        RECT rc;
+        ::GetClientRect(hSeparator, &rc);
+        nWidth = rc.right;
+        // Only the part inside the box's client area shows: the separator
+        // starts one pixel left of it and ends past its right edge.
+        RECT rowShadow = { 1, 1, rc.right - 8, 2 };
+        RECT rowHighlight = { 1, 2, rc.right - 8, 3 };
+        nShadowRow = CountPixels(hSeparator, rowShadow, crShadow);
+        nHighlightRow = CountPixels(hSeparator, rowHighlight, crHighlight);
+        crBeforeStart = PixelAt(hSeparator, 1, 1);
+        crFirst = PixelAt(hSeparator, 2, 1);
+        crAboveShadow = PixelAt(hSeparator, 2, 0);
+        ModalAnswerer::PressButton(IDOK)(hBox);
+    });
+    QELCheckMessageBox box;
+    box.Message("Pixels.", MB_OK, 0);
+    ASSERT_GT(nWidth, 20);
+    // The shadow starts at x = 2 on row 1, the highlight below it on row 2.
+    EXPECT_EQ(nShadowRow, (nWidth - 8 - 1) - 1);
+    EXPECT_GE(nHighlightRow, (nWidth - 8 - 1) - 1);
+    EXPECT_NE(crBeforeStart, crShadow);
+    EXPECT_EQ(crFirst, crShadow);
+    EXPECT_NE(crAboveShadow, crShadow);
+}
+
+TEST(CheckMessageBox, AVerticalSeparatorEtchesACentredColumn)
+{
+    CFrameWnd* pFrame = new CFrameWnd;
+    ASSERT_TRUE(pFrame->Create(nullptr, "Separators", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 300, 200)));
+    QELSeparator vertical;
+    ASSERT_TRUE(vertical.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 16, 50), pFrame, 1));
+    COLORREF crShadow = ::GetSysColor(COLOR_BTNSHADOW);
+    COLORREF crHighlight = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+    // Width 6: x = (6 - 1) / 2 = 2; rows 2 to 37 of 40.
+    RECT colShadow = { 2, 0, 3, 40 };
+    RECT colHighlight = { 3, 2, 4, 38 };
+    EXPECT_EQ(CountPixels(vertical.m_hWnd, colShadow, crShadow), 36);
+    EXPECT_EQ(CountPixels(vertical.m_hWnd, colHighlight, crHighlight), 36);
+    EXPECT_EQ(PixelAt(vertical.m_hWnd, 2, 2), crShadow);
+    EXPECT_NE(PixelAt(vertical.m_hWnd, 2, 1), crShadow);
+    EXPECT_NE(PixelAt(vertical.m_hWnd, 2, 38), crShadow);
+    RECT rcAll = { 0, 0, 6, 40 };
+    EXPECT_EQ(CountPixels(vertical.m_hWnd, rcAll, crShadow), 36);
+    pFrame->DestroyWindow();
+}
+
+TEST(CheckMessageBox, CheckStateWithEveryButton)
+{
+    struct Case
+    {
+        UINT type;
+        int button;
+        int clicks;
+    };
+    const Case cases[] = {
+        { MB_OK, IDOK, 1 },
+        { MB_OKCANCEL, IDCANCEL, 2 },
+        { MB_OKCANCEL, IDOK, 0 },
+        { MB_YESNO, IDYES, 3 },
+        { MB_YESNO, IDNO, 1 },
+        { MB_YESNOCANCEL, IDCANCEL, 1 },
+        { MB_RETRYCANCEL, IDRETRY, 1 },
+        { MB_ABORTRETRYIGNORE, IDABORT, 1 },
+        { MB_ABORTRETRYIGNORE, IDIGNORE, 0 },
+    };
+    for (const Case& c : cases) {
+        int nInitial = -1;
+        ModalAnswerer answer([&](HWND hBox) {
+            nInitial = (int)::SendDlgItemMessageA(hBox, IDC_CHECK, BM_GETCHECK, 0, 0);
+            for (int i = 0; i < c.clicks; ++i)
+                ClickCheck(hBox);
+            ModalAnswerer::PressButton(c.button)(hBox);
+        });
+        // The incoming state is never read: the box starts clear.
+        int nState = 1 - c.clicks % 2;
+        int nResult = QELGUIUtils::CheckMessageBox(nullptr, "Proceed?", nState, c.type, 0, "Do not ask again");
+        EXPECT_EQ(nResult, c.button) << "type " << c.type;
+        EXPECT_EQ(nInitial, 0) << "type " << c.type;
+        EXPECT_EQ(nState, c.clicks % 2) << "type " << c.type << ", " << c.clicks << " clicks";
+        EXPECT_EQ(answer.controlText[IDC_CHECK], "Do not ask again");
+    }
+}
+
+TEST(CheckMessageBox, AnInitialMarkShowsAndAClickClearsIt)
+{
+    int nShown = -1, nAfterClick = -1;
+    ModalAnswerer answer([&](HWND hBox) {
+        nShown = (int)::SendDlgItemMessageA(hBox, IDC_CHECK, BM_GETCHECK, 0, 0);
+        ClickCheck(hBox);
+        nAfterClick = (int)::SendDlgItemMessageA(hBox, IDC_CHECK, BM_GETCHECK, 0, 0);
+        ModalAnswerer::PressButton(IDOK)(hBox);
+    });
+    QELCheckMessageBox box;
+    box.SetChecked(1);
+    EXPECT_EQ(box.Message("Marked?", MB_OK, 0), IDOK);
+    EXPECT_EQ(nShown, BST_CHECKED);
+    EXPECT_EQ(nAfterClick, BST_UNCHECKED);
+    EXPECT_EQ(box.GetChecked(), 0);
+}
+
+TEST(CheckMessageBox, NothingStaysHookedOrAttachedAfterwards)
+{
+    QELCheckMessageBox box;
+    {
+        ModalAnswerer answer(ModalAnswerer::PressButton(IDOK));
+        EXPECT_EQ(box.Message("Done.", MB_OK, 0), IDOK);
+    }
+    EXPECT_EQ(box.GetSafeHwnd(), nullptr);
+    CWnd later;
+    ASSERT_TRUE(later.CreateEx(0, "STATIC", "later", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
+    // The next window of the thread is the creator's, not the box object's.
+    EXPECT_EQ(CWnd::FromHandlePermanent(later.m_hWnd), &later);
+    later.DestroyWindow();
+
+    // A box refused while it is created: no result, and no registration left
+    // to catch the caller's next window.
+    QELCheckMessageBox refused;
+    {
+        RefuseDialogs refuse;
+        EXPECT_EQ(refused.Message("Never shown.", MB_OK, 0), 0);
+        EXPECT_EQ(refuse.Refused(), 1);
+    }
+    EXPECT_EQ(refused.GetSafeHwnd(), nullptr);
+    HWND hRaw = ::CreateWindowExA(0, "STATIC", "raw", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(hRaw, nullptr);
+    EXPECT_EQ(CWnd::FromHandlePermanent(hRaw), nullptr);
+    EXPECT_EQ(refused.GetSafeHwnd(), nullptr);
+    ::DestroyWindow(hRaw);
+}
