@@ -70,6 +70,14 @@ void QELListCtrl::_UnsetSortedColumn()
     _UpdateSortMark();
 }
 
+void QELListCtrl::_SetSortedColumn(int nColumn, BOOL bAscending)
+{
+    if (m_pParts == nullptr)
+        return;
+    m_pParts->order.Set(nColumn, bAscending);
+    _UpdateSortMark();
+}
+
 void QELListCtrl::_UpdateSortMark()
 {
     if (m_pParts != nullptr && !m_pParts->order.IsMarkCurrent())

@@ -252,7 +252,7 @@ void QELListCtrl::SortItems(int nColumn, BOOL bAscending)
     _BeginChange(TRUE, FALSE);
     if (nColumn < 0 || nColumn >= GetColumnCount() || !IsSortable() || m_pParts == nullptr)
         return;
-    m_pParts->order.Set(nColumn, bAscending);
+    m_pParts->order.Set(nColumn, bAscending);  // the mark follows once the rows are in order
 
     const int nCount = CListCtrl::GetItemCount();
     if (nCount > 1) {

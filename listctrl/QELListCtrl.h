@@ -300,6 +300,9 @@ protected:
     void _EnsureSingleCheck(int nItem);
     BOOL _IsEditVisible() const;
     void _UnsetSortedColumn();
+    // Records the column and direction the sort works by (what SortItems does
+    // before it sorts), for _PartialSort, _QuickSortRecursive and _CompareItems.
+    void _SetSortedColumn(int nColumn, BOOL bAscending);
     // The list view's header window (kept from the first look).
     HWND _GetHeaderWnd() const;
     // The style with the forced bits set and the forbidden ones cleared.
