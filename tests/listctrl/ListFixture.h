@@ -16,6 +16,9 @@ public:
 
     // The list view refuses this many of the next insertions.
     int nRefuseInserts = 0;
+    // While set, the list view's own sort claims success and does nothing, so
+    // the control puts the rows in order by rewriting them.
+    bool bIgnorePlatformSort = false;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
@@ -24,6 +27,8 @@ protected:
             --nRefuseInserts;
             return -1;
         }
+        if (message == LVM_SORTITEMS && bIgnorePlatformSort)
+            return TRUE;
         return QELListCtrl::WindowProc(message, wParam, lParam);
     }
 };
