@@ -2,6 +2,7 @@
 // as any code that knows only the framework's list does: a parameter written
 // there becomes the item's data, and items deleted there give their memory back.
 #include "ListFixture.h"
+#include "ListParentFrame.h"
 #include "PixelReader.h"
 
 namespace {
@@ -90,44 +91,22 @@ TEST_F(ListTest, ItemsDeletedThroughTheBaseClassGiveTheirMemoryBack)
     EXPECT_EQ(QELListCtrl::GetItemMemoryBlockCount(), nStart);
 }
 
-namespace {
-// A parent that answers LVN_DELETEALLITEMS with TRUE: the list view then sends
-// no LVN_DELETEITEM for the items.
-class CNoPerItemFrame : public CFrameWnd
-{
-public:
-    CNoPerItemFrame() { Create(nullptr, "No per item", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 400, 300)); }
-    ~CNoPerItemFrame() override
-    {
-        if (m_hWnd != nullptr)
-            DestroyWindow();
-    }
-    int nPerItem = 0;
-
-protected:
-    void OnDeleteAll(NMHDR*, LRESULT* pResult) { *pResult = TRUE; }
-    void OnDeleteItem(NMHDR*, LRESULT*) { ++nPerItem; }
-    void PostNcDestroy() override {}
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CNoPerItemFrame, CFrameWnd)
-    ON_NOTIFY(LVN_DELETEALLITEMS, 6, OnDeleteAll)
-    ON_NOTIFY(LVN_DELETEITEM, 6, OnDeleteItem)
-END_MESSAGE_MAP()
-}
-
 TEST(ListBaseClass, AParentThatRefusesPerItemNotificationsLeaksNothing)
 {
     const LONG nStart = QELListCtrl::GetItemMemoryBlockCount();
-    CNoPerItemFrame frame;
+    // A parent that answers LVN_DELETEALLITEMS with TRUE: the list view then
+    // sends no LVN_DELETEITEM for the items.
+    CListParentFrame frame;
+    int nPerItem = 0;
+    frame.onDeleteAllItems = [](NMLISTVIEW*, LRESULT* pResult) { *pResult = TRUE; };
+    frame.onDeleteItem = [&](NMLISTVIEW*, LRESULT*) { ++nPerItem; };
     QELListCtrl list;
     ASSERT_TRUE(list.Create(&frame, 6, CRect(0, 0, 300, 200)));
     list.InsertColumn(0, "Name", LVCFMT_LEFT, 100);
     for (int i = 0; i < 5; ++i)
         list.InsertItem(i, "row");
     EXPECT_TRUE(static_cast<CListCtrl&>(list).DeleteAllItems());
-    EXPECT_EQ(frame.nPerItem, 0) << "the parent's answer was kept";
+    EXPECT_EQ(nPerItem, 0) << "the parent's answer was kept";
     EXPECT_EQ(QELListCtrl::GetItemMemoryBlockCount(), nStart);
     for (int i = 0; i < 3; ++i)
         list.InsertItem(i, "again");

@@ -1,42 +1,29 @@
 // The item parameter is the class's own bookkeeping: a parent that vetoes item
 // changes cannot stop it, and never hears of it.
 #include "ListFixture.h"
+#include "ListParentFrame.h"
 
 namespace {
-class CVetoFrame : public CFrameWnd
+// A parent that lets no item change, and counts what it hears of parameters.
+struct CVetoFrame : CListParentFrame
 {
-public:
-    CVetoFrame() { Create(nullptr, "Veto", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 500, 400)); }
-    ~CVetoFrame() override
-    {
-        if (m_hWnd != nullptr)
-            DestroyWindow();
-    }
     int nChanging = 0, nParamChanging = 0, nParamChanged = 0;
     UINT uLastChanged = 0;
-
-protected:
-    void OnItemChanging(NMHDR* pNMHDR, LRESULT* pResult)
+    CVetoFrame()
     {
-        ++nChanging;
-        uLastChanged = reinterpret_cast<NMLISTVIEW*>(pNMHDR)->uChanged;
-        if (uLastChanged & LVIF_PARAM)
-            ++nParamChanging;
-        *pResult = TRUE;  // no item may change
+        onItemChanging = [this](NMLISTVIEW* pListView, LRESULT* pResult) {
+            ++nChanging;
+            uLastChanged = pListView->uChanged;
+            if (uLastChanged & LVIF_PARAM)
+                ++nParamChanging;
+            *pResult = TRUE;  // no item may change
+        };
+        onItemChanged = [this](NMLISTVIEW* pListView, LRESULT*) {
+            if (pListView->uChanged & LVIF_PARAM)
+                ++nParamChanged;
+        };
     }
-    void OnItemChanged(NMHDR* pNMHDR, LRESULT*)
-    {
-        if (reinterpret_cast<NMLISTVIEW*>(pNMHDR)->uChanged & LVIF_PARAM)
-            ++nParamChanged;
-    }
-    void PostNcDestroy() override {}
-    DECLARE_MESSAGE_MAP()
 };
-
-BEGIN_MESSAGE_MAP(CVetoFrame, CFrameWnd)
-    ON_NOTIFY(LVN_ITEMCHANGING, 5, OnItemChanging)
-    ON_NOTIFY(LVN_ITEMCHANGED, 5, OnItemChanged)
-END_MESSAGE_MAP()
 }
 
 TEST(ListParamNotify, AVetoingParentCannotStopTheBookkeeping)
