@@ -35,7 +35,7 @@ int QELListCtrl::_InsertItem(const LVITEMA& item)
 
 int QELListCtrl::_InsertWithMemory(const LVITEMA& item)
 {
-    if (!::IsWindow(m_hWnd) || m_pParts == nullptr)
+    if (m_pParts == nullptr)
         return -1;
     // The block travels in the insertion itself: its param becomes the item data,
     // and the list view is asked once instead of insert, read back and set again
