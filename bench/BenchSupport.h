@@ -30,3 +30,25 @@ inline double Seconds()
     ::QueryPerformanceCounter(&t);
     return (double)t.QuadPart / (double)freq.QuadPart;
 }
+
+// Seconds of processor time the calling thread has used: on a machine shared
+// with other work this is what a run costs, where the clock also counts the
+// time others had the processor.
+inline double ThreadSeconds()
+{
+    FILETIME created, exited, kernel, user;
+    if (!::GetThreadTimes(::GetCurrentThread(), &created, &exited, &kernel, &user))
+        return 0;
+    auto seconds = [](const FILETIME& t) {
+        return (double)(((unsigned long long)t.dwHighDateTime << 32) | t.dwLowDateTime) * 1e-7;
+    };
+    return seconds(kernel) + seconds(user);
+}
+
+// The clock and the thread's processor time of a span.
+struct Span
+{
+    double wall = 0, cpu = 0;
+    static Span Now() { return Span{ Seconds(), ThreadSeconds() }; }
+    Span operator-(const Span& start) const { return Span{ wall - start.wall, cpu - start.cpu }; }
+};

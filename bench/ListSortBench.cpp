@@ -296,8 +296,7 @@ class PlainSortList : public QELListCtrl
 public:
     void PlainSort(int nColumn)
     {
-        m_nSortedColumn = nColumn;
-        m_bSortAscending = TRUE;
+        _SetSortedColumn(nColumn, TRUE);
         const int nRows = CListCtrl::GetItemCount();
         std::vector<int> indices((size_t)nRows);
         for (int i = 0; i < nRows; ++i)

@@ -10,27 +10,21 @@
 // ModifyStyle / SetExtendedStyle of this class, never the base's, so the rule holds.
 //
 // Item memory. Every item inserted through this class owns one QELListItemMemory
-// block from its insertion to its deletion; the list view's item parameter holds
-// the block's address and nothing else. The caller's item data is a 32-bit DWORD
-// inside the block on both architectures (on x86_64 too: the parameter is taken by
-// the pointer). Moving, swapping or sorting rows hands the same block to the new
-// row (read the parameter with LVIF_PARAM through CListCtrl::GetItem, write it
-// with CListCtrl::SetItem); never copy or free a block except through
-// _AllocItemMemory / _FreeItemMemory, and keep no block pointer across a change
-// of the columns, which may move blocks. An item put in behind the class's back has a
-// null parameter: everything here treats it as having default colours and data 0.
+// block from its insertion to its deletion, whoever deletes it (this class, the
+// base class or the window's destruction: the item store follows the list view's
+// deletion notifications). The list view's item parameter holds the block's
+// address; the caller's item data is a 32-bit DWORD inside the block on both
+// architectures. A parameter written from outside (CListCtrl::SetItemData, say)
+// becomes the item's data and the item keeps its block. Moves, swaps and the sort
+// hand the same block to the new row through the row writer; only the item store
+// makes, finds and releases blocks, and a block keeps its address for the
+// item's whole life, across column changes too.
 //
-// Texts. Writing a cell from inside the class (a commit, a move, a sort) uses the
-// list view's own text change, CListCtrl::SetItemText, not this class's
-// SetItemText overloads, which end edits and reset the sort order.
-//
-// Bookkeeping. Operations that change items or columns first call EndEdit (TRUE to
-// commit, FALSE to discard); those that may break the order call
-// _UnsetSortedColumn. EndEdit is safe at any time: with no edit in progress it
-// does nothing and returns FALSE.
-//
-// The sort separator copy (m_pszSortSeparator) is allocated with new char[] and
-// released with delete[].
+// Bookkeeping. Operations that change items or columns first end the edit in
+// progress (commit or discard) and, where the change may break the order,
+// forget the sort order: _BeginChange does both in that order. Writes the class
+// makes for itself (commits, moves, the sort) go through the row writer, which
+// offers only the list view's own text, image, state and parameter writes.
 #pragma once
 #include "ZUZIVU70Defs.h"
 #include "afxcmn.h"
@@ -62,29 +56,18 @@
 #define INVERT_SELECTION 0
 #define INVERT_CHECK     1
 
-// One block per item: the caller's item data and one text and one background
-// colour per column. The colours follow the block's two fields in the same
-// allocation, the text colours of all columns and then their background
-// colours, sized exactly to the columns, so a row costs one small allocation of
-// eight bytes plus eight per column. An inserted column gives the item a new
-// block (the item parameter is updated then).
-struct QEL_API QELListItemMemory
+// One block per item: the caller's item data and the colours of its cells. The
+// block keeps its address for the item's whole life; the colours live in an
+// array of their own that follows the columns. A row whose cells all still have
+// the colours they were inserted with has no array: crText and crBk are then
+// the colours of every cell. Blocks are made and released by the control only.
+struct QELListItemMemory
 {
-    DWORD dwData;
-    int nColumns;
-
-    COLORREF* Colors() { return reinterpret_cast<COLORREF*>(this + 1); }
-    COLORREF& TextColor(int nColumn) { return Colors()[nColumn]; }
-    COLORREF& BkColor(int nColumn) { return Colors()[nColumns + nColumn]; }
-
-    // A block of nCount columns in these colours; null when out of memory.
-    static QELListItemMemory* Create(DWORD dwData, int nCount, COLORREF crText, COLORREF crBk);
-    // A copy of the block with a column inserted at nColumn (clamped to the ends)
-    // in these colours; null when out of memory. The block itself is unchanged.
-    QELListItemMemory* CopyWithColumn(int nColumn, COLORREF crText, COLORREF crBk) const;
-    // Removes column nColumn in place (a column that does not exist is ignored).
-    void DeleteColumn(int nColumn);
-    static void Destroy(QELListItemMemory* pMemory);
+    DWORD dwData;       // the caller's item data (32 bits on every architecture)
+    int nColumns;       // entries of each half of pColors, 0 without an array
+    COLORREF* pColors;  // nColumns text colours, then nColumns background colours, or null
+    COLORREF crText;    // every cell's text colour while pColors is null
+    COLORREF crBk;      // every cell's background colour while pColors is null
 };
 
 class QEL_API QELListCtrl : public CListCtrl
@@ -268,28 +251,45 @@ protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnDestroy();
     void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
-    // Insertions that bypass the class reach the list view without an item
-    // parameter, so no foreign value is ever taken for a memory block.
-    // Changes of the item parameter alone are our own bookkeeping: allowed, and
-    // not passed on to the parent (which could veto them, leaving an item with a
-    // pointer to a block already released). Other item changes pass through.
-    BOOL OnItemChangeOfParam(NMHDR* pNMHDR, LRESULT* pResult);
+    // The item store follows the list view's notifications: a deletion gives the
+    // item's block back, a parameter written from outside becomes the item's data.
+    // Changes of the item parameter alone are bookkeeping: allowed, and not passed
+    // on to the parent (which could veto them). Other notifications pass through.
+    BOOL OnItemChanging(NMHDR* pNMHDR, LRESULT* pResult);
+    BOOL OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
+    BOOL OnDeleteItemNotify(NMHDR* pNMHDR, LRESULT* pResult);
+    BOOL OnDeleteAllItemsNotify(NMHDR* pNMHDR, LRESULT* pResult);
+    // Insertions that bypass the class reach the list view without an item parameter.
     LRESULT OnInsertItemA(WPARAM wParam, LPARAM lParam);
     LRESULT OnInsertItemW(WPARAM wParam, LPARAM lParam);
     // A click on a column header: ascending first, reversed by each further click.
     void OnColumnclick(NMHDR* pNMHDR, LRESULT* pResult);
 
     // ----- internals -------------------------------------------------------------------------
+    struct Parts;
+    // The working parts; null only when memory ran out at construction, and then
+    // every operation answers its failure value.
+    Parts* m_pParts;
+
+    // Ends the edit in progress (commit or discard) and, when bForgetOrder, then
+    // forgets the sort order: the bookkeeping before a change of the list.
+    // Returns what EndEdit returned.
+    BOOL _BeginChange(BOOL bCommit, BOOL bForgetOrder);
     BOOL _IsValidIndex(int nItem) const;
     // The item's block, or null for an item without one (or an index out of range).
     QELListItemMemory* _GetItemMemory(int nItem) const;
+    // The item parameter as the list view holds it (0 when the item cannot be read).
+    LPARAM _GetItemParam(int nItem) const;
+    // The caller's data an item parameter stands for: a block's data, or a value
+    // written from outside as it is.
+    DWORD _ItemDataOf(LPARAM param) const;
     // Gives an item in the list its block, the item parameter becoming its data.
     void _AllocItemMemory(int nItem);
-    // A new block with one system-coloured entry per column, or null when out of memory.
-    QELListItemMemory* _CreateItemMemory(DWORD dwData) const;
+    // A new block in the system colours of now, or null when out of memory.
+    QELListItemMemory* _CreateItemMemory(DWORD dwData);
     void _FreeItemMemory(int nItem);
-    // Destroys a block that no item holds any more.
-    static void PASCAL _DestroyItemMemory(QELListItemMemory* pMemory);
+    // Frees the memory of every item (of items being moved, when their moves end).
+    void _FreeAllItemMemory();
     void _UpdateColumn(int nColumn, BOOL bInserted);
     // Inserts through the list view and gives the new item its memory; -1 when refused.
     int _InsertItem(const LVITEMA& item);
@@ -300,6 +300,11 @@ protected:
     void _EnsureSingleCheck(int nItem);
     BOOL _IsEditVisible() const;
     void _UnsetSortedColumn();
+    // Records the column and direction the sort works by (what SortItems does
+    // before it sorts), for _PartialSort, _QuickSortRecursive and _CompareItems.
+    void _SetSortedColumn(int nColumn, BOOL bAscending);
+    // The list view's header window (kept from the first look).
+    HWND _GetHeaderWnd() const;
     // The style with the forced bits set and the forbidden ones cleared.
     static DWORD PASCAL _AdjustStyle(DWORD dwStyle);
     // Takes an image list we own back from the list view and its header.
@@ -347,27 +352,9 @@ protected:
     static const UINT s_nPlaceEditorMsg;  // posted to place the editor after a column change
 
     // ----- fields ------------------------------------------------------------------------------
-    CEdit* m_pEdit;                  // the in-place cell editor; its window is made on first use
-    char* m_pszSortSeparator;        // owned copy of the separator text, or null
-    BOOL m_bEditable;                // cells may be edited in place
-    BOOL m_bFirstColumnEditable;     // column 0 may be edited in place
-    int m_nEditRow;                  // item of the cell under edit, -1 when none
-    int m_nEditColumn;               // column of the cell under edit, -1 when none
-    int m_nCheckboxStyle;            // CHECKSTYLE_...
-    DWORD m_dwEditAlign;             // alignment (0 left, 1 centre, 2 right) of the editor window
-    CImageList m_imgList;            // item image list made from a bitmap, owned
-    CImageList m_imgHeader;          // header image list made from a bitmap, owned
-    int m_nSortedColumn;             // column of the last sort, -1 when no order is in force
-    BOOL m_bSortAscending;           // direction of the last sort
-    BOOL m_bOwnInsert;               // an insertion of this class is under way
-    BOOL m_bSortMark = FALSE;        // the sorted column's header shows the direction
-    int m_nMarkedColumn = -1;        // header item showing the sort mark, -1 for none
-    BOOL m_bMarkedAscending = TRUE;  // ... and which mark it shows
-    // Edits are numbered as they open and close, so a caller sees when the parent,
-    // told of a commit, ended the edit itself (or began another); the commit being
-    // reported (0 for none) is not made a second time by a nested EndEdit.
-    UINT m_nEditSerial = 1;
-    UINT m_nCommitSerial = 0;
+    CImageList m_imgList;    // item image list made from a bitmap, owned
+    CImageList m_imgHeader;  // header image list made from a bitmap, owned
+    int m_nCheckboxStyle;    // CHECKSTYLE_...
 
     DECLARE_MESSAGE_MAP()
 };

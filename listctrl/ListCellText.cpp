@@ -6,8 +6,7 @@
 
 BOOL QELListCtrl::SetItemText(int nItem, int nSubItem, LPCTSTR lpszText)
 {
-    EndEdit(TRUE);
-    _UnsetSortedColumn();
+    _BeginChange(TRUE, TRUE);
     return CListCtrl::SetItemText(nItem, nSubItem, lpszText);
 }
 

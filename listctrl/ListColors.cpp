@@ -1,16 +1,10 @@
 // QELListCtrl: text and background colour of every cell, and the custom-draw
 // step that hands them to the list view while it paints.
 #include "QELListCtrl.h"
+#include "ListCtrlParts.h"
 
 namespace {
 const COLORREF kDefaultColor = 0xFFFFFFFF;
-
-COLORREF CellColor(QELListItemMemory* pMemory, int nColumn, BOOL bText)
-{
-    if (pMemory == nullptr || nColumn < 0 || nColumn >= pMemory->nColumns)
-        return kDefaultColor;
-    return bText ? pMemory->TextColor(nColumn) : pMemory->BkColor(nColumn);
-}
 }
 
 void QELListCtrl::SetItemTextColor(int nItem, int nColumn, COLORREF color, BOOL bRedraw)
@@ -39,15 +33,8 @@ void QELListCtrl::_SetItemColor(int nItem, int nColumn, COLORREF color, BOOL bTe
         nFirstColumn = nLastColumn = nColumn;
     for (int i = nFirstItem; i <= nLastItem; ++i) {
         // Items without memory (inserted behind our back) keep the default colours.
-        QELListItemMemory* pMemory = _GetItemMemory(i);
-        if (pMemory == nullptr)
-            continue;
-        for (int c = nFirstColumn; c <= nLastColumn && c < pMemory->nColumns; ++c) {
-            if (bText)
-                pMemory->TextColor(c) = color;
-            else
-                pMemory->BkColor(c) = color;
-        }
+        if (QELListItemMemory* pMemory = _GetItemMemory(i))
+            ListItemStore::SetCellColors(pMemory, nColumns, nFirstColumn, nLastColumn, color, bText);
     }
     if (bRedraw)
         RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
@@ -55,16 +42,20 @@ void QELListCtrl::_SetItemColor(int nItem, int nColumn, COLORREF color, BOOL bTe
 
 COLORREF QELListCtrl::GetItemTextColor(int nItem, int nColumn) const
 {
-    if (nColumn < 0 || nColumn >= GetColumnCount())
+    COLORREF crText, crBk;
+    if (nColumn < 0 || nColumn >= GetColumnCount() ||
+        !ListItemStore::GetCellColors(_GetItemMemory(nItem), nColumn, crText, crBk))
         return kDefaultColor;
-    return CellColor(_GetItemMemory(nItem), nColumn, TRUE);
+    return crText;
 }
 
 COLORREF QELListCtrl::GetItemBkColor(int nItem, int nColumn) const
 {
-    if (nColumn < 0 || nColumn >= GetColumnCount())
+    COLORREF crText, crBk;
+    if (nColumn < 0 || nColumn >= GetColumnCount() ||
+        !ListItemStore::GetCellColors(_GetItemMemory(nItem), nColumn, crText, crBk))
         return kDefaultColor;
-    return CellColor(_GetItemMemory(nItem), nColumn, FALSE);
+    return crBk;
 }
 
 void QELListCtrl::OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)
@@ -78,12 +69,14 @@ void QELListCtrl::OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)
         *pResult = CDRF_NOTIFYSUBITEMDRAW;
         break;
     case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
-        QELListItemMemory* pMemory = _GetItemMemory(static_cast<int>(pDraw->nmcd.dwItemSpec));
-        const int nColumn = pDraw->iSubItem;
-        // A cell without memory is drawn as the list view proposes.
-        if (pMemory != nullptr && nColumn >= 0 && nColumn < pMemory->nColumns) {
-            pDraw->clrText = pMemory->TextColor(nColumn);
-            pDraw->clrTextBk = pMemory->BkColor(nColumn);
+        // A cell without memory is drawn as the list view proposes. The item spec
+        // is the item's index, and its parameter is read afresh: the one in the
+        // record is not looked at.
+        COLORREF crText, crBk;
+        if (ListItemStore::GetCellColors(_GetItemMemory(static_cast<int>(pDraw->nmcd.dwItemSpec)), pDraw->iSubItem,
+                                         crText, crBk)) {
+            pDraw->clrText = crText;
+            pDraw->clrTextBk = crBk;
         }
         *pResult = CDRF_DODEFAULT;
         break;

@@ -10,7 +10,7 @@ bool IsAnsiLeadByte(unsigned char byte) { return ::IsDBCSLeadByte(byte) != FALSE
 
 int QELListCtrl::InsertColumn(int nCol, const LVCOLUMNA* pColumn)
 {
-    EndEdit(TRUE);
+    _BeginChange(TRUE, FALSE);
     const int nResult = CListCtrl::InsertColumn(nCol, pColumn);
     if (nResult >= 0)
         _UpdateColumn(nResult, TRUE);
@@ -19,7 +19,7 @@ int QELListCtrl::InsertColumn(int nCol, const LVCOLUMNA* pColumn)
 
 int QELListCtrl::InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat, int nWidth, int nSubItem)
 {
-    EndEdit(TRUE);
+    _BeginChange(TRUE, FALSE);
     const int nResult = CListCtrl::InsertColumn(nCol, lpszColumnHeading, nFormat, nWidth, nSubItem);
     if (nResult >= 0)
         _UpdateColumn(nResult, TRUE);
@@ -28,7 +28,7 @@ int QELListCtrl::InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat, i
 
 BOOL QELListCtrl::DeleteColumn(int nCol)
 {
-    EndEdit(TRUE);
+    _BeginChange(TRUE, FALSE);
     if (!CListCtrl::DeleteColumn(nCol))
         return FALSE;
     _UpdateColumn(nCol, FALSE);
@@ -49,7 +49,7 @@ BOOL QELListCtrl::SetColumnHeader(const CString& strHeadings)
 {
     DeleteAllItems(ITEMSTATE_ANY);
     DeleteAllColumns();
-    EndEdit(TRUE);
+    _BeginChange(TRUE, FALSE);
     BOOL bInserted = FALSE;
     const std::vector<listcolumns::ColumnSpec> columns =
         listcolumns::ParseColumnDefinition(strHeadings, static_cast<size_t>(strHeadings.GetLength()), IsAnsiLeadByte);

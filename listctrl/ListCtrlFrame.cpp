@@ -1,5 +1,6 @@
 // QELListCtrl: construction, window creation, the style rule, destruction.
 #include "QELListCtrl.h"
+#include "ListCtrlParts.h"
 #include <new>
 
 IMPLEMENT_DYNAMIC(QELListCtrl, CListCtrl)
@@ -29,39 +30,29 @@ BEGIN_MESSAGE_MAP(QELListCtrl, CListCtrl)
     ON_NOTIFY_RANGE(HDN_ITEMCHANGEDA, 0, 0xFFFF, OnHeaderItemChanged)
     ON_NOTIFY_RANGE(HDN_ITEMCHANGEDW, 0, 0xFFFF, OnHeaderItemChanged)
     ON_REGISTERED_MESSAGE(QELListCtrl::s_nPlaceEditorMsg, OnPlaceEditor)
-    ON_NOTIFY_REFLECT_EX(LVN_ITEMCHANGING, OnItemChangeOfParam)
-    ON_NOTIFY_REFLECT_EX(LVN_ITEMCHANGED, OnItemChangeOfParam)
+    ON_NOTIFY_REFLECT_EX(LVN_ITEMCHANGING, OnItemChanging)
+    ON_NOTIFY_REFLECT_EX(LVN_ITEMCHANGED, OnItemChanged)
+    ON_NOTIFY_REFLECT_EX(LVN_DELETEITEM, OnDeleteItemNotify)
+    ON_NOTIFY_REFLECT_EX(LVN_DELETEALLITEMS, OnDeleteAllItemsNotify)
     ON_MESSAGE(LVM_INSERTITEMA, OnInsertItemA)
     ON_MESSAGE(LVM_INSERTITEMW, OnInsertItemW)
 END_MESSAGE_MAP()
 
-QELListCtrl::QELListCtrl()
-    : m_pEdit(new (std::nothrow) CEdit), m_pszSortSeparator(nullptr), m_bEditable(FALSE), m_bFirstColumnEditable(TRUE),
-      m_nEditRow(-1), m_nEditColumn(-1), m_nCheckboxStyle(CHECKSTYLE_MULTIPLE), m_dwEditAlign(0), m_nSortedColumn(-1),
-      m_bSortAscending(TRUE), m_bOwnInsert(FALSE)
-{}
+QELListCtrl::QELListCtrl() : m_pParts(new (std::nothrow) Parts(*this)), m_nCheckboxStyle(CHECKSTYLE_MULTIPLE) {}
 
 QELListCtrl::~QELListCtrl()
 {
-    delete[] m_pszSortSeparator;
-    m_pszSortSeparator = nullptr;
     // The object may go before its window, which the framework leaves alive as a
     // plain list view: what we own is taken back from it first, so its items
     // keep no pointer into freed memory and nothing of ours is leaked.
     if (::IsWindow(m_hWnd) && CWnd::FromHandlePermanent(m_hWnd) == this) {
-        const int nCount = CListCtrl::GetItemCount();
-        for (int i = 0; i < nCount; ++i)
-            _FreeItemMemory(i);
+        _FreeAllItemMemory();
         _DetachOwnedImageList(m_imgList.GetSafeHandle());
         _DetachOwnedImageList(m_imgHeader.GetSafeHandle());
     }
-    if (m_pEdit != nullptr) {
-        // A window still alive here would call back into a dead object.
-        if (m_pEdit->GetSafeHwnd() != nullptr)
-            m_pEdit->DestroyWindow();
-        delete m_pEdit;
-        m_pEdit = nullptr;
-    }
+    // The store gives back whatever is left, the editor its window.
+    delete m_pParts;
+    m_pParts = nullptr;
     m_imgList.DeleteImageList();
     m_imgHeader.DeleteImageList();
 }
@@ -106,11 +97,15 @@ int QELListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 void QELListCtrl::OnDestroy()
 {
-    EndEdit(FALSE);
+    _BeginChange(FALSE, FALSE);
     // Releases every item's memory while the items still exist to be read.
     DeleteAllItems(ITEMSTATE_ANY);
-    if (m_pEdit != nullptr && m_pEdit->GetSafeHwnd() != nullptr)
-        m_pEdit->DestroyWindow();
+    if (m_pParts != nullptr) {
+        // Blocks no item holds any more (their items deleted where no
+        // notification reached us) go with the window too.
+        m_pParts->store.ReleaseAll();
+        m_pParts->editor.DestroyWindow();
+    }
     // The list view destroys the image lists it holds when it goes; the two we own
     // are taken back from it and its header first, so they are destroyed once.
     _DetachOwnedImageList(m_imgList.GetSafeHandle());
@@ -132,15 +127,6 @@ void QELListCtrl::_DetachOwnedImageList(HIMAGELIST hImageList)
     if (hHeader != nullptr &&
         reinterpret_cast<HIMAGELIST>(::SendMessageA(hHeader, HDM_GETIMAGELIST, 0, 0)) == hImageList)
         ::SendMessageA(hHeader, HDM_SETIMAGELIST, 0, 0);
-}
-
-BOOL QELListCtrl::OnItemChangeOfParam(NMHDR* pNMHDR, LRESULT* pResult)
-{
-    const NMLISTVIEW* pListView = reinterpret_cast<const NMLISTVIEW*>(pNMHDR);
-    if (pListView->uChanged != LVIF_PARAM)
-        return FALSE;
-    *pResult = 0;
-    return TRUE;
 }
 
 DWORD QELListCtrl::SetExtendedStyle(DWORD dwNewStyle)
@@ -201,10 +187,8 @@ const CHeaderCtrl* QELListCtrl::GetHeaderCtrl() const { return CListCtrl::GetHea
 
 int QELListCtrl::GetColumnCount() const
 {
-    // Asked on every insertion: straight to the header, without a temporary object.
-    if (!::IsWindow(m_hWnd))
-        return 0;
-    HWND hHeader = reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETHEADER, 0, 0));
+    // Straight to the header, without a temporary object.
+    HWND hHeader = _GetHeaderWnd();
     if (hHeader == nullptr)
         return 0;
     int nCount = static_cast<int>(::SendMessageA(hHeader, HDM_GETITEMCOUNT, 0, 0));

@@ -1,63 +1,89 @@
 // QELListCtrl: closing an in-place edit and forgetting the sort order, the two
 // pieces of bookkeeping that nearly every operation of the class performs.
 #include "QELListCtrl.h"
+#include "ListCtrlParts.h"
 #include <cstring>
+
+BOOL QELListCtrl::_BeginChange(BOOL bCommit, BOOL bForgetOrder)
+{
+    // The edit ends first: a committed text may itself forget the order, and
+    // the parent hears of the commit before the change is made.
+    const BOOL bWritten = EndEdit(bCommit);
+    if (bForgetOrder)
+        _UnsetSortedColumn();
+    return bWritten;
+}
 
 BOOL QELListCtrl::_IsEditVisible() const
 {
     // Judged from the fields alone: the editor window may not exist yet.
-    return m_bEditable && _IsValidIndex(m_nEditRow) && m_nEditColumn >= 0 && m_nEditColumn < GetColumnCount();
+    if (m_pParts == nullptr)
+        return FALSE;
+    const ListCellEditor& editor = m_pParts->editor;
+    return editor.m_bEditable && _IsValidIndex(editor.Row()) && editor.Column() >= 0 &&
+           editor.Column() < GetColumnCount();
 }
 
 BOOL QELListCtrl::EndEdit(BOOL bCommit)
 {
     if (!_IsEditVisible())
         return FALSE;
+    ListCellEditor& editor = m_pParts->editor;
     // Without an editor window there is no text to commit, only fields to reset
     // (committing an empty text would wipe the cell).
-    const BOOL bHasEditor = m_pEdit != nullptr && m_pEdit->GetSafeHwnd() != nullptr;
-    CString strText;
-    if (bHasEditor)
-        m_pEdit->GetWindowText(strText);
+    const BOOL bHasEditor = editor.HasWindow();
+    const CString strText = editor.Text();
     BOOL bWritten = FALSE;
     // While the parent hears of this edit's commit, ending it again (sorting,
     // setting a text ...) closes it without writing it a second time.
-    if (bCommit && bHasEditor && m_nCommitSerial != m_nEditSerial) {
-        CString strCell = CListCtrl::GetItemText(m_nEditRow, m_nEditColumn);
+    if (bCommit && bHasEditor && !editor.IsReportingCommit()) {
+        const int nRow = editor.Row();
+        const int nColumn = editor.Column();
+        CString strCell = CListCtrl::GetItemText(nRow, nColumn);
         // Byte-wise: a change of letter case is a change.
         if (std::strcmp(strText, strCell) != 0) {
-            CListCtrl::SetItemText(m_nEditRow, m_nEditColumn, strText);
+            m_pParts->rows.SetText(nRow, nColumn, strText);
             _UnsetSortedColumn();
             bWritten = TRUE;
             // The parent sees the cell while it is still the one under edit.
-            const UINT nSerial = m_nEditSerial;
-            const UINT nOuterCommit = m_nCommitSerial;
-            m_nCommitSerial = nSerial;
-            if (CWnd* pParent = GetParent())
-                pParent->SendMessage(LISTMSG_CELLEDITED, static_cast<WPARAM>(m_nEditRow),
-                                     static_cast<LPARAM>(m_nEditColumn));
-            m_nCommitSerial = nOuterCommit;
+            const UINT nSerial = editor.Serial();
+            {
+                ListCellEditor::CommitReport report(editor);
+                if (CWnd* pParent = GetParent())
+                    pParent->SendMessage(LISTMSG_CELLEDITED, static_cast<WPARAM>(nRow), static_cast<LPARAM>(nColumn));
+            }
             // The parent ended the edit itself, and may have begun another that is
             // not ours to close.
-            if (m_nEditSerial != nSerial)
+            if (editor.Serial() != nSerial)
                 return bWritten;
         }
     }
-    if (bHasEditor && m_pEdit->GetSafeHwnd() != nullptr)
-        m_pEdit->ShowWindow(SW_HIDE);
-    m_nEditRow = -1;
-    m_nEditColumn = -1;
-    ++m_nEditSerial;
+    editor.Close();
     return bWritten;
 }
 
 void QELListCtrl::_UnsetSortedColumn()
 {
-    m_nSortedColumn = -1;
-    m_bSortAscending = TRUE;
+    if (m_pParts == nullptr)
+        return;
+    m_pParts->order.Forget();
     _UpdateSortMark();
 }
 
-int QELListCtrl::GetSortedColumn() const { return m_nSortedColumn; }
+void QELListCtrl::_SetSortedColumn(int nColumn, BOOL bAscending)
+{
+    if (m_pParts == nullptr)
+        return;
+    m_pParts->order.Set(nColumn, bAscending);
+    _UpdateSortMark();
+}
 
-BOOL QELListCtrl::IsSortAscending() const { return m_bSortAscending; }
+void QELListCtrl::_UpdateSortMark()
+{
+    if (m_pParts != nullptr && !m_pParts->order.IsMarkCurrent())
+        m_pParts->order.UpdateMark(_GetHeaderWnd());
+}
+
+int QELListCtrl::GetSortedColumn() const { return m_pParts != nullptr ? m_pParts->order.Column() : -1; }
+
+BOOL QELListCtrl::IsSortAscending() const { return m_pParts != nullptr ? m_pParts->order.Ascending() : TRUE; }

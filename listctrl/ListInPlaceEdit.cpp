@@ -1,32 +1,27 @@
 // QELListCtrl: the in-place cell editor, and the keyboard filter that moves it
 // along the row and between rows.
 #include "QELListCtrl.h"
-
-namespace {
-// The editor: a bordered single-line edit that keeps its selection shown; the
-// column's alignment (ES_LEFT 0, ES_CENTER 1, ES_RIGHT 2) is added.
-const DWORD kEditorStyle = WS_CHILD | WS_BORDER | ES_AUTOHSCROLL | ES_NOHIDESEL;  // 0x40800180
-// A cell image in a column other than 0 sits inside the label rectangle.
-const int kCellImageWidth = 16;
-}
+#include "ListCtrlParts.h"
 
 void QELListCtrl::SetEditable(BOOL bEditable)
 {
     if (!bEditable)
-        EndEdit(TRUE);
-    m_bEditable = bEditable;
+        _BeginChange(TRUE, FALSE);
+    if (m_pParts != nullptr)
+        m_pParts->editor.m_bEditable = bEditable;
 }
 
-BOOL QELListCtrl::IsEditable() const { return m_bEditable; }
+BOOL QELListCtrl::IsEditable() const { return m_pParts != nullptr ? m_pParts->editor.m_bEditable : FALSE; }
 
 void QELListCtrl::SetFirstColumnEditable(BOOL bEditable)
 {
     if (!bEditable)
-        EndEdit(TRUE);
-    m_bFirstColumnEditable = bEditable;
+        _BeginChange(TRUE, FALSE);
+    if (m_pParts != nullptr)
+        m_pParts->editor.m_bFirstColumnEditable = bEditable;
 }
 
-CEdit* QELListCtrl::GetEditControl() const { return m_pEdit; }
+CEdit* QELListCtrl::GetEditControl() const { return m_pParts != nullptr ? m_pParts->editor.Control() : nullptr; }
 
 DWORD QELListCtrl::_GetHeaderTextFormat(int nColumn) const
 {
@@ -50,75 +45,49 @@ DWORD QELListCtrl::_GetHeaderTextFormat(int nColumn) const
 
 BOOL QELListCtrl::_CreateEditor(DWORD dwAlign)
 {
-    if (m_pEdit == nullptr || !::IsWindow(m_hWnd))
-        return FALSE;
-    if (m_pEdit->GetSafeHwnd() != nullptr)
-        m_pEdit->DestroyWindow();
-    return m_pEdit->Create(kEditorStyle | dwAlign, CRect(0, 0, 1, 1), this, 0);
+    return m_pParts != nullptr && m_pParts->editor.Prepare(this, dwAlign);
 }
 
 void QELListCtrl::_PlaceEditor()
 {
-    if (m_pEdit == nullptr || m_pEdit->GetSafeHwnd() == nullptr)
-        return;
-    CRect rect;
-    if (!CListCtrl::GetSubItemRect(m_nEditRow, m_nEditColumn, LVIR_LABEL, rect))
-        return;
-    // Beyond column 0 the label rectangle covers the cell's image as well.
-    if (m_nEditColumn > 0 && ::SendMessageA(m_hWnd, LVM_GETIMAGELIST, LVSIL_SMALL, 0) != 0 &&
-        GetItemImage(m_nEditRow, m_nEditColumn) >= 0)
-        rect.left += kCellImageWidth;
-    m_pEdit->MoveWindow(&rect, TRUE);
+    if (m_pParts != nullptr)
+        m_pParts->editor.Place(*this);
 }
 
 BOOL QELListCtrl::StartEdit(int nItem, int nColumn)
 {
-    auto mayEdit = [this](int nRow, int nCol) {
-        if (!m_bFirstColumnEditable && nCol == 0)
+    if (m_pParts == nullptr)
+        return FALSE;
+    ListCellEditor& editor = m_pParts->editor;
+    auto mayEdit = [this, &editor](int nRow, int nCol) {
+        if (!editor.m_bFirstColumnEditable && nCol == 0)
             return false;
-        return m_bEditable && _IsValidIndex(nRow) && nCol >= 0 && nCol < GetColumnCount();
+        return editor.m_bEditable && _IsValidIndex(nRow) && nCol >= 0 && nCol < GetColumnCount();
     };
     if (!mayEdit(nItem, nColumn))
         return FALSE;
-    if (nItem == m_nEditRow && nColumn == m_nEditColumn && m_pEdit != nullptr && m_pEdit->GetSafeHwnd() != nullptr)
+    if (nItem == editor.Row() && nColumn == editor.Column() && editor.HasWindow())
         return TRUE;
-    EndEdit(TRUE);
+    _BeginChange(TRUE, FALSE);
     // The parent, told of the commit, may have changed the list: the cell is
     // judged again.
     if (!mayEdit(nItem, nColumn))
         return FALSE;
 
-    m_nEditRow = nItem;
-    m_nEditColumn = nColumn;
-    const UINT nSerial = ++m_nEditSerial;
+    const UINT nSerial = editor.Open(nItem, nColumn);
     SetAllItemStates(ITEMSTATE_SELECTED, ITEMSTATE_UNSELECTED);
     SetItemStates(nItem, ITEMSTATE_SELECTED | ITEMSTATE_FOCUSED);
     // The parent hears of those state changes too and may have ended the edit.
-    if (m_nEditSerial != nSerial || !_IsEditVisible())
+    if (editor.Serial() != nSerial || !_IsEditVisible())
         return FALSE;
 
-    const DWORD dwAlign = _GetHeaderTextFormat(nColumn);
-    BOOL bReady = m_pEdit != nullptr && m_pEdit->GetSafeHwnd() != nullptr;
-    if (dwAlign != m_dwEditAlign || !bReady) {
-        m_dwEditAlign = dwAlign;
-        bReady = _CreateEditor(dwAlign);
-    }
-    if (!bReady) {
+    if (!_CreateEditor(_GetHeaderTextFormat(nColumn))) {
         // No editor, so no edit: the fields name no cell, and nothing later
         // looks for a window that does not exist.
-        m_nEditRow = -1;
-        m_nEditColumn = -1;
-        ++m_nEditSerial;
+        editor.Close();
         return FALSE;
     }
-
-    m_pEdit->SendMessage(WM_SETFONT, static_cast<WPARAM>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)), TRUE);
-    _PlaceEditor();
-    m_pEdit->SetWindowText(CListCtrl::GetItemText(nItem, nColumn));
-    m_pEdit->ShowWindow(SW_SHOW);
-    m_pEdit->SetSel(0, -1);
-    m_pEdit->SendMessage(EM_SCROLLCARET, 0, 0);
-    m_pEdit->SetFocus();
+    editor.Show(*this, CListCtrl::GetItemText(nItem, nColumn));
     return TRUE;
 }
 
@@ -127,27 +96,27 @@ BOOL QELListCtrl::PreTranslateMessage(MSG* pMsg)
     if (pMsg == nullptr || pMsg->message != WM_KEYDOWN)
         return CListCtrl::PreTranslateMessage(pMsg);
     const BOOL bEditing = _IsEditVisible();
-    const int nRow = m_nEditRow;
-    const int nColumn = m_nEditColumn;
+    const int nRow = bEditing ? m_pParts->editor.Row() : -1;
+    const int nColumn = bEditing ? m_pParts->editor.Column() : -1;
     switch (pMsg->wParam) {
     case VK_TAB:
         if (bEditing) {
             // Shift does not turn the direction: Tab always walks right and wraps.
             const int nNext = nColumn + 1 < GetColumnCount() ? nColumn + 1 : 0;
-            EndEdit(TRUE);
+            _BeginChange(TRUE, FALSE);
             StartEdit(nRow, nNext);
             return TRUE;
         }
         break;
     case VK_RETURN:
         if (bEditing) {
-            EndEdit(TRUE);
+            _BeginChange(TRUE, FALSE);
             return TRUE;
         }
         break;
     case VK_ESCAPE:
         if (bEditing) {
-            EndEdit(FALSE);
+            _BeginChange(FALSE, FALSE);
             return TRUE;
         }
         break;
@@ -155,7 +124,7 @@ BOOL QELListCtrl::PreTranslateMessage(MSG* pMsg)
     case VK_DOWN: {
         const int nTarget = pMsg->wParam == VK_UP ? nRow - 1 : nRow + 1;
         if (bEditing && nTarget >= 0 && nTarget < CListCtrl::GetItemCount()) {
-            EndEdit(TRUE);
+            _BeginChange(TRUE, FALSE);
             StartEdit(nTarget, nColumn);
             CListCtrl::EnsureVisible(nTarget, FALSE);
             // Bringing the row into view may have scrolled the list under the editor.

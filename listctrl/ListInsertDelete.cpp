@@ -1,6 +1,7 @@
 // QELListCtrl: insertion (every new item gets its memory) and deletion (every
 // deleted item gives it back), one by one or by a state filter.
 #include "QELListCtrl.h"
+#include "ListCtrlParts.h"
 #include "ListItemRecord.h"
 #include <cstdarg>
 
@@ -24,39 +25,17 @@ private:
     CWnd* m_pWnd;
 };
 
-template <class LVITEMT>
-LRESULT InsertWithoutParam(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bOwn)
-{
-    const LVITEMT* pItem = reinterpret_cast<const LVITEMT*>(lParam);
-    if (bOwn || pItem == nullptr || !(pItem->mask & LVIF_PARAM))
-        return pWnd->DefWindowProc(message, wParam, lParam);
-    LVITEMT item = *pItem;
-    item.mask &= ~static_cast<UINT>(LVIF_PARAM);
-    item.lParam = 0;
-    return pWnd->DefWindowProc(message, wParam, reinterpret_cast<LPARAM>(&item));
-}
-}
-
-LRESULT QELListCtrl::OnInsertItemA(WPARAM wParam, LPARAM lParam)
-{
-    return InsertWithoutParam<LVITEMA>(this, LVM_INSERTITEMA, wParam, lParam, m_bOwnInsert);
-}
-
-LRESULT QELListCtrl::OnInsertItemW(WPARAM wParam, LPARAM lParam)
-{
-    return InsertWithoutParam<LVITEMW>(this, LVM_INSERTITEMW, wParam, lParam, m_bOwnInsert);
 }
 
 int QELListCtrl::_InsertItem(const LVITEMA& item)
 {
-    EndEdit(TRUE);
-    _UnsetSortedColumn();
+    _BeginChange(TRUE, TRUE);
     return _InsertWithMemory(item);
 }
 
 int QELListCtrl::_InsertWithMemory(const LVITEMA& item)
 {
-    if (!::IsWindow(m_hWnd))
+    if (m_pParts == nullptr)
         return -1;
     // The block travels in the insertion itself: its param becomes the item data,
     // and the list view is asked once instead of insert, read back and set again
@@ -65,12 +44,9 @@ int QELListCtrl::_InsertWithMemory(const LVITEMA& item)
     QELListItemMemory* pMemory = _CreateItemMemory((item.mask & LVIF_PARAM) ? static_cast<DWORD>(item.lParam) : 0);
     copy.mask |= LVIF_PARAM;
     copy.lParam = reinterpret_cast<LPARAM>(pMemory);
-    const BOOL bOuter = m_bOwnInsert;
-    m_bOwnInsert = TRUE;
-    int nIndex = static_cast<int>(::SendMessageA(m_hWnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&copy)));
-    m_bOwnInsert = bOuter;
+    const int nIndex = m_pParts->rows.Insert(copy);
     if (nIndex < 0) {
-        _DestroyItemMemory(pMemory);
+        m_pParts->store.Release(pMemory);
         return -1;
     }
     return nIndex;
@@ -92,7 +68,7 @@ int QELListCtrl::InsertItem(UINT nMask, int nItem, LPCSTR lpszItem, UINT nState,
 int QELListCtrl::InsertItem(const LVITEMA* pItem)
 {
     if (pItem == nullptr) {
-        EndEdit(TRUE);
+        _BeginChange(TRUE, FALSE);
         return -1;
     }
     return _InsertItem(*pItem);
@@ -100,8 +76,7 @@ int QELListCtrl::InsertItem(const LVITEMA* pItem)
 
 int QELListCtrl::InsertItemEx(int nItem, LPCSTR lpszText, ...)
 {
-    EndEdit(TRUE);
-    _UnsetSortedColumn();
+    _BeginChange(TRUE, TRUE);
     const int nIndex = _InsertWithMemory(MakeListItem(LVIF_TEXT, nItem, 0, lpszText, 0, 0, 0, 0));
     if (nIndex < 0)
         return -1;
@@ -113,7 +88,7 @@ int QELListCtrl::InsertItemEx(int nItem, LPCSTR lpszText, ...)
         LPCSTR lpszNext = va_arg(args, LPCSTR);
         if (lpszNext == nullptr)
             break;
-        CListCtrl::SetItemText(nIndex, nColumn, lpszNext);
+        m_pParts->rows.SetText(nIndex, nColumn, lpszNext);
     }
     va_end(args);
     return nIndex;
@@ -122,7 +97,7 @@ int QELListCtrl::InsertItemEx(int nItem, LPCSTR lpszText, ...)
 BOOL QELListCtrl::DeleteItem(int nItem, BOOL bSelectNext)
 {
     // An edit of this very row is discarded; an edit elsewhere is kept by committing it.
-    EndEdit(nItem != m_nEditRow);
+    _BeginChange(m_pParts == nullptr || nItem != m_pParts->editor.Row(), FALSE);
     // Checked first: a failed deletion must not select anything (item -2 would
     // otherwise select every item through index -1).
     if (!_IsValidIndex(nItem))
@@ -135,14 +110,13 @@ BOOL QELListCtrl::DeleteItem(int nItem, BOOL bSelectNext)
 
 int QELListCtrl::DeleteAllItems(DWORD dwFilter)
 {
-    EndEdit(FALSE);
+    _BeginChange(FALSE, FALSE);
     if (!::IsWindow(m_hWnd))
         return 0;
     const int nCount = CListCtrl::GetItemCount();
     CUpdateLock lock(this);
     if (dwFilter & ITEMSTATE_ANY) {
-        for (int i = 0; i < nCount; ++i)
-            _FreeItemMemory(i);
+        _FreeAllItemMemory();
         CListCtrl::DeleteAllItems();
         return nCount;
     }

@@ -1,13 +1,10 @@
 // QELListCtrl: item data (kept in the item memory, never in the item parameter)
 // and cell images.
 #include "QELListCtrl.h"
+#include "ListCtrlParts.h"
 #include "ListItemRecord.h"
 
-DWORD QELListCtrl::GetItemData(int nItem) const
-{
-    QELListItemMemory* pMemory = _GetItemMemory(nItem);
-    return pMemory != nullptr ? pMemory->dwData : 0;
-}
+DWORD QELListCtrl::GetItemData(int nItem) const { return _ItemDataOf(_GetItemParam(nItem)); }
 
 BOOL QELListCtrl::SetItemData(int nItem, DWORD dwData)
 {
@@ -15,7 +12,7 @@ BOOL QELListCtrl::SetItemData(int nItem, DWORD dwData)
     if (pMemory == nullptr)
         return FALSE;
     pMemory->dwData = dwData;
-    return CListCtrl::SetItem(nItem, 0, LVIF_PARAM, nullptr, 0, 0, 0, reinterpret_cast<LPARAM>(pMemory));
+    return m_pParts->rows.SetParam(nItem, reinterpret_cast<LPARAM>(pMemory));
 }
 
 BOOL QELListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCSTR lpszItem, int nImage, UINT nState,
@@ -37,9 +34,7 @@ BOOL QELListCtrl::SetItem(const LVITEMA* pItem)
             pMemory->dwData = static_cast<DWORD>(item.lParam);
             item.lParam = reinterpret_cast<LPARAM>(pMemory);
         } else {
-            // The parameter is reserved for the memory pointer: a foreign value
-            // there would later be taken for a block. An item without memory
-            // cannot keep data, which is reported as failure.
+            // An item without memory cannot keep data, which is reported as failure.
             item.mask &= ~static_cast<UINT>(LVIF_PARAM);
             bDataLost = TRUE;
             if (item.mask == 0)
@@ -57,10 +52,9 @@ BOOL QELListCtrl::GetItem(LVITEMA* pItem) const
     if (!::SendMessageA(m_hWnd, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(pItem)))
         return FALSE;
     if ((pItem->mask & LVIF_PARAM) && pItem->lParam != 0) {
-        // The block is looked up by index: the list view leaves the field as it
-        // was for a sub-item, so the returned value cannot be trusted as a pointer.
-        QELListItemMemory* pMemory = _GetItemMemory(pItem->iItem);
-        pItem->lParam = pMemory != nullptr ? static_cast<LPARAM>(pMemory->dwData) : 0;
+        // Read by index: the list view leaves the field as it was for a sub-item,
+        // so the returned value is not the item's parameter.
+        pItem->lParam = static_cast<LPARAM>(GetItemData(pItem->iItem));
     }
     return TRUE;
 }

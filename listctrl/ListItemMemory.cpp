@@ -1,76 +1,9 @@
-// QELListCtrl: the per-item memory block (item data and cell colours) and its
-// life from insertion to deletion, kept in step with the columns.
+// QELListCtrl: the item memory of every item, made, found and released by the
+// item store, and kept in step with the columns.
 #include "QELListCtrl.h"
-#include <cstdlib>
-#include <cstring>
+#include "ListCtrlParts.h"
 
-namespace {
-// Blocks alive in the module, for leak checks.
-volatile LONG g_nLiveBlocks = 0;
-}
-
-// ----- QELListItemMemory -------------------------------------------------------------
-
-namespace {
-size_t BlockSize(int nColumns)
-{
-    return sizeof(QELListItemMemory) + sizeof(COLORREF) * 2 * static_cast<size_t>(nColumns);
-}
-}
-
-QELListItemMemory* QELListItemMemory::Create(DWORD dwData, int nCount, COLORREF crText, COLORREF crBk)
-{
-    if (nCount < 0)
-        nCount = 0;
-    QELListItemMemory* pMemory = static_cast<QELListItemMemory*>(std::malloc(BlockSize(nCount)));
-    if (pMemory == nullptr)
-        return nullptr;
-    pMemory->dwData = dwData;
-    pMemory->nColumns = nCount;
-    for (int i = 0; i < nCount; ++i) {
-        pMemory->TextColor(i) = crText;
-        pMemory->BkColor(i) = crBk;
-    }
-    return pMemory;
-}
-
-QELListItemMemory* QELListItemMemory::CopyWithColumn(int nColumn, COLORREF crText, COLORREF crBk) const
-{
-    const int nOld = nColumns;
-    nColumn = nColumn < 0 ? 0 : (nColumn > nOld ? nOld : nColumn);
-    QELListItemMemory* pNew = Create(dwData, nOld + 1, crText, crBk);
-    if (pNew == nullptr)
-        return nullptr;
-    // Every old entry to its place; the new column keeps the colours given.
-    const COLORREF* pOld = reinterpret_cast<const COLORREF*>(this + 1);
-    for (int c = 0; c < nOld; ++c) {
-        const int cNew = c < nColumn ? c : c + 1;
-        pNew->TextColor(cNew) = pOld[c];
-        pNew->BkColor(cNew) = pOld[nOld + c];
-    }
-    return pNew;
-}
-
-void QELListItemMemory::DeleteColumn(int nColumn)
-{
-    const int nOld = nColumns;
-    if (nColumn < 0 || nColumn >= nOld)
-        return;
-    // Compacted front to back: every entry only moves down. The block keeps its
-    // size (and its address, so the item parameter stays right).
-    COLORREF* pColors = Colors();
-    for (int i = 0, j = 0; i < 2 * nOld; ++i) {
-        if (i % nOld != nColumn)
-            pColors[j++] = pColors[i];
-    }
-    nColumns = nOld - 1;
-}
-
-void QELListItemMemory::Destroy(QELListItemMemory* pMemory) { std::free(pMemory); }
-
-// ----- blocks of the items -------------------------------------------------------------
-
-LONG PASCAL QELListCtrl::GetItemMemoryBlockCount() { return g_nLiveBlocks; }
+LONG PASCAL QELListCtrl::GetItemMemoryBlockCount() { return ListItemStore::LiveInModule(); }
 
 BOOL QELListCtrl::_IsValidIndex(int nItem) const
 {
@@ -79,85 +12,91 @@ BOOL QELListCtrl::_IsValidIndex(int nItem) const
     return nItem < static_cast<int>(::SendMessageA(m_hWnd, LVM_GETITEMCOUNT, 0, 0));
 }
 
-QELListItemMemory* QELListCtrl::_GetItemMemory(int nItem) const
+LPARAM QELListCtrl::_GetItemParam(int nItem) const
 {
     if (nItem < 0 || !::IsWindow(m_hWnd))
-        return nullptr;
+        return 0;
     LVITEMA item = {};
     item.mask = LVIF_PARAM;
     item.iItem = nItem;
     if (!::SendMessageA(m_hWnd, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
-        return nullptr;
-    return reinterpret_cast<QELListItemMemory*>(item.lParam);
+        return 0;
+    return item.lParam;
 }
 
-QELListItemMemory* QELListCtrl::_CreateItemMemory(DWORD dwData) const
+QELListItemMemory* QELListCtrl::_GetItemMemory(int nItem) const
 {
-    QELListItemMemory* pMemory = QELListItemMemory::Create(dwData, GetColumnCount(), ::GetSysColor(COLOR_WINDOWTEXT),
-                                                           ::GetSysColor(COLOR_WINDOW));
-    if (pMemory == nullptr)
+    // Only a block the store made is one: any other value is the caller's data.
+    return m_pParts != nullptr ? m_pParts->store.Find(_GetItemParam(nItem)) : nullptr;
+}
+
+DWORD QELListCtrl::_ItemDataOf(LPARAM param) const
+{
+    const QELListItemMemory* pMemory = m_pParts != nullptr ? m_pParts->store.Find(param) : nullptr;
+    return pMemory != nullptr ? pMemory->dwData : static_cast<DWORD>(param);
+}
+
+QELListItemMemory* QELListCtrl::_CreateItemMemory(DWORD dwData)
+{
+    if (m_pParts == nullptr)
         return nullptr;
-    ::InterlockedIncrement(&g_nLiveBlocks);
-    return pMemory;
+    // Every cell starts in the system colours of now; they do not follow later changes.
+    return m_pParts->store.Create(dwData, ::GetSysColor(COLOR_WINDOWTEXT), ::GetSysColor(COLOR_WINDOW));
 }
 
 void QELListCtrl::_AllocItemMemory(int nItem)
 {
+    if (nItem < 0 || !::IsWindow(m_hWnd) || m_pParts == nullptr || _GetItemMemory(nItem) != nullptr)
+        return;
     LVITEMA item = {};
     item.mask = LVIF_PARAM;
     item.iItem = nItem;
-    if (nItem < 0 || !::IsWindow(m_hWnd) || !::SendMessageA(m_hWnd, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
+    if (!::SendMessageA(m_hWnd, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
         return;
     // The param given when the item was inserted becomes the item data (32 bits,
     // as the data is a DWORD).
     QELListItemMemory* pMemory = _CreateItemMemory(static_cast<DWORD>(item.lParam));
-    item.lParam = reinterpret_cast<LPARAM>(pMemory);
-    if (!::SendMessageA(m_hWnd, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
-        _DestroyItemMemory(pMemory);
+    if (pMemory != nullptr && !m_pParts->rows.SetParam(nItem, reinterpret_cast<LPARAM>(pMemory)))
+        m_pParts->store.Release(pMemory);
 }
 
 void QELListCtrl::_FreeItemMemory(int nItem)
 {
+    if (m_pParts == nullptr)
+        return;
     QELListItemMemory* pMemory = _GetItemMemory(nItem);
-    if (pMemory == nullptr)
+    // A block held by a move in progress stays with the move.
+    if (pMemory == nullptr || m_pParts->store.IsPinned(pMemory))
         return;
-    LVITEMA item = {};
-    item.mask = LVIF_PARAM;
-    item.iItem = nItem;
-    item.lParam = 0;
-    ::SendMessageA(m_hWnd, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    _DestroyItemMemory(pMemory);
-}
-
-void PASCAL QELListCtrl::_DestroyItemMemory(QELListItemMemory* pMemory)
-{
-    if (pMemory == nullptr)
-        return;
-    QELListItemMemory::Destroy(pMemory);
-    ::InterlockedDecrement(&g_nLiveBlocks);
+    // The item lets go of the block first, so nothing that hears of the change
+    // (or of the deletion that follows) finds a released block in it.
+    m_pParts->rows.SetParam(nItem, 0);
+    m_pParts->store.Release(pMemory);
 }
 
 void QELListCtrl::_UpdateColumn(int nColumn, BOOL bInserted)
 {
-    const int nCount = CListCtrl::GetItemCount();
-    const COLORREF crText = ::GetSysColor(COLOR_WINDOWTEXT);
-    const COLORREF crBk = ::GetSysColor(COLOR_WINDOW);
-    for (int i = 0; i < nCount; ++i) {
-        QELListItemMemory* pMemory = _GetItemMemory(i);
-        if (pMemory == nullptr)
-            continue;
-        if (!bInserted) {
-            pMemory->DeleteColumn(nColumn);
-            continue;
-        }
-        // The old block goes only once the item holds the new one; out of memory
-        // (or refused) the item keeps the old one, and readers check its column count.
-        QELListItemMemory* pNew = pMemory->CopyWithColumn(nColumn, crText, crBk);
-        if (pNew == nullptr)
-            continue;
-        if (CListCtrl::SetItem(i, 0, LVIF_PARAM, nullptr, 0, 0, 0, reinterpret_cast<LPARAM>(pNew)))
-            QELListItemMemory::Destroy(pMemory);
-        else
-            QELListItemMemory::Destroy(pNew);
+    if (m_pParts == nullptr)
+        return;
+    // Every block the store holds follows, those of items being moved too.
+    if (bInserted)
+        m_pParts->store.InsertColumn(nColumn, GetColumnCount() - 1, ::GetSysColor(COLOR_WINDOWTEXT),
+                                     ::GetSysColor(COLOR_WINDOW));
+    else
+        m_pParts->store.DeleteColumn(nColumn);
+}
+
+HWND QELListCtrl::_GetHeaderWnd() const
+{
+    if (!::IsWindow(m_hWnd))
+        return nullptr;
+    // The header lives as long as its list view: it is asked for once per window.
+    if (m_pParts != nullptr && m_pParts->hHeaderOf == m_hWnd && ::IsWindow(m_pParts->hHeader))
+        return m_pParts->hHeader;
+    HWND hHeader = reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETHEADER, 0, 0));
+    if (m_pParts != nullptr) {
+        m_pParts->hHeaderOf = m_hWnd;
+        m_pParts->hHeader = hHeader;
     }
+    return hHeader;
 }

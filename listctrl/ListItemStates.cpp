@@ -1,6 +1,7 @@
 // QELListCtrl: item states read and changed through one flag word, filters over
 // them, and the check boxes with their four styles.
 #include "QELListCtrl.h"
+#include "ListRowSnapshot.h"
 #include "logic/ListStateFlags.h"
 
 static_assert(ITEMSTATE_ANY == liststate::kAny && ITEMSTATE_SELECTED == liststate::kSelected &&
@@ -21,9 +22,7 @@ DWORD QELListCtrl::GetItemStates(int nItem) const
     if (nItem >= 0 && ::IsWindow(m_hWnd))
         nState = static_cast<UINT>(::SendMessageA(m_hWnd, LVM_GETITEMSTATE, static_cast<WPARAM>(nItem),
                                                   LVIS_SELECTED | LVIS_FOCUSED | LVIS_STATEIMAGEMASK));
-    // The check value is the state image index minus 1: 1 checked, 0 not, -1 no box.
-    const int nCheck = static_cast<int>((nState & LVIS_STATEIMAGEMASK) >> 12) - 1;
-    return liststate::StateWord((nState & LVIS_SELECTED) != 0, nCheck > 0, (nState & LVIS_FOCUSED) != 0);
+    return ListRowSnapshot::StateWordOf(nState);
 }
 
 BOOL QELListCtrl::_SetItemStatesNoVerify(int nItem, DWORD dwStates)
@@ -138,7 +137,7 @@ void QELListCtrl::InvertItems(int nType)
 void QELListCtrl::SetCheckboxeStyle(int nStyle)
 {
     m_nCheckboxStyle = nStyle;
-    EndEdit(TRUE);
+    _BeginChange(TRUE, FALSE);
     if (!::IsWindow(m_hWnd))
         return;
     DWORD dwExStyle = CListCtrl::GetExtendedStyle();

@@ -3,6 +3,7 @@
 // the check box style then carries through; a click in an editable list opens
 // the editor.
 #include "QELListCtrl.h"
+#include "ListCtrlParts.h"
 
 namespace {
 // The item's check value: 1 checked, 0 not, -1 no box (or no such item).
@@ -74,7 +75,7 @@ void QELListCtrl::_MouseClkMonitor(UINT message, UINT nFlags, CPoint point, BOOL
     // Read before the list view sees the click.
     BOOL bWasChecked = CheckValue(m_hWnd, nItem) > 0;
     const BOOL bEditWasOn = _IsEditVisible();
-    if (EndEdit(TRUE)) {
+    if (_BeginChange(TRUE, FALSE)) {
         // The parent heard of the commit and may have changed the list: the point
         // is looked at again.
         hit = LVHITTESTINFO();
@@ -91,7 +92,7 @@ void QELListCtrl::_MouseClkMonitor(UINT message, UINT nFlags, CPoint point, BOOL
     switch (message) {
     case WM_LBUTTONDOWN:
         DefWindowProc(message, nFlags, lPoint);
-        if (m_bEditable) {
+        if (IsEditable()) {
             // The list view alone handled this click, a check box included.
             nItem = TrackItem(m_hWnd, nItem, lItemParam);
             if (nItem >= 0)
@@ -118,7 +119,7 @@ void QELListCtrl::_MouseClkMonitor(UINT message, UINT nFlags, CPoint point, BOOL
         return;
     const BOOL bChanged = _ItemCheckMonitor(nItem, bWasChecked, CheckValue(m_hWnd, nItem) > 0, message);
     // A double-click on the row that was already current opens the editor.
-    if (bMayStartEdit && m_bEditable && !bChanged && !bEditWasOn && bWasCurrent)
+    if (bMayStartEdit && IsEditable() && !bChanged && !bEditWasOn && bWasCurrent)
         StartEdit(nItem, nColumn);
 }
 
@@ -150,19 +151,19 @@ BOOL QELListCtrl::_ItemCheckMonitor(int nItem, BOOL bWasChecked, BOOL bIsChecked
 
 void QELListCtrl::OnVScroll(UINT, UINT, CScrollBar*)
 {
-    EndEdit(TRUE);
+    _BeginChange(TRUE, FALSE);
     Default();
 }
 
 void QELListCtrl::OnHScroll(UINT, UINT, CScrollBar*)
 {
-    EndEdit(TRUE);
+    _BeginChange(TRUE, FALSE);
     Default();
 }
 
 BOOL QELListCtrl::OnMouseWheel(UINT, short, CPoint)
 {
-    EndEdit(TRUE);
+    _BeginChange(TRUE, FALSE);
     return static_cast<BOOL>(Default());
 }
 

@@ -11,6 +11,8 @@
 // memory, so no unique key to rank it by) or did not give the order asked for,
 // the rows are rewritten one by one with painting suspended.
 #include "QELListCtrl.h"
+#include "ListCtrlParts.h"
+#include "ListRowSnapshot.h"
 #include "logic/ListCompare.h"
 #include "logic/ListSortAlgorithm.h"
 
@@ -216,49 +218,6 @@ std::vector<LPARAM> ReadParams(HWND hList, int nCount)
     return params;
 }
 
-// Everything of a row that belongs to its item.
-struct RowSnapshot
-{
-    UINT nState = 0;
-    LPARAM param = 0;
-    std::vector<CString> texts;
-    std::vector<int> images;
-};
-
-const UINT kItemStateMask = LVIS_SELECTED | LVIS_FOCUSED | LVIS_STATEIMAGEMASK;
-
-void TakeSnapshot(QELListCtrl& list, int nRow, int nColumns, RowSnapshot& snapshot)
-{
-    snapshot.nState = list.CListCtrl::GetItemState(nRow, kItemStateMask);
-    LVITEMA item = {};
-    item.mask = LVIF_PARAM;
-    item.iItem = nRow;
-    list.CListCtrl::GetItem(&item);
-    snapshot.param = item.lParam;
-    snapshot.texts.resize(static_cast<size_t>(nColumns));
-    snapshot.images.resize(static_cast<size_t>(nColumns));
-    for (int c = 0; c < nColumns; ++c) {
-        snapshot.texts[static_cast<size_t>(c)] = list.CListCtrl::GetItemText(nRow, c);
-        LVITEMA cell = {};
-        cell.mask = LVIF_IMAGE;
-        cell.iItem = nRow;
-        cell.iSubItem = c;
-        snapshot.images[static_cast<size_t>(c)] = list.CListCtrl::GetItem(&cell) ? cell.iImage : 0;
-    }
-}
-
-void WriteSnapshot(QELListCtrl& list, int nRow, const RowSnapshot& snapshot)
-{
-    // The item's own states, exactly: the single-check rule is about changes of
-    // checks, and a sort changes none, it only moves them.
-    list.CListCtrl::SetItemState(nRow, snapshot.nState, kItemStateMask);
-    list.CListCtrl::SetItem(nRow, 0, LVIF_PARAM, nullptr, 0, 0, 0, snapshot.param);
-    for (size_t c = 0; c < snapshot.texts.size(); ++c) {
-        list.CListCtrl::SetItem(nRow, static_cast<int>(c), LVIF_TEXT | LVIF_IMAGE, snapshot.texts[c],
-                                snapshot.images[c], 0, 0, 0);
-    }
-}
-
 // Suspends painting of a visible window for its lifetime (a hidden one paints nothing anyway,
 // and turning redraw back on would show it).
 class RedrawSuspension
@@ -290,11 +249,10 @@ private:
 
 void QELListCtrl::SortItems(int nColumn, BOOL bAscending)
 {
-    EndEdit(TRUE);
-    if (nColumn < 0 || nColumn >= GetColumnCount() || !IsSortable())
+    _BeginChange(TRUE, FALSE);
+    if (nColumn < 0 || nColumn >= GetColumnCount() || !IsSortable() || m_pParts == nullptr)
         return;
-    m_nSortedColumn = nColumn;
-    m_bSortAscending = bAscending;
+    m_pParts->order.Set(nColumn, bAscending);  // the mark follows once the rows are in order
 
     const int nCount = CListCtrl::GetItemCount();
     if (nCount > 1) {
@@ -302,7 +260,7 @@ void QELListCtrl::SortItems(int nColumn, BOOL bAscending)
             ColumnTexts texts;
             texts.Read(m_hWnd, nColumn, 0, nCount);
             std::vector<int> order;
-            SortedOrder(texts, 0, m_pszSortSeparator, bAscending != FALSE, order);
+            SortedOrder(texts, 0, m_pParts->order.Separator(), bAscending != FALSE, order);
             _ReorderRows(0, order.data(), nCount);
         } catch (const std::bad_alloc&) {
             // Nothing moved yet: the rows keep their order.
@@ -342,25 +300,24 @@ BOOL QELListCtrl::IsSortable() const
 
 void QELListCtrl::SetSortSeparator(const char* lpszSeparator)
 {
-    delete[] m_pszSortSeparator;
-    m_pszSortSeparator = nullptr;
-    if (lpszSeparator != nullptr) {
-        size_t nSize = std::strlen(lpszSeparator) + 1;
-        m_pszSortSeparator = new (std::nothrow) char[nSize];
-        if (m_pszSortSeparator != nullptr)
-            std::memcpy(m_pszSortSeparator, lpszSeparator, nSize);
-    }
+    if (m_pParts != nullptr)
+        m_pParts->order.SetSeparator(lpszSeparator);
 }
 
-const char* QELListCtrl::GetSortSeparator() const { return m_pszSortSeparator; }
+const char* QELListCtrl::GetSortSeparator() const
+{
+    return m_pParts != nullptr ? m_pParts->order.Separator() : nullptr;
+}
 
 void QELListCtrl::SetSortMark(BOOL bSortMark)
 {
-    m_bSortMark = bSortMark;
+    if (m_pParts == nullptr)
+        return;
+    m_pParts->order.m_bSortMark = bSortMark;
     _UpdateSortMark();
 }
 
-BOOL QELListCtrl::GetSortMark() const { return m_bSortMark; }
+BOOL QELListCtrl::GetSortMark() const { return m_pParts != nullptr ? m_pParts->order.m_bSortMark : FALSE; }
 
 // ---------------------------------------------------------------------------------------------
 // Handler and internals
@@ -369,17 +326,18 @@ void QELListCtrl::OnColumnclick(NMHDR* pNMHDR, LRESULT* pResult)
 {
     const NMLISTVIEW* pListView = reinterpret_cast<const NMLISTVIEW*>(pNMHDR);
     const int nColumn = pListView->iSubItem;
-    SortItems(nColumn, nColumn != m_nSortedColumn || !m_bSortAscending);
+    SortItems(nColumn, nColumn != GetSortedColumn() || !IsSortAscending());
     *pResult = 0;
 }
 
 int QELListCtrl::_FindSeparator(int nAfter, int nColumn) const
 {
-    if (m_pszSortSeparator == nullptr || !::IsWindow(m_hWnd))
+    const char* pszSeparator = GetSortSeparator();
+    if (pszSeparator == nullptr || !::IsWindow(m_hWnd))
         return -1;
     const int nCount = CListCtrl::GetItemCount();
     for (int i = nAfter + 1 > 0 ? nAfter + 1 : 0; i < nCount; ++i) {
-        if (CompareCellMbcs(CListCtrl::GetItemText(i, nColumn), m_pszSortSeparator) == 0)
+        if (CompareCellMbcs(CListCtrl::GetItemText(i, nColumn), pszSeparator) == 0)
             return i;
     }
     return -1;
@@ -392,9 +350,9 @@ BOOL QELListCtrl::_PartialSort(int nFirst, int nLast)
     try {
         const int nCount = nLast - nFirst + 1;
         ColumnTexts texts;
-        texts.Read(m_hWnd, m_nSortedColumn, nFirst, nCount);
+        texts.Read(m_hWnd, GetSortedColumn(), nFirst, nCount);
         std::vector<int> order;
-        SortedOrder(texts, nFirst, nullptr, m_bSortAscending != FALSE, order);
+        SortedOrder(texts, nFirst, nullptr, IsSortAscending() != FALSE, order);
         _ReorderRows(nFirst, order.data(), nCount);
     } catch (const std::bad_alloc&) {
         return FALSE;
@@ -407,13 +365,13 @@ void QELListCtrl::_QuickSortRecursive(int* pIndices, int nLow, int nHigh)
     if (pIndices == nullptr || nLow < 0 || nLow >= nHigh)
         return;
     auto compare = [this](int nItem1, int nItem2) { return _CompareItems(nItem1, nItem2); };
-    ListSort::PartitionExchangeSort(pIndices, nLow, nHigh, m_bSortAscending != FALSE, compare);
+    ListSort::PartitionExchangeSort(pIndices, nLow, nHigh, IsSortAscending() != FALSE, compare);
 }
 
 int QELListCtrl::_CompareItems(int nItem1, int nItem2) const
 {
-    CString strText1 = CListCtrl::GetItemText(nItem1, m_nSortedColumn);
-    CString strText2 = CListCtrl::GetItemText(nItem2, m_nSortedColumn);
+    CString strText1 = CListCtrl::GetItemText(nItem1, GetSortedColumn());
+    CString strText2 = CListCtrl::GetItemText(nItem2, GetSortedColumn());
     return ListSort::CompareCellTexts(strText1, strText2, ParseCellDate, CompareCellMbcs);
 }
 
@@ -476,46 +434,25 @@ void QELListCtrl::_ReorderRows(int nFirst, const int* pSource, int nCount)
     }
 
     // Rewrite the rows: take every row of the range first, then write them in their new places.
+    if (m_pParts == nullptr)
+        return;
     const int nColumns = GetColumnCount() > 0 ? GetColumnCount() : 1;
-    std::vector<RowSnapshot> snapshots(static_cast<size_t>(nCount));
-    for (int k = 0; k < nCount; ++k)
-        TakeSnapshot(*this, nFirst + k, nColumns, snapshots[static_cast<size_t>(k)]);
-    RedrawSuspension suspension(m_hWnd);
+    std::vector<ListRowSnapshot> snapshots(static_cast<size_t>(nCount));
     for (int k = 0; k < nCount; ++k) {
-        int nFrom = source[static_cast<size_t>(k)] - nFirst;
-        if (nFrom != k)
-            WriteSnapshot(*this, nFirst + k, snapshots[static_cast<size_t>(nFrom)]);
+        if (!snapshots[static_cast<size_t>(k)].Take(*this, nFirst + k, nColumns))
+            return;  // out of memory before anything was written
     }
-}
-
-void QELListCtrl::_UpdateSortMark()
-{
-    // Header items are touched only when the mark to show changes, so a list whose
-    // mark was never on keeps whatever formats its application gave the headers.
-    const int nColumn = m_bSortMark ? m_nSortedColumn : -1;
-    const BOOL bAscending = m_bSortAscending ? TRUE : FALSE;
-    if (nColumn == m_nMarkedColumn && (nColumn < 0 || bAscending == m_bMarkedAscending))
-        return;
-    if (!::IsWindow(m_hWnd))
-        return;
-    HWND hHeader = reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETHEADER, 0, 0));
-    if (hHeader == nullptr)
-        return;
-    // Every header item is looked at: inserted or deleted columns may have moved the old mark.
-    const int nItems = static_cast<int>(::SendMessageA(hHeader, HDM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < nItems; ++i) {
-        HDITEMA item = {};
-        item.mask = HDI_FORMAT;
-        if (!::SendMessageA(hHeader, HDM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item)))
+    RedrawSuspension suspension(m_hWnd);
+    ListRowWriter& rows = m_pParts->rows;
+    for (int k = 0; k < nCount; ++k) {
+        const int nFrom = source[static_cast<size_t>(k)] - nFirst;
+        if (nFrom == k)
             continue;
-        int nFormat = item.fmt & ~(HDF_SORTUP | HDF_SORTDOWN);
-        if (i == nColumn)
-            nFormat |= bAscending ? HDF_SORTUP : HDF_SORTDOWN;
-        if (nFormat != item.fmt) {
-            item.fmt = nFormat;
-            ::SendMessageA(hHeader, HDM_SETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-        }
+        const ListRowSnapshot& snapshot = snapshots[static_cast<size_t>(nFrom)];
+        // The item's own states, exactly: the single-check rule is about changes of
+        // checks, and a sort changes none, it only moves them.
+        rows.SetState(nFirst + k, snapshot.nState, ListRowSnapshot::kStateMask);
+        rows.SetParam(nFirst + k, snapshot.param);
+        snapshot.WriteCells(rows, nFirst + k);
     }
-    m_nMarkedColumn = nColumn;
-    m_bMarkedAscending = bAscending;
 }

@@ -56,9 +56,7 @@ TEST_F(ListTest, ColoursFollowInsertedAndDeletedColumns)
     for (int i = 0; i < 3; ++i)
         for (int c = 0; c < 4; ++c)
             list.SetItemTextColor(i, c, RGB(i, c, 1), FALSE);
-    // What the class's column insertion does: the column, then the colours.
-    list.CListCtrl::InsertColumn(1, "Contact", LVCFMT_LEFT, 80);
-    list._UpdateColumn(1, TRUE);
+    list.InsertColumn(1, "Contact", LVCFMT_LEFT, 80);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(list.GetItemTextColor(i, 0), RGB(i, 0, 1));
         EXPECT_EQ(list.GetItemTextColor(i, 1), WindowText());
@@ -66,24 +64,19 @@ TEST_F(ListTest, ColoursFollowInsertedAndDeletedColumns)
         for (int c = 1; c < 4; ++c)
             EXPECT_EQ(list.GetItemTextColor(i, c + 1), RGB(i, c, 1)) << i << "," << c;
     }
-    list.CListCtrl::DeleteColumn(1);
-    list._UpdateColumn(1, FALSE);
+    list.DeleteColumn(1);
     for (int i = 0; i < 3; ++i)
         for (int c = 0; c < 4; ++c)
             EXPECT_EQ(list.GetItemTextColor(i, c), RGB(i, c, 1)) << i << "," << c;
     // At both ends, and down to no column at all.
-    list.CListCtrl::InsertColumn(4, "Notes", LVCFMT_LEFT, 80);
-    list._UpdateColumn(4, TRUE);
+    list.InsertColumn(4, "Notes", LVCFMT_LEFT, 80);
     EXPECT_EQ(list.GetItemTextColor(2, 3), RGB(2, 3, 1));
     EXPECT_EQ(list.GetItemTextColor(2, 4), WindowText());
-    for (int c = 4; c >= 0; --c) {
-        list.CListCtrl::DeleteColumn(c);
-        list._UpdateColumn(c, FALSE);
-    }
-    EXPECT_EQ(list._GetItemMemory(0)->nColumns, 0);
-    list.CListCtrl::InsertColumn(0, "Again", LVCFMT_LEFT, 80);
-    list._UpdateColumn(0, TRUE);
+    for (int c = 4; c >= 0; --c)
+        list.DeleteColumn(c);
+    list.InsertColumn(0, "Again", LVCFMT_LEFT, 80);
     EXPECT_EQ(list.GetItemBkColor(1, 0), Window());
+    EXPECT_EQ(list.GetItemTextColor(1, 0), WindowText());
 }
 
 TEST_F(ListTest, PaintedCellsShowTheirColours)

@@ -34,14 +34,14 @@ protected:
 
 TEST_F(ListEditEndTest, WithoutAnEditNothingHappens)
 {
-    EXPECT_FALSE(list._IsEditVisible());
+    EXPECT_FALSE(list.IsEditing());
     EXPECT_FALSE(list.EndEdit(TRUE));
     EXPECT_FALSE(list.EndEdit(FALSE));
     EXPECT_TRUE(edited.empty());
     EXPECT_EQ(list.GetSortedColumn(), 1);
     // Fields naming a cell that does not exist are no edit either.
     list.FakeEdit(9, 1, "ghost");
-    EXPECT_FALSE(list._IsEditVisible());
+    EXPECT_FALSE(list.IsEditing());
     EXPECT_FALSE(list.EndEdit(TRUE));
     list.FakeEdit(1, 4, "ghost");
     EXPECT_FALSE(list.EndEdit(TRUE));
@@ -51,7 +51,7 @@ TEST_F(ListEditEndTest, WithoutAnEditNothingHappens)
 TEST_F(ListEditEndTest, CommitWritesTellsTheParentAndResetsTheSortOrder)
 {
     list.FakeEdit(2, 1, "Lyon");
-    ASSERT_TRUE(list._IsEditVisible());
+    ASSERT_TRUE(list.IsEditing());
     EXPECT_TRUE(list.EndEdit(TRUE));
     EXPECT_EQ(Text(2, 1), "Lyon");
     ASSERT_EQ(edited.size(), 1u) << frame.log.Describe(LISTMSG_CELLEDITED);

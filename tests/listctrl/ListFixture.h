@@ -1,5 +1,5 @@
-// A QELListCtrl in a recording frame, with the protected bookkeeping opened up
-// for the tests, and rows of realistic data.
+// A QELListCtrl in a recording frame, with a list view that can be made to
+// refuse insertions, and rows of realistic data.
 #pragma once
 #include "RecordingParent.h"
 #include "PixelReader.h"
@@ -11,25 +11,14 @@
 class TestList : public EditableTestList
 {
 public:
-    using QELListCtrl::_EnsureSingleCheck;
-    using QELListCtrl::_GetItemMemory;
-    using QELListCtrl::_IsEditVisible;
-    using QELListCtrl::_IsValidIndex;
-    using QELListCtrl::_SetItemStatesNoVerify;
-    using QELListCtrl::_UpdateColumn;
-
     // The item parameter exactly as the list view holds it.
-    LPARAM RawParam(int nItem) const
-    {
-        LVITEMA item = {};
-        item.mask = LVIF_PARAM;
-        item.iItem = nItem;
-        ::SendMessageA(m_hWnd, LVM_GETITEMA, 0, (LPARAM)&item);
-        return item.lParam;
-    }
+    LPARAM RawParam(int nItem) { return ListRawParam(*this, nItem); }
 
     // The list view refuses this many of the next insertions.
     int nRefuseInserts = 0;
+    // While set, the list view's own sort claims success and does nothing, so
+    // the control puts the rows in order by rewriting them.
+    bool bIgnorePlatformSort = false;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
@@ -38,6 +27,8 @@ protected:
             --nRefuseInserts;
             return -1;
         }
+        if (message == LVM_SORTITEMS && bIgnorePlatformSort)
+            return TRUE;
         return QELListCtrl::WindowProc(message, wParam, lParam);
     }
 };

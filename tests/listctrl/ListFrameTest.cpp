@@ -8,12 +8,6 @@ namespace {
 const DWORD kForced = WS_CHILD | WS_VISIBLE | LVS_REPORT;
 const DWORD kForbidden = 0x0002 | LVS_EDITLABELS | LVS_NOSCROLL;
 
-class StyleProbe : public QELListCtrl
-{
-public:
-    using QELListCtrl::PreCreateWindow;
-};
-
 DWORD ListViewExStyle(HWND hWnd) { return (DWORD)::SendMessageA(hWnd, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0); }
 }
 
@@ -39,7 +33,8 @@ TEST(ListFrame, CreateForcesTheStyleRuleAndFillsTheParentWithoutARectangle)
 
 TEST(ListFrame, PreCreateWindowAdjustsTheRecord)
 {
-    StyleProbe probe;
+    QELListCtrl list;
+    CWnd& probe = list;  // the framework's own way in
     CREATESTRUCTA cs = {};
     cs.lpszClass = WC_LISTVIEWA;
     cs.style = LVS_LIST | LVS_EDITLABELS | LVS_NOSCROLL | LVS_SHOWSELALWAYS;

@@ -7,7 +7,6 @@ TEST_F(ListTest, InsertedParamBecomesTheItemData)
     ASSERT_EQ(list.InsertItem(LVIF_TEXT | LVIF_PARAM, 0, "Alpha", 0, 0, 0, 1234), 0);
     EXPECT_EQ(list.GetItemData(0), 1234u);
     EXPECT_NE(list.RawParam(0), 1234) << "the parameter holds the block";
-    EXPECT_EQ(list.RawParam(0), (LPARAM)list._GetItemMemory(0));
 
     LVITEMA item = {};
     item.mask = LVIF_PARAM | LVIF_TEXT;
@@ -53,11 +52,11 @@ TEST_F(ListTest, ItemDataIsThirtyTwoBitsOnEveryArchitecture)
 TEST_F(ListTest, SetItemStoresTheParamInTheMemoryWithoutChangingTheCallersRecord)
 {
     Fill(2);
-    QELListItemMemory* pMemory = list._GetItemMemory(1);
+    const LPARAM block = list.RawParam(1);
     EXPECT_TRUE(list.SetItem(1, 0, LVIF_PARAM | LVIF_TEXT, "Renamed", 0, 0, 0, 4242));
     EXPECT_EQ(list.GetItemData(1), 4242u);
     EXPECT_EQ(Text(1), "Renamed");
-    EXPECT_EQ(list._GetItemMemory(1), pMemory) << "same block, still attached";
+    EXPECT_EQ(list.RawParam(1), block) << "same block, still attached";
 
     LVITEMA rec = {};
     rec.mask = LVIF_PARAM;

@@ -11,7 +11,7 @@ struct RowSnapshot
     DWORD data;
     std::vector<COLORREF> text, bk;
     DWORD states;
-    QELListItemMemory* memory;
+    LPARAM memory;  // the block, handed on with the row
     bool operator==(const RowSnapshot& o) const
     {
         return texts == o.texts && images == o.images && data == o.data && text == o.text && bk == o.bk &&
@@ -58,7 +58,7 @@ protected:
         }
         r.data = list.GetItemData(i);
         r.states = list.GetItemStates(i);
-        r.memory = list._GetItemMemory(i);
+        r.memory = list.RawParam(i);
         return r;
     }
     std::vector<RowSnapshot> SnapAll()

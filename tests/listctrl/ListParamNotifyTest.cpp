@@ -1,42 +1,29 @@
 // The item parameter is the class's own bookkeeping: a parent that vetoes item
 // changes cannot stop it, and never hears of it.
 #include "ListFixture.h"
+#include "ListParentFrame.h"
 
 namespace {
-class CVetoFrame : public CFrameWnd
+// A parent that lets no item change, and counts what it hears of parameters.
+struct CVetoFrame : CListParentFrame
 {
-public:
-    CVetoFrame() { Create(nullptr, "Veto", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 500, 400)); }
-    ~CVetoFrame() override
-    {
-        if (m_hWnd != nullptr)
-            DestroyWindow();
-    }
     int nChanging = 0, nParamChanging = 0, nParamChanged = 0;
     UINT uLastChanged = 0;
-
-protected:
-    void OnItemChanging(NMHDR* pNMHDR, LRESULT* pResult)
+    CVetoFrame()
     {
-        ++nChanging;
-        uLastChanged = reinterpret_cast<NMLISTVIEW*>(pNMHDR)->uChanged;
-        if (uLastChanged & LVIF_PARAM)
-            ++nParamChanging;
-        *pResult = TRUE;  // no item may change
+        onItemChanging = [this](NMLISTVIEW* pListView, LRESULT* pResult) {
+            ++nChanging;
+            uLastChanged = pListView->uChanged;
+            if (uLastChanged & LVIF_PARAM)
+                ++nParamChanging;
+            *pResult = TRUE;  // no item may change
+        };
+        onItemChanged = [this](NMLISTVIEW* pListView, LRESULT*) {
+            if (pListView->uChanged & LVIF_PARAM)
+                ++nParamChanged;
+        };
     }
-    void OnItemChanged(NMHDR* pNMHDR, LRESULT*)
-    {
-        if (reinterpret_cast<NMLISTVIEW*>(pNMHDR)->uChanged & LVIF_PARAM)
-            ++nParamChanged;
-    }
-    void PostNcDestroy() override {}
-    DECLARE_MESSAGE_MAP()
 };
-
-BEGIN_MESSAGE_MAP(CVetoFrame, CFrameWnd)
-    ON_NOTIFY(LVN_ITEMCHANGING, 5, OnItemChanging)
-    ON_NOTIFY(LVN_ITEMCHANGED, 5, OnItemChanged)
-END_MESSAGE_MAP()
 }
 
 TEST(ListParamNotify, AVetoingParentCannotStopTheBookkeeping)
@@ -57,11 +44,10 @@ TEST(ListParamNotify, AVetoingParentCannotStopTheBookkeeping)
     EXPECT_TRUE(list.SetItemData(1, 55));
     EXPECT_EQ(list.GetItemData(1), 55u);
     list.SetItemTextColor(1, 1, RGB(9, 9, 9), FALSE);
-    list.CListCtrl::InsertColumn(0, "First", LVCFMT_LEFT, 60);
-    list._UpdateColumn(0, TRUE);
-    EXPECT_EQ(list._GetItemMemory(1)->nColumns, 3);
+    const LPARAM block = list.RawParam(1);
+    list.InsertColumn(0, "First", LVCFMT_LEFT, 60);
     EXPECT_EQ(list.GetItemTextColor(1, 2), RGB(9, 9, 9));
-    EXPECT_EQ(list.RawParam(1), (LPARAM)list._GetItemMemory(1));
+    EXPECT_EQ(list.RawParam(1), block) << "a column keeps the block where it is";
     // Texts and states of a swap or move are real changes the parent may stop;
     // the memory still goes where the row goes.
     EXPECT_TRUE(list.SwapItems(1, 2));

@@ -52,8 +52,13 @@ TEST_F(ListEditTest, AColumnDefinitionReplacesEveryItemAndColumn)
     // The editor takes the definition's alignment.
     list.InsertItemEx(0, "readme", "x", "y");
     EXPECT_TRUE(list.SetColumnHeader("Item;Qty,60,2;Pack,40,1"));
-    EXPECT_EQ(list._GetHeaderTextFormat(1), 2u);
-    EXPECT_EQ(list._GetHeaderTextFormat(2), 1u);
+    list.InsertItemEx(0, "Beans", "2", "1kg");
+    list.SetEditable(TRUE);
+    ASSERT_TRUE(list.StartEdit(0, 1));
+    EXPECT_EQ(list.GetEditControl()->GetStyle() & 3u, (DWORD)ES_RIGHT);
+    ASSERT_TRUE(list.StartEdit(0, 2));
+    EXPECT_EQ(list.GetEditControl()->GetStyle() & 3u, (DWORD)ES_CENTER);
+    list.SetEditable(FALSE);
 
     list.InsertItem(0, "left over");
     EXPECT_FALSE(list.SetColumnHeader(""));
@@ -70,23 +75,16 @@ TEST_F(ListEditTest, ADefinitionDropsAnEditInProgressWithTheItems)
     list.SetColumnHeader("Code;Description");
     // The items were deleted first, so the edit was dropped with them.
     EXPECT_TRUE(frame.log.Of(LISTMSG_CELLEDITED).empty());
-    EXPECT_FALSE(list._IsEditVisible());
+    EXPECT_FALSE(list.IsEditing());
     EXPECT_FALSE(list.EditorShown());
 }
 
 TEST_F(ListEditTest, SplittingDropsEmptyPieces)
 {
-    CStringArray pieces;
-    pieces.Add("stale");
-    EditList::_StringSplit("Name,150;;Size;", pieces, ';');
-    ASSERT_EQ(pieces.GetSize(), 2);
-    EXPECT_STREQ(pieces[0], "Name,150");
-    EXPECT_STREQ(pieces[1], "Size");
-    EditList::_StringSplit("", pieces, ';');
-    EXPECT_EQ(pieces.GetSize(), 0);
-    EditList::_StringSplit(",,a,,", pieces, ',');
-    ASSERT_EQ(pieces.GetSize(), 1);
-    EXPECT_STREQ(pieces[0], "a");
+    EXPECT_TRUE(list.SetColumnHeader(";Name,150;;Size;"));
+    EXPECT_EQ(Describe(list), "[Name 150 0][Size 100 0]");
+    EXPECT_FALSE(list.SetColumnHeader(";;"));
+    EXPECT_EQ(list.GetColumnCount(), 0);
 }
 
 TEST_F(ListEditTest, CellColoursFollowInsertedAndDeletedColumns)
@@ -123,13 +121,12 @@ TEST_F(ListEditTest, CellColoursFollowInsertedAndDeletedColumns)
     EXPECT_FALSE(list.DeleteColumn(9));
     EXPECT_FALSE(list.DeleteColumn(-1));
     EXPECT_EQ(list.GetColumnCount(), 5);
-    EXPECT_EQ(list._GetItemMemory(0)->nColumns, 5);
+    EXPECT_NE(list.GetItemTextColor(0, 4), 0xFFFFFFFFu) << "every column still has its colours";
     EXPECT_EQ(list.GetItemTextColor(1, 2), kBlue);
 
     EXPECT_TRUE(list.DeleteAllColumns());
     EXPECT_EQ(list.GetColumnCount(), 0);
     for (int i = 0; i < kStockRows; ++i) {
-        EXPECT_EQ(list._GetItemMemory(i)->nColumns, 0);
         EXPECT_EQ(list.GetItemTextColor(i, 0), 0xFFFFFFFFu);
     }
     EXPECT_TRUE(list.DeleteAllColumns()) << "nothing left to delete is no failure";
@@ -222,7 +219,7 @@ TEST_F(ListEditTest, TheHeaderShowsItsImagesOnTheSideAsked)
     };
     ASSERT_EQ(imageLeft(), -1);
     ASSERT_TRUE(list.SetHeaderImage(3, 1, TRUE));
-    ASSERT_EQ((HIMAGELIST)::SendMessageA(hHeader, HDM_GETIMAGELIST, 0, 0), list.OwnedItemList())
+    ASSERT_EQ((HIMAGELIST)::SendMessageA(hHeader, HDM_GETIMAGELIST, 0, 0), list.GetImageList()->GetSafeHandle())
         << "the header took the small image list";
     const int xLeftSide = imageLeft();
     ASSERT_GE(xLeftSide, rc.left);

@@ -1,5 +1,5 @@
-// A QELListCtrl of stock rows in a recording frame, with the editing internals
-// opened up for the tests, and the geometry a user's click needs.
+// A QELListCtrl of stock rows in a recording frame, read through its public
+// operations and its windows, and the geometry a user's click needs.
 #pragma once
 #include "ListTestSupport.h"
 #include "RecordingParent.h"
@@ -8,25 +8,36 @@
 #include <string>
 #include <vector>
 
-// An editor object whose window can never be made.
-class CFailingEdit : public CEdit
+// While it lives, no edit window can be made on this thread.
+class RefuseEditWindows
 {
 public:
-    BOOL Create(DWORD, const RECT&, CWnd*, UINT) override { return FALSE; }
+    RefuseEditWindows() { s_hHook = ::SetWindowsHookExA(WH_CBT, Refuse, nullptr, ::GetCurrentThreadId()); }
+    ~RefuseEditWindows()
+    {
+        ::UnhookWindowsHookEx(s_hHook);
+        s_hHook = nullptr;
+    }
+    RefuseEditWindows(const RefuseEditWindows&) = delete;
+    RefuseEditWindows& operator=(const RefuseEditWindows&) = delete;
+
+private:
+    static LRESULT CALLBACK Refuse(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        if (nCode == HCBT_CREATEWND) {
+            char className[32] = "";
+            ::GetClassNameA((HWND)wParam, className, sizeof(className));
+            if (lstrcmpiA(className, "Edit") == 0)
+                return 1;
+        }
+        return ::CallNextHookEx(s_hHook, nCode, wParam, lParam);
+    }
+    static inline HHOOK s_hHook = nullptr;
 };
 
 class EditList : public EditableTestList
 {
 public:
-    using QELListCtrl::_GetHeaderTextFormat;
-    using QELListCtrl::_GetItemMemory;
-    using QELListCtrl::_IsEditVisible;
-    using QELListCtrl::_ItemCheckMonitor;
-    using QELListCtrl::_MouseClkMonitor;
-    using QELListCtrl::_StringSplit;
-
-    DWORD EditAlign() const { return m_dwEditAlign; }
-    HWND Editor() const { return m_pEdit->GetSafeHwnd(); }
     bool EditorShown() const { return Editor() != nullptr && ::IsWindowVisible(Editor()); }
     std::string EditorText() const
     {
@@ -43,13 +54,6 @@ public:
         ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(&rc), 2);
         return rc;
     }
-    void UseFailingEditor()
-    {
-        delete m_pEdit;
-        m_pEdit = new CFailingEdit;
-    }
-    HIMAGELIST OwnedItemList() const { return m_imgList.GetSafeHandle(); }
-    HIMAGELIST OwnedHeaderList() const { return m_imgHeader.GetSafeHandle(); }
     HWND Header() const { return reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETHEADER, 0, 0)); }
 
     // The list view's default handling of a message, made visible to the tests

@@ -51,7 +51,7 @@ TEST_F(ListEditKeysTest, TabCommitsAndWalksAlongTheRowWrappingToColumnZero)
     list.SetFirstColumnEditable(FALSE);
     ASSERT_TRUE(list.StartEdit(2, 3));
     EXPECT_TRUE(Key(VK_TAB));
-    EXPECT_FALSE(list._IsEditVisible());
+    EXPECT_FALSE(list.IsEditing());
     EXPECT_FALSE(list.EditorShown());
 }
 
@@ -61,14 +61,14 @@ TEST_F(ListEditKeysTest, EnterKeepsEscapeDrops)
     Type("Sold out");
     EXPECT_TRUE(Key(VK_ESCAPE));
     EXPECT_EQ(Text(1, 2), "Low");
-    EXPECT_FALSE(list._IsEditVisible());
+    EXPECT_FALSE(list.IsEditing());
     EXPECT_FALSE(list.EditorShown());
     ASSERT_TRUE(list.StartEdit(1, 2));
     EXPECT_EQ(list.EditorText(), "Low") << "the dropped text does not come back";
     Type("Sold out");
     EXPECT_TRUE(Key(VK_RETURN));
     EXPECT_EQ(Text(1, 2), "Sold out");
-    EXPECT_FALSE(list._IsEditVisible());
+    EXPECT_FALSE(list.IsEditing());
     EXPECT_EQ(Sent(LISTMSG_CELLEDITED), (Pairs{ { 1, 2 } }));
     // With no edit, Enter and Escape are not the list's.
     EXPECT_FALSE(Key(VK_RETURN));
@@ -143,7 +143,7 @@ TEST_F(ListEditKeysTest, FocusElsewhereLeavesTheEditorOpenUntilTheNextKey)
     Type("Arrives Monday");
     other.SetFocus();
     PumpMessages(50);
-    EXPECT_TRUE(list._IsEditVisible());
+    EXPECT_TRUE(list.IsEditing());
     EXPECT_TRUE(list.EditorShown());
     EXPECT_TRUE(KeyDown(list, list.m_hWnd, VK_RETURN));
     EXPECT_EQ(Text(3, 3), "Arrives Monday");

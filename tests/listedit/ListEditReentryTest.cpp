@@ -2,6 +2,7 @@
 // or a clicked check box: deleting the row, sorting, setting the text again,
 // starting another edit. The list must stay whole and consistent.
 #include "ListEditFixture.h"
+#include <set>
 
 class ListEditReentryTest : public ListEditTest
 {
@@ -28,14 +29,15 @@ protected:
         MSG msg = { list.Editor(), WM_KEYDOWN, vk, 0 };
         return list.PreTranslateMessage(&msg);
     }
-    // Every item has exactly one memory block of its own.
+    // Every item has exactly one memory block of its own, with colours for every column.
     void ExpectWhole()
     {
         const int n = list.CListCtrl::GetItemCount();
         EXPECT_EQ(QELListCtrl::GetItemMemoryBlockCount(), n);
+        std::set<LPARAM> blocks;
         for (int i = 0; i < n; ++i) {
-            ASSERT_NE(list._GetItemMemory(i), nullptr) << i;
-            EXPECT_EQ(list._GetItemMemory(i)->nColumns, list.GetColumnCount()) << i;
+            EXPECT_TRUE(blocks.insert(ListRawParam(list, i)).second) << i;
+            EXPECT_NE(list.GetItemBkColor(i, list.GetColumnCount() - 1), 0xFFFFFFFFu) << i;
         }
     }
 };
@@ -49,7 +51,7 @@ TEST_F(ListEditReentryTest, DeletingTheEditedRowWhileHearingOfTheCommit)
     EXPECT_EQ(list.CListCtrl::GetItemCount(), kStockRows - 1);
     EXPECT_EQ(Text(1, 0), "Paper cups 250ml");
     EXPECT_EQ(Text(1, 3), "Recyclable") << "the next row is not touched";
-    EXPECT_FALSE(list._IsEditVisible());
+    EXPECT_FALSE(list.IsEditing());
     EXPECT_FALSE(list.EditorShown());
     ExpectWhole();
 
@@ -59,7 +61,7 @@ TEST_F(ListEditReentryTest, DeletingTheEditedRowWhileHearingOfTheCommit)
     Type("Gone");
     EXPECT_TRUE(Key(VK_TAB));
     EXPECT_EQ(list.CListCtrl::GetItemCount(), kStockRows - 2);
-    EXPECT_FALSE(list._IsEditVisible()) << "row 3 no longer exists";
+    EXPECT_FALSE(list.IsEditing()) << "row 3 no longer exists";
     ExpectWhole();
 }
 
@@ -100,7 +102,7 @@ TEST_F(ListEditReentryTest, SettingTheTextAgainIsNotCommittedTwice)
     EXPECT_EQ(Text(4, 0), "Paper cups 250ml");
     EXPECT_EQ(Text(4, 2), "BACK ORDER");
     EXPECT_EQ(frame.log.Count(LISTMSG_CELLEDITED), 1);
-    EXPECT_FALSE(list._IsEditVisible());
+    EXPECT_FALSE(list.IsEditing());
     EXPECT_FALSE(list.EditorShown());
 }
 
@@ -119,7 +121,7 @@ TEST_F(ListEditReentryTest, StartingAnotherEditWhileHearingOfTheCommit)
     Type("Arrived");
     EXPECT_TRUE(Key(VK_RETURN));
     EXPECT_EQ(Text(3, 3), "Arrived");
-    EXPECT_FALSE(list._IsEditVisible());
+    EXPECT_FALSE(list.IsEditing());
 
     // With Tab, the list's own move wins over the parent's.
     OnParent(LISTMSG_CELLEDITED, [&](int, int) { list.StartEdit(0, 0); });

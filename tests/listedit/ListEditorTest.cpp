@@ -69,22 +69,13 @@ TEST_F(ListEditTest, TheEditorLiesOverTheCellWithItsTextSelected)
 
 TEST_F(ListEditTest, TheEditorTakesTheAlignmentOfTheColumnHeader)
 {
-    EXPECT_EQ(list._GetHeaderTextFormat(0), 0u);
-    EXPECT_EQ(list._GetHeaderTextFormat(1), 2u) << "right";
-    EXPECT_EQ(list._GetHeaderTextFormat(2), 1u) << "centre";
-    EXPECT_EQ(list._GetHeaderTextFormat(3), 0u);
-    EXPECT_EQ(list._GetHeaderTextFormat(4), 0u) << "no such header item";
-    EXPECT_EQ(list._GetHeaderTextFormat(-1), 0u);
-
     list.SetEditable(TRUE);
     auto alignment = [&] { return (DWORD)::GetWindowLongA(list.Editor(), GWL_STYLE) & 3u; };
     ASSERT_TRUE(list.StartEdit(1, 1));
     HWND hRight = list.Editor();
     EXPECT_EQ(alignment(), (DWORD)ES_RIGHT);
-    EXPECT_EQ(list.EditAlign(), 2u);
     ASSERT_TRUE(list.StartEdit(1, 2));
     EXPECT_EQ(alignment(), (DWORD)ES_CENTER);
-    EXPECT_EQ(list.EditAlign(), 1u);
     EXPECT_FALSE(::IsWindow(hRight)) << "the right-aligned window was replaced";
     ASSERT_TRUE(list.StartEdit(1, 3));
     HWND hLeft = list.Editor();
@@ -100,10 +91,12 @@ TEST_F(ListEditTest, TheEditorTakesTheAlignmentOfTheColumnHeader)
     item.mask = HDI_FORMAT;
     item.fmt = HDF_STRING | HDF_CENTER | HDF_RIGHT;
     ::SendMessageA(list.Header(), HDM_SETITEMA, 3, (LPARAM)&item);
-    EXPECT_EQ(list._GetHeaderTextFormat(3), 1u);
+    ASSERT_TRUE(list.StartEdit(1, 3));
+    EXPECT_EQ(alignment(), (DWORD)ES_CENTER);
     // A list without column header edits left-aligned.
     list.ModifyStyle(0, LVS_NOCOLUMNHEADER);
-    EXPECT_EQ(list._GetHeaderTextFormat(1), 0u);
+    ASSERT_TRUE(list.StartEdit(1, 1));
+    EXPECT_EQ(alignment(), (DWORD)ES_LEFT);
 }
 
 TEST_F(ListEditTest, TheEditorUsesTheListFont)
@@ -153,7 +146,7 @@ TEST_F(ListEditTest, TurningEditingOffCommitsTheEditInProgress)
     Type("480");
     list.SetFirstColumnEditable(FALSE);
     EXPECT_EQ(Text(2, 1), "480") << "whichever cell is under edit";
-    EXPECT_FALSE(list._IsEditVisible());
+    EXPECT_FALSE(list.IsEditing());
     ASSERT_TRUE(list.StartEdit(2, 3));
     Type("Compostable");
     list.SetEditable(FALSE);
@@ -163,35 +156,19 @@ TEST_F(ListEditTest, TurningEditingOffCommitsTheEditInProgress)
     // Turning them on commits nothing and opens nothing.
     list.SetEditable(TRUE);
     list.SetFirstColumnEditable(TRUE);
-    EXPECT_FALSE(list._IsEditVisible());
+    EXPECT_FALSE(list.IsEditing());
 }
 
 // ----- an editor window that cannot be made -------------------------------------------
 
-namespace {
-HHOOK g_hRefuseHook = nullptr;
-
-// Refuses every edit control created on this thread while installed.
-LRESULT CALLBACK RefuseEditCreation(int nCode, WPARAM wParam, LPARAM lParam)
-{
-    if (nCode == HCBT_CREATEWND) {
-        char className[32] = "";
-        ::GetClassNameA((HWND)wParam, className, sizeof(className));
-        if (lstrcmpiA(className, "Edit") == 0)
-            return 1;
-    }
-    return ::CallNextHookEx(g_hRefuseHook, nCode, wParam, lParam);
-}
-}
-
 TEST_F(ListEditTest, WithoutAnEditorWindowThereIsNoEdit)
 {
-    list.UseFailingEditor();
+    RefuseEditWindows refuse;
     list.SetEditable(TRUE);
     EXPECT_FALSE(list.StartEdit(1, 3));
     EXPECT_EQ(list.EditRow(), -1);
     EXPECT_EQ(list.EditColumn(), -1);
-    EXPECT_FALSE(list._IsEditVisible());
+    EXPECT_FALSE(list.IsEditing());
     // Nothing later looks for the missing window or writes an empty text.
     EXPECT_FALSE(list.EndEdit(TRUE));
     EXPECT_FALSE(list.EndEdit(FALSE));
@@ -203,7 +180,7 @@ TEST_F(ListEditTest, WithoutAnEditorWindowThereIsNoEdit)
     EXPECT_FALSE(list.PreTranslateMessage(&msg));
     CPoint pt = CellPoint(list, 2, 3);
     input::Click(list.m_hWnd, pt.x, pt.y);
-    EXPECT_FALSE(list._IsEditVisible());
+    EXPECT_FALSE(list.IsEditing());
     EXPECT_EQ(list.GetItemMemoryBlockCount(), kStockRows);
 }
 
@@ -212,16 +189,15 @@ TEST_F(ListEditTest, AnEditorWindowThatCannotBeMadeAgainLeavesTheListConsistent)
     list.SetEditable(TRUE);
     ASSERT_TRUE(list.StartEdit(0, 0));
     Type("Espresso beans 500g");
-    g_hRefuseHook = ::SetWindowsHookExA(WH_CBT, RefuseEditCreation, nullptr, ::GetCurrentThreadId());
-    ASSERT_NE(g_hRefuseHook, nullptr);
-    // A right-aligned column needs a new window, which is refused: the edit in
-    // progress was committed first, and no edit is left.
-    EXPECT_FALSE(list.StartEdit(0, 1));
-    ::UnhookWindowsHookEx(g_hRefuseHook);
-    g_hRefuseHook = nullptr;
+    {
+        // A right-aligned column needs a new window, which is refused: the edit in
+        // progress was committed first, and no edit is left.
+        RefuseEditWindows refuse;
+        EXPECT_FALSE(list.StartEdit(0, 1));
+    }
     EXPECT_EQ(Text(0, 0), "Espresso beans 500g");
     EXPECT_EQ(list.Editor(), nullptr);
-    EXPECT_FALSE(list._IsEditVisible());
+    EXPECT_FALSE(list.IsEditing());
     EXPECT_FALSE(list.EndEdit(TRUE));
     EXPECT_EQ(Sent(LISTMSG_CELLEDITED), (Pairs{ { 0, 0 } }));
     // Once windows can be made again, editing works as before.

@@ -14,9 +14,8 @@ TEST_F(ListEditTest, ItemImagesFromABitmapOfTheApplication)
 {
     EXPECT_EQ(list.GetImageList(), nullptr);
     EXPECT_EQ(list.SetImageList(IDB_LISTEDIT_FOUR, kMask), nullptr) << "there was none before";
-    HIMAGELIST hFirst = list.OwnedItemList();
+    HIMAGELIST hFirst = Small(list);
     ASSERT_NE(hFirst, nullptr);
-    EXPECT_EQ(Small(list), hFirst);
     ASSERT_NE(list.GetImageList(), nullptr);
     EXPECT_EQ(list.GetImageList()->GetSafeHandle(), hFirst);
     EXPECT_EQ(ImageList_GetImageCount(hFirst), 4);
@@ -31,16 +30,15 @@ TEST_F(ListEditTest, ItemImagesFromABitmapOfTheApplication)
     // A second build replaces the first: the one returned is none, because the
     // list held before was the control's own and is gone.
     EXPECT_EQ(list.SetImageList(IDB_LISTEDIT_THREE, kMask), nullptr);
-    HIMAGELIST hSecond = list.OwnedItemList();
+    HIMAGELIST hSecond = Small(list);
     ASSERT_NE(hSecond, nullptr);
-    EXPECT_EQ(Small(list), hSecond);
+    EXPECT_NE(hSecond, hFirst);
     EXPECT_EQ(ImageList_GetImageCount(hSecond), 3);
     EXPECT_NE((HIMAGELIST)list.SendMessage(LVM_GETIMAGELIST, LVSIL_NORMAL), hFirst);
     EXPECT_NE((HIMAGELIST)list.SendMessage(LVM_GETIMAGELIST, LVSIL_STATE), hFirst);
 
     // A bitmap that is not there leaves no list at all.
     EXPECT_EQ(list.SetImageList(IDB_LISTEDIT_MISSING, kMask), nullptr);
-    EXPECT_EQ(list.OwnedItemList(), nullptr);
     EXPECT_EQ(Small(list), nullptr);
     EXPECT_EQ(list.GetImageList(), nullptr);
 }
@@ -50,54 +48,55 @@ TEST_F(ListEditTest, ACallersImageListStaysTheCallers)
     CImageList mine;
     ASSERT_TRUE(mine.Create(16, 16, ILC_COLOR24 | ILC_MASK, 2, 2));
     list.SetImageList(IDB_LISTEDIT_FOUR, kMask);
-    HIMAGELIST hOwned = list.OwnedItemList();
+    HIMAGELIST hOwned = Small(list);
     // Handing in a list gives back the control's own, which it still holds.
     CImageList* pBefore = list.SetImageList(&mine);
     ASSERT_NE(pBefore, nullptr);
     EXPECT_EQ(pBefore->GetSafeHandle(), hOwned);
-    EXPECT_EQ(list.OwnedItemList(), hOwned);
+    EXPECT_EQ(ImageList_GetImageCount(hOwned), 4) << "still alive";
     EXPECT_EQ(list.GetImageList()->GetSafeHandle(), mine.GetSafeHandle());
     // A build from a bitmap afterwards gives the caller's list back untouched.
     pBefore = list.SetImageList(IDB_LISTEDIT_THREE, kMask);
     ASSERT_NE(pBefore, nullptr);
     EXPECT_EQ(pBefore->GetSafeHandle(), mine.GetSafeHandle());
     EXPECT_EQ(mine.GetImageCount(), 0);
-    EXPECT_NE(list.OwnedItemList(), hOwned);
-    EXPECT_EQ(list.SetImageList((CImageList*)nullptr)->GetSafeHandle(), list.OwnedItemList());
+    HIMAGELIST hBuilt = Small(list);
+    EXPECT_NE(hBuilt, hOwned);
+    EXPECT_EQ(list.SetImageList((CImageList*)nullptr)->GetSafeHandle(), hBuilt);
     EXPECT_EQ(list.GetImageList(), nullptr);
 }
 
 TEST_F(ListEditTest, HeaderImagesFromABitmapOfTheApplication)
 {
     EXPECT_EQ(list.SetHeaderImageList(IDB_LISTEDIT_FOUR, kMask), nullptr);
-    HIMAGELIST hFirst = list.OwnedHeaderList();
+    HIMAGELIST hFirst = (HIMAGELIST)::SendMessageA(list.Header(), HDM_GETIMAGELIST, 0, 0);
     ASSERT_NE(hFirst, nullptr);
-    EXPECT_EQ((HIMAGELIST)::SendMessageA(list.Header(), HDM_GETIMAGELIST, 0, 0), hFirst);
     EXPECT_EQ(ImageList_GetImageCount(hFirst), 4);
     EXPECT_EQ(Small(list), nullptr) << "the item images are another list";
     // A second build releases the first.
     EXPECT_EQ(list.SetHeaderImageList(IDB_LISTEDIT_THREE, kMask), nullptr);
-    EXPECT_NE(list.OwnedHeaderList(), hFirst);
-    EXPECT_EQ(ImageList_GetImageCount(list.OwnedHeaderList()), 3);
+    HIMAGELIST hSecond = (HIMAGELIST)::SendMessageA(list.Header(), HDM_GETIMAGELIST, 0, 0);
+    EXPECT_NE(hSecond, hFirst);
+    EXPECT_EQ(ImageList_GetImageCount(hSecond), 3);
     // A caller's list in its place; the control's own comes back while it still holds it.
     CImageList mine;
     ASSERT_TRUE(mine.Create(16, 16, ILC_COLOR24, 1, 1));
     CImageList* pBefore = list.SetHeaderImageList(&mine);
     ASSERT_NE(pBefore, nullptr);
-    EXPECT_EQ(pBefore->GetSafeHandle(), list.OwnedHeaderList());
+    EXPECT_EQ(pBefore->GetSafeHandle(), hSecond);
     EXPECT_EQ(list.SetHeaderImageList(IDB_LISTEDIT_MISSING, kMask)->GetSafeHandle(), mine.GetSafeHandle());
     EXPECT_EQ((HIMAGELIST)::SendMessageA(list.Header(), HDM_GETIMAGELIST, 0, 0), nullptr);
-    EXPECT_EQ(list.OwnedHeaderList(), nullptr);
 }
 
 TEST_F(ListEditTest, AHeaderShowingTheSmallImagesFollowsTheirRebuild)
 {
     list.SetImageList(IDB_LISTEDIT_FOUR, kMask);
     ASSERT_TRUE(list.SetHeaderImage(1, 2, TRUE));
-    EXPECT_EQ((HIMAGELIST)::SendMessageA(list.Header(), HDM_GETIMAGELIST, 0, 0), list.OwnedItemList());
+    EXPECT_EQ((HIMAGELIST)::SendMessageA(list.Header(), HDM_GETIMAGELIST, 0, 0), Small(list));
     // Rebuilding the small images must not leave the header on a released list.
     list.SetImageList(IDB_LISTEDIT_THREE, kMask);
-    EXPECT_EQ((HIMAGELIST)::SendMessageA(list.Header(), HDM_GETIMAGELIST, 0, 0), list.OwnedItemList());
+    EXPECT_EQ((HIMAGELIST)::SendMessageA(list.Header(), HDM_GETIMAGELIST, 0, 0), Small(list));
+    EXPECT_NE(Small(list), nullptr);
     list.SetImageList(IDB_LISTEDIT_MISSING, kMask);
     EXPECT_EQ((HIMAGELIST)::SendMessageA(list.Header(), HDM_GETIMAGELIST, 0, 0), nullptr);
     ::RedrawWindow(list.Header(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
@@ -117,11 +116,8 @@ TEST(ListImageLists, OwnedListsGoWithTheWindowAndCallersListsStay)
         list.SetHeaderImage(0, 0, TRUE);
         list.SetImageList(IDB_LISTEDIT_THREE, kMask);
         list.DestroyWindow();
-        EXPECT_EQ(list.OwnedItemList(), nullptr);
-        EXPECT_EQ(list.OwnedHeaderList(), nullptr);
         // Without a window there is nothing to build for.
         EXPECT_EQ(list.SetImageList(IDB_LISTEDIT_FOUR, kMask), nullptr);
-        EXPECT_EQ(list.OwnedItemList(), nullptr);
         EXPECT_EQ(list.GetImageList(), nullptr);
         EXPECT_EQ(list.SetHeaderImageList(&mine), nullptr);
     }

@@ -41,7 +41,7 @@ TEST_F(ListMouseTest, AClickInAnEditableListOpensTheEditorAtOnce)
     // Column 0 may be closed to editing: the click then only selects.
     list.SetFirstColumnEditable(FALSE);
     Click(1, 0);
-    EXPECT_FALSE(list._IsEditVisible());
+    EXPECT_FALSE(list.IsEditing());
     EXPECT_FALSE(list.EditorShown());
     EXPECT_EQ(Selected(), std::vector<int>{ 1 });
     // Below the last row nothing is hit: the edit is committed, nothing opens.
@@ -51,7 +51,7 @@ TEST_F(ListMouseTest, AClickInAnEditableListOpensTheEditorAtOnce)
     list.CListCtrl::GetItemRect(kStockRows - 1, &rc, LVIR_BOUNDS);
     input::Click(list.m_hWnd, 200, rc.bottom + 30);
     EXPECT_EQ(Text(1, 2), "Sold out");
-    EXPECT_FALSE(list._IsEditVisible());
+    EXPECT_FALSE(list.IsEditing());
     EXPECT_EQ(Sent(LISTMSG_CELLEDITED), (Pairs{ { 2, 3 }, { 1, 2 } }));
     EXPECT_TRUE(frame.log.Of(LISTMSG_CHECKCLICKED).empty());
 }
@@ -60,7 +60,7 @@ TEST_F(ListMouseTest, AClickInAListThatIsNotEditableOpensNothing)
 {
     Click(2, 3);
     DoubleClickMessage(2, 3);
-    EXPECT_FALSE(list._IsEditVisible());
+    EXPECT_FALSE(list.IsEditing());
     EXPECT_EQ(list.Editor(), nullptr);
     EXPECT_EQ(Selected(), std::vector<int>{ 2 });
 }
@@ -71,25 +71,25 @@ TEST_F(ListMouseTest, ADoubleClickOpensTheEditorOnlyOnTheCurrentRow)
     Click(2, 1);
     MSG esc = { list.Editor(), WM_KEYDOWN, VK_ESCAPE, 0 };
     list.PreTranslateMessage(&esc);
-    ASSERT_FALSE(list._IsEditVisible());
+    ASSERT_FALSE(list.IsEditing());
     // Row 2 is selected and focused: a double-click there edits the cell hit.
     DoubleClickMessage(2, 3);
     EXPECT_EQ(Cell(), std::make_pair(2, 3));
     // A double-click while an edit is open only ends it.
     Type("Recycled");
     DoubleClickMessage(2, 1);
-    EXPECT_FALSE(list._IsEditVisible());
+    EXPECT_FALSE(list.IsEditing());
     EXPECT_EQ(Text(2, 3), "Recycled");
     // A row that is not the current one does not open on a double-click.
     list.SetItemStates(0, ITEMSTATE_SELECTED | ITEMSTATE_FOCUSED);
     list.SetItemStates(2, ITEMSTATE_UNSELECTED | ITEMSTATE_UNFOCUSED);
     DoubleClickMessage(3, 1);
-    EXPECT_FALSE(list._IsEditVisible());
+    EXPECT_FALSE(list.IsEditing());
     // Nor does a selected row without the focus mark.
     list.SetItemStates(1, ITEMSTATE_SELECTED);
     list.SetItemStates(0, ITEMSTATE_FOCUSED);
     DoubleClickMessage(1, 1);
-    EXPECT_FALSE(list._IsEditVisible()) << "the double-click's own processing does not make it current first";
+    EXPECT_FALSE(list.IsEditing()) << "the double-click's own processing does not make it current first";
 }
 
 TEST_F(ListMouseTest, RightAndMiddleClicksNeverEdit)
@@ -100,11 +100,11 @@ TEST_F(ListMouseTest, RightAndMiddleClicksNeverEdit)
     CPoint pt = CellPoint(list, 3, 3);
     input::RightClick(list.m_hWnd, pt.x, pt.y);
     EXPECT_EQ(Text(1, 3), "Model MF-300") << "committed by the click";
-    EXPECT_FALSE(list._IsEditVisible());
+    EXPECT_FALSE(list.IsEditing());
     input::MiddleClick(list.m_hWnd, pt.x, pt.y);
     list.SendMessage(WM_RBUTTONDBLCLK, 0, MAKELPARAM(pt.x, pt.y));
     list.SendMessage(WM_MBUTTONDBLCLK, 0, MAKELPARAM(pt.x, pt.y));
-    EXPECT_FALSE(list._IsEditVisible());
+    EXPECT_FALSE(list.IsEditing());
     EXPECT_TRUE(frame.log.Of(LISTMSG_CHECKCLICKED).empty());
 }
 
@@ -158,13 +158,19 @@ TEST_F(ListMouseTest, WithoutCheckBoxesNothingIsWatched)
     list.SetCheckboxeStyle(CHECKSTYLE_NONE);
     Click(1, 0);
     EXPECT_TRUE(frame.log.Of(LISTMSG_CHECKCLICKED).empty());
-    // Even a mark changed behind the list's back during a click is left alone.
-    list.CListCtrl::SetItemState(1, INDEXTOSTATEIMAGEMASK(2), LVIS_STATEIMAGEMASK);
-    EXPECT_FALSE(list._ItemCheckMonitor(1, FALSE, TRUE, WM_LBUTTONDOWN));
+    // Even a mark the list view changes during a click is left alone.
+    list.beforeDefault = [&](UINT message) {
+        if (message == WM_LBUTTONDOWN)
+            list.CListCtrl::SetItemState(1, INDEXTOSTATEIMAGEMASK(2), LVIS_STATEIMAGEMASK);
+    };
+    Click(1, 1);
+    list.beforeDefault = nullptr;
+    EXPECT_EQ(list.GetItemStates(1) & ITEMSTATE_CHECKED, (DWORD)ITEMSTATE_CHECKED);
+    // Clicks beside every row reach no item.
     list.SetCheckboxeStyle(CHECKSTYLE_MULTIPLE);
-    EXPECT_FALSE(list._ItemCheckMonitor(-1, FALSE, TRUE, WM_LBUTTONDOWN));
-    EXPECT_FALSE(list._ItemCheckMonitor(kStockRows, FALSE, TRUE, WM_LBUTTONDOWN));
-    EXPECT_FALSE(list._ItemCheckMonitor(1, TRUE, 5, WM_LBUTTONDOWN)) << "two true values are no change";
+    CRect rcLast;
+    list.CListCtrl::GetItemRect(kStockRows - 1, &rcLast, LVIR_BOUNDS);
+    input::Click(list.m_hWnd, 20, rcLast.bottom + 30);
     EXPECT_TRUE(frame.log.Of(LISTMSG_CHECKCLICKED).empty());
 }
 
@@ -206,7 +212,7 @@ TEST_F(ListMouseTest, RightAndMiddleClicksThatChangeAMarkAreReportedWithTheirMes
     list.SendMessage(WM_MBUTTONDBLCLK, 0, MAKELPARAM(pt.x, pt.y));
     EXPECT_EQ(Sent(LISTMSG_CHECKCLICKED),
               (Pairs{ { 1, WM_RBUTTONDOWN }, { 1, WM_MBUTTONDOWN }, { 1, WM_MBUTTONDBLCLK } }));
-    EXPECT_FALSE(list._IsEditVisible()) << "never the editor for these buttons";
+    EXPECT_FALSE(list.IsEditing()) << "never the editor for these buttons";
     // A right double-click that changes nothing reports nothing.
     list.beforeDefault = nullptr;
     list.SendMessage(WM_RBUTTONDBLCLK, 0, MAKELPARAM(pt.x, pt.y));
@@ -222,9 +228,9 @@ TEST_F(ListMouseTest, ButtonUpsAndOtherMessagesAreNotProcessed)
             ++nDefaults;
     };
     CPoint pt = CheckBoxPoint(list, 2);
-    list._MouseClkMonitor(WM_LBUTTONUP, 0, pt, TRUE);
-    list._MouseClkMonitor(WM_MOUSEMOVE, 0, pt, TRUE);
-    EXPECT_EQ(nDefaults, 0);
+    list.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    list.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+    EXPECT_EQ(nDefaults, 2) << "the list view alone handled them";
     EXPECT_TRUE(Checked().empty());
     EXPECT_TRUE(frame.log.Of(LISTMSG_CHECKCLICKED).empty());
 }
@@ -238,7 +244,7 @@ TEST_F(ListMouseTest, ScrollingCommitsTheEditFirst)
     Type("6");
     list.SendMessage(WM_VSCROLL, SB_LINEDOWN);
     EXPECT_EQ(Text(1, 1), "6");
-    EXPECT_FALSE(list._IsEditVisible());
+    EXPECT_FALSE(list.IsEditing());
     EXPECT_FALSE(list.EditorShown()) << "no editor left over a cell that moved";
     EXPECT_EQ(list.GetTopIndex(), 1) << "and the list still scrolled";
     ASSERT_TRUE(list.StartEdit(2, 3));

@@ -1,6 +1,6 @@
-// A QELListCtrl in a recording frame for the sorting and cell-text tests, with
-// the protected sort operations opened up, and a plain reference of the sort
-// the control must reproduce exactly.
+// A QELListCtrl in a recording frame for the sorting and cell-text tests, with a
+// list view whose own sort can be made to fail, and a plain reference of the
+// sort the control must reproduce exactly.
 #pragma once
 #include "RecordingParent.h"
 #include "UserInput.h"
@@ -12,11 +12,6 @@
 class SortList : public EditableTestList
 {
 public:
-    using QELListCtrl::_CompareItems;
-    using QELListCtrl::_FindSeparator;
-    using QELListCtrl::_PartialSort;
-    using QELListCtrl::_QuickSortRecursive;
-
     // While set, the list view's own sort does nothing but claim success, as a
     // faulty platform sort would.
     bool bIgnorePlatformSort = false;

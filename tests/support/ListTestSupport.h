@@ -1,35 +1,72 @@
-// What the list tests share: the editing fields opened up, and the rows read
-// back as plain text.
+// What the list tests share: a list that reaches an edit or a sort order through
+// the control's public operations only, and the rows read back as plain text.
 #pragma once
 #include "ZUZIVU70.h"
 #include <string>
+#include <vector>
 
-// A QELListCtrl with the in-place editing fields reachable, so tests of the
-// edit-end and sort paths can stand in for the editor.
+// A QELListCtrl with shortcuts that go through public operations, so tests of
+// the edit-end and sort paths survive changes of the control's insides.
 class EditableTestList : public QELListCtrl
 {
 public:
-    // Leaves the fields as the in-place editor does while a cell is under edit,
-    // with text typed into the editor window.
-    void FakeEdit(int nRow, int nColumn, LPCSTR lpszText)
+    // Opens the editor over a cell as a user would and types a text into it;
+    // FALSE when the cell cannot be edited (it does not exist, say).
+    BOOL FakeEdit(int nRow, int nColumn, LPCSTR lpszText)
     {
-        if (m_pEdit->GetSafeHwnd() == nullptr)
-            m_pEdit->Create(WS_CHILD | WS_BORDER | ES_AUTOHSCROLL, CRect(0, 0, 80, 20), this, 1);
-        m_bEditable = TRUE;
-        m_nEditRow = nRow;
-        m_nEditColumn = nColumn;
-        m_pEdit->SetWindowText(lpszText);
-        m_pEdit->ShowWindow(SW_SHOW);
+        SetEditable(TRUE);
+        if (!StartEdit(nRow, nColumn))
+            return FALSE;
+        GetEditControl()->SetWindowText(lpszText);
+        return TRUE;
     }
-    int EditRow() const { return m_nEditRow; }
-    int EditColumn() const { return m_nEditColumn; }
-    BOOL EditorVisible() const { return m_pEdit->GetSafeHwnd() != nullptr && m_pEdit->IsWindowVisible(); }
+    // Whether an edit is in progress, asked without changing anything: outside an
+    // edit the control swallows the space bar, inside one it lets it through.
+    BOOL IsEditing()
+    {
+        MSG msg = { m_hWnd, WM_KEYDOWN, VK_SPACE, 0 };
+        return !PreTranslateMessage(&msg);
+    }
+    HWND Editor() const { return GetEditControl() != nullptr ? GetEditControl()->GetSafeHwnd() : nullptr; }
+    BOOL EditorVisible() const { return Editor() != nullptr && ::IsWindowVisible(Editor()); }
+    // The cell the shown editor stands on, found as a click on it would be; -1 without an edit.
+    int EditRow() const { return EditCell().first; }
+    int EditColumn() const { return EditCell().second; }
+    std::pair<int, int> EditCell() const
+    {
+        if (!EditorVisible())
+            return { -1, -1 };
+        CRect rc;
+        ::GetWindowRect(Editor(), &rc);
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(&rc), 2);
+        LVHITTESTINFO hit = {};
+        hit.pt = CPoint(rc.left + 2, rc.CenterPoint().y);
+        ::SendMessageA(m_hWnd, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+        return { hit.iItem, hit.iSubItem };
+    }
+
+    // Puts a sort order in force without moving a row: the column is sorted
+    // while its cells hold texts already in that order, and its own texts are
+    // then written back through the base class, which leaves the order alone.
     void SetSortOrder(int nColumn, BOOL bAscending)
     {
-        m_nSortedColumn = nColumn;
-        m_bSortAscending = bAscending;
+        SetSortable(TRUE);
+        const int nCount = CListCtrl::GetItemCount();
+        std::vector<CString> texts;
+        for (int i = 0; i < nCount; ++i) {
+            texts.push_back(CListCtrl::GetItemText(i, nColumn));
+            char rank[16];
+            wsprintfA(rank, "%06d", bAscending ? i : nCount - i);
+            CListCtrl::SetItemText(i, nColumn, rank);
+        }
+        SortItems(nColumn, bAscending);
+        for (int i = 0; i < nCount; ++i)
+            CListCtrl::SetItemText(i, nColumn, texts[(size_t)i]);
     }
 };
+
+// The item parameter exactly as the list view holds it (the item's block).
+inline LPARAM ListRawParam(CListCtrl& list, int nItem) { return (LPARAM)list.CListCtrl::GetItemData(nItem); }
 
 // The text of one cell, as the list view holds it.
 inline std::string ListCellText(CListCtrl& list, int nItem, int nColumn = 0)

@@ -1,0 +1,94 @@
+// The in-place cell editor's window and the cell it stands on.
+#include "ListCellEditor.h"
+#include <new>
+
+namespace {
+// The editor: a bordered single-line edit that keeps its selection shown; the
+// column's alignment (ES_LEFT 0, ES_CENTER 1, ES_RIGHT 2) is added.
+const DWORD kEditorStyle = WS_CHILD | WS_BORDER | ES_AUTOHSCROLL | ES_NOHIDESEL;  // 0x40800180
+// A cell image in a column other than 0 sits inside the label rectangle.
+const int kCellImageWidth = 16;
+}
+
+ListCellEditor::ListCellEditor() : m_pEdit(new (std::nothrow) CEdit) {}
+
+ListCellEditor::~ListCellEditor()
+{
+    // A window still alive here would call back into a dead object.
+    DestroyWindow();
+    delete m_pEdit;
+}
+
+UINT ListCellEditor::Open(int nRow, int nColumn)
+{
+    m_nRow = nRow;
+    m_nColumn = nColumn;
+    return ++m_nSerial;
+}
+
+void ListCellEditor::Close()
+{
+    if (HasWindow())
+        m_pEdit->ShowWindow(SW_HIDE);
+    m_nRow = -1;
+    m_nColumn = -1;
+    ++m_nSerial;
+}
+
+BOOL ListCellEditor::Prepare(CWnd* pList, DWORD dwAlign)
+{
+    if (m_pEdit == nullptr || pList == nullptr || !::IsWindow(pList->GetSafeHwnd()))
+        return FALSE;
+    if (HasWindow() && dwAlign == m_dwAlign)
+        return TRUE;
+    m_dwAlign = dwAlign;
+    if (HasWindow())
+        m_pEdit->DestroyWindow();
+    return m_pEdit->Create(kEditorStyle | dwAlign, CRect(0, 0, 1, 1), pList, 0);
+}
+
+void ListCellEditor::Place(CListCtrl& list) const
+{
+    if (!HasWindow())
+        return;
+    CRect rect;
+    if (!list.CListCtrl::GetSubItemRect(m_nRow, m_nColumn, LVIR_LABEL, rect))
+        return;
+    // Beyond column 0 the label rectangle covers the cell's image as well.
+    if (m_nColumn > 0 && ::SendMessageA(list.m_hWnd, LVM_GETIMAGELIST, LVSIL_SMALL, 0) != 0) {
+        LVITEMA item = {};
+        item.mask = LVIF_IMAGE;
+        item.iItem = m_nRow;
+        item.iSubItem = m_nColumn;
+        if (list.CListCtrl::GetItem(&item) && item.iImage >= 0)
+            rect.left += kCellImageWidth;
+    }
+    m_pEdit->MoveWindow(&rect, TRUE);
+}
+
+void ListCellEditor::Show(CListCtrl& list, const CString& strText) const
+{
+    if (!HasWindow())
+        return;
+    m_pEdit->SendMessage(WM_SETFONT, static_cast<WPARAM>(::SendMessageA(list.m_hWnd, WM_GETFONT, 0, 0)), TRUE);
+    Place(list);
+    m_pEdit->SetWindowText(strText);
+    m_pEdit->ShowWindow(SW_SHOW);
+    m_pEdit->SetSel(0, -1);
+    m_pEdit->SendMessage(EM_SCROLLCARET, 0, 0);
+    m_pEdit->SetFocus();
+}
+
+CString ListCellEditor::Text() const
+{
+    CString strText;
+    if (HasWindow())
+        m_pEdit->GetWindowText(strText);
+    return strText;
+}
+
+void ListCellEditor::DestroyWindow()
+{
+    if (HasWindow())
+        m_pEdit->DestroyWindow();
+}

@@ -1,0 +1,27 @@
+// The working parts of a QELListCtrl, each with one job: the item store, the
+// writer of the list view's own row changes, the cell editor and the sort order.
+#pragma once
+#include "QELListCtrl.h"
+#include "ListCellEditor.h"
+#include "ListItemStore.h"
+#include "ListRowWriter.h"
+#include "ListSortOrder.h"
+
+struct QELListCtrl::Parts
+{
+    explicit Parts(QELListCtrl& list) : rows(list) {}
+
+    ListItemStore store;
+    ListRowWriter rows;
+    ListCellEditor editor;
+    ListSortOrder order;
+
+    // A change of an item parameter from outside, seen before it is made: the
+    // item and the parameter it had.
+    int nForeignItem = -1;
+    LPARAM foreignOld = 0;
+
+    // The header of the list view window it was read for.
+    HWND hHeaderOf = nullptr;
+    HWND hHeader = nullptr;
+};
