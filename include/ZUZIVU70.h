@@ -3,6 +3,7 @@
 #pragma once
 #include "afxwin.h"
 #include "afxcmn.h"
+#include "afxext.h"
 #include "afxdisp.h"
 #include "afxtempl.h"
 #include "ZUZIVU70Defs.h"

@@ -54,6 +54,19 @@ BOOL CWinThread::OnIdle(LONG lCount)
         if (pMainWnd != nullptr && pMainWnd->m_hWnd != nullptr && pMainWnd->IsWindowVisible()) {
             AfxCallWndProc(pMainWnd, pMainWnd->m_hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
             pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+            // Floating bars live in frames the main window owns, not in it.
+            ::EnumThreadWindows(
+                ::GetCurrentThreadId(),
+                [](HWND hWnd, LPARAM lParam) -> BOOL {
+                    CWnd* pFrame = CWnd::FromHandlePermanent(hWnd);
+                    if (pFrame != nullptr && ::GetWindow(hWnd, GW_OWNER) == (HWND)lParam && ::IsWindowVisible(hWnd) &&
+                        pFrame->IsKindOf(RUNTIME_CLASS(CFrameWnd))) {
+                        AfxCallWndProc(pFrame, hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
+                        pFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+                    }
+                    return TRUE;
+                },
+                (LPARAM)pMainWnd->m_hWnd);
         }
         return TRUE;
     }
