@@ -301,10 +301,15 @@ void CToolBar::_SetButton(int nIndex, TBBUTTON* pButton)
     ModifyStyle(WS_VISIBLE, 0);
     DefWindowProc(TB_DELETEBUTTON, (WPARAM)nIndex, 0);
     // Changing the text rows makes the control measure its buttons again.
+    // Some versions of the control then forget the button size we set and
+    // fall back to the smallest that holds the image: it is set again.
+    LRESULT dwButtonSize = DefWindowProc(TB_GETBUTTONSIZE, 0, 0);
     int nRows = (int)::SendMessageA(m_hWnd, TB_GETTEXTROWS, 0, 0);
     ::SendMessageA(m_hWnd, WM_SETREDRAW, FALSE, 0);
     ::SendMessageA(m_hWnd, TB_SETMAXTEXTROWS, (WPARAM)(nRows + 1), 0);
     ::SendMessageA(m_hWnd, TB_SETMAXTEXTROWS, (WPARAM)nRows, 0);
+    if (DefWindowProc(TB_GETBUTTONSIZE, 0, 0) != dwButtonSize)
+        DefWindowProc(TB_SETBUTTONSIZE, 0, dwButtonSize);
     ::SendMessageA(m_hWnd, WM_SETREDRAW, TRUE, 0);
     DefWindowProc(TB_INSERTBUTTONA, (WPARAM)nIndex, (LPARAM)pButton);
     ModifyStyle(0, dwStyle & WS_VISIBLE);

@@ -17,7 +17,7 @@ std::vector<UINT> Rows(CFrameWnd& frame, UINT nDockBar)
     auto* pDockBar = static_cast<CDockBar*>(frame.GetControlBar(nDockBar));
     for (INT_PTR i = 0; i < pDockBar->m_arrBars.GetSize(); i++) {
         void* p = pDockBar->m_arrBars[i];
-        v.push_back(p == nullptr                     ? 0
+        v.push_back(p == nullptr                 ? 0
                     : CDockBar::IsPlaceholder(p) ? (UINT)(UINT_PTR)p + 0x10000
                                                  : (UINT) static_cast<CControlBar*>(p)->GetDlgCtrlID());
     }
@@ -126,8 +126,8 @@ TEST_F(CStateFixture, MissingOrDamagedStateChangesNothing)
     // The unknown bar keeps a placeholder; the bars the state does not name
     // keep rows of their own after it.
     std::vector<UINT> rows = Rows(frame, AFX_IDW_DOCKBAR_TOP);
-    EXPECT_EQ(rows, (std::vector<UINT>{ 0, AFX_IDW_CONTROLBAR_FIRST + 0x70 + 0x10000, 0, IDA, 0, IDB, 0, IDC, 0, IDD,
-                                        0 }));
+    EXPECT_EQ(rows,
+              (std::vector<UINT>{ 0, AFX_IDW_CONTROLBAR_FIRST + 0x70 + 0x10000, 0, IDA, 0, IDB, 0, IDC, 0, IDD, 0 }));
     for (CToolBar& bar : bars)
         EXPECT_TRUE(bar.IsWindowVisible());
 }

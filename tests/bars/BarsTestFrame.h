@@ -45,3 +45,12 @@ BOOL MakeTestToolBar(CToolBar& bar, CFrameWnd* pFrame, UINT nID, DWORD dwBarStyl
 // One pass of the application's idle processing, as its loop runs it when
 // the queue is empty.
 void RunIdle();
+
+// Rectangles, sizes and points read as numbers in failure messages.
+#include <ostream>
+inline void PrintTo(const CRect& r, std::ostream* os)
+{
+    *os << "(" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ")";
+}
+inline void PrintTo(const CSize& s, std::ostream* os) { *os << s.cx << "x" << s.cy; }
+inline void PrintTo(const CPoint& p, std::ostream* os) { *os << "(" << p.x << "," << p.y << ")"; }
