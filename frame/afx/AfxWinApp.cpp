@@ -46,6 +46,19 @@ BOOL CWinThread::IsIdleMessage(MSG* pMsg)
     return pMsg->message != WM_PAINT && pMsg->message != 0x0118 /* WM_SYSTIMER */;
 }
 
+namespace {
+BOOL CALLBACK UpdateOwnedFrame(HWND hWnd, LPARAM lParam)
+{
+    CWnd* pFrame = CWnd::FromHandlePermanent(hWnd);
+    if (pFrame != nullptr && ::GetWindow(hWnd, GW_OWNER) == (HWND)lParam && ::IsWindowVisible(hWnd) &&
+        pFrame->IsKindOf(RUNTIME_CLASS(CFrameWnd))) {
+        AfxCallWndProc(pFrame, hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
+        pFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+    }
+    return TRUE;
+}
+}
+
 BOOL CWinThread::OnIdle(LONG lCount)
 {
     if (lCount <= 0) {
@@ -55,18 +68,7 @@ BOOL CWinThread::OnIdle(LONG lCount)
             AfxCallWndProc(pMainWnd, pMainWnd->m_hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
             pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
             // Floating bars live in frames the main window owns, not in it.
-            ::EnumThreadWindows(
-                ::GetCurrentThreadId(),
-                [](HWND hWnd, LPARAM lParam) -> BOOL {
-                    CWnd* pFrame = CWnd::FromHandlePermanent(hWnd);
-                    if (pFrame != nullptr && ::GetWindow(hWnd, GW_OWNER) == (HWND)lParam && ::IsWindowVisible(hWnd) &&
-                        pFrame->IsKindOf(RUNTIME_CLASS(CFrameWnd))) {
-                        AfxCallWndProc(pFrame, hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
-                        pFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
-                    }
-                    return TRUE;
-                },
-                (LPARAM)pMainWnd->m_hWnd);
+            ::EnumThreadWindows(::GetCurrentThreadId(), UpdateOwnedFrame, (LPARAM)pMainWnd->m_hWnd);
         }
         return TRUE;
     }
