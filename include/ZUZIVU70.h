@@ -7,7 +7,6 @@
 #include "afxdisp.h"
 #include "afxtempl.h"
 #include "ZUZIVU70Defs.h"
-#include "QELModuleContext.h"
 #include "QELStatic.h"
 #include "QELListCtrl.h"
 #include "QELRegistry.h"
@@ -16,3 +15,4 @@
 #include "QELEdit.h"
 #include "QELIntegerEdit.h"
 #include "QELRealEdit.h"
+#include "QELToolbar.h"

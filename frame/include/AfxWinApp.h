@@ -1,30 +1,7 @@
-// CWinThread and CWinApp: the message loop, idle processing, profile settings.
+// CWinApp: the application object, its profile settings and message boxes, and the entry.
 #pragma once
-#include "AfxWnd.h"
+#include "AfxWinThread.h"
 #include "AfxModule.h"
-
-class AFX_API CWinThread : public CCmdTarget
-{
-    DECLARE_DYNAMIC(CWinThread)
-public:
-    CWinThread() = default;
-
-    CWnd* m_pMainWnd = nullptr;
-    CWnd* m_pActiveWnd = nullptr;
-    DWORD m_nThreadID = 0;
-
-    virtual BOOL InitInstance();
-    virtual int ExitInstance();
-    virtual int Run();
-    // Offers the message to the windows it is for, from the target up through its parents.
-    virtual BOOL PreTranslateMessage(MSG* pMsg);
-    // Takes one message from the queue and handles it; FALSE on WM_QUIT.
-    virtual BOOL PumpMessage();
-    // lCount counts calls since the last message; return TRUE for more idle calls.
-    virtual BOOL OnIdle(LONG lCount);
-    virtual BOOL IsIdleMessage(MSG* pMsg);
-    virtual CWnd* GetMainWnd();
-};
 
 class AFX_API CWinApp : public CWinThread
 {
@@ -76,9 +53,10 @@ private:
 
 // Runs a whole application: initialisation, InitInstance, the message loop.
 AFX_API int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);
-// Handles one message with the current thread's loop (PreTranslateMessage included).
-AFX_API BOOL AFXAPI AfxPumpMessage();
-AFX_API void AFXAPI AfxPostQuitMessage(int nExitCode);
+
+// Sets up the current module for the framework (instance, resources, app name).
+AFX_API BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);
+AFX_API void AFXAPI AfxWinTerm();
 
 AFX_API int AFXAPI AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
 AFX_API int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);

@@ -1,7 +1,6 @@
-// CCmdTarget, CCmdUI and CWnd: message dispatch and the window object.
+// CWnd: the window object and its message dispatch.
 #pragma once
-#include "AfxObject.h"
-#include "AfxMsgMap.h"
+#include "AfxCmdTarget.h"
 #include "AfxString.h"
 #include "AfxGeometry.h"
 
@@ -11,54 +10,6 @@ class CMenu;
 class CFont;
 class CScrollBar;
 class CDataExchange;
-
-// Anything that can receive commands through a message map.
-class AFX_API CCmdTarget : public CObject
-{
-    DECLARE_DYNAMIC(CCmdTarget)
-public:
-    CCmdTarget() = default;
-
-    // Routes a command (nCode: CN_COMMAND, CN_UPDATE_COMMAND_UI or a control
-    // notification code; MAKELONG(code, WM_NOTIFY) for notifications) to this
-    // target's map. With pHandlerInfo it only reports whether a handler exists.
-    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
-
-protected:
-    static const AFX_MSGMAP* PASCAL GetThisMessageMap();
-    virtual const AFX_MSGMAP* GetMessageMap() const;
-
-    // The first entry, searching this class's map and then its bases', that
-    // matches; nullptr when none does.
-    const AFX_MSGMAP_ENTRY* FindMessageEntry(UINT nMessage, UINT nCode, UINT nID) const;
-    friend class CWnd;
-};
-
-// Lets an update handler enable, check or relabel whatever shows a command.
-class AFX_API CCmdUI
-{
-public:
-    CCmdUI() = default;
-    virtual ~CCmdUI() = default;
-
-    virtual void Enable(BOOL bOn = TRUE);
-    virtual void SetCheck(int nCheck = 1);
-    virtual void SetRadio(BOOL bOn = TRUE);
-    virtual void SetText(LPCSTR lpszText);
-
-    // Sends this update to a target; returns TRUE when a handler took it.
-    BOOL DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
-
-    UINT m_nID = 0;
-    UINT m_nIndex = 0;
-    CMenu* m_pMenu = nullptr;
-    CMenu* m_pSubMenu = nullptr;
-    CMenu* m_pParentMenu = nullptr;
-    CWnd* m_pOther = nullptr;
-    BOOL m_bEnableChanged = FALSE;
-    BOOL m_bContinueRouting = FALSE;
-    UINT m_nIndexMax = 0;
-};
 
 class AFX_API CWnd : public CCmdTarget
 {
@@ -300,10 +251,21 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 protected:
+    // Ends a creation begun with AfxHookWindowCreate(this) that gave hWndCreated
+    // (nullptr when it failed); TRUE when the window exists.
+    BOOL EndHookedCreate(HWND hWndCreated);
+
     WNDPROC m_pfnSuper = nullptr;  // the window procedure we replaced
     BOOL m_bTemporary = FALSE;     // a wrapper made by FromHandle
     UINT m_nFlags = 0;             // WF_* state bits
     int m_nModalResult = -1;
+
+private:
+    // Attaches this object to hWnd and puts AfxWndProc in front of the
+    // window's own procedure; FALSE when either is attached already.
+    BOOL AttachWndProc(HWND hWnd);
+    // Gives hWnd back the procedure AfxWndProc replaced, if ours is still its procedure.
+    void RestoreWndProc(HWND hWnd);
 
     friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
     friend LRESULT AFXAPI AfxCallWndProc(CWnd*, HWND, UINT, WPARAM, LPARAM);

@@ -27,7 +27,7 @@ private:
     static CString ModulePath()
     {
         char szPath[MAX_PATH] = "";
-        ::GetModuleFileNameA(QELModuleContext::GetInstanceHandle(), szPath, MAX_PATH);
+        ::GetModuleFileNameA(::GetModuleHandleA("ZUZIVU70.dll"), szPath, MAX_PATH);
         return szPath;
     }
 

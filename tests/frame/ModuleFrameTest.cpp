@@ -1,6 +1,7 @@
 // The library module: loading, its application object, the resource chain and
 // the resource-context guard.
 #include "TestApp.h"
+#include "module/QELModuleContext.h"
 #include <gtest/gtest.h>
 #include <stdexcept>
 
