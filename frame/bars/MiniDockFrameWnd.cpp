@@ -10,6 +10,7 @@ BEGIN_MESSAGE_MAP(CMiniDockFrameWnd, CMiniFrameWnd)
     ON_WM_NCLBUTTONDOWN()
     ON_WM_NCLBUTTONDBLCLK()
     ON_WM_SIZING()
+    ON_WM_GETMINMAXINFO()
 END_MESSAGE_MAP()
 
 // ----- CMiniFrameWnd -----------------------------------------------------------------------
@@ -176,4 +177,15 @@ void CMiniDockFrameWnd::OnSizing(UINT fwSide, LPRECT pRect)
     else
         pRect->bottom = pRect->top + cy;
     DelayRecalcLayout();
+}
+
+void CMiniDockFrameWnd::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
+{
+    // The system's smallest resizable window is wider than a small bar: the
+    // frame may be as small as its bar needs.
+    CWnd::OnGetMinMaxInfo(lpMMI);
+    CRect rectBorders(0, 0, 0, 0);
+    ::AdjustWindowRectEx(&rectBorders, GetStyle(), FALSE, GetExStyle());
+    lpMMI->ptMinTrackSize.x = rectBorders.Width() + 1;
+    lpMMI->ptMinTrackSize.y = rectBorders.Height() + 1;
 }

@@ -107,6 +107,7 @@ protected:
     void OnNcLButtonDown(UINT nHitTest, CPoint point);
     void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
     void OnSizing(UINT fwSide, LPRECT pRect);
+    void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
     DECLARE_MESSAGE_MAP()
 };
 

@@ -136,3 +136,52 @@ TEST_F(CDragFixture, EscapeCancelsAndADoubleClickOnTheGripperToggles)
     EXPECT_EQ(DockedOn(), (UINT)AFX_IDW_DOCKBAR_TOP);
     EXPECT_EQ(frame.RectInFrame(&bar), before);
 }
+
+TEST(FloatingResize, DraggingAFloatingFramesEdgeRewrapsADynamicBar)
+{
+    CBarsFrame frame;
+    ASSERT_TRUE(frame.Make());
+    frame.EnableDocking(CBRS_ALIGN_ANY);
+    CToolBar bar;
+    ASSERT_TRUE(MakeTestToolBar(bar, &frame, AFX_IDW_TOOLBAR, CBRS_TOP | CBRS_GRIPPER | CBRS_SIZE_DYNAMIC));
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    frame.FloatControlBar(&bar, CPoint(200, 200));
+    CFrameWnd* pMini = bar.GetParentFrame();
+    ASSERT_NE(pMini, nullptr);
+    EXPECT_TRUE(pMini->GetStyle() & WS_THICKFRAME);
+    CRect before;
+    pMini->GetWindowRect(&before);
+    // The frame fits its bar, however small the system's resizable windows are.
+    CRect client;
+    pMini->GetClientRect(&client);
+    EXPECT_EQ(client.Width(), bar.CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH).cx - 4);
+    CRect r1, r3;
+    bar.GetItemRect(0, &r1);
+    bar.GetItemRect(3, &r3);
+    ASSERT_EQ(r1.top, r3.top);  // one row
+
+    // The right edge dragged in to a third of the width: the bar wraps and
+    // the frame snaps to the rows it chose, taller and narrower.
+    CRect rect = before;
+    rect.right = rect.left + before.Width() / 3;
+    pMini->SendMessage(WM_SIZING, WMSZ_RIGHT, (LPARAM)&rect);
+    EXPECT_LT(rect.Width(), before.Width());
+    EXPECT_GT(rect.Height(), before.Height());
+    EXPECT_EQ(rect.TopLeft(), before.TopLeft());
+    EXPECT_LT(bar.m_nMRUWidth, (UINT)before.Width());
+    pMini->MoveWindow(&rect);
+    RunIdle();
+    CRect after;
+    pMini->GetWindowRect(&after);
+    EXPECT_EQ(after, rect);
+    bar.GetItemRect(0, &r1);
+    bar.GetItemRect(3, &r3);
+    EXPECT_GT(r3.top, r1.top);
+
+    // Dragged from the left edge back out: one row again, the right edge stays.
+    CRect wide = after;
+    wide.left = after.right - before.Width() - 10;
+    pMini->SendMessage(WM_SIZING, WMSZ_LEFT, (LPARAM)&wide);
+    EXPECT_EQ(wide.right, after.right);
+    EXPECT_EQ(wide.Size(), before.Size());
+}
