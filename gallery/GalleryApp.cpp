@@ -27,9 +27,11 @@ public:
             pFrame->UpdateWindow();
             ::CreateDirectoryA(strShots, nullptr);
             int nSaved = SaveAllPages(*pFrame, strShots);
-            std::printf("gallery: saved %d of %d pages\n", nSaved, pFrame->GetPageCount());
+            int nToolbars = SaveToolbarStates(*pFrame, strShots);
+            std::printf("gallery: saved %d of %d pages, %d of 3 toolbar states\n", nSaved, pFrame->GetPageCount(),
+                        nToolbars);
             std::fflush(stdout);
-            m_nExitCode = nSaved == pFrame->GetPageCount() ? 0 : 1;
+            m_nExitCode = nSaved == pFrame->GetPageCount() && nToolbars == 3 ? 0 : 1;
             pFrame->DestroyWindow();
             return FALSE;
         }

@@ -1,21 +1,24 @@
 #include "GalleryFrame.h"
 #include "GalleryResources.h"
 #include "Screenshot.h"
+#include <algorithm>
 
 namespace {
-const UINT IDC_TABS = 1;
+// The tab strip is the frame's pane: the frame lays it out beside the toolbars.
+const UINT IDC_TABS = AFX_IDW_PANE_FIRST;
 const UINT IDC_PAGE = 2;
 const char kSettingsKey[] = "Software\\ZUZIVU70\\Gallery";
 }
 
 BEGIN_MESSAGE_MAP(CGalleryFrame, CFrameWnd)
     ON_WM_CREATE()
-    ON_WM_SIZE()
     ON_WM_DESTROY()
     ON_NOTIFY(TCN_SELCHANGE, IDC_TABS, OnTabChange)
     ON_COMMAND(ID_GALLERY_NEXT_PAGE, OnNextPage)
     ON_COMMAND(ID_GALLERY_PREV_PAGE, OnPrevPage)
     ON_COMMAND(ID_GALLERY_SCREENSHOTS, OnScreenshots)
+    ON_COMMAND_RANGE(ID_GALLERY_PAGE_FIRST, ID_GALLERY_PAGE_LAST, OnPageButton)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_GALLERY_PAGE_FIRST, ID_GALLERY_PAGE_LAST, OnUpdatePageButton)
 END_MESSAGE_MAP()
 
 CGalleryFrame::CGalleryFrame() = default;
@@ -39,7 +42,55 @@ int CGalleryFrame::OnCreate(LPCREATESTRUCT lpcs)
         item.pszText = const_cast<LPSTR>(pages[i].name);
         m_tabs.SendMessage(TCM_INSERTITEMA, i, (LPARAM)&item);
     }
-    return 0;
+    return CreateToolbars() ? 0 : -1;
+}
+
+BOOL CGalleryFrame::CreateToolbars()
+{
+    const DWORD dwStyle =
+        WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC;
+    if (!m_wndNavBar.CreateEx(this, TBSTYLE_FLAT, dwStyle, CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR) ||
+        !m_wndNavBar.LoadToolBar(IDR_GALLERY_NAV))
+        return FALSE;
+    m_wndNavBar.SetWindowText("Navigation");
+    // One button per page, up to eight.
+    if (!m_wndPagesBar.CreateEx(this, TBSTYLE_FLAT, dwStyle, CRect(0, 0, 0, 0), ID_VIEW_PAGESBAR))
+        return FALSE;
+    UINT ids[ID_GALLERY_PAGE_LAST - ID_GALLERY_PAGE_FIRST + 1];
+    int nButtons = std::min(GetPageCount(), (int)_countof(ids));
+    for (int i = 0; i < nButtons; ++i)
+        ids[i] = ID_GALLERY_PAGE_FIRST + i;
+    if (!m_wndPagesBar.SetButtons(ids, nButtons) || !m_wndPagesBar.LoadBitmap(IDB_GALLERY_PAGES))
+        return FALSE;
+    m_wndPagesBar.SetWindowText("Pages");
+
+    m_wndNavBar.EnableDocking(CBRS_ALIGN_ANY);
+    m_wndPagesBar.EnableDocking(CBRS_ALIGN_ANY);
+    QELToolbar::FrameEnableDocking(this, CBRS_ALIGN_ANY);
+    DockControlBar(&m_wndNavBar, AFX_IDW_DOCKBAR_TOP);
+    // The pages bar in the same row, right of the navigation bar.
+    RecalcLayout();
+    CRect rect;
+    m_wndNavBar.GetWindowRect(&rect);
+    rect.OffsetRect(rect.Width(), 0);
+    DockControlBar(&m_wndPagesBar, AFX_IDW_DOCKBAR_TOP, &rect);
+    RecalcLayout();
+    return TRUE;
+}
+
+void CGalleryFrame::RecalcLayout(BOOL bNotify)
+{
+    CFrameWnd::RecalcLayout(bNotify);
+    if (m_pPage && m_pPage->m_hWnd != nullptr)
+        m_pPage->MoveWindow(PageRect());
+}
+
+void CGalleryFrame::OnPageButton(UINT nID) { ShowPage((int)(nID - ID_GALLERY_PAGE_FIRST)); }
+
+void CGalleryFrame::OnUpdatePageButton(CCmdUI* pCmdUI)
+{
+    // The current page's button is pressed in.
+    pCmdUI->SetCheck((int)(pCmdUI->m_nID - ID_GALLERY_PAGE_FIRST) == m_nCurrent);
 }
 
 int CGalleryFrame::GetPageCount() const { return (int)GalleryPages().size(); }
@@ -52,8 +103,10 @@ CString CGalleryFrame::GetPageName(int nIndex) const
 
 CRect CGalleryFrame::PageRect() const
 {
+    // Below the tab strip's tabs, within what the toolbars leave.
     CRect rc;
-    GetClientRect(&rc);
+    m_tabs.GetWindowRect(&rc);
+    ScreenToClient(&rc);
     CRect rcTabs = rc;
     m_tabs.SendMessage(TCM_ADJUSTRECT, FALSE, (LPARAM)&rcTabs);
     rc.top = rcTabs.top;
@@ -114,16 +167,6 @@ void CGalleryFrame::OnDestroy()
         reg.WriteInt("Last Page", m_nCurrent);
     }
     CFrameWnd::OnDestroy();
-}
-
-void CGalleryFrame::OnSize(UINT nType, int cx, int cy)
-{
-    CFrameWnd::OnSize(nType, cx, cy);
-    if (m_tabs.m_hWnd == nullptr)
-        return;
-    m_tabs.MoveWindow(0, 0, cx, cy);
-    if (m_pPage && m_pPage->m_hWnd != nullptr)
-        m_pPage->MoveWindow(PageRect());
 }
 
 void CGalleryFrame::OnTabChange(NMHDR*, LRESULT* pResult)

@@ -23,19 +23,28 @@ public:
     // on the page and the window's place are remembered.
     int RestoreSettings(int nCmdShow);
 
+    // The two toolbars, docked by the library's dock bars (QELToolbar).
+    QELToolbar& GetNavBar() { return m_wndNavBar; }
+    QELToolbar& GetPagesBar() { return m_wndPagesBar; }
+    void RecalcLayout(BOOL bNotify = TRUE) override;
+
 protected:
     int OnCreate(LPCREATESTRUCT lpcs);
-    void OnSize(UINT nType, int cx, int cy);
     void OnDestroy();
     void OnTabChange(NMHDR* pNMHDR, LRESULT* pResult);
     void OnNextPage();
     void OnPrevPage();
     void OnScreenshots();
+    void OnPageButton(UINT nID);
+    void OnUpdatePageButton(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 
 private:
     CRect PageRect() const;
+    BOOL CreateToolbars();
     CWnd m_tabs;
+    QELToolbar m_wndNavBar;
+    QELToolbar m_wndPagesBar;
     CFont m_font;
     std::unique_ptr<CGalleryPage> m_pPage;
     int m_nCurrent = -1;

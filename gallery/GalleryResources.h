@@ -5,4 +5,9 @@
 #define ID_GALLERY_SCREENSHOTS 32001
 #define ID_GALLERY_NEXT_PAGE   32002
 #define ID_GALLERY_PREV_PAGE   32003
-#define IDB_LISTEDIT_ICONS     7300  // 16-pixel images on magenta: box, barcode, stack, pin, note, green, red, warning
+#define IDB_LISTEDIT_ICONS     7300   // 16-pixel images on magenta: box, barcode, stack, pin, note, green, red, warning
+#define IDR_GALLERY_NAV        7400   // toolbar: previous, next, screenshots
+#define IDB_GALLERY_PAGES      7401   // eight page images for the pages toolbar
+#define ID_GALLERY_PAGE_FIRST  32010  // one command per page button, up to eight
+#define ID_GALLERY_PAGE_LAST   32017
+#define ID_VIEW_PAGESBAR       0xE803  // shows or hides the pages toolbar (its bar id)

@@ -14,6 +14,9 @@ void Settle(DWORD nMs)
             if (!AfxPumpMessage())
                 return;
         }
+        // Idle time, as the application's loop gives it: toolbar buttons
+        // follow their commands' states.
+        AfxGetApp()->OnIdle(0);
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
     }
 }
@@ -24,6 +27,27 @@ std::wstring Widen(LPCSTR psz)
     std::wstring w(n > 0 ? n : 1, L'\0');
     ::MultiByteToWideChar(CP_ACP, 0, psz, -1, &w[0], n);
     return w;
+}
+
+struct OwnedWindows
+{
+    HWND hOwner;
+    HDC hMemDC;
+    POINT origin;  // the owner's top-left on the screen
+};
+
+BOOL CALLBACK DrawOwnedWindow(HWND hOwned, LPARAM lParam)
+{
+    auto* p = reinterpret_cast<OwnedWindows*>(lParam);
+    if (::GetWindow(hOwned, GW_OWNER) != p->hOwner || !::IsWindowVisible(hOwned))
+        return TRUE;
+    RECT r;
+    ::GetWindowRect(hOwned, &r);
+    HDC hDC = ::GetWindowDC(hOwned);
+    ::BitBlt(p->hMemDC, r.left - p->origin.x, r.top - p->origin.y, r.right - r.left, r.bottom - r.top, hDC, 0, 0,
+             SRCCOPY);
+    ::ReleaseDC(hOwned, hDC);
+    return TRUE;
 }
 
 bool PngEncoder(CLSID* pClsid)
@@ -60,6 +84,9 @@ BOOL SaveWindowPng(HWND hWnd, LPCSTR lpszPath)
     HBITMAP hBitmap = ::CreateCompatibleBitmap(hWindowDC, cx, cy);
     HGDIOBJ hOld = ::SelectObject(hMemDC, hBitmap);
     ::BitBlt(hMemDC, 0, 0, cx, cy, hWindowDC, 0, 0, SRCCOPY);
+    // Windows it owns (floating toolbars) lie over it on the screen.
+    OwnedWindows owned = { hWnd, hMemDC, { rc.left, rc.top } };
+    ::EnumThreadWindows(::GetCurrentThreadId(), DrawOwnedWindow, (LPARAM)&owned);
     ::SelectObject(hMemDC, hOld);
     ::DeleteDC(hMemDC);
     ::ReleaseDC(hWnd, hWindowDC);
@@ -104,5 +131,46 @@ int SaveAllPages(CGalleryFrame& frame, LPCSTR lpszDir)
     }
     if (nPrevious >= 0)
         frame.ShowPage(nPrevious);
+    return nSaved;
+}
+
+int SaveToolbarStates(CGalleryFrame& frame, LPCSTR lpszDir)
+{
+    auto shoot = [&](LPCSTR lpszName) {
+        frame.RecalcLayout();
+        Settle(300);
+        frame.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        Settle(200);
+        CString strPath;
+        strPath.Format("%s\\%s.png", lpszDir, lpszName);
+        return SaveWindowPng(frame.m_hWnd, strPath) ? 1 : 0;
+    };
+    QELToolbar& nav = frame.GetNavBar();
+    QELToolbar& pages = frame.GetPagesBar();
+    int nSaved = shoot("toolbars-top");
+
+    // Both on the left side, one under the other.
+    frame.DockControlBar(&nav, AFX_IDW_DOCKBAR_LEFT);
+    frame.RecalcLayout();
+    CRect rect;
+    nav.GetWindowRect(&rect);
+    rect.OffsetRect(0, rect.Height());
+    frame.DockControlBar(&pages, AFX_IDW_DOCKBAR_LEFT, &rect);
+    nSaved += shoot("toolbars-left");
+
+    // The navigation bar back at the top, the pages bar floating over the page.
+    frame.DockControlBar(&nav, AFX_IDW_DOCKBAR_TOP);
+    CRect rectFrame;
+    frame.GetWindowRect(&rectFrame);
+    frame.FloatControlBar(&pages, CPoint(rectFrame.left + rectFrame.Width() / 2, rectFrame.top + 200));
+    nSaved += shoot("toolbars-floating");
+
+    // Back where they started.
+    frame.DockControlBar(&pages, AFX_IDW_DOCKBAR_TOP);
+    frame.RecalcLayout();
+    nav.GetWindowRect(&rect);
+    rect.OffsetRect(rect.Width(), 0);
+    frame.DockControlBar(&pages, AFX_IDW_DOCKBAR_TOP, &rect);
+    frame.RecalcLayout();
     return nSaved;
 }

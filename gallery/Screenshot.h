@@ -4,8 +4,13 @@
 
 class CGalleryFrame;
 
-// Saves the window (frame and all) as a PNG file; FALSE on failure.
+// Saves the window (frame and all) as a PNG file, with the visible windows it
+// owns (floating toolbars) drawn over it where they lie; FALSE on failure.
 BOOL SaveWindowPng(HWND hWnd, LPCSTR lpszPath);
 // Shows every page in turn and saves it as "<nn>-<page>.png" in lpszDir;
 // returns the number saved.
 int SaveAllPages(CGalleryFrame& frame, LPCSTR lpszDir);
+// Saves the toolbars docked at the top, docked at the left and floating, as
+// "toolbars-top.png", "toolbars-left.png" and "toolbars-floating.png";
+// returns the number saved (3) and leaves them docked at the top again.
+int SaveToolbarStates(CGalleryFrame& frame, LPCSTR lpszDir);

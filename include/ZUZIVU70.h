@@ -3,6 +3,7 @@
 #pragma once
 #include "afxwin.h"
 #include "afxcmn.h"
+#include "afxext.h"
 #include "afxdisp.h"
 #include "afxtempl.h"
 #include "ZUZIVU70Defs.h"
@@ -17,3 +18,4 @@
 #include "QELGUIUtils.h"
 #include "QELProgress.h"
 #include "QELCheckMessageBox.h"
+#include "QELToolbar.h"

@@ -2,6 +2,7 @@
 #include "AfxWinThread.h"
 #include "AfxState.h"
 #include "AfxWinApp.h"
+#include "AfxFrameWnd.h"
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 
@@ -44,6 +45,19 @@ BOOL CWinThread::IsIdleMessage(MSG* pMsg)
     return pMsg->message != WM_PAINT && pMsg->message != 0x0118 /* WM_SYSTIMER */;
 }
 
+namespace {
+BOOL CALLBACK UpdateOwnedFrame(HWND hWnd, LPARAM lParam)
+{
+    CWnd* pFrame = CWnd::FromHandlePermanent(hWnd);
+    if (pFrame != nullptr && ::GetWindow(hWnd, GW_OWNER) == (HWND)lParam && ::IsWindowVisible(hWnd) &&
+        pFrame->IsKindOf(RUNTIME_CLASS(CFrameWnd))) {
+        AfxCallWndProc(pFrame, hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
+        pFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+    }
+    return TRUE;
+}
+}
+
 BOOL CWinThread::OnIdle(LONG lCount)
 {
     if (lCount <= 0) {
@@ -52,6 +66,8 @@ BOOL CWinThread::OnIdle(LONG lCount)
         if (pMainWnd != nullptr && pMainWnd->m_hWnd != nullptr && pMainWnd->IsWindowVisible()) {
             AfxCallWndProc(pMainWnd, pMainWnd->m_hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
             pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+            // Floating bars live in frames the main window owns, not in it.
+            ::EnumThreadWindows(::GetCurrentThreadId(), UpdateOwnedFrame, (LPARAM)pMainWnd->m_hWnd);
         }
         return TRUE;
     }

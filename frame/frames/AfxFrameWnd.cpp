@@ -15,6 +15,21 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_INITMENUPOPUP()
     ON_WM_SETFOCUS()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+    ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
+    ON_NOTIFY_EX_RANGE(TTN_GETDISPINFOA, 0, 0xFFFF, OnToolTipText)
+    ON_NOTIFY_EX_RANGE(TTN_GETDISPINFOW, 0, 0xFFFF, OnToolTipText)
+    // Bar-visibility commands (bars and their code live in frame/bars); both
+    // entries let routing go on when the frame has no bar of that id.
+    {
+        WM_COMMAND, CN_COMMAND, ID_VIEW_TOOLBAR, ID_VIEW_REBAR, AFX_THUNK(return p->OnBarCheck(c.nID);)
+    }
+    ,
+    {
+        WM_COMMAND, CN_UPDATE_COMMAND_UI, ID_VIEW_TOOLBAR, ID_VIEW_REBAR,
+            AFX_THUNK(auto* pCmdUI = static_cast<CCmdUI*>(c.pExtra); pCmdUI->m_bContinueRouting = FALSE;
+                      p->OnUpdateControlBarMenu(pCmdUI); return !pCmdUI->m_bContinueRouting;)
+    }
+    ,
 END_MESSAGE_MAP()
 
 const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
@@ -143,6 +158,7 @@ void CFrameWnd::RecalcLayout(BOOL)
     if (m_bInRecalcLayout || m_hWnd == nullptr)
         return;
     m_bInRecalcLayout = TRUE;
+    m_nIdleFlags &= ~(idleLayout | idleNotify);
     RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
     m_bInRecalcLayout = FALSE;
 }
@@ -241,5 +257,3 @@ void CFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT, BOOL bSysMenu)
         state.DoUpdate(this, m_bAutoMenuEnable);
     }
 }
-
-LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM) { return 0; }

@@ -1,8 +1,11 @@
 // CFrameWnd: a top-level window with a menu, a client pane and command routing.
 #pragma once
 #include "AfxWinApp.h"
+#include "AfxCollections.h"
+#include "AfxControlBar.h"
 
 class CMenu;
+class CMiniDockFrameWnd;
 
 class AFX_API CFrameWnd : public CWnd
 {
@@ -44,6 +47,43 @@ public:
 
     BOOL m_bInRecalcLayout = FALSE;
 
+    // ----- control bars and docking --------------------------------------------
+    // Creates a dock bar for each side in dwDockStyle (CBRS_ALIGN_*), the
+    // destinations of DockControlBar and of bars dragged by the user.
+    void EnableDocking(DWORD dwDockStyle);
+    // Docks pBar in the dock bar nDockBarID (0: the first side the bar allows),
+    // at lpRect (screen coordinates) or on a new row of its own.
+    void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
+    void DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = nullptr);
+    // Floats pBar in a small frame of its own with its top-left at point (screen).
+    void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP);
+    // Docks pBar back where its placeholder was left, or as DockControlBar.
+    void ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = nullptr);
+    void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+    CControlBar* GetControlBar(UINT nID);
+    void AddControlBar(CControlBar* pBar);
+    void RemoveControlBar(CControlBar* pBar);
+    // The side (CBRS_ALIGN_*) whose dock bar rect touches, 0 for none.
+    DWORD CanDock(CRect rect, DWORD dwDockStyle, CDockBar** ppDockBar = nullptr);
+    virtual CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
+    void DestroyDockBars();
+    // Bar positions, visibility and floating places through the profile functions.
+    void SaveBarState(LPCSTR lpszProfileName) const;
+    void LoadBarState(LPCSTR lpszProfileName);
+    // Lays the frame out at the next idle time instead of now.
+    void DelayRecalcLayout(BOOL bNotify = TRUE);
+    // The status text of a command: its string resource up to the first newline.
+    virtual void GetMessageString(UINT nID, CString& rMessage) const;
+    void SetMessageText(LPCSTR lpszText);
+    void SetMessageText(UINT nID);
+
+    CPtrList m_listControlBars;
+    CRuntimeClass* m_pFloatingFrameClass = nullptr;
+    enum IdleFlags { idleMenu = 1, idleTitle = 2, idleNotify = 4, idleLayout = 8 };
+    UINT m_nIdleFlags = 0;
+    UINT m_nIDTracking = 0;
+    UINT m_nIDLastMessage = 0;
+
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnSize(UINT nType, int cx, int cy);
@@ -53,6 +93,12 @@ protected:
     void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
     void OnSetFocus(CWnd* pOldWnd);
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    // ID_VIEW_TOOLBAR and friends: show or hide the bar with that id, and check
+    // its menu item while it is visible.
+    BOOL OnBarCheck(UINT nID);
+    void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
+    BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
+    LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 };

@@ -2,3 +2,4 @@
 #pragma once
 #include "afxwin.h"
 #include "AfxCommonControls.h"
+#include "AfxToolBarCtrl.h"

@@ -7,4 +7,6 @@
 #include "AfxWinApp.h"
 #include "AfxDialog.h"
 #include "AfxControls.h"
+#include "AfxControlBar.h"
 #include "AfxFrameWnd.h"
+#include "AfxMDIFrameWnd.h"

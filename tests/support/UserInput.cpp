@@ -44,6 +44,32 @@ void MiddleClick(HWND hWnd, int x, int y)
     ::SendMessageA(hWnd, WM_MBUTTONUP, 0, Point(x, y));
 }
 
+namespace {
+void QueueDragMoves(HWND hWndCapture, POINT from, POINT to, UINT keys)
+{
+    POINT mid = { (from.x + to.x) / 2, (from.y + to.y) / 2 };
+    ::PostMessageA(hWndCapture, WM_MOUSEMOVE, MK_LBUTTON | keys, Point(mid.x, mid.y));
+    ::PostMessageA(hWndCapture, WM_MOUSEMOVE, MK_LBUTTON | keys, Point(to.x, to.y));
+    ::PostMessageA(hWndCapture, WM_LBUTTONUP, keys, Point(to.x, to.y));
+}
+}
+
+void Drag(HWND hWnd, POINT from, POINT to, UINT keys)
+{
+    QueueDragMoves(hWnd, from, to, keys);
+    ::SendMessageA(hWnd, WM_LBUTTONDOWN, MK_LBUTTON | keys, Point(from.x, from.y));
+    PumpMessages(200);
+}
+
+void DragNonClient(HWND hWnd, UINT nHitTest, POINT from, HWND hWndCapture, POINT to, UINT keys)
+{
+    POINT fromClient = from;
+    ::ScreenToClient(hWndCapture, &fromClient);
+    QueueDragMoves(hWndCapture, fromClient, to, keys);
+    ::SendMessageA(hWnd, WM_NCLBUTTONDOWN, nHitTest, Point(from.x, from.y));
+    PumpMessages(200);
+}
+
 void PostClick(HWND hWnd, int x, int y)
 {
     ::PostMessageA(hWnd, WM_LBUTTONDOWN, MK_LBUTTON, Point(x, y));

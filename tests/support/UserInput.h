@@ -15,6 +15,15 @@ void RightClick(HWND hWnd, int x, int y);
 void MiddleClick(HWND hWnd, int x, int y);
 void MouseMove(HWND hWnd, int x, int y, UINT keys = 0);
 
+// A drag with the left button, as the mouse makes it while a window holds the
+// capture: the moves (half way, then at `to`) and the release are queued
+// first, in the client coordinates of hWndCapture with `keys` held (MK_CONTROL
+// ...); then the press is sent, so a drag loop that the press starts reads
+// them. Drag presses in hWnd's client area at `from`; DragNonClient sends
+// nHitTest's non-client press at the screen point `from` to hWnd.
+void Drag(HWND hWnd, POINT from, POINT to, UINT keys = 0);
+void DragNonClient(HWND hWnd, UINT nHitTest, POINT from, HWND hWndCapture, POINT to, UINT keys = 0);
+
 // Posted and pumped through the application's loop.
 void PostClick(HWND hWnd, int x, int y);
 void PostDoubleClick(HWND hWnd, int x, int y);

@@ -1,0 +1,241 @@
+// QELToolbar layout: reads the button records and the control's sizes once
+// per pass, lets the layout logic decide rows and sizes, and at a commit
+// writes the wrap decisions back into the control and places the embedded
+// controls.
+#include "QELToolbar.h"
+#include "logic/ToolbarLayout.h"
+#include <cstring>
+#include <vector>
+
+using namespace toolbar_layout;
+
+namespace {
+// The layout's view of button i: its record and what the control and the
+// toolbar's children say about it.
+ToolbarItem ReadItem(HWND hWnd, const TBBUTTON& button, int nIndex)
+{
+    ToolbarItem item;
+    item.bSeparator = (button.fsStyle & TBSTYLE_SEP) != 0;
+    item.idCommand = button.idCommand;
+    item.bHidden = (button.fsState & TBSTATE_HIDDEN) != 0;
+    item.bWrap = (button.fsState & TBSTATE_WRAP) != 0;
+    RECT rect;
+    if (::SendMessageA(hWnd, TB_GETITEMRECT, (WPARAM)nIndex, (LPARAM)&rect)) {
+        item.cx = rect.right - rect.left;
+        item.cy = rect.bottom - rect.top;
+    }
+    if (item.IsPlaceholder())
+        item.bReportedHidden = ::SendMessageA(hWnd, TB_ISBUTTONHIDDEN, (WPARAM)button.idCommand, 0) != 0;
+    if (item.bSeparator) {
+        HWND hControl = ::GetDlgItem(hWnd, button.idCommand);
+        if (hControl != nullptr) {
+            RECT rectControl;
+            ::GetWindowRect(hControl, &rectControl);
+            item.bHasControl = true;
+            item.cxControl = rectControl.right - rectControl.left;
+            item.cyControl = rectControl.bottom - rectControl.top;
+        }
+    }
+    return item;
+}
+
+std::vector<ToolbarItem> ReadItems(HWND hWnd, const TBBUTTON* pData, int nCount)
+{
+    std::vector<ToolbarItem> items;
+    if (pData == nullptr || nCount <= 0)
+        return items;
+    items.reserve((size_t)nCount);
+    for (int i = 0; i < nCount; i++)
+        items.push_back(ReadItem(hWnd, pData[i], i));
+    return items;
+}
+
+void WriteWraps(const std::vector<ToolbarItem>& items, TBBUTTON* pData)
+{
+    for (size_t i = 0; i < items.size(); i++)
+        pData[i].fsState = (BYTE)((pData[i].fsState & ~TBSTATE_WRAP) | (items[i].bWrap ? TBSTATE_WRAP : 0));
+}
+
+CSize ToSize(const LayoutSize& size) { return CSize(size.cx, size.cy); }
+}
+
+// ----- one item, the rows, the wraps ---------------------------------------------------
+
+namespace {
+ToolbarMetrics Metrics(HWND hWnd, BOOL bHideControlsWhenVertical, int nVersion)
+{
+    ToolbarMetrics metrics;
+    metrics.cyButton = HIWORD(::SendMessageA(hWnd, TB_GETBUTTONSIZE, 0, 0));
+    metrics.nComCtlVersion = nVersion;
+    metrics.bHideControlsWhenVertical = bHideControlsWhenVertical != FALSE;
+    return metrics;
+}
+}
+
+CSize QELToolbar::GetButtonSize(TBBUTTON* pData, int nIndex, DWORD dwMode)
+{
+    if (pData == nullptr || nIndex < 0 || m_hWnd == nullptr)
+        return CSize(0, 0);
+    std::vector<ToolbarItem> items((size_t)nIndex + 1);
+    items[(size_t)nIndex] = ReadItem(m_hWnd, pData[nIndex], nIndex);
+    return ToSize(toolbar_layout::GetButtonSize(
+        items, nIndex, Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode));
+}
+
+CSize QELToolbar::CalcSize(TBBUTTON* pData, int nCount, DWORD dwMode)
+{
+    std::vector<ToolbarItem> items = ReadItems(m_hWnd, pData, nCount);
+    return ToSize(
+        toolbar_layout::CalcSize(items, Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode));
+}
+
+int QELToolbar::WrapToolBar(TBBUTTON* pData, int nCount, int nWidth, DWORD dwMode)
+{
+    std::vector<ToolbarItem> items = ReadItems(m_hWnd, pData, nCount);
+    if (items.empty())
+        return 1;
+    int nRows = toolbar_layout::WrapToolBar(items, nWidth,
+                                            Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode);
+    WriteWraps(items, pData);
+    return nRows;
+}
+
+void QELToolbar::SizeToolBar(TBBUTTON* pData, int nCount, int nLength, BOOL bVert, DWORD dwMode)
+{
+    std::vector<ToolbarItem> items = ReadItems(m_hWnd, pData, nCount);
+    if (items.empty())
+        return;
+    toolbar_layout::SizeToolBar(items, nLength, bVert != FALSE,
+                                Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode);
+    WriteWraps(items, pData);
+}
+
+// ----- the whole layout ---------------------------------------------------------------------
+
+CSize QELToolbar::CalcLayout(DWORD dwMode, int nLength)
+{
+    int nCount = m_hWnd != nullptr ? (int)DefWindowProc(TB_BUTTONCOUNT, 0, 0) : 0;
+    std::vector<TBBUTTON> data((size_t)(nCount > 0 ? nCount : 0));
+    for (int i = 0; i < nCount; i++)
+        _GetButton(i, &data[(size_t)i]);
+    std::vector<ToolbarItem> items = ReadItems(m_hWnd, data.data(), nCount);
+
+    BarLayoutInput input;
+    input.dwMode = dwMode;
+    input.nLength = nLength;
+    input.dwBarStyle = m_dwStyle;
+    input.nMRUWidth = (int)m_nMRUWidth;
+    CRect rectInside(0, 0, 0, 0);
+    CalcInsideRect(rectInside, (dwMode & LM_HORZ) != 0);
+    input.rcInside = { rectInside.left, rectInside.top, rectInside.right, rectInside.bottom };
+    CSize sizeBase = CControlBar::CalcFixedLayout((dwMode & LM_STRETCH) != 0, (dwMode & LM_HORZ) != 0);
+    input.szBaseFixed = { sizeBase.cx, sizeBase.cy };
+    BarLayoutResult result =
+        toolbar_layout::CalcLayout(items, input, Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()));
+
+    if (nCount > 0 && (dwMode & LM_COMMIT)) {
+        // Writing the records back must not start another layout.
+        BOOL bDelayed = m_bDelayedButtonLayout;
+        m_bDelayedButtonLayout = FALSE;
+        WriteWraps(items, data.data());
+        for (size_t i = 0; i < items.size(); i++) {
+            if (items[i].IsPlaceholder() && items[i].bHasControl) {
+                data[i].iBitmap = items[i].cxControl;
+                data[i].fsState = (BYTE)((data[i].fsState & ~TBSTATE_HIDDEN) | (items[i].bHidden ? TBSTATE_HIDDEN : 0));
+            }
+        }
+        m_nMRUWidth = (UINT)result.nMRUWidth;
+        for (int i = 0; i < nCount; i++)
+            _SetButton(i, &data[(size_t)i]);
+
+        // Each child sits on its placeholder; a child without one is hidden.
+        for (HWND hChild = ::GetTopWindow(m_hWnd); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+            int nID = ::GetDlgCtrlID(hChild);
+            int nIndex = -1;
+            for (int i = 0; i < nCount && nIndex < 0; i++)
+                if (data[(size_t)i].idCommand == nID)
+                    nIndex = i;
+            if (nIndex < 0) {
+                ::ShowWindow(hChild, SW_HIDE);
+                continue;
+            }
+            CRect rectItem(0, 0, 0, 0);
+            DefWindowProc(TB_GETITEMRECT, (WPARAM)nIndex, (LPARAM)&rectItem);
+            CRect rectChild;
+            ::GetWindowRect(hChild, &rectChild);
+            ::SetWindowPos(hChild, nullptr, rectItem.left,
+                           ControlTop(rectItem.top, rectItem.Height(), rectChild.Height()), 0, 0,
+                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            ::ShowWindow(hChild, result.bHideControls ? SW_HIDE : SW_SHOWNOACTIVATE);
+        }
+        m_bDelayedButtonLayout = bDelayed;
+    }
+    return ToSize(result.size);
+}
+
+CSize QELToolbar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
+{
+    return CalcLayout((bStretch ? LM_STRETCH : 0) | (bHorz ? LM_HORZ : 0), -1);
+}
+
+CSize QELToolbar::CalcDynamicLayout(int nLength, DWORD dwMode)
+{
+    if (nLength == -1 && !(dwMode & (LM_MRUWIDTH | LM_COMMIT)) && (dwMode & (LM_HORZDOCK | LM_VERTDOCK)))
+        return CalcFixedLayout((dwMode & LM_STRETCH) != 0, (dwMode & LM_HORZDOCK) != 0);
+    return CalcLayout(dwMode, nLength);
+}
+
+// ----- the records ------------------------------------------------------------------------------
+
+void QELToolbar::_GetButton(int nIndex, TBBUTTON* pButton) const
+{
+    if (pButton == nullptr)
+        return;
+    if (m_hWnd == nullptr ||
+        !const_cast<QELToolbar*>(this)->DefWindowProc(TB_GETBUTTON, (WPARAM)nIndex, (LPARAM)pButton)) {
+        memset(pButton, 0, sizeof(TBBUTTON));
+        pButton->iString = -1;
+        pButton->fsState = TBSTATE_ENABLED;
+    }
+    pButton->fsState ^= TBSTATE_ENABLED;
+}
+
+void QELToolbar::_SetButton(int nIndex, TBBUTTON* pButton)
+{
+    if (pButton == nullptr || m_hWnd == nullptr)
+        return;
+    TBBUTTON button;
+    if (!DefWindowProc(TB_GETBUTTON, (WPARAM)nIndex, (LPARAM)&button))
+        return;
+    pButton->fsState ^= TBSTATE_ENABLED;
+    memset(button.bReserved, 0, sizeof(button.bReserved));
+    memset(pButton->bReserved, 0, sizeof(pButton->bReserved));
+    if (memcmp(pButton, &button, sizeof(TBBUTTON)) == 0)
+        return;  // unchanged: no write, no repaint
+
+    BOOL bVisible = (GetStyle() & WS_VISIBLE) != 0;
+    ModifyStyle(WS_VISIBLE, 0);
+    DefWindowProc(TB_DELETEBUTTON, (WPARAM)nIndex, 0);
+    // Changing the text rows makes the control measure its buttons again;
+    // a control that then forgets the button size it was given gets it back.
+    LRESULT dwButtonSize = DefWindowProc(TB_GETBUTTONSIZE, 0, 0);
+    int nRows = (int)::SendMessageA(m_hWnd, TB_GETTEXTROWS, 0, 0);
+    ::SendMessageA(m_hWnd, WM_SETREDRAW, FALSE, 0);
+    ::SendMessageA(m_hWnd, TB_SETMAXTEXTROWS, (WPARAM)(nRows + 1), 0);
+    ::SendMessageA(m_hWnd, TB_SETMAXTEXTROWS, (WPARAM)nRows, 0);
+    if (DefWindowProc(TB_GETBUTTONSIZE, 0, 0) != dwButtonSize)
+        DefWindowProc(TB_SETBUTTONSIZE, 0, dwButtonSize);
+    ::SendMessageA(m_hWnd, WM_SETREDRAW, TRUE, 0);
+    DefWindowProc(TB_INSERTBUTTONA, (WPARAM)nIndex, (LPARAM)pButton);
+    if (bVisible)
+        ModifyStyle(0, WS_VISIBLE);
+
+    if (((pButton->fsStyle ^ button.fsStyle) & TBSTYLE_SEP) ||
+        ((pButton->fsStyle & TBSTYLE_SEP) && pButton->iBitmap != button.iBitmap)) {
+        Invalidate(TRUE);
+    } else {
+        CRect rect;
+        if (DefWindowProc(TB_GETITEMRECT, (WPARAM)nIndex, (LPARAM)&rect))
+            InvalidateRect(&rect, TRUE);
+    }
+}

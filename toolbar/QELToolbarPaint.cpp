@@ -1,0 +1,150 @@
+// QELToolbar painting: flat one-pixel borders in the non-client area, the
+// face behind embedded controls, and hot buttons drawn as a silhouette.
+#include "QELToolbar.h"
+
+namespace {
+BOOL IsFlat(QELToolbar* pBar) { return (pBar->SendMessage(TB_GETSTYLE) & TBSTYLE_FLAT) != 0; }
+}
+
+void QELToolbar::OnPaint()
+{
+    CToolBar::OnPaint();
+    // The control leaves the places of embedded controls unpainted: they get
+    // the face colour, and the controls repaint over it at once.
+    for (int i = 0; i < (int)DefWindowProc(TB_BUTTONCOUNT, 0, 0); i++) {
+        TBBUTTON button;
+        if (!DefWindowProc(TB_GETBUTTON, (WPARAM)i, (LPARAM)&button))
+            continue;
+        if (!(button.fsStyle & TBSTYLE_SEP) || button.idCommand == 0)
+            continue;
+        CRect rect;
+        if (!DefWindowProc(TB_GETITEMRECT, (WPARAM)i, (LPARAM)&rect))
+            continue;
+        CClientDC dc(this);
+        dc.FillSolidRect(&rect, m_clrBtnFace);
+        HWND hControl = ::GetDlgItem(m_hWnd, button.idCommand);
+        if (hControl != nullptr)
+            ::RedrawWindow(hControl, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    }
+}
+
+void QELToolbar::OnNcPaint()
+{
+    if (!IsFlat(this)) {
+        CToolBar::OnNcPaint();
+        return;
+    }
+    CWindowDC dc(this);
+    CRect rectClient;
+    GetClientRect(&rectClient);
+    CRect rectWindow;
+    GetWindowRect(&rectWindow);
+    ScreenToClient(&rectWindow);
+    rectClient.OffsetRect(-rectWindow.left, -rectWindow.top);
+    dc.ExcludeClipRect(&rectClient);
+    rectWindow.OffsetRect(-rectWindow.left, -rectWindow.top);
+
+    Draw3DBorders(&dc, rectWindow);
+
+    // The strip between the borders and the client area gets the background.
+    // A bar that never docks keeps its etched top line (rows 0 and 1) out of it.
+    dc.IntersectClipRect(&rectWindow);
+    if (m_pDockContext == nullptr)
+        dc.ExcludeClipRect(0, 0, rectWindow.right, 2);
+    SendMessage(WM_ERASEBKGND, (WPARAM)dc.m_hDC);
+    DrawGripper(&dc, rectWindow);
+}
+
+void QELToolbar::Draw3DBorders(CDC* pDC, CRect& rect)
+{
+    if (pDC == nullptr)
+        return;
+    if (!IsFlat(this)) {
+        DrawBorders(pDC, rect);
+        return;
+    }
+    DWORD dwStyle = m_dwStyle;
+    if (!(dwStyle & CBRS_BORDER_ANY))
+        return;
+
+    COLORREF clr = (dwStyle & CBRS_BORDER_3D) ? m_clrBtnHilight : m_clrBtnShadow;
+    int h = rect.Height();
+    int w = rect.Width();
+    if (dwStyle & CBRS_BORDER_LEFT)
+        pDC->FillSolidRect(0, 0, 1, h - 1, clr);
+    if (dwStyle & CBRS_BORDER_TOP)
+        pDC->FillSolidRect(0, 0, w - 1, 1, clr);
+    // What the last fill left as the background colour (the border colour,
+    // or the context's own) goes under everything.
+    pDC->FillSolidRect(0, rect.top, rect.right, rect.Height(), ::GetBkColor(pDC->GetSafeHdc()));
+    if (dwStyle & CBRS_BORDER_RIGHT)
+        pDC->FillSolidRect(rect.right - 1, 1, 1, h - 1, m_clrBtnShadow);
+    if (dwStyle & CBRS_BORDER_BOTTOM)
+        pDC->FillSolidRect(0, rect.bottom - 1, w - 1, 1, m_clrBtnShadow);
+    // A bar that never docks sits under the menu: an etched line at its top.
+    if (m_pDockContext == nullptr) {
+        pDC->FillSolidRect(0, 0, w, 1, m_clrBtnShadow);
+        pDC->FillSolidRect(0, 1, w, 1, m_clrBtnHilight);
+    }
+
+    if (dwStyle & CBRS_BORDER_LEFT)
+        rect.left += 1;
+    if (dwStyle & CBRS_BORDER_TOP)
+        rect.top += 1;
+    if (dwStyle & CBRS_BORDER_RIGHT)
+        rect.right -= 1;
+    if (dwStyle & CBRS_BORDER_BOTTOM)
+        rect.bottom -= 1;
+}
+
+void QELToolbar::OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    if (pResult == nullptr)
+        return;
+    *pResult = CDRF_DODEFAULT;
+    if (pNMHDR == nullptr)
+        return;
+    auto* pDraw = reinterpret_cast<NMTBCUSTOMDRAW*>(pNMHDR);
+    if (pDraw->nmcd.dwDrawStage == CDDS_PREPAINT) {
+        *pResult = CDRF_NOTIFYITEMDRAW;
+        return;
+    }
+    if (pDraw->nmcd.dwDrawStage != CDDS_ITEMPREPAINT || !(pDraw->nmcd.uItemState & CDIS_HOT))
+        return;
+
+    CDC* pDC = CDC::FromHandle(pDraw->nmcd.hdc);
+    CRect rect(pDraw->nmcd.rc);
+    TBBUTTONINFOA info = {};
+    info.cbSize = sizeof(TBBUTTONINFOA);
+    info.dwMask = TBIF_IMAGE;
+    DefWindowProc(TB_GETBUTTONINFOA, (WPARAM)pDraw->nmcd.dwItemSpec, (LPARAM)&info);
+
+    // The image, shifted into the button ...
+    if (m_hbmImageWell != nullptr && info.iImage >= 0) {
+        HDC hMemDC = ::CreateCompatibleDC(pDC->GetSafeHdc());
+        HGDIOBJ hOld = ::SelectObject(hMemDC, m_hbmImageWell);
+        ::BitBlt(pDC->GetSafeHdc(), rect.left + 6, rect.top + 4, m_sizeImage.cx, m_sizeImage.cy, hMemDC,
+                 m_sizeImage.cx * info.iImage, 0, SRCCOPY);
+        ::SelectObject(hMemDC, hOld);
+        ::DeleteDC(hMemDC);
+    }
+    // ... as a shadow silhouette on a face 7 % darker ...
+    const float fDarken = 0.07f;
+    for (int x = rect.left + 1; x <= rect.right - 1; x++) {
+        for (int y = rect.top + 1; y <= rect.bottom - 1; y++) {
+            COLORREF clr = pDC->GetPixel(x, y);
+            if (clr == m_clrBtnFace) {
+                int r = GetRValue(clr), g = GetGValue(clr), b = GetBValue(clr);
+                r -= (int)(r * fDarken);
+                g -= (int)(g * fDarken);
+                b -= (int)(b * fDarken);
+                pDC->SetPixel(x, y, RGB(r, g, b));
+            } else {
+                pDC->SetPixel(x, y, m_clrBtnShadow);
+            }
+        }
+    }
+    // ... in a shadow outline; the control draws nothing else for it.
+    pDC->Draw3dRect(&rect, m_clrBtnShadow, m_clrBtnShadow);
+    *pResult = CDRF_SKIPDEFAULT;
+}
