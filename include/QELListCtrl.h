@@ -124,6 +124,7 @@ public:
     int GetFirstItem(DWORD dwFilter, int nAfter = -1) const;
     int GetLastItem(DWORD dwFilter, int nBefore = -1) const;
     void InvertItems(int nType);
+    // Spelled as applications already call it (a compatibility spelling: not SetCheckboxStyle).
     void SetCheckboxeStyle(int nStyle);
     int GetCheckboxStyle() const;
     BOOL SetCheck(int nItem, BOOL bCheck = TRUE);
