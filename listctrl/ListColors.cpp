@@ -70,7 +70,7 @@ void QELListCtrl::OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)
         break;
     case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
         // A cell without memory is drawn as the list view proposes. The item number
-        // (dwItemSpec) is the item's index, and its parameter is read afresh: the one in the
+        // in the draw record is the item's index, and its parameter is read afresh: the one in the
         // record is not looked at.
         COLORREF crText, crBk;
         if (ListItemStore::GetCellColors(_GetItemMemory(static_cast<int>(pDraw->nmcd.dwItemSpec)), pDraw->iSubItem,
