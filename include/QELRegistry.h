@@ -123,6 +123,10 @@ private:
     // Lays the stored bytes over nCount 32-bit integers (points, sizes, rectangles).
     int ReadInt32s(const CString& strName, int32_t* pValues, int nCount) const;
     void FlushIfEager(HKEY hKey) const;
+    // The steps of ReadString and RenameValue that need memory of their own;
+    // they may throw, their callers catch.
+    CString ReadText(HKEY hKey, const CString& strName, DWORD nSize, const CString& strDefault) const;
+    void MoveValue(const CString& strOldName, const CString& strNewName);
 
 protected:
     // Result of the last registry call of SetKey (opening), GetDataType and

@@ -1,6 +1,7 @@
 // QELRegistry: queries and maintenance of the current key's values.
 #include "QELRegistry.h"
 #include "RegistryKeyHandle.h"
+#include "QELMemory.h"
 #include <vector>
 
 int QELRegistry::ValueExists(const CString& strName) const
@@ -46,6 +47,12 @@ int QELRegistry::DeleteValue(const CString& strName)
 
 void QELRegistry::RenameValue(const CString& strOldName, const CString& strNewName)
 {
+    // Without memory for the copy nothing moves: the value stays under its old name.
+    qel_memory::NoThrowDone([&] { MoveValue(strOldName, strNewName); });
+}
+
+void QELRegistry::MoveValue(const CString& strOldName, const CString& strNewName)
+{
     RegistryKeyHandle key;
     if (key.Open(m_hRootKey, m_strCurrentPath, KEY_QUERY_VALUE | KEY_SET_VALUE) != ERROR_SUCCESS)
         return;
@@ -60,7 +67,7 @@ void QELRegistry::RenameValue(const CString& strOldName, const CString& strNewNa
     // A value that grew meanwhile fails the read instead of being cut: the copy is
     // the whole value or nothing. The spare byte takes the NUL that the ANSI
     // conversion may add to a text stored without one.
-    std::vector<BYTE> data(nSize + 1, 0);
+    std::vector<BYTE> data(static_cast<size_t>(nSize) + 1, 0);
     DWORD nRead = (DWORD)data.size();
     if (::RegQueryValueExA(key, strOldName, nullptr, &dwType, data.data(), &nRead) != ERROR_SUCCESS)
         return;
