@@ -1,5 +1,6 @@
 // CWnd: window queries and changes.
 #include "AfxWnd.h"
+#include "AfxTextBuffer.h"
 #include "afxwin.h"
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
@@ -71,7 +72,12 @@ BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 void CWnd::SetWindowText(LPCSTR lpszString) { ::SetWindowTextA(m_hWnd, lpszString); }
 int CWnd::GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const
 {
-    return ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount);
+    if (!afx_detail::HasTextRoom(lpszStringBuf, nMaxCount))
+        return 0;
+    if (m_hWnd == nullptr || !::IsWindow(m_hWnd))
+        return afx_detail::EmptyTextBuffer(lpszStringBuf, nMaxCount);
+    return afx_detail::TerminateCopiedText(lpszStringBuf, nMaxCount,
+                                           ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount));
 }
 
 void CWnd::GetWindowText(CString& rString) const
@@ -263,7 +269,12 @@ BOOL CWnd::KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); 
 void CWnd::SetDlgItemText(int nID, LPCSTR lpszString) { ::SetDlgItemTextA(m_hWnd, nID, lpszString); }
 int CWnd::GetDlgItemText(int nID, LPSTR lpStr, int nMaxCount) const
 {
-    return (int)::GetDlgItemTextA(m_hWnd, nID, lpStr, nMaxCount);
+    if (!afx_detail::HasTextRoom(lpStr, nMaxCount))
+        return 0;
+    HWND hItem = m_hWnd != nullptr ? ::GetDlgItem(m_hWnd, nID) : nullptr;
+    if (hItem == nullptr)
+        return afx_detail::EmptyTextBuffer(lpStr, nMaxCount);
+    return afx_detail::TerminateCopiedText(lpStr, nMaxCount, ::GetWindowTextA(hItem, lpStr, nMaxCount));
 }
 int CWnd::GetDlgItemText(int nID, CString& rString) const
 {
