@@ -247,8 +247,9 @@ void ExpectFocusLossSettles(const char* text, const RealRules& r, bool bSomeNumb
     EXPECT_EQ(once, twice) << "from '" << text << "'";
     EXPECT_TRUE(std::isfinite(RealTextValue(text, r))) << text;
     EXPECT_EQ(once.find_first_not_of("+-.0123456789"), std::string::npos) << once;
-    if (bSomeNumberFits)
+    if (bSomeNumberFits) {
         EXPECT_EQ(Check(once.c_str(), r), kTextAcceptable) << "'" << once << "' from '" << text << "'";
+    }
 }
 }
 
