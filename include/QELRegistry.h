@@ -22,6 +22,12 @@
 // WritePoint then ReadSize). Reads never fail loudly: the scalar reads return
 // the caller's default, the structure reads return 0 and leave the caller's
 // object alone.
+//
+// Paths and names the platform could misread are refused before it sees them:
+// a path with a key name longer than 255 characters, an empty name (a leading
+// or doubled backslash) or more than 32,767 characters in all, and a value
+// name longer than 16,383 characters. Such a path is a key that does not
+// exist; such a name, a value that does not exist.
 #pragma once
 #include "ZUZIVU70Defs.h"
 #include "afxdisp.h"

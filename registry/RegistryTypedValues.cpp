@@ -58,6 +58,8 @@ int QELRegistry::WriteValue(const CString& strName, DWORD dwType, const BYTE* pD
 {
     // KEY_WRITE opens, never creates: a setting goes only where the application
     // made its key.
+    if (!registry_names::ValueNameIsUsable(strName))
+        return 0;
     RegistryKeyHandle key;
     if (key.Open(m_hRootKey, m_strCurrentPath, KEY_WRITE) != ERROR_SUCCESS)
         return 0;
@@ -149,6 +151,8 @@ BOOL QELRegistry::ReadValue(const CString& strName, BYTE* pBuffer, DWORD nCapaci
 {
     // The stored type is not examined: whatever fits is the caller's to decode.
     // A larger value fails here and leaves the buffer to be ignored.
+    if (!registry_names::ValueNameIsUsable(strName))
+        return FALSE;
     RegistryKeyHandle key;
     if (key.Open(m_hRootKey, m_strCurrentPath, KEY_READ) != ERROR_SUCCESS)
         return FALSE;

@@ -4,8 +4,14 @@
 #include "QELMemory.h"
 #include <vector>
 
+// Every value operation first refuses a name the platform could misread (see
+// RegistryNames.h), with its failure value.
+using registry_names::ValueNameIsUsable;
+
 int QELRegistry::ValueExists(const CString& strName) const
 {
+    if (!ValueNameIsUsable(strName))
+        return 0;
     RegistryKeyHandle key;
     if (key.Open(m_hRootKey, m_strCurrentPath, KEY_ALL_ACCESS) != ERROR_SUCCESS)
         return 0;
@@ -14,6 +20,10 @@ int QELRegistry::ValueExists(const CString& strName) const
 
 DWORD QELRegistry::GetDataType(const CString& strName) const
 {
+    if (!ValueNameIsUsable(strName)) {
+        m_nLastStatus = ERROR_INVALID_PARAMETER;
+        return REG_NONE;
+    }
     RegistryKeyHandle key;
     m_nLastStatus = key.Open(m_hRootKey, m_strCurrentPath, KEY_QUERY_VALUE);
     if (m_nLastStatus != ERROR_SUCCESS)
@@ -25,6 +35,8 @@ DWORD QELRegistry::GetDataType(const CString& strName) const
 
 int QELRegistry::GetDataSize(const CString& strName) const
 {
+    if (!ValueNameIsUsable(strName))
+        return -1;
     RegistryKeyHandle key;
     if (key.Open(m_hRootKey, m_strCurrentPath, KEY_QUERY_VALUE) != ERROR_SUCCESS)
         return -1;
@@ -36,6 +48,8 @@ int QELRegistry::GetDataSize(const CString& strName) const
 
 int QELRegistry::DeleteValue(const CString& strName)
 {
+    if (!ValueNameIsUsable(strName))
+        return 0;
     RegistryKeyHandle key;
     if (key.Open(m_hRootKey, m_strCurrentPath, KEY_SET_VALUE) != ERROR_SUCCESS)
         return 0;
@@ -53,6 +67,8 @@ void QELRegistry::RenameValue(const CString& strOldName, const CString& strNewNa
 
 void QELRegistry::MoveValue(const CString& strOldName, const CString& strNewName)
 {
+    if (!ValueNameIsUsable(strOldName) || !ValueNameIsUsable(strNewName))
+        return;
     RegistryKeyHandle key;
     if (key.Open(m_hRootKey, m_strCurrentPath, KEY_QUERY_VALUE | KEY_SET_VALUE) != ERROR_SUCCESS)
         return;
