@@ -95,14 +95,16 @@ LRESULT FilterEditCommand(TNumericEdit& edit, int& nRefusing)
     return lResult;
 }
 
-// The canonical rewrite: the value of the text, written back. The message box
+// The canonical rewrite: the value of the text, written back (RewriteValue,
+// which is SetValue(GetValue()) but keeps the text as it is when the value
+// cannot be worked out for want of memory). The message box
 // explaining a refusal takes the focus while the refused text is still in the
 // field; that text is about to be taken back, so it is not rewritten (and
 // explained a second time) then.
 template <class TNumericEdit>
-void RewriteOnFocusLoss(TNumericEdit& edit, int nRefusing)
+void RewriteOnFocusLoss(TNumericEdit& edit, int nRefusing, void (TNumericEdit::*pfnRewrite)())
 {
     if (nRefusing == 0)
-        edit.SetValue(edit.GetValue());
+        (edit.*pfnRewrite)();
 }
 }

@@ -56,6 +56,8 @@ int QELIntegerEdit::IsValid() const
     return nResult;
 }
 
+void QELIntegerEdit::RewriteValue() { SetValue(GetValue()); }
+
 void QELIntegerEdit::OnChar(UINT, UINT, UINT) { numeric_edit::FilterChar(*this, m_nRefusing); }
 
 void QELIntegerEdit::OnKeyDown(UINT, UINT, UINT) { numeric_edit::FilterKeyDown(*this, m_nRefusing); }
@@ -66,6 +68,6 @@ LRESULT QELIntegerEdit::OnEditCommand(WPARAM, LPARAM) { return numeric_edit::Fil
 
 void QELIntegerEdit::OnKillFocus(CWnd* pNewWnd)
 {
-    numeric_edit::RewriteOnFocusLoss(*this, m_nRefusing);
+    numeric_edit::RewriteOnFocusLoss(*this, m_nRefusing, &QELIntegerEdit::RewriteValue);
     QELEdit::OnKillFocus(pNewWnd);
 }

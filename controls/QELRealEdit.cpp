@@ -1,5 +1,6 @@
 #include "QELRealEdit.h"
 #include "NumericEditFilter.h"
+#include "QELMemory.h"
 #include "logic/NumericText.h"
 #include <cfloat>
 
@@ -45,12 +46,6 @@ void QELRealEdit::GetRange(double& dMin, double& dMax) const
     dMax = m_dMaxValue;
 }
 
-void QELRealEdit::SetValue(double dValue)
-{
-    std::string text = numeric_text::FormatReal(dValue, m_nPrecision, m_bRemoveTrailingZeros != 0);
-    SetWindowText(text.c_str());
-}
-
 namespace {
 numeric_text::RealRules Rules(double dMin, double dMax, int bMinInclusive, int bMaxInclusive, int nPrecision)
 {
@@ -58,21 +53,36 @@ numeric_text::RealRules Rules(double dMin, double dMax, int bMinInclusive, int b
 }
 }
 
+void QELRealEdit::SetValue(double dValue)
+{
+    // Without memory for the text the field keeps the text it has.
+    CString strText;
+    if (qel_memory::NoThrowDone(
+            [&] { strText = numeric_text::FormatReal(dValue, m_nPrecision, m_bRemoveTrailingZeros != 0).c_str(); }))
+        SetWindowText(strText);
+}
+
 double QELRealEdit::GetValue() const
 {
     IsValid();  // for its explanation, when verbose
     CString strText;
     GetWindowText(strText);
-    return numeric_text::RealTextValue(strText,
-                                       Rules(m_dMinValue, m_dMaxValue, m_bMinInclusive, m_bMaxInclusive, m_nPrecision));
+    const numeric_text::RealRules rules =
+        Rules(m_dMinValue, m_dMaxValue, m_bMinInclusive, m_bMaxInclusive, m_nPrecision);
+    return qel_memory::NoThrow(0.0, [&] { return numeric_text::RealTextValue(strText, rules); });
 }
 
 int QELRealEdit::IsValid() const
 {
     CString strText;
     GetWindowText(strText);
-    int nResult = numeric_text::CheckRealText(
-        strText, Rules(m_dMinValue, m_dMaxValue, m_bMinInclusive, m_bMaxInclusive, m_nPrecision));
+    // A text that cannot be checked for want of memory is not taken: a
+    // keystroke that produced it is undone. There is nothing to explain.
+    const numeric_text::RealRules rules =
+        Rules(m_dMinValue, m_dMaxValue, m_bMinInclusive, m_bMaxInclusive, m_nPrecision);
+    int nResult = qel_memory::NoThrow(-1, [&] { return numeric_text::CheckRealText(strText, rules); });
+    if (nResult < 0)
+        return numeric_text::kTextRefused;
     if (nResult != numeric_text::kTextAcceptable && m_bVerbose) {
         // Six decimals whatever the precision.
         CString strRange;
@@ -80,6 +90,22 @@ int QELRealEdit::IsValid() const
         numeric_edit::ExplainProblem(nResult, strRange);
     }
     return nResult;
+}
+
+void QELRealEdit::RewriteValue()
+{
+    IsValid();  // for its explanation, when verbose, as GetValue gives it
+    CString strText;
+    GetWindowText(strText);
+    // The value and its text, or, without memory for them, the text as it is.
+    CString strCanonical;
+    const numeric_text::RealRules rules =
+        Rules(m_dMinValue, m_dMaxValue, m_bMinInclusive, m_bMaxInclusive, m_nPrecision);
+    if (qel_memory::NoThrowDone([&] {
+            double dValue = numeric_text::RealTextValue(strText, rules);
+            strCanonical = numeric_text::FormatReal(dValue, m_nPrecision, m_bRemoveTrailingZeros != 0).c_str();
+        }))
+        SetWindowText(strCanonical);
 }
 
 void QELRealEdit::Set(double dValue, int bApplyMin, int bApplyMax, double dMin, double dMax, int bMinInclusive,
@@ -102,6 +128,6 @@ LRESULT QELRealEdit::OnEditCommand(WPARAM, LPARAM) { return numeric_edit::Filter
 
 void QELRealEdit::OnKillFocus(CWnd* pNewWnd)
 {
-    numeric_edit::RewriteOnFocusLoss(*this, m_nRefusing);
+    numeric_edit::RewriteOnFocusLoss(*this, m_nRefusing, &QELRealEdit::RewriteValue);
     QELEdit::OnKillFocus(pNewWnd);
 }

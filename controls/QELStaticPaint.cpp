@@ -2,6 +2,7 @@
 // bitmap unless the label is transparent, so repeated repaints (a flash tick
 // every 500 ms, every setter) do not flicker.
 #include "QELStatic.h"
+#include "QELMemory.h"
 #include "logic/GradientBands.h"
 #include "logic/StaticTextFormat.h"
 
@@ -104,8 +105,11 @@ void QELStatic::DrawGradientFill(CDC* pDC, CRect* pRect, COLORREF crFrom, COLORR
 {
     if (pDC == nullptr || pRect == nullptr)
         return;
-    const std::vector<GradientBand> bands = ComputeGradientBands(pRect->left, pRect->right, crFrom, crTo, nSegments);
-    if (bands.empty())
+    // Without memory for the bands the background stays unpainted for this once.
+    std::vector<GradientBand> bands;
+    if (!qel_memory::NoThrowDone(
+            [&] { bands = ComputeGradientBands(pRect->left, pRect->right, crFrom, crTo, nSegments); }) ||
+        bands.empty())
         return;
     // Without a pen Rectangle fills one pixel short of its right and bottom
     // edges: each band is asked one pixel larger both ways, so the bands meet

@@ -52,19 +52,35 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (CheckIntegerText(written.c_str(), nMin, nMax) != kTextAcceptable)
             std::abort();
     }
+    // Every focus loss writes the same text, whatever the range.
+    if (IntegerTextValue(std::to_string(nValue).c_str(), nMin, nMax) != nValue)
+        std::abort();
 
     // ----- reals: bounds from small integers scaled, so ranges are often narrow
     RealRules rules{ a / 100.0, b / 100.0, (flags & 1) != 0, (flags & 2) != 0, precision % 8 };
+    // Now and then a bound the field cannot show: an infinity or NaN.
+    const double kOdd[] = { INFINITY, -INFINITY, NAN, 0.0 };
+    if (flags & 0x10)
+        rules.dMin = kOdd[(flags >> 5) & 3];
+    if (flags & 0x80)
+        rules.dMax = kOdd[(flags >> 5) & 3];
     nCheck = CheckRealText(text.c_str(), rules);
     if (nCheck < 0 || nCheck > 2)
         std::abort();
     double dValue = RealTextValue(text.c_str(), rules);
-    if (std::isnan(dValue) || std::signbit(dValue) != (dValue < 0))
+    if (!std::isfinite(dValue) || std::signbit(dValue) != (dValue < 0))
         std::abort();
+    // The text written back settles: a second focus loss writes it again.
+    {
+        std::string once = FormatReal(dValue, rules.nPrecision, (flags & 4) != 0);
+        std::string twice = FormatReal(RealTextValue(once.c_str(), rules), rules.nPrecision, (flags & 4) != 0);
+        if (once != twice)
+            std::abort();
+    }
     // A range at least one step of the precision wide always holds a number the field shows.
     int nDecimals = rules.nPrecision < 0 ? 0 : rules.nPrecision;
     double dStep = std::pow(10.0, -nDecimals);
-    if (rules.dMax - rules.dMin > 2 * dStep) {
+    if (std::isfinite(rules.dMax - rules.dMin) && rules.dMax - rules.dMin > 2 * dStep) {
         std::string written = FormatReal(dValue, rules.nPrecision, (flags & 4) != 0);
         if (CheckRealText(written.c_str(), rules) != kTextAcceptable)
             std::abort();

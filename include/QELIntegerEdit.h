@@ -49,6 +49,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The focus-loss rewrite: SetValue(GetValue()), except that a value that
+    // cannot be worked out (for want of memory) leaves the text as it is.
+    void RewriteValue();
     int m_bVerbose;
     long m_lMinValue;
     long m_lMaxValue;

@@ -32,17 +32,18 @@ public:
 
     // ----- value -------------------------------------------------------------------
     // Shows the value with the precision's decimals ("%0.*lf"), unchecked.
+    // Without memory for the text the field keeps the text it has.
     void SetValue(double dValue);
     // The value of the text, always one the field can show inside the range: a
     // text that is not an acceptable number is read as far as it goes (as "%lf"
     // reads), saturated to the finite doubles and moved into the range, to the
     // nearest number the precision can show past an exclusive bound; no number
     // at all counts as 0, moved likewise. Runs IsValid first, which explains a
-    // problem when verbose is on.
+    // problem when verbose is on. 0 when there is no memory to work it out.
     double GetValue() const;
     // 0 when the text is acceptable (empty, a lone sign or point, or a number in
     // range), 1 for a number outside the range, 2 for a character or form that
-    // is not allowed.
+    // is not allowed (also a text that cannot be checked for want of memory).
     int IsValid() const;
     // SetValue with the current precision; then, when asked, the minimum and the
     // maximum with their inclusive flags.
@@ -62,6 +63,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The focus-loss rewrite: SetValue(GetValue()), except that a value that
+    // cannot be worked out (for want of memory) leaves the text as it is.
+    void RewriteValue();
     int m_bVerbose;
     double m_dMinValue;
     double m_dMaxValue;

@@ -22,6 +22,12 @@
 // WritePoint then ReadSize). Reads never fail loudly: the scalar reads return
 // the caller's default, the structure reads return 0 and leave the caller's
 // object alone.
+//
+// Paths and names the platform could misread are refused before it sees them:
+// a path with a key name longer than 255 characters, an empty name (a leading
+// or doubled backslash) or more than 32,767 characters in all, and a value
+// name longer than 16,383 characters. Such a path is a key that does not
+// exist; such a name, a value that does not exist.
 #pragma once
 #include "ZUZIVU70Defs.h"
 #include "afxdisp.h"
@@ -123,6 +129,10 @@ private:
     // Lays the stored bytes over nCount 32-bit integers (points, sizes, rectangles).
     int ReadInt32s(const CString& strName, int32_t* pValues, int nCount) const;
     void FlushIfEager(HKEY hKey) const;
+    // The steps of ReadString and RenameValue that need memory of their own;
+    // they may throw, their callers catch.
+    CString ReadText(HKEY hKey, const CString& strName, DWORD nSize, const CString& strDefault) const;
+    void MoveValue(const CString& strOldName, const CString& strNewName);
 
 protected:
     // Result of the last registry call of SetKey (opening), GetDataType and

@@ -1,6 +1,7 @@
 // An open registry key for the span of one operation, closed on every way out.
 #pragma once
 #include "afxwin.h"
+#include "logic/RegistryNames.h"
 
 class RegistryKeyHandle
 {
@@ -11,9 +12,13 @@ public:
     RegistryKeyHandle& operator=(const RegistryKeyHandle&) = delete;
 
     // Win32 error codes: ERROR_SUCCESS when the key is open.
+    // A path the platform could misread (see RegistryNames.h) is refused
+    // before it gets there: ERROR_BAD_PATHNAME.
     LONG Open(HKEY hRoot, LPCSTR lpszPath, REGSAM samDesired)
     {
         Close();
+        if (!registry_names::KeyPathIsUsable(lpszPath))
+            return ERROR_BAD_PATHNAME;
         HKEY hKey = nullptr;
         LONG lResult = ::RegOpenKeyExA(hRoot, lpszPath, 0, samDesired, &hKey);
         if (lResult == ERROR_SUCCESS)
@@ -24,6 +29,8 @@ public:
     LONG Create(HKEY hRoot, LPCSTR lpszPath)
     {
         Close();
+        if (!registry_names::KeyPathIsUsable(lpszPath))
+            return ERROR_BAD_PATHNAME;
         HKEY hKey = nullptr;
         LONG lResult = ::RegCreateKeyExA(hRoot, lpszPath, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
                                          &hKey, nullptr);

@@ -2,6 +2,7 @@
 #include "QELRegistry.h"
 #include "logic/RegistryEncoding.h"
 #include "RegistryKeyHandle.h"
+#include "QELMemory.h"
 #include <cstring>
 #include <vector>
 
@@ -57,6 +58,8 @@ int QELRegistry::WriteValue(const CString& strName, DWORD dwType, const BYTE* pD
 {
     // KEY_WRITE opens, never creates: a setting goes only where the application
     // made its key.
+    if (!registry_names::ValueNameIsUsable(strName))
+        return 0;
     RegistryKeyHandle key;
     if (key.Open(m_hRootKey, m_strCurrentPath, KEY_WRITE) != ERROR_SUCCESS)
         return 0;
@@ -148,6 +151,8 @@ BOOL QELRegistry::ReadValue(const CString& strName, BYTE* pBuffer, DWORD nCapaci
 {
     // The stored type is not examined: whatever fits is the caller's to decode.
     // A larger value fails here and leaves the buffer to be ignored.
+    if (!registry_names::ValueNameIsUsable(strName))
+        return FALSE;
     RegistryKeyHandle key;
     if (key.Open(m_hRootKey, m_strCurrentPath, KEY_READ) != ERROR_SUCCESS)
         return FALSE;
@@ -203,12 +208,23 @@ CString QELRegistry::ReadString(const CString& strName, const CString& strDefaul
     m_nLastStatus = ::RegQueryValueExA(key, strName, nullptr, nullptr, nullptr, &nSize);
     if (m_nLastStatus != ERROR_SUCCESS)
         return strDefault;
+    // No memory for the text is a failed read like any other: the default, and
+    // the reason in the status.
+    CString strValue;
+    if (!qel_memory::NoThrowDone([&] { strValue = ReadText(key, strName, nSize, strDefault); }))
+        m_nLastStatus = ERROR_NOT_ENOUGH_MEMORY;
+    return m_nLastStatus == ERROR_SUCCESS ? strValue : strDefault;
+}
+
+CString QELRegistry::ReadText(HKEY hKey, const CString& strName, DWORD nSize, const CString& strDefault) const
+{
     // The value may change between the two queries. A value that grew fails the
     // read (ERROR_MORE_DATA) rather than coming back cut short; one that turned
     // into another type is no longer text.
-    std::vector<char> buffer(nSize + 1, '\0');
+    std::vector<char> buffer(static_cast<size_t>(nSize) + 1, '\0');
     DWORD nRead = (DWORD)buffer.size();
-    m_nLastStatus = ::RegQueryValueExA(key, strName, nullptr, &dwType, reinterpret_cast<BYTE*>(buffer.data()), &nRead);
+    DWORD dwType = REG_NONE;
+    m_nLastStatus = ::RegQueryValueExA(hKey, strName, nullptr, &dwType, reinterpret_cast<BYTE*>(buffer.data()), &nRead);
     if (m_nLastStatus != ERROR_SUCCESS || nRead > buffer.size() || (dwType != REG_SZ && dwType != REG_EXPAND_SZ))
         return strDefault;
     return CString(buffer.data(), (int)TextLength(buffer.data(), nRead));

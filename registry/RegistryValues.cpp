@@ -1,10 +1,17 @@
 // QELRegistry: queries and maintenance of the current key's values.
 #include "QELRegistry.h"
 #include "RegistryKeyHandle.h"
+#include "QELMemory.h"
 #include <vector>
+
+// Every value operation first refuses a name the platform could misread (see
+// RegistryNames.h), with its failure value.
+using registry_names::ValueNameIsUsable;
 
 int QELRegistry::ValueExists(const CString& strName) const
 {
+    if (!ValueNameIsUsable(strName))
+        return 0;
     RegistryKeyHandle key;
     if (key.Open(m_hRootKey, m_strCurrentPath, KEY_ALL_ACCESS) != ERROR_SUCCESS)
         return 0;
@@ -13,6 +20,10 @@ int QELRegistry::ValueExists(const CString& strName) const
 
 DWORD QELRegistry::GetDataType(const CString& strName) const
 {
+    if (!ValueNameIsUsable(strName)) {
+        m_nLastStatus = ERROR_INVALID_PARAMETER;
+        return REG_NONE;
+    }
     RegistryKeyHandle key;
     m_nLastStatus = key.Open(m_hRootKey, m_strCurrentPath, KEY_QUERY_VALUE);
     if (m_nLastStatus != ERROR_SUCCESS)
@@ -24,6 +35,8 @@ DWORD QELRegistry::GetDataType(const CString& strName) const
 
 int QELRegistry::GetDataSize(const CString& strName) const
 {
+    if (!ValueNameIsUsable(strName))
+        return -1;
     RegistryKeyHandle key;
     if (key.Open(m_hRootKey, m_strCurrentPath, KEY_QUERY_VALUE) != ERROR_SUCCESS)
         return -1;
@@ -35,6 +48,8 @@ int QELRegistry::GetDataSize(const CString& strName) const
 
 int QELRegistry::DeleteValue(const CString& strName)
 {
+    if (!ValueNameIsUsable(strName))
+        return 0;
     RegistryKeyHandle key;
     if (key.Open(m_hRootKey, m_strCurrentPath, KEY_SET_VALUE) != ERROR_SUCCESS)
         return 0;
@@ -46,6 +61,14 @@ int QELRegistry::DeleteValue(const CString& strName)
 
 void QELRegistry::RenameValue(const CString& strOldName, const CString& strNewName)
 {
+    // Without memory for the copy nothing moves: the value stays under its old name.
+    qel_memory::NoThrowDone([&] { MoveValue(strOldName, strNewName); });
+}
+
+void QELRegistry::MoveValue(const CString& strOldName, const CString& strNewName)
+{
+    if (!ValueNameIsUsable(strOldName) || !ValueNameIsUsable(strNewName))
+        return;
     RegistryKeyHandle key;
     if (key.Open(m_hRootKey, m_strCurrentPath, KEY_QUERY_VALUE | KEY_SET_VALUE) != ERROR_SUCCESS)
         return;
@@ -60,7 +83,7 @@ void QELRegistry::RenameValue(const CString& strOldName, const CString& strNewNa
     // A value that grew meanwhile fails the read instead of being cut: the copy is
     // the whole value or nothing. The spare byte takes the NUL that the ANSI
     // conversion may add to a text stored without one.
-    std::vector<BYTE> data(nSize + 1, 0);
+    std::vector<BYTE> data(static_cast<size_t>(nSize) + 1, 0);
     DWORD nRead = (DWORD)data.size();
     if (::RegQueryValueExA(key, strOldName, nullptr, &dwType, data.data(), &nRead) != ERROR_SUCCESS)
         return;

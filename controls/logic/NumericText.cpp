@@ -97,9 +97,12 @@ double ReadRealOrZero(const std::string& text)
     return ReadReal(text.c_str(), d) ? d : 0.0;
 }
 
+// Written so that a NaN bound admits no number, and so that no text that reads
+// as infinite is ever in range: the field shows finite numbers only, and an
+// infinite bound is merely an open end.
 bool InRange(double d, const RealRules& r)
 {
-    if (d < r.dMin || d > r.dMax)
+    if (!std::isfinite(d) || !(d >= r.dMin) || !(d <= r.dMax))
         return false;
     if (d == r.dMin && !r.bMinInclusive)
         return false;
@@ -121,31 +124,58 @@ double Step(double d, int nPrecision, double dDirection)
 
 // The number nearest to one bound (the minimum for dDirection > 0, the maximum
 // otherwise) that FormatReal writes as an acceptable text, read back from that
-// text. When no such text exists close to the bound (the range is empty, or
-// too narrow for the precision) the candidate reached is returned as it is.
-double NearestShownInside(const RealRules& r, double dDirection)
+// text. False when no such text lies close to that bound (the range is empty,
+// too narrow for the precision, or its bound lies where the precision cannot
+// reach).
+bool NearestShownInside(const RealRules& r, double dDirection, double& dResult)
 {
     double dBound = dDirection > 0 ? r.dMin : r.dMax;
     bool bInclusive = dDirection > 0 ? r.bMinInclusive : r.bMaxInclusive;
-    double dCandidate = bInclusive ? dBound : Step(dBound, r.nPrecision, dDirection);
+    // An infinite bound is an open end: the search starts at the finite end of the doubles.
+    if (std::isinf(dBound)) {
+        dBound = dBound > 0 ? DBL_MAX : -DBL_MAX;
+        bInclusive = true;
+    }
+    if (std::isnan(dBound))
+        return false;
+    // The bound itself first, even an exclusive one: written with the
+    // precision it may round to a number inside (-0.01 shows as "0"), which a
+    // first step of a whole unit would jump over.
+    double dCandidate = dBound;
     // A step or two settles it: each one lands at least half a step past the bound.
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < 8 && std::isfinite(dCandidate); ++i) {
         std::string shown = FormatReal(dCandidate, r.nPrecision, false);
         double dShown = ReadRealOrZero(shown);
         if (dShown == 0.0) {
             // Not "-0", which a range from zero up would refuse for its sign.
-            dCandidate = 0.0;
+            dShown = 0.0;
             shown = FormatReal(0.0, r.nPrecision, false);
         }
-        if (CheckRealText(shown.c_str(), r) == kTextAcceptable)
-            return dShown == 0.0 ? 0.0 : dShown;
+        if (CheckRealText(shown.c_str(), r) == kTextAcceptable) {
+            dResult = dShown;
+            return true;
+        }
         bool bPastBound = dDirection > 0 ? (dShown > dBound || (dShown == dBound && bInclusive))
                                          : (dShown < dBound || (dShown == dBound && bInclusive));
         if (bPastBound)
-            break;  // inside at this bound but outside the other one: nothing fits
+            return false;  // inside at this bound but outside the other one: nothing fits here
         dCandidate = Step(dCandidate, r.nPrecision, dDirection);
     }
-    return dCandidate;
+    return false;
+}
+
+// What a field whose range holds no number it can show reads as: always the
+// same, so that every focus loss writes the same text. The minimum as the
+// field can hold it.
+double NoNumberFits(const RealRules& r)
+{
+    if (std::isnan(r.dMin))
+        return 0.0;
+    if (r.dMin > DBL_MAX)
+        return DBL_MAX;
+    if (r.dMin < -DBL_MAX)
+        return -DBL_MAX;
+    return r.dMin == 0.0 ? 0.0 : r.dMin;
 }
 }
 
@@ -194,7 +224,9 @@ int32_t IntegerTextValue(const char* text, int32_t nMin, int32_t nMax)
         n = INT32_MAX;
     else if (n < INT32_MIN)
         n = INT32_MIN;
-    if (n < nMin)
+    // No number fits a range whose minimum lies above its maximum: the answer
+    // is always the minimum, so every focus loss writes the same text.
+    if (n < nMin || nMin > nMax)
         return nMin;
     if (n > nMax)
         return nMax;
@@ -271,14 +303,23 @@ double RealTextValue(const char* text, const RealRules& rules)
     bool bBelow;
     if (InRange(d, rules)) {
         std::string shown = FormatReal(d, rules.nPrecision, false);
-        if (CheckRealText(shown.c_str(), rules) == kTextAcceptable)
-            return d;
+        if (CheckRealText(shown.c_str(), rules) == kTextAcceptable) {
+            // A number that shows as zero ("-0.1" with no decimals shows "-0") is
+            // zero: "-0" would become "0" at the next focus loss.
+            return ReadRealOrZero(shown) == 0.0 ? 0.0 : d;
+        }
         // Rounded to the precision, the number falls out of the range: on which side?
         bBelow = ReadRealOrZero(shown) < d;
     } else {
-        bBelow = d < rules.dMin || (d == rules.dMin && !rules.bMinInclusive);
+        bBelow = !(d > rules.dMin) && !(d == rules.dMin && rules.bMinInclusive);
     }
-    return NearestShownInside(rules, bBelow ? 1.0 : -1.0);
+    // The nearest number inside from the side the text lies on; when the
+    // precision cannot show one there, the nearest from the other side.
+    double dInside = 0.0;
+    if (NearestShownInside(rules, bBelow ? 1.0 : -1.0, dInside) ||
+        NearestShownInside(rules, bBelow ? -1.0 : 1.0, dInside))
+        return dInside;
+    return NoNumberFits(rules);
 }
 
 }

@@ -27,7 +27,8 @@ int CheckIntegerText(const char* text, int32_t nMin, int32_t nMax);
 // The number a text stands for, read the way "%d" input reads it (leading
 // blanks, a sign, digits; the rest ignored), saturated to 32 bits and then
 // clamped into the range. A text with no number reads as 0, clamped too. With
-// the minimum above the maximum no number fits; the result is then one of the bounds.
+// the minimum above the maximum no number fits; the result is then always the
+// minimum, so that writing it back and reading again gives the same text.
 int32_t IntegerTextValue(const char* text, int32_t nMin, int32_t nMax);
 
 // ----- reals -------------------------------------------------------------------
@@ -59,7 +60,13 @@ std::string FormatReal(double dValue, int nPrecision, bool bRemoveTrailingZeros)
 // then moved into the range. The result is chosen so that FormatReal writes it
 // as an acceptable text whenever such a text exists: a value that the
 // precision would round out of the range, or an exclusive bound, gives the
-// nearest number inside that the precision can show. Zero is never negative.
+// nearest number inside that the precision can show (from the other end of the
+// range when none can be shown near this one). Zero is never negative, and the
+// result is always finite: an infinite bound is an open end, and a number that
+// reads as infinite is out of every range. When no acceptable text exists at
+// all (the minimum above the maximum, a NaN bound, a range too narrow for the
+// precision) the result is always the same, the minimum as a finite double,
+// so the text written back is the same at every focus loss.
 double RealTextValue(const char* text, const RealRules& rules);
 
 }

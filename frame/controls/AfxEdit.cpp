@@ -1,5 +1,6 @@
 // CEdit: the edit control.
 #include "AfxEdit.h"
+#include "AfxTextBuffer.h"
 #include "AfxControlSend.h"
 #include <cstring>
 #include <vector>
@@ -87,27 +88,32 @@ int CEdit::CharFromPos(CPoint pt) const
 
 int CEdit::GetLine(int nIndex, LPSTR lpszBuffer) const
 {
-    if (!IsLive(m_hWnd) || lpszBuffer == nullptr)
+    // The caller gives the buffer's size in its first WORD, as the message does.
+    if (lpszBuffer == nullptr)
         return 0;
-    return static_cast<int>(
-        ::SendMessageA(m_hWnd, EM_GETLINE, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszBuffer)));
+    WORD wSize = 0;
+    std::memcpy(&wSize, lpszBuffer, sizeof(WORD));
+    return GetLine(nIndex, lpszBuffer, wSize);
 }
 
 int CEdit::GetLine(int nIndex, LPSTR lpszBuffer, int nMaxLength) const
 {
-    if (!IsLive(m_hWnd) || lpszBuffer == nullptr || nMaxLength <= 0)
+    if (!afx_detail::HasTextRoom(lpszBuffer, nMaxLength))
         return 0;
-    // The control reads the size from the buffer's first WORD, which a one-byte
-    // buffer cannot hold: read through a small one instead.
-    char small[sizeof(WORD)];
-    LPSTR pTarget = nMaxLength < static_cast<int>(sizeof(WORD)) ? small : lpszBuffer;
-    WORD wSize = static_cast<WORD>(nMaxLength > 0xFFFF ? 0xFFFF : nMaxLength);
-    std::memcpy(pTarget, &wSize, sizeof(WORD));
+    // The control copies without a terminator: it is asked for one character
+    // less than the buffer holds. A buffer of one byte holds the terminator only.
+    if (!IsLive(m_hWnd) || nMaxLength < static_cast<int>(sizeof(WORD)))
+        return afx_detail::EmptyTextBuffer(lpszBuffer, nMaxLength);
+    int nChars = nMaxLength - 1 > 0xFFFF ? 0xFFFF : nMaxLength - 1;
+    WORD wSize = static_cast<WORD>(nChars);
+    std::memcpy(lpszBuffer, &wSize, sizeof(WORD));
     int nCopied = static_cast<int>(
-        ::SendMessageA(m_hWnd, EM_GETLINE, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(pTarget)));
-    if (pTarget == small && nCopied > 0)
-        lpszBuffer[0] = small[0];
-    return nCopied;
+        ::SendMessageA(m_hWnd, EM_GETLINE, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszBuffer)));
+    if (nCopied <= 0) {
+        lpszBuffer[0] = '\0';  // the size written into it is not text
+        return 0;
+    }
+    return afx_detail::TerminateCopiedText(lpszBuffer, nMaxLength, nCopied);
 }
 
 int CEdit::GetFirstVisibleLine() const { return SendIfLive<int>(m_hWnd, 0, EM_GETFIRSTVISIBLELINE, 0, 0); }

@@ -1,5 +1,6 @@
 // CListCtrl: reading and changing items and their states.
 #include "AfxListCtrl.h"
+#include "AfxTextBuffer.h"
 #include "AfxControlSend.h"
 #include <vector>
 
@@ -97,8 +98,12 @@ CString CListCtrl::GetItemText(int nItem, int nSubItem) const
 
 int CListCtrl::GetItemText(int nItem, int nSubItem, LPSTR lpszText, int nLen) const
 {
-    if (!IsLive(m_hWnd) || lpszText == nullptr || nLen <= 0)
+    if (!afx_detail::HasTextRoom(lpszText, nLen))
         return 0;
+    // One byte holds the terminator only; and the list view, asked for the text
+    // of a missing column in it, writes a second byte past its end.
+    if (!IsLive(m_hWnd) || nLen < 2)
+        return afx_detail::EmptyTextBuffer(lpszText, nLen);
     LVITEMA item{};
     item.iSubItem = nSubItem;
     item.cchTextMax = nLen;
@@ -108,7 +113,11 @@ int CListCtrl::GetItemText(int nItem, int nSubItem, LPSTR lpszText, int nLen) co
     // Copy a text the parent left in its own buffer into the caller's.
     if (item.pszText != lpszText && item.pszText != nullptr && item.pszText != LPSTR_TEXTCALLBACKA)
         ::lstrcpynA(lpszText, item.pszText, nLen);
-    return nLength;
+    else if (item.pszText != lpszText)
+        nLength = 0;  // nothing was copied
+    // The list view reports the whole text's length for a buffer too small and
+    // may leave it unterminated.
+    return afx_detail::TerminateCopiedText(lpszText, nLen, nLength);
 }
 
 BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCSTR lpszText)

@@ -1,5 +1,6 @@
 // Menus: building, loading, querying and tracking.
 #include "AfxMenu.h"
+#include "AfxTextBuffer.h"
 #include "AfxState.h"
 #include "AfxHandleOwner.h"
 #include "AfxModule.h"
@@ -153,9 +154,12 @@ UINT CMenu::GetMenuState(UINT nID, UINT nFlags) const
 
 int CMenu::GetMenuString(UINT nIDItem, LPSTR lpString, int nMaxCount, UINT nFlags) const
 {
-    if (m_hMenu == nullptr || lpString == nullptr || nMaxCount <= 0)
+    if (!afx_detail::HasTextRoom(lpString, nMaxCount))
         return 0;
-    return ::GetMenuStringA(m_hMenu, nIDItem, lpString, nMaxCount, nFlags);
+    if (m_hMenu == nullptr)
+        return afx_detail::EmptyTextBuffer(lpString, nMaxCount);
+    return afx_detail::TerminateCopiedText(lpString, nMaxCount,
+                                           ::GetMenuStringA(m_hMenu, nIDItem, lpString, nMaxCount, nFlags));
 }
 
 int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const

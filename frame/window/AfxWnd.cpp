@@ -14,11 +14,19 @@ CWnd::CWnd(HWND hWnd) : m_hWnd(hWnd) {}
 
 CWnd::~CWnd()
 {
-    // A window still alive when its object goes would call into freed memory:
-    // give it back its own procedure first.
+    // A window still alive when its object goes would call into freed memory,
+    // and keep whatever it runs (timers, tooltips) running: the object takes
+    // its window with it. By now the derived parts are gone, so the window's
+    // last messages reach this class's handlers only. A window of another
+    // thread cannot be destroyed from here: it gets its own procedure back.
     if (m_hWnd != nullptr && !m_bTemporary && FromHandlePermanent(m_hWnd) == this) {
-        RestoreWndProc(m_hWnd);
-        Detach();
+        HWND hWnd = m_hWnd;
+        if (::IsWindow(hWnd))
+            CWnd::DestroyWindow();
+        if (m_hWnd == hWnd) {
+            RestoreWndProc(hWnd);
+            Detach();
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 // CWnd: window queries and changes.
 #include "AfxWnd.h"
+#include "AfxTextBuffer.h"
 #include "afxwin.h"
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
@@ -9,7 +10,8 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
 
 BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const
 {
-    return ::PostMessageA(m_hWnd, message, wParam, lParam);
+    // To no window, PostMessage would post to the thread itself.
+    return m_hWnd != nullptr && ::PostMessageA(m_hWnd, message, wParam, lParam);
 }
 
 void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm)
@@ -68,20 +70,36 @@ BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
     return ModifyStyleEx(m_hWnd, dwRemove, dwAdd, nFlags);
 }
 
-void CWnd::SetWindowText(LPCSTR lpszString) { ::SetWindowTextA(m_hWnd, lpszString); }
+// For the calls below, no window (a null handle) names something else to the
+// platform (the desktop, the thread, every window): an object without a window
+// must not reach it, so they do nothing and answer their failure value.
+void CWnd::SetWindowText(LPCSTR lpszString)
+{
+    if (m_hWnd != nullptr)
+        ::SetWindowTextA(m_hWnd, lpszString);
+}
 int CWnd::GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const
 {
-    return ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount);
+    if (!afx_detail::HasTextRoom(lpszStringBuf, nMaxCount))
+        return 0;
+    if (m_hWnd == nullptr || !::IsWindow(m_hWnd))
+        return afx_detail::EmptyTextBuffer(lpszStringBuf, nMaxCount);
+    return afx_detail::TerminateCopiedText(lpszStringBuf, nMaxCount,
+                                           ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount));
 }
 
 void CWnd::GetWindowText(CString& rString) const
 {
+    if (m_hWnd == nullptr || !::IsWindow(m_hWnd)) {
+        rString.Empty();
+        return;
+    }
     int nLen = ::GetWindowTextLengthA(m_hWnd);
     // The text may grow between the two calls; read until it fits.
     for (;;) {
         int nCopied = ::GetWindowTextA(m_hWnd, rString.GetBufferSetLength(nLen + 1), nLen + 2);
         if (nCopied <= nLen) {
-            rString.ReleaseBuffer(nCopied);
+            rString.ReleaseBuffer(nCopied > 0 ? nCopied : 0);
             return;
         }
         rString.ReleaseBuffer(0);
@@ -89,7 +107,7 @@ void CWnd::GetWindowText(CString& rString) const
     }
 }
 
-int CWnd::GetWindowTextLength() const { return ::GetWindowTextLengthA(m_hWnd); }
+int CWnd::GetWindowTextLength() const { return m_hWnd != nullptr ? ::GetWindowTextLengthA(m_hWnd) : 0; }
 
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
 {
@@ -165,9 +183,9 @@ CWnd* CWnd::ChildWindowFromPoint(POINT point, UINT nFlags) const
     return FromHandle(::ChildWindowFromPointEx(m_hWnd, point, nFlags));
 }
 CWnd* PASCAL CWnd::GetFocus() { return FromHandle(::GetFocus()); }
-CWnd* CWnd::SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
+CWnd* CWnd::SetFocus() { return m_hWnd != nullptr ? FromHandle(::SetFocus(m_hWnd)) : nullptr; }
 CWnd* PASCAL CWnd::GetCapture() { return FromHandle(::GetCapture()); }
-CWnd* CWnd::SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
+CWnd* CWnd::SetCapture() { return m_hWnd != nullptr ? FromHandle(::SetCapture(m_hWnd)) : nullptr; }
 CWnd* PASCAL CWnd::GetActiveWindow() { return FromHandle(::GetActiveWindow()); }
 CWnd* PASCAL CWnd::GetForegroundWindow() { return FromHandle(::GetForegroundWindow()); }
 BOOL CWnd::SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
@@ -237,13 +255,25 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
     ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void CWnd::Invalidate(BOOL bErase) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
-void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
-void CWnd::ValidateRect(LPCRECT lpRect) { ::ValidateRect(m_hWnd, lpRect); }
-void CWnd::UpdateWindow() { ::UpdateWindow(m_hWnd); }
+void CWnd::Invalidate(BOOL bErase) { InvalidateRect(nullptr, bErase); }
+void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase)
+{
+    if (m_hWnd != nullptr)
+        ::InvalidateRect(m_hWnd, lpRect, bErase);
+}
+void CWnd::ValidateRect(LPCRECT lpRect)
+{
+    if (m_hWnd != nullptr)
+        ::ValidateRect(m_hWnd, lpRect);
+}
+void CWnd::UpdateWindow()
+{
+    if (m_hWnd != nullptr)
+        ::UpdateWindow(m_hWnd);
+}
 BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, HRGN hrgnUpdate, UINT flags)
 {
-    return ::RedrawWindow(m_hWnd, lpRectUpdate, hrgnUpdate, flags);
+    return m_hWnd != nullptr && ::RedrawWindow(m_hWnd, lpRectUpdate, hrgnUpdate, flags);
 }
 BOOL CWnd::LockWindowUpdate() { return ::LockWindowUpdate(m_hWnd); }
 void CWnd::UnlockWindowUpdate() { ::LockWindowUpdate(nullptr); }
@@ -256,14 +286,20 @@ void CWnd::EndPaint(LPPAINTSTRUCT lpPaint) { ::EndPaint(m_hWnd, lpPaint); }
 
 UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, void(CALLBACK* lpfnTimer)(HWND, UINT, UINT_PTR, DWORD))
 {
-    return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
+    // A timer of no window would be a thread timer that nothing stops.
+    return m_hWnd != nullptr ? ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer) : 0;
 }
-BOOL CWnd::KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
+BOOL CWnd::KillTimer(UINT_PTR nIDEvent) { return m_hWnd != nullptr && ::KillTimer(m_hWnd, nIDEvent); }
 
 void CWnd::SetDlgItemText(int nID, LPCSTR lpszString) { ::SetDlgItemTextA(m_hWnd, nID, lpszString); }
 int CWnd::GetDlgItemText(int nID, LPSTR lpStr, int nMaxCount) const
 {
-    return (int)::GetDlgItemTextA(m_hWnd, nID, lpStr, nMaxCount);
+    if (!afx_detail::HasTextRoom(lpStr, nMaxCount))
+        return 0;
+    HWND hItem = m_hWnd != nullptr ? ::GetDlgItem(m_hWnd, nID) : nullptr;
+    if (hItem == nullptr)
+        return afx_detail::EmptyTextBuffer(lpStr, nMaxCount);
+    return afx_detail::TerminateCopiedText(lpStr, nMaxCount, ::GetWindowTextA(hItem, lpStr, nMaxCount));
 }
 int CWnd::GetDlgItemText(int nID, CString& rString) const
 {

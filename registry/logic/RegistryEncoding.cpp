@@ -90,6 +90,13 @@ bool DecodeReal(const uint8_t* data, size_t size, double* value)
     return true;
 }
 
+bool DateDayInRange(double day)
+{
+    // The whole of 31 December 9999, and of 1 January 100 (whose times count
+    // down from -657434 towards -657435).
+    return std::isfinite(day) && day > kFirstDay - 1.0 && day < kLastDay + 1.0;
+}
+
 bool DecodeDate(const uint8_t* data, size_t size, DateRecord* date)
 {
     if (size > kDateSize)
@@ -101,8 +108,14 @@ bool DecodeDate(const uint8_t* data, size_t size, DateRecord* date)
     int32_t status = int32_t(LoadUint32(record + kRealSize));
     if (status != kDateValid && status != kDateInvalid && status != kDateNull)
         status = kDateInvalid;
-    if (status == kDateValid && !std::isfinite(value))
-        status = kDateInvalid;
+    // A day no date can name (not a number, infinite, before 1 January 100 or
+    // after 31 December 9999) is no date at all. A null date's day means
+    // nothing, so it stays null, with the day a null date has.
+    if (!DateDayInRange(value)) {
+        if (status != kDateNull)
+            return false;
+        value = 0.0;
+    }
     date->date = value;
     date->status = DateStatus(status);
     return true;

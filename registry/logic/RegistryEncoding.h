@@ -67,10 +67,18 @@ void EncodeFont(const FontRecord& font, uint8_t* out);
 bool DecodeInt32(const uint8_t* data, size_t size, int32_t* value);
 bool DecodeReal(const uint8_t* data, size_t size, double* value);
 
+// The days a date can name: 1 January 100 (-657434) to 31 December 9999
+// (2958465), each with its whole time of day. Not NaN, not infinite.
+constexpr double kFirstDay = -657434.0;
+constexpr double kLastDay = 2958465.0;
+bool DateDayInRange(double day);
+
 // A date accepts up to kDateSize bytes; the bytes not stored read as zero (an
 // 8-byte real thus reads as a valid date). A status that is none of the three
-// known ones, or a valid status on a date that is not a finite number, reads as
-// invalid, so callers never hold a status their date class cannot name.
+// known ones reads as invalid, so callers never hold a status their date class
+// cannot name. A day outside DateDayInRange is no date: false, as for a value
+// of the wrong size, and the caller keeps its default; only a null date, whose
+// day means nothing, stays null (with day 0).
 bool DecodeDate(const uint8_t* data, size_t size, DateRecord* date);
 
 // Lays the stored bytes over count 32-bit integers in place: the bytes that

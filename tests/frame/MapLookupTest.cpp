@@ -264,35 +264,58 @@ LRESULT CALLBACK OutsiderProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPa
     return ::CallWindowProcA(g_pfnUnderOutsider, hWnd, message, wParam, lParam);
 }
 
-TEST(WindowLife, AWindowOutlivingItsObjectGetsItsOwnProcedureBack)
+TEST(WindowLife, AWindowStillAliveGoesWithItsObject)
 {
     CRecordingFrame frame;
     HWND hEdit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 100, 20, frame.m_hWnd, (HMENU)710, nullptr, nullptr);
     ASSERT_NE(hEdit, nullptr);
-    WNDPROC pfnOriginal = (WNDPROC)::GetWindowLongPtrA(hEdit, GWLP_WNDPROC);
     {
         CEdit edit;
         ASSERT_TRUE(edit.SubclassWindow(hEdit));
         EXPECT_EQ((WNDPROC)::GetWindowLongPtrA(hEdit, GWLP_WNDPROC), AfxWndProc);
     }
-    EXPECT_EQ((WNDPROC)::GetWindowLongPtrA(hEdit, GWLP_WNDPROC), pfnOriginal);
+    // It used to stay behind, with its own procedure back: whatever it ran
+    // (a label's flash timer) went on without the object.
+    EXPECT_FALSE(::IsWindow(hEdit));
     EXPECT_EQ(CWnd::FromHandlePermanent(hEdit), nullptr);
-    ::SetWindowTextA(hEdit, "still an edit");
-    char text[32] = {};
-    ::GetWindowTextA(hEdit, text, sizeof(text));
-    EXPECT_STREQ(text, "still an edit");
 
-    // Someone else subclassed the window after us: their procedure stays.
+    // Someone else subclassed the window after us: it is destroyed all the
+    // same, through their procedure, which still reaches ours safely.
+    hEdit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 100, 20, frame.m_hWnd, (HMENU)711, nullptr, nullptr);
     {
         CEdit edit;
         ASSERT_TRUE(edit.SubclassWindow(hEdit));
         g_pfnUnderOutsider = (WNDPROC)::SetWindowLongPtrA(hEdit, GWLP_WNDPROC, (LONG_PTR)OutsiderProc);
         EXPECT_EQ(g_pfnUnderOutsider, AfxWndProc);
     }
-    EXPECT_EQ((WNDPROC)::GetWindowLongPtrA(hEdit, GWLP_WNDPROC), OutsiderProc);
-    EXPECT_EQ(CWnd::FromHandlePermanent(hEdit), nullptr);
-    ::SetWindowLongPtrA(hEdit, GWLP_WNDPROC, (LONG_PTR)pfnOriginal);
+    EXPECT_FALSE(::IsWindow(hEdit));
+
+    // A wrapper that only borrowed the handle (detached before it goes, or a
+    // temporary one) leaves the window alone.
+    hEdit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 100, 20, frame.m_hWnd, (HMENU)712, nullptr, nullptr);
+    {
+        CEdit edit;
+        ASSERT_TRUE(edit.Attach(hEdit));
+        edit.Detach();
+    }
+    EXPECT_TRUE(::IsWindow(hEdit));
+    EXPECT_EQ(CWnd::FromHandle(hEdit)->m_hWnd, hEdit);
+    CWnd::DeleteTempMap();
+    EXPECT_TRUE(::IsWindow(hEdit));
     ::DestroyWindow(hEdit);
+}
+
+TEST(WindowLife, AnObjectDeletedFirstTakesAFrameAndItsChildrenWithIt)
+{
+    auto* pFrame = new CRecordingFrame;
+    HWND hFrame = pFrame->m_hWnd;
+    CEdit child;
+    ASSERT_TRUE(child.Create(WS_CHILD, CRect(0, 0, 50, 20), pFrame, 713));
+    HWND hChild = child.m_hWnd;
+    delete pFrame;
+    EXPECT_FALSE(::IsWindow(hFrame));
+    EXPECT_FALSE(::IsWindow(hChild));
+    EXPECT_EQ(child.m_hWnd, nullptr) << "the child's object heard its window go";
 }
 
 LRESULT CALLBACK RefuseDialogs(int code, WPARAM, LPARAM) { return code == HCBT_CREATEWND ? 1 : 0; }

@@ -273,13 +273,12 @@ TEST(Hyperlink, ToolFollowsTheControlSize)
     EXPECT_EQ(CRect(info.rect), CRect(0, 0, 90, 30));
 }
 
-TEST(Hyperlink, DestroyedObjectLeavesALiveWindowUsable)
+TEST(Hyperlink, DestroyedObjectTakesItsWindowAndTipWithIt)
 {
     DialogTemplate tmpl = LinkDialog::MakeTemplate("link");
     CRecordingDialog dlg(tmpl);
     ASSERT_TRUE(dlg.CreateModeless());
     HWND hLink = ::GetDlgItem(dlg.m_hWnd, kLinkId);
-    HFONT hDialogFont = reinterpret_cast<HFONT>(::SendMessageA(hLink, WM_GETFONT, 0, 0));
     HWND hTip = nullptr;
     {
         TestHyperlink link;
@@ -287,14 +286,16 @@ TEST(Hyperlink, DestroyedObjectLeavesALiveWindowUsable)
         hTip = link.m_ToolTip.m_hWnd;
         ASSERT_TRUE(::IsWindow(hTip));
     }
-    // The tip went with the object, and the window has its own font back.
+    // As the framework's window objects do: no window is left behind to call
+    // into the freed object, nor a tip floating free of it.
     EXPECT_FALSE(::IsWindow(hTip));
-    EXPECT_EQ(reinterpret_cast<HFONT>(::SendMessageA(hLink, WM_GETFONT, 0, 0)), hDialogFont);
-    ::RedrawWindow(hLink, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_FALSE(::IsWindow(hLink));
+    EXPECT_EQ(CWnd::FromHandlePermanent(hLink), nullptr);
+    ::RedrawWindow(dlg.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 
-    // Attached again to a new object: all set up afresh.
+    // The dialog's other static is attached as a new link, all set up afresh.
     TestHyperlink again;
-    ASSERT_TRUE(again.SubclassDlgItem(kLinkId, &dlg));
+    ASSERT_TRUE(again.SubclassDlgItem(kOtherId, &dlg));
     EXPECT_EQ(again.m_ToolTip.GetToolCount(), 1);
 }
 

@@ -1,6 +1,7 @@
 // What a decorated label paints: backgrounds, gradients, 3D and rotated text,
 // text layout, transparency.
 #include "LabelTestSupport.h"
+#include "AllocationFailure.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -250,4 +251,27 @@ TEST(StaticPaint, TransparentLabelShowsTheParent)
     t.label.SetTransparent(FALSE);
     EXPECT_TRUE(t.label.GetExStyle() & WS_EX_TRANSPARENT);
     EXPECT_EQ(t.At(50, 15), RGB(200, 0, 0));
+}
+
+TEST(StaticPaint, GradientWithoutMemoryPaintsNothingAndThrowsNothing)
+{
+    TestStatic label;
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    CBitmap bitmap;
+    CClientDC screen(nullptr);
+    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&screen, 40, 10));
+    CBitmap* pOld = dc.SelectObject(&bitmap);
+    CRect rc(0, 0, 40, 10);
+    long n = WithEachAllocationFailing(
+        [&] {
+            dc.FillSolidRect(rc, RGB(1, 2, 3));
+            label.DrawGradientFill(&dc, &rc, RGB(200, 0, 0), RGB(0, 0, 200), 4);
+        },
+        [&](bool bFailed) {
+            EXPECT_EQ(dc.GetPixel(0, 0), bFailed ? RGB(1, 2, 3) : RGB(200, 0, 0));
+            EXPECT_EQ(dc.GetPixel(39, 9), bFailed ? RGB(1, 2, 3) : RGB(50, 0, 150));
+        });
+    EXPECT_GE(n, 1);
+    dc.SelectObject(pOld);
 }

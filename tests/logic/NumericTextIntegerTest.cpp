@@ -1,6 +1,7 @@
 // Integer texts: what is accepted while typing, and what a text reads as.
 #include "NumericText.h"
 #include <gtest/gtest.h>
+#include <string>
 #include <cstdint>
 
 using namespace numeric_text;
@@ -114,8 +115,15 @@ TEST(IntegerText, ValueOfOtherTextsIsReadSaturatedAndClamped)
     EXPECT_EQ(IntegerTextValue(nullptr, 10, 99), 10);
 }
 
-TEST(IntegerText, ValueWithMinimumAboveMaximumIsABound)
+TEST(IntegerText, ValueWithMinimumAboveMaximumIsAlwaysTheMinimum)
 {
-    int32_t n = IntegerTextValue("50", 99, 10);
-    EXPECT_TRUE(n == 99 || n == 10) << n;
+    // It used to be the bound nearer the number, so every focus loss swung the
+    // text between the two bounds.
+    for (const char* text : { "50", "5", "150", "", "-", "99", "10", "-7" }) {
+        int32_t n = IntegerTextValue(text, 99, 10);
+        EXPECT_EQ(n, 99) << text;
+        EXPECT_EQ(IntegerTextValue(std::to_string(n).c_str(), 99, 10), n) << text;
+    }
+    EXPECT_EQ(IntegerTextValue("0", 1, -1), 1);
+    EXPECT_EQ(IntegerTextValue("0", INT32_MAX, INT32_MIN), INT32_MAX);
 }

@@ -100,7 +100,10 @@ TEST(RealText, HugeDigitRunsAreNumbersOutOfRangeNotErrors)
     std::string big(400, '9');
     EXPECT_EQ(Check(big.c_str()), kTextOutOfRange);
     EXPECT_EQ(Check(("-" + big).c_str()), kTextOutOfRange);
-    EXPECT_EQ(Check(big.c_str(), Rules(-DBL_MAX, INFINITY)), kTextAcceptable);
+    // No double holds it, and GetValue could not give it back: out of range even
+    // below an infinite maximum.
+    EXPECT_EQ(Check(big.c_str(), Rules(-DBL_MAX, INFINITY)), kTextOutOfRange);
+    EXPECT_EQ(Check(("-" + big).c_str(), Rules(-INFINITY, INFINITY)), kTextOutOfRange);
 }
 
 TEST(RealText, FormattingWithAndWithoutTrailingZeros)
@@ -231,4 +234,83 @@ TEST(RealText, TextsUseAPointWhateverTheLocale)
     std::setlocale(LC_NUMERIC, saved.c_str());
     if (!bComma)
         GTEST_SKIP() << "no locale with a decimal comma here";
+}
+
+namespace {
+// Leaves the field twice: the second rewrite must not change the text, and the
+// text must pass the field's own check whenever the range holds any number
+// the precision can show.
+void ExpectFocusLossSettles(const char* text, const RealRules& r, bool bSomeNumberFits)
+{
+    std::string once = Rewritten(text, r);
+    std::string twice = Rewritten(once.c_str(), r);
+    EXPECT_EQ(once, twice) << "from '" << text << "'";
+    EXPECT_TRUE(std::isfinite(RealTextValue(text, r))) << text;
+    EXPECT_EQ(once.find_first_not_of("+-.0123456789"), std::string::npos) << once;
+    if (bSomeNumberFits) {
+        EXPECT_EQ(Check(once.c_str(), r), kTextAcceptable) << "'" << once << "' from '" << text << "'";
+    }
+}
+}
+
+TEST(RealText, FocusLossTextSettlesForEveryRange)
+{
+    const char* texts[] = { "", "5", "-5", "0", "12.5", "99999", "-", "." };
+    struct Case
+    {
+        RealRules rules;
+        bool bSomeNumberFits;
+    } cases[] = {
+        // The minimum above the maximum: used to swing between the bounds.
+        { Rules(10, 1), false },
+        { Rules(10, 1, 6, false, false), false },
+        { Rules(0.5, -0.5, 0), false },
+        // Infinite bounds are open ends; a bound at the wrong infinity leaves nothing.
+        { Rules(-INFINITY, INFINITY), true },
+        { Rules(0, INFINITY, 2, false), true },
+        { Rules(-INFINITY, -3), true },
+        { Rules(INFINITY, INFINITY), false },
+        { Rules(-INFINITY, -INFINITY), false },
+        { Rules(INFINITY, -INFINITY), false },
+        { Rules(NAN, 5), false },
+        { Rules(0, NAN), false },
+        // A precision finer than any double, above an exclusive zero.
+        { Rules(0, 1, 100000, false), true },
+        { Rules(0, 1, 2147483647, false, false), true },
+        // Narrower than the precision: nothing to show.
+        { Rules(0.001, 0.002, 2), false },
+    };
+    for (const Case& c : cases)
+        for (const char* text : texts)
+            ExpectFocusLossSettles(text, c.rules, c.bSomeNumberFits);
+}
+
+TEST(RealText, FuzzFindingsSettleOnTheNumberShown)
+{
+    // "-.1" with no decimals shows as "-0": the value is zero, not -0.1, which
+    // the next focus loss would have turned from "-0" to "0".
+    EXPECT_EQ(Rewritten("-.1UC", Rules(-50.42, 200.94, 0, false, false)), "0");
+    EXPECT_EQ(RealTextValue("-.1UC", Rules(-50.42, 200.94, 0, false, false)), 0.0);
+    // Other numbers keep their digits until the field rounds them.
+    EXPECT_EQ(RealTextValue("3.14159", Rules(-100, 100, 2)), 3.14159);
+    // Zero lies inside (-0.01, 0.44): a first step of a whole unit from either
+    // bound jumped over it and nothing was found.
+    EXPECT_EQ(Rewritten("8", Rules(-0.01, 0.44, 0, false, false)), "0");
+    ExpectFocusLossSettles("8", Rules(-0.01, 0.44, 0, false, false), true);
+}
+
+TEST(RealText, NoValueIsEverInfiniteAndNoInfinityIsEverAcceptable)
+{
+    EXPECT_EQ(RealTextValue("", Rules(INFINITY, INFINITY)), DBL_MAX);
+    EXPECT_EQ(RealTextValue("5", Rules(-INFINITY, -INFINITY)), -DBL_MAX);
+    EXPECT_EQ(RealTextValue("1", Rules(5, INFINITY)), 5.0);
+    EXPECT_EQ(RealTextValue("", Rules(-INFINITY, -3)), -3.0);
+    for (const RealRules& r : { Rules(-INFINITY, INFINITY), Rules(0, INFINITY), Rules(INFINITY, INFINITY) })
+        for (const char* text : { "inf", "-inf", "nan", "infinity", "1e999" })
+            EXPECT_NE(Check(text, r), kTextAcceptable) << text;
+    // An empty field above an exclusive zero with an absurd precision: a number
+    // the field accepts, never the "0" its own check refuses.
+    std::string shown = Rewritten("", Rules(0, 1, 100000, false));
+    EXPECT_NE(shown, "0");
+    EXPECT_GT(RealTextValue("", Rules(0, 1, 100000, false)), 0.0);
 }

@@ -123,15 +123,42 @@ TEST(RegistryEncodingTest, DatesWithStatusesNoDateClassKnowsReadAsInvalid)
         EXPECT_EQ(kDateInvalid, date.status) << status;
         EXPECT_EQ(100.0, date.date);
     }
-    for (double bad : { std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity() }) {
-        EncodeDate({ bad, kDateValid }, out);
+}
+
+TEST(RegistryEncodingTest, DaysNoDateCanNameAreNoDate)
+{
+    // Not a number, infinite, or outside 1 January 100 to 31 December 9999:
+    // not a date, whether the status says valid or invalid; they used to come
+    // back as dates (valid ones, for 1e300).
+    uint8_t out[kDateSize];
+    const double kBad[] = { std::numeric_limits<double>::quiet_NaN(),
+                            std::numeric_limits<double>::infinity(),
+                            -std::numeric_limits<double>::infinity(),
+                            1e300,
+                            -1e300,
+                            2958466.0,
+                            -657435.0 };
+    for (double bad : kBad) {
+        for (DateStatus status : { kDateValid, kDateInvalid }) {
+            EncodeDate({ bad, status }, out);
+            DateRecord date = { 5, kDateNull };
+            EXPECT_FALSE(DecodeDate(out, kDateSize, &date)) << bad << " " << status;
+            EXPECT_EQ(5, date.date);
+            EXPECT_EQ(kDateNull, date.status);
+        }
+        // A null date's number means nothing, so it keeps its status, with a plain day.
+        EncodeDate({ bad, kDateNull }, out);
         DateRecord date = {};
         ASSERT_TRUE(DecodeDate(out, kDateSize, &date));
-        EXPECT_EQ(kDateInvalid, date.status);
-        // A null date's number means nothing, so it keeps its status.
-        EncodeDate({ bad, kDateNull }, out);
-        ASSERT_TRUE(DecodeDate(out, kDateSize, &date));
         EXPECT_EQ(kDateNull, date.status);
+        EXPECT_EQ(0.0, date.date);
+    }
+    // The first and the last moments that are dates.
+    for (double good : { -657434.999, -657434.0, 2958465.0, 2958465.999 }) {
+        EncodeDate({ good, kDateValid }, out);
+        DateRecord date = {};
+        ASSERT_TRUE(DecodeDate(out, kDateSize, &date)) << good;
+        EXPECT_EQ(good, date.date);
     }
 }
 

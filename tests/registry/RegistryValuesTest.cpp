@@ -404,3 +404,34 @@ TEST_F(RegistryValuesTest, WritesToAMissingKeyCreateNothing)
 }
 
 }  // namespace
+
+namespace {
+TEST_F(RegistryValuesTest, DaysNoDateCanNameReadAsTheDefault)
+{
+    // 1e300 marked valid used to come back as a "valid" date, and a NaN day
+    // marked invalid as a date holding NaN.
+    const COleDateTime dtFallback(2001, 2, 3, 4, 5, 6);
+    struct Stored
+    {
+        double day;
+        LONG status;
+    } cases[] = { { 1e300, 0 },     { std::nan(""), 1 }, { std::nan(""), 0 }, { HUGE_VAL, 0 },
+                  { -HUGE_VAL, 1 }, { 2958466.0, 0 },    { -657435.5, 0 },    { -1e300, 1 } };
+    for (const Stored& c : cases) {
+        BYTE data[12];
+        std::memcpy(data, &c.day, 8);
+        std::memcpy(data + 8, &c.status, 4);
+        RawSet(Path(), "Day", REG_BINARY, data, 12);
+        COleDateTime dtBack = m_reg.ReadDateTime("Day", dtFallback);
+        EXPECT_EQ(dtFallback.m_dt, dtBack.m_dt) << c.day << " status " << c.status;
+        EXPECT_EQ(COleDateTime::valid, dtBack.GetStatus()) << c.day;
+        // The stored bytes are not touched by reading them.
+        EXPECT_EQ(BytesOf(data, 12), this->Stored("Day").second);
+    }
+    // The last moment of 9999 and the first day of 100 are still dates.
+    for (double day : { 2958465.99, -657434.0 }) {
+        ASSERT_EQ(1, m_reg.WriteDateTime("Day", COleDateTime(day)));
+        EXPECT_EQ(day, m_reg.ReadDateTime("Day", dtFallback).m_dt);
+    }
+}
+}

@@ -3,12 +3,21 @@
 #include "TestApp.h"
 #include <gtest/gtest.h>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 CTestApp theApp;
 
-// Longest a single test may run.
-const DWORD kTestTimeLimitMs = 60000;
+// Longest a single test may run: 60 s, or ZUZ_TEST_TIME_LIMIT seconds (the long
+// runs of scripts/cycles need more).
+DWORD TestTimeLimitMs()
+{
+    char value[16] = "";
+    DWORD n = ::GetEnvironmentVariableA("ZUZ_TEST_TIME_LIMIT", value, sizeof(value));
+    long seconds = n > 0 && n < sizeof(value) ? std::atol(value) : 0;
+    return seconds > 0 ? (DWORD)seconds * 1000 : 60000;
+}
+const DWORD kTestTimeLimitMs = TestTimeLimitMs();
 
 volatile LONG g_testSerial = 0;
 char g_testName[256] = "";
