@@ -26,11 +26,11 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/ ${PROJECT_SOURCE_DIR}/frame/inc
 
 install(EXPORT ZUZIVU70Targets NAMESPACE ZUZIVU70:: DESTINATION ${ZUZ_PACKAGE_DIR})
 configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/ZUZIVU70Config.cmake.in
-                              ${CMAKE_BINARY_DIR}/package/ZUZIVU70Config.cmake
+                              ${CMAKE_BINARY_DIR}/package-config/ZUZIVU70Config.cmake
                               INSTALL_DESTINATION ${ZUZ_PACKAGE_DIR})
 # Same major version, and the same architecture: an x86_64 package is not
 # offered to an i686 build.
-write_basic_package_version_file(${CMAKE_BINARY_DIR}/package/ZUZIVU70ConfigVersion.cmake
+write_basic_package_version_file(${CMAKE_BINARY_DIR}/package-config/ZUZIVU70ConfigVersion.cmake
                                  VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)
-install(FILES ${CMAKE_BINARY_DIR}/package/ZUZIVU70Config.cmake ${CMAKE_BINARY_DIR}/package/ZUZIVU70ConfigVersion.cmake
+install(FILES ${CMAKE_BINARY_DIR}/package-config/ZUZIVU70Config.cmake ${CMAKE_BINARY_DIR}/package-config/ZUZIVU70ConfigVersion.cmake
         DESTINATION ${ZUZ_PACKAGE_DIR})
