@@ -29,6 +29,11 @@ BOOL CGalleryPage::CreatePage(CWnd* pParent, const CRect& rect, UINT nID)
     m_titleFont.CreateFontIndirect(&lf);
     if (!Create(nullptr, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, rect, pParent, nID))
         return FALSE;
+    // A new child goes to the bottom of its siblings, under the tab strip that
+    // covers the whole frame: the strip would then paint its white body over
+    // the page whenever it repaints, leaving only the labels' own background
+    // (grey boxes on white). On top, the page is clipped out of the strip.
+    ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return OnCreatePage();
 }
 

@@ -7,6 +7,7 @@
 #include "afxdisp.h"
 #include "afxtempl.h"
 #include "ZUZIVU70Defs.h"
+#include "ZUZIVU70Version.h"
 #include "QELStatic.h"
 #include "QELListCtrl.h"
 #include "QELRegistry.h"

@@ -1,0 +1,30 @@
+// The inventory's main window: a menu, the stock list as its client pane, and
+// the settings dialog. Control bars the frame creates in OnCreate are laid out
+// around the pane by the framework (RecalcLayout), so a docked toolbar is an
+// addition to OnCreate and a TOOLBAR resource, nothing else.
+#pragma once
+#include "InventoryStore.h"
+#include "StockList.h"
+
+class CInventoryFrame : public CFrameWnd
+{
+public:
+    CInventoryFrame();
+    // Puts the window where it was last closed; returns the show command to use.
+    int RestorePlace(int nCmdShow);
+    CStockList& List() { return m_list; }
+
+protected:
+    int OnCreate(LPCREATESTRUCT lpcs);
+    void OnDestroy();
+    void OnItemAdd();
+    void OnItemDelete();
+    void OnSettings();
+    LRESULT OnCellEdited(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CInventoryStore m_store;
+    InventorySettings m_settings;
+    CStockList m_list;
+};
