@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-using namespace listcolumns;
+using namespace list_columns;
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-using namespace ListSort;
+using namespace list_sort;
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-using namespace RegistryEncoding;
+using namespace registry_encoding;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

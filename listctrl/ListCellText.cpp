@@ -42,7 +42,7 @@ BOOL QELListCtrl::SetItemText(int nItem, int nSubItem, unsigned int nValue)
 
 BOOL QELListCtrl::SetItemText(int nItem, int nSubItem, double dValue, int nPrecision)
 {
-    return SetItemText(nItem, nSubItem, static_cast<LPCTSTR>(ListSort::FormatCellReal(dValue, nPrecision).c_str()));
+    return SetItemText(nItem, nSubItem, static_cast<LPCTSTR>(list_sort::FormatCellReal(dValue, nPrecision).c_str()));
 }
 
 BOOL QELListCtrl::SetItemText(int nItem, int nSubItem, const COleDateTime& date, DWORD dwFlags)

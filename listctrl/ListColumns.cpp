@@ -51,9 +51,9 @@ BOOL QELListCtrl::SetColumnHeader(const CString& strHeadings)
     DeleteAllColumns();
     _BeginChange(TRUE, FALSE);
     BOOL bInserted = FALSE;
-    const std::vector<listcolumns::ColumnSpec> columns =
-        listcolumns::ParseColumnDefinition(strHeadings, static_cast<size_t>(strHeadings.GetLength()), IsAnsiLeadByte);
-    for (const listcolumns::ColumnSpec& column : columns) {
+    const std::vector<list_columns::ColumnSpec> columns =
+        list_columns::ParseColumnDefinition(strHeadings, static_cast<size_t>(strHeadings.GetLength()), IsAnsiLeadByte);
+    for (const list_columns::ColumnSpec& column : columns) {
         if (InsertColumn(GetColumnCount(), column.heading.c_str(), column.format, column.width, -1) >= 0)
             bInserted = TRUE;
     }
@@ -64,7 +64,7 @@ void PASCAL QELListCtrl::_StringSplit(const CString& strSource, CStringArray& ar
 {
     arrPieces.RemoveAll();
     for (const std::string& piece :
-         listcolumns::SplitPieces(strSource, static_cast<size_t>(strSource.GetLength()), chSeparator, IsAnsiLeadByte))
+         list_columns::SplitPieces(strSource, static_cast<size_t>(strSource.GetLength()), chSeparator, IsAnsiLeadByte))
         arrPieces.Add(CString(piece.c_str()));
 }
 

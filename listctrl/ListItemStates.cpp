@@ -4,10 +4,10 @@
 #include "ListRowSnapshot.h"
 #include "logic/ListStateFlags.h"
 
-static_assert(ITEMSTATE_ANY == liststate::kAny && ITEMSTATE_SELECTED == liststate::kSelected &&
-                  ITEMSTATE_UNSELECTED == liststate::kUnselected && ITEMSTATE_CHECKED == liststate::kChecked &&
-                  ITEMSTATE_UNCHECKED == liststate::kUnchecked && ITEMSTATE_FOCUSED == liststate::kFocused &&
-                  ITEMSTATE_UNFOCUSED == liststate::kUnfocused,
+static_assert(ITEMSTATE_ANY == list_state::kAny && ITEMSTATE_SELECTED == list_state::kSelected &&
+                  ITEMSTATE_UNSELECTED == list_state::kUnselected && ITEMSTATE_CHECKED == list_state::kChecked &&
+                  ITEMSTATE_UNCHECKED == list_state::kUnchecked && ITEMSTATE_FOCUSED == list_state::kFocused &&
+                  ITEMSTATE_UNFOCUSED == list_state::kUnfocused,
               "the public state flags and the state logic agree");
 
 namespace {
@@ -81,8 +81,8 @@ BOOL QELListCtrl::ExamItemStates(int nItem, DWORD dwFilter) const
 {
     // Filter 0 and ITEMSTATE_ANY are answered without asking the list view.
     if (dwFilter == 0 || (dwFilter & ITEMSTATE_ANY))
-        return liststate::Matches(0, dwFilter);
-    return liststate::Matches(GetItemStates(nItem), dwFilter);
+        return list_state::Matches(0, dwFilter);
+    return list_state::Matches(GetItemStates(nItem), dwFilter);
 }
 
 int QELListCtrl::GetItemCount(DWORD dwFilter) const
@@ -101,7 +101,7 @@ int QELListCtrl::GetItemCount(DWORD dwFilter) const
 int QELListCtrl::GetFirstItem(DWORD dwFilter, int nAfter) const
 {
     const int nCount = CListCtrl::GetItemCount();
-    for (int i = liststate::FirstSearchStart(nAfter); i < nCount; ++i) {
+    for (int i = list_state::FirstSearchStart(nAfter); i < nCount; ++i) {
         if (ExamItemStates(i, dwFilter))
             return i;
     }
@@ -110,7 +110,7 @@ int QELListCtrl::GetFirstItem(DWORD dwFilter, int nAfter) const
 
 int QELListCtrl::GetLastItem(DWORD dwFilter, int nBefore) const
 {
-    for (int i = liststate::LastSearchStart(nBefore, CListCtrl::GetItemCount()); i >= 0; --i) {
+    for (int i = list_state::LastSearchStart(nBefore, CListCtrl::GetItemCount()); i >= 0; --i) {
         if (ExamItemStates(i, dwFilter))
             return i;
     }

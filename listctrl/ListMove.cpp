@@ -41,7 +41,7 @@ int QELListCtrl::MoveTo(int nItem, int nNewPosition)
     // parent's handler of the edit message may have.
     if (!_IsValidIndex(nItem) || m_pParts == nullptr)
         return -1;
-    const int nPosition = liststate::ClampPosition(nNewPosition, CListCtrl::GetItemCount());
+    const int nPosition = list_state::ClampPosition(nNewPosition, CListCtrl::GetItemCount());
     if (nPosition == nItem)
         return nPosition;
     _UnsetSortedColumn();

@@ -43,5 +43,5 @@ DWORD ListRowSnapshot::StateWordOf(UINT nListViewState)
     const UINT nState = nListViewState;
     // The check value is the state image index minus 1: 1 checked, 0 not, -1 no box.
     const int nCheck = static_cast<int>((nState & LVIS_STATEIMAGEMASK) >> 12) - 1;
-    return liststate::StateWord((nState & LVIS_SELECTED) != 0, nCheck > 0, (nState & LVIS_FOCUSED) != 0);
+    return list_state::StateWord((nState & LVIS_SELECTED) != 0, nCheck > 0, (nState & LVIS_FOCUSED) != 0);
 }

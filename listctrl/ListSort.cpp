@@ -58,7 +58,7 @@ int CompareCellMbcs(const char* text1, const char* text2)
     return _mbscmp(reinterpret_cast<const unsigned char*>(text1), reinterpret_cast<const unsigned char*>(text2));
 }
 
-ListSort::KeyComparer CellComparer() { return ListSort::KeyComparer(ParseCellDate, CompareCellMbcs); }
+list_sort::KeyComparer CellComparer() { return list_sort::KeyComparer(ParseCellDate, CompareCellMbcs); }
 
 // ---------------------------------------------------------------------------------------------
 // The texts of one column, read once
@@ -114,20 +114,20 @@ void SortedOrder(const ColumnTexts& texts, int nFirst, const char* pszSeparator,
                  std::vector<int>& order)
 {
     const int nCount = texts.Count();
-    std::vector<ListSort::SortKey> keys(static_cast<size_t>(nCount));
+    std::vector<list_sort::SortKey> keys(static_cast<size_t>(nCount));
     for (int k = 0; k < nCount; ++k)
         keys[static_cast<size_t>(k)].Assign(texts.Text(k));
     order.resize(static_cast<size_t>(nCount));
     for (int k = 0; k < nCount; ++k)
         order[static_cast<size_t>(k)] = nFirst + k;
 
-    ListSort::KeyComparer comparer = CellComparer();
+    list_sort::KeyComparer comparer = CellComparer();
     auto compare = [&](int nItem1, int nItem2) {
         return comparer(keys[static_cast<size_t>(nItem1 - nFirst)], keys[static_cast<size_t>(nItem2 - nFirst)]);
     };
     auto sortBlock = [&](int first, int last) {
         if (first < last)
-            ListSort::PartitionExchangeSort(order.data(), first - nFirst, last - nFirst, bAscending, compare);
+            list_sort::PartitionExchangeSort(order.data(), first - nFirst, last - nFirst, bAscending, compare);
     };
     auto findSeparator = [&](int nAfter) {
         for (int k = (nAfter + 1 > nFirst ? nAfter + 1 : nFirst) - nFirst; k < nCount; ++k) {
@@ -137,7 +137,7 @@ void SortedOrder(const ColumnTexts& texts, int nFirst, const char* pszSeparator,
         return -1;
     };
     if (pszSeparator != nullptr)
-        ListSort::ForEachSortBlock(nFirst + nCount, findSeparator, sortBlock);
+        list_sort::ForEachSortBlock(nFirst + nCount, findSeparator, sortBlock);
     else
         sortBlock(nFirst, nFirst + nCount - 1);
 }
@@ -365,14 +365,14 @@ void QELListCtrl::_QuickSortRecursive(int* pIndices, int nLow, int nHigh)
     if (pIndices == nullptr || nLow < 0 || nLow >= nHigh)
         return;
     auto compare = [this](int nItem1, int nItem2) { return _CompareItems(nItem1, nItem2); };
-    ListSort::PartitionExchangeSort(pIndices, nLow, nHigh, IsSortAscending() != FALSE, compare);
+    list_sort::PartitionExchangeSort(pIndices, nLow, nHigh, IsSortAscending() != FALSE, compare);
 }
 
 int QELListCtrl::_CompareItems(int nItem1, int nItem2) const
 {
     CString strText1 = CListCtrl::GetItemText(nItem1, GetSortedColumn());
     CString strText2 = CListCtrl::GetItemText(nItem2, GetSortedColumn());
-    return ListSort::CompareCellTexts(strText1, strText2, ParseCellDate, CompareCellMbcs);
+    return list_sort::CompareCellTexts(strText1, strText2, ParseCellDate, CompareCellMbcs);
 }
 
 void QELListCtrl::_ReorderRows(int nFirst, const int* pSource, int nCount)

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-using namespace RegistryEncoding;
+using namespace registry_encoding;
 
 static_assert(sizeof(LOGFONTA) == kFontSize, "the stored font record is the ANSI LOGFONT");
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstring>
 
-using namespace AfxDate;
+using namespace afx_date;
 
 namespace {
 

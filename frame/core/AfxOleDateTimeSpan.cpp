@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-using namespace AfxDate;
+using namespace afx_date;
 
 // ---------------------------------------------------------------------------------------------
 // COleDateTimeSpan

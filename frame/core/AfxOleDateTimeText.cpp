@@ -3,7 +3,7 @@
 #include "AfxOleDateTimeData.h"
 #include <cstring>
 
-using namespace AfxDate;
+using namespace afx_date;
 
 // ---------------------------------------------------------------------------------------------
 // COleDateTime: text

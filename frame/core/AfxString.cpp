@@ -8,7 +8,7 @@
 #include <cstring>
 #include <cwchar>
 
-using namespace AfxStringBuffer;
+using namespace afx_string_buffer;
 
 namespace {
 // Every empty string points at this one; it is never written and never freed.
@@ -21,10 +21,10 @@ NilString g_nil = { { 1, 0, 0 }, { 0, 0, 0, 0 } };
 static_assert(offsetof(NilString, text) == sizeof(CStringData), "the characters follow the header");
 }  // namespace
 
-CStringData* AfxStringBuffer::NilData() { return &g_nil.header; }
-char* AfxStringBuffer::NilText() { return g_nil.text; }
+CStringData* afx_string_buffer::NilData() { return &g_nil.header; }
+char* afx_string_buffer::NilText() { return g_nil.text; }
 
-int AfxStringBuffer::SafeLength(LPCSTR p)
+int afx_string_buffer::SafeLength(LPCSTR p)
 {
     if (p == nullptr)
         return 0;
@@ -32,7 +32,7 @@ int AfxStringBuffer::SafeLength(LPCSTR p)
     return n > static_cast<size_t>(kMaxLength) ? kMaxLength : static_cast<int>(n);
 }
 
-CStringData* AfxStringBuffer::Allocate(int nAlloc)
+CStringData* afx_string_buffer::Allocate(int nAlloc)
 {
     if (nAlloc < 0 || nAlloc > kMaxLength)
         return nullptr;
@@ -46,7 +46,7 @@ CStringData* AfxStringBuffer::Allocate(int nAlloc)
     return d;
 }
 
-void AfxStringBuffer::Release(CStringData* d)
+void afx_string_buffer::Release(CStringData* d)
 {
     if (d == NilData())
         return;

@@ -3,7 +3,7 @@
 #include "AfxString.h"
 #include <climits>
 
-namespace AfxStringBuffer {
+namespace afx_string_buffer {
 
 // Buffer states below zero: locked by LockBuffer, or handed out by GetBuffer.
 constexpr long kLocked = -1;
@@ -23,4 +23,4 @@ CStringData* Allocate(int nAlloc);
 // Drops one reference; frees the buffer with the last one (never the shared empty string).
 void Release(CStringData* d);
 
-}  // namespace AfxStringBuffer
+}  // namespace afx_string_buffer

@@ -5,7 +5,7 @@
 #include <cctype>
 #include <cstring>
 
-using namespace AfxStringBuffer;
+using namespace afx_string_buffer;
 
 namespace {
 // Position of sub in text[nStart, nLength), bounded by the length rather than a terminator.

@@ -5,7 +5,7 @@
 #include "AfxHandleOwner.h"
 #include "AfxWnd.h"
 
-using namespace AfxDCImpl;
+using namespace afx_dc;
 
 IMPLEMENT_DYNCREATE(CDC, CObject)
 

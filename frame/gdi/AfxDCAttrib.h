@@ -2,7 +2,7 @@
 #pragma once
 #include "AfxCore.h"
 
-namespace AfxDCImpl {
+namespace afx_dc {
 // Applies a setting to the output DC and, when it is another one, to the
 // attribute DC; the result is the attribute DC's (the one queries read).
 template <class Result, class Fn>
@@ -26,4 +26,4 @@ inline RECT Normalized(int x1, int y1, int x2, int y2)
     rc.bottom = y1 < y2 ? y2 : y1;
     return rc;
 }
-}  // namespace AfxDCImpl
+}  // namespace afx_dc

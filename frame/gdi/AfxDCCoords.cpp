@@ -3,7 +3,7 @@
 #include "AfxDCAttrib.h"
 #include <cstdlib>
 
-using namespace AfxDCImpl;
+using namespace afx_dc;
 
 // ----- coordinates ---------------------------------------------------------------------
 

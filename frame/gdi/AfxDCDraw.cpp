@@ -2,7 +2,7 @@
 #include "AfxDC.h"
 #include "AfxDCAttrib.h"
 
-using namespace AfxDCImpl;
+using namespace afx_dc;
 
 // ----- lines and shapes -------------------------------------------------------------------
 

@@ -3,7 +3,7 @@
 #include "AfxDCAttrib.h"
 #include <vector>
 
-using namespace AfxDCImpl;
+using namespace afx_dc;
 
 // ----- text --------------------------------------------------------------------------------------
 

@@ -53,7 +53,7 @@ public:
 // ---------------------------------------------------------------------------------------------
 // Lists
 
-namespace AfxDetail {
+namespace afx_detail {
 
 // Doubly linked list of pointers. Nodes come from blocks the list keeps until RemoveAll, and a
 // node remembers which list it belongs to while in use, so a position that was removed or that
@@ -293,9 +293,9 @@ private:
     mutable T m_scratch = nullptr;
 };
 
-}  // namespace AfxDetail
+}  // namespace afx_detail
 
-class AFX_API CObList : public AfxDetail::CPointerList<CObject*>
+class AFX_API CObList : public afx_detail::CPointerList<CObject*>
 {
     DECLARE_DYNAMIC(CObList)
 public:
@@ -303,7 +303,7 @@ public:
     ~CObList() override;
 };
 
-class AFX_API CPtrList : public AfxDetail::CPointerList<void*>
+class AFX_API CPtrList : public afx_detail::CPointerList<void*>
 {
     DECLARE_DYNAMIC(CPtrList)
 public:

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-namespace ListSort {
+namespace list_sort {
 
 std::string FormatCellReal(double value, int precision)
 {
@@ -29,4 +29,4 @@ std::string FormatCellReal(double value, int precision)
     return text;
 }
 
-}  // namespace ListSort
+}  // namespace list_sort

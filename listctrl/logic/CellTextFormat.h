@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-namespace ListSort {
+namespace list_sort {
 
 // The most decimals a real number is written with. A double's exact decimal
 // expansion never has more (the smallest one, 2^-1074, has 1074), so a larger
@@ -18,4 +18,4 @@ const int kMaxRealDecimals = 1074;
 // is '.'.
 std::string FormatCellReal(double value, int precision);
 
-}  // namespace ListSort
+}  // namespace list_sort

@@ -1,7 +1,7 @@
 #include "ColumnDefinition.h"
 #include <climits>
 
-namespace listcolumns {
+namespace list_columns {
 
 bool NoLeadBytes(unsigned char) { return false; }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace listcolumns {
+namespace list_columns {
 
 // Whether a byte starts a two-byte character in the text's code page. The split
 // never takes the second byte of such a character for the separator.

@@ -10,7 +10,7 @@
 #include <cmath>
 #include <cstring>
 
-namespace ListSort {
+namespace list_sort {
 
 namespace {
 
@@ -199,4 +199,4 @@ int CompareCellTexts(const char* text1, const char* text2, DateParser parseDate,
     return KeyComparer(parseDate, compareText)(key1, key2);
 }
 
-}  // namespace ListSort
+}  // namespace list_sort

@@ -13,7 +13,7 @@
 #pragma once
 #include <cstdint>
 
-namespace ListSort {
+namespace list_sort {
 
 // strtoul(text, &end, 16) on a 32-bit unsigned long: leading white space, an
 // optional sign, an optional 0x prefix, hexadecimal digits. TRUE when the text
@@ -84,4 +84,4 @@ private:
 // Two texts compared afresh (both read, then compared as keys).
 int CompareCellTexts(const char* text1, const char* text2, DateParser parseDate, TextComparer compareText);
 
-}  // namespace ListSort
+}  // namespace list_sort

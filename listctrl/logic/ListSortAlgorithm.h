@@ -8,7 +8,7 @@
 #pragma once
 #include <utility>
 
-namespace ListSort {
+namespace list_sort {
 
 // Sorts a[low] ... a[high] (inclusive). compare(x, y) returns negative, 0 or
 // positive as the element x orders before, with or after y; with ascending
@@ -81,4 +81,4 @@ void ForEachSortBlock(int nCount, FindSeparator& findSeparator, SortBlock& sortB
     }
 }
 
-}  // namespace ListSort
+}  // namespace list_sort

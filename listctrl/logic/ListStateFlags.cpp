@@ -1,6 +1,6 @@
 #include "ListStateFlags.h"
 
-namespace liststate {
+namespace list_state {
 
 uint32_t StateWord(bool bSelected, bool bChecked, bool bFocused)
 {

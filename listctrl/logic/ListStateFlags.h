@@ -4,7 +4,7 @@
 #pragma once
 #include <cstdint>
 
-namespace liststate {
+namespace list_state {
 
 enum : uint32_t {
     kAny = 0x01,

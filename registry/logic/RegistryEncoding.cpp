@@ -2,7 +2,7 @@
 #include <cmath>
 #include <cstring>
 
-namespace RegistryEncoding {
+namespace registry_encoding {
 
 namespace {
 uint32_t LoadUint32(const uint8_t* p)
@@ -162,4 +162,4 @@ size_t TextLength(const char* data, size_t size)
     return nul != nullptr ? size_t(static_cast<const char*>(nul) - data) : size;
 }
 
-}  // namespace RegistryEncoding
+}  // namespace registry_encoding

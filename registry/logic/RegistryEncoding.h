@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string>
 
-namespace RegistryEncoding {
+namespace registry_encoding {
 
 // Sizes of the stored data of each value type.
 constexpr size_t kInt32Size = 4;  // integer, boolean, colour, double word
@@ -94,4 +94,4 @@ bool DecodeFont(const uint8_t* data, size_t size, FontRecord* font);
 // Length of stored text: up to its first NUL, never past size.
 size_t TextLength(const char* data, size_t size);
 
-}  // namespace RegistryEncoding
+}  // namespace registry_encoding

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <climits>
 
-using namespace listcolumns;
+using namespace list_columns;
 
 namespace {
 // Shift-JIS lead bytes: its second bytes include '\\' (0x5C) and '|' (0x7C).

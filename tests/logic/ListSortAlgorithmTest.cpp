@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-using namespace ListSort;
+using namespace list_sort;
 
 namespace {
 

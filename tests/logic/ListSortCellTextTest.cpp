@@ -6,7 +6,7 @@
 #include <climits>
 #include <string>
 
-using namespace ListSort;
+using namespace list_sort;
 
 TEST(ListSortCellText, AutomaticDecimalsDropTrailingZerosAndPoint)
 {

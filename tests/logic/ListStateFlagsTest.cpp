@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <climits>
 
-using namespace liststate;
+using namespace list_state;
 
 TEST(ListStateFlags, AWordHoldsOneFlagOfEachPair)
 {

@@ -6,7 +6,7 @@
 #include <limits>
 #include <vector>
 
-using namespace RegistryEncoding;
+using namespace registry_encoding;
 
 namespace {
 
