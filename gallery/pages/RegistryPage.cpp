@@ -4,6 +4,7 @@
 // rewritten, re-read, renamed or deleted, and the font and colour dialogs
 // store what they choose.
 #include "GalleryFrame.h"
+#include "RegistryValueCalls.h"
 #include <commdlg.h>
 #include <cctype>
 #include <cstdio>
@@ -11,6 +12,8 @@
 #include <map>
 #include <string>
 #include <vector>
+
+using namespace registry_page;
 
 namespace {
 const UINT IDC_VALUES = 700;
@@ -27,43 +30,6 @@ const UINT IDC_CHOOSE_COLOR = 710;
 const UINT IDC_SAMPLES = 711;
 
 const char kPageKey[] = "Software\\ZUZIVU70\\Gallery\\Registry Page";
-
-enum Kind {
-    kInt,
-    kBool,
-    kColor,
-    kDword,
-    kFloat,
-    kString,
-    kDate,
-    kFont,
-    kPoint,
-    kSize,
-    kRect,
-    kKindCount,
-    kUnknown = kKindCount
-};
-
-struct KindInfo
-{
-    const char* name;
-    const char* suffix;  // of the Write... and Read... operations
-    const char* example;
-};
-
-const KindInfo kKinds[kKindCount] = {
-    { "Integer", "Int", "-42" },
-    { "Boolean", "Bool", "1" },
-    { "Colour", "Color", "RGB(0, 120, 215) or #0078D7" },
-    { "Double word", "Dword", "4294967295 or 0xFFFF0000" },
-    { "Real", "Float", "3.14159" },
-    { "String", "String", "any text" },
-    { "Date and time", "DateTime", "2024-03-15 18:45, null or invalid" },
-    { "Font", "Font", "Tahoma, 10 pt, bold, italic" },
-    { "Point", "Point", "640, 120" },
-    { "Size", "Size", "320 x 240" },
-    { "Rectangle", "Rect", "left, top, right, bottom" },
-};
 
 struct Sample
 {
@@ -86,141 +52,6 @@ const Sample kSamples[] = {
     { kRect, "Print Margins (mm)", "20, 25, 20, 30" },
 };
 
-// The signed whole numbers in a text, in order ("(20, -5)" gives 20 and -5).
-std::vector<long> NumbersIn(LPCSTR psz)
-{
-    std::vector<long> numbers;
-    while (*psz != '\0') {
-        bool bNegative = *psz == '-' && std::isdigit((unsigned char)psz[1]);
-        if (bNegative || std::isdigit((unsigned char)*psz)) {
-            char* pEnd = nullptr;
-            numbers.push_back(std::strtol(psz, &pEnd, 10));
-            psz = pEnd;
-        } else {
-            ++psz;
-        }
-    }
-    return numbers;
-}
-
-int ScreenDpi()
-{
-    HDC hDC = ::GetDC(nullptr);
-    int nDpi = ::GetDeviceCaps(hDC, LOGPIXELSY);
-    ::ReleaseDC(nullptr, hDC);
-    return nDpi > 0 ? nDpi : 96;
-}
-
-CString ColorText(COLORREF cr)
-{
-    CString str;
-    str.Format("RGB(%d, %d, %d)", GetRValue(cr), GetGValue(cr), GetBValue(cr));
-    return str;
-}
-
-BOOL ParseColor(const CString& strText, COLORREF* pcr)
-{
-    CString str = strText;
-    str.Trim();
-    if (!str.IsEmpty() && str[0] == '#' && str.GetLength() == 7) {
-        unsigned long rgb = std::strtoul(str.Mid(1), nullptr, 16);
-        *pcr = RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-        return TRUE;
-    }
-    std::vector<long> n = NumbersIn(str);
-    if (n.size() != 3)
-        return FALSE;
-    *pcr = RGB(n[0] & 0xFF, n[1] & 0xFF, n[2] & 0xFF);
-    return TRUE;
-}
-
-CString DateText(const COleDateTime& dt)
-{
-    if (dt.GetStatus() == COleDateTime::null)
-        return "null";
-    if (dt.GetStatus() == COleDateTime::invalid)
-        return "invalid";
-    return dt.Format("%Y-%m-%d %H:%M");
-}
-
-BOOL ParseDate(const CString& strText, COleDateTime* pdt)
-{
-    CString str = strText;
-    str.Trim();
-    if (str.CompareNoCase("null") == 0) {
-        pdt->m_dt = 0;
-        pdt->SetStatus(COleDateTime::null);
-        return TRUE;
-    }
-    if (str.CompareNoCase("invalid") == 0) {
-        pdt->m_dt = 0;
-        pdt->SetStatus(COleDateTime::invalid);
-        return TRUE;
-    }
-    int y = 0, m = 0, d = 0, hh = 0, mm = 0;
-    int nFields = std::sscanf(str, "%d-%d-%d %d:%d", &y, &m, &d, &hh, &mm);
-    if (nFields != 3 && nFields != 5)
-        return FALSE;
-    return pdt->SetDateTime(y, m, d, hh, mm, 0) == 0;
-}
-
-CString FontText(const LOGFONTA& lf)
-{
-    CString str;
-    str.Format("%s, %d pt", lf.lfFaceName, ::MulDiv(lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight, 72, ScreenDpi()));
-    if (lf.lfWeight >= FW_SEMIBOLD)
-        str += ", bold";
-    if (lf.lfItalic)
-        str += ", italic";
-    return str;
-}
-
-// "Face, size pt, bold, italic": the face name, then the first number as the size.
-BOOL ParseFont(const CString& strText, LOGFONTA* plf)
-{
-    int nComma = strText.Find(',');
-    CString strFace = nComma < 0 ? strText : strText.Left(nComma);
-    strFace.Trim();
-    std::vector<long> n = NumbersIn(nComma < 0 ? "" : (LPCSTR)strText.Mid(nComma));
-    if (strFace.IsEmpty() || strFace.GetLength() >= LF_FACESIZE || n.empty() || n[0] < 4 || n[0] > 200)
-        return FALSE;
-    CString strLower = strText;
-    strLower.MakeLower();
-    *plf = LOGFONTA();
-    plf->lfHeight = -::MulDiv((int)n[0], ScreenDpi(), 72);
-    plf->lfWeight = strLower.Find("bold") >= 0 ? FW_BOLD : FW_NORMAL;
-    plf->lfItalic = strLower.Find("italic") >= 0;
-    plf->lfCharSet = DEFAULT_CHARSET;
-    plf->lfQuality = DEFAULT_QUALITY;
-    lstrcpynA(plf->lfFaceName, strFace, LF_FACESIZE);
-    return TRUE;
-}
-
-CString TypeName(DWORD dwType)
-{
-    switch (dwType) {
-    case REG_NONE:
-        return "(none)";
-    case REG_SZ:
-        return "REG_SZ";
-    case REG_EXPAND_SZ:
-        return "REG_EXPAND_SZ";
-    case REG_BINARY:
-        return "REG_BINARY";
-    case REG_DWORD:
-        return "REG_DWORD";
-    case REG_MULTI_SZ:
-        return "REG_MULTI_SZ";
-    case REG_QWORD:
-        return "REG_QWORD";
-    default:
-        CString str;
-        str.Format("type %lu", (unsigned long)dwType);
-        return str;
-    }
-}
-
-CString Quoted(const CString& strName) { return "\"" + strName + "\""; }
 }
 
 class CRegistryPage : public CGalleryPage
@@ -301,8 +132,8 @@ public:
     {
         SelectValue("Chart Label Font");
         m_list.SetFocus();
-        ShowStatus(ReadCall(kFont, "Chart Label Font") + " The line below is drawn in the font made from the "
-                                                         "stored record, beside the stored highlight colour.");
+        ShowStatus(ReadCall(m_reg, kFont, "Chart Label Font") + " The line below is drawn in the font made from the "
+                                                                "stored record, beside the stored highlight colour.");
     }
 
 protected:
@@ -314,7 +145,7 @@ protected:
         m_value.GetWindowText(strValue);
         Kind kind = CurrentKind();
         CString strCall;
-        int nResult = Write(kind, strName, strValue, &strCall);
+        int nResult = WriteValue(m_reg, kind, strName, strValue, &strCall);
         if (nResult < 0) {
             ShowStatus("\"" + strValue + "\" is not a value of this type. For example: " + kKinds[kind].example);
             return;
@@ -324,7 +155,8 @@ protected:
         Refresh();
         SelectValue(strName);
         CString strStatus;
-        strStatus.Format("%s returned %d. Read back: %s", (LPCSTR)strCall, nResult, (LPCSTR)ReadText(kind, strName));
+        strStatus.Format("%s returned %d. Read back: %s", (LPCSTR)strCall, nResult,
+                         (LPCSTR)ReadText(m_reg, kind, strName));
         ShowStatus(strStatus);
     }
 
@@ -333,8 +165,8 @@ protected:
         CString strName = Name();
         Kind kind = CurrentKind();
         CString strStatus;
-        strStatus.Format("%s", (LPCSTR)ReadCall(kind, strName));
-        m_value.SetWindowText(ReadValue(kind, strName));
+        strStatus.Format("%s", (LPCSTR)ReadCall(m_reg, kind, strName));
+        m_value.SetWindowText(ReadValue(m_reg, kind, strName));
         ShowStatus(strStatus);
     }
 
@@ -451,7 +283,7 @@ protected:
         m_name.SetWindowText(strName);
         if (kind != kUnknown) {
             m_kind.SetCurSel(kind);
-            m_value.SetWindowText(ReadValue(kind, strName));
+            m_value.SetWindowText(ReadValue(m_reg, kind, strName));
         }
         m_newName.SetWindowText(strName + " (old)");
     }
@@ -470,201 +302,7 @@ private:
     void WriteSamples()
     {
         for (const Sample& sample : kSamples)
-            Write(sample.kind, sample.name, sample.value, nullptr);
-    }
-
-    // 1 or 0 as the Write operation answers; -1 when the text is no value of the kind.
-    int Write(Kind kind, const CString& strName, const CString& strValue, CString* pstrCall)
-    {
-        CString strCall;
-        strCall.Format("Write%s(%s, ", kKinds[kind].suffix, (LPCSTR)Quoted(strName));
-        std::vector<long> n = NumbersIn(strValue);
-        int nResult = -1;
-        switch (kind) {
-        case kInt:
-        case kBool:
-            if (n.size() == 1) {
-                nResult = kind == kInt ? m_reg.WriteInt(strName, (int)n[0]) : m_reg.WriteBool(strName, (int)n[0]);
-                strCall.AppendFormat("%ld)", n[0]);
-            }
-            break;
-        case kColor: {
-            COLORREF cr;
-            if (ParseColor(strValue, &cr)) {
-                nResult = m_reg.WriteColor(strName, cr);
-                strCall += ColorText(cr) + ")";
-            }
-            break;
-        }
-        case kDword: {
-            char* pEnd = nullptr;
-            CString strTrimmed = strValue;
-            strTrimmed.Trim();
-            unsigned long dw = std::strtoul(strTrimmed, &pEnd, 0);
-            if (!strTrimmed.IsEmpty() && *pEnd == '\0') {
-                nResult = m_reg.WriteDword(strName, dw);
-                strCall.AppendFormat("%lu)", dw);
-            }
-            break;
-        }
-        case kFloat: {
-            char* pEnd = nullptr;
-            double d = std::strtod(strValue, &pEnd);
-            if (pEnd != (LPCSTR)strValue && *pEnd == '\0') {
-                nResult = m_reg.WriteFloat(strName, d);
-                strCall.AppendFormat("%.10g)", d);
-            }
-            break;
-        }
-        case kString:
-            nResult = m_reg.WriteString(strName, strValue);
-            strCall += Quoted(strValue) + ")";
-            break;
-        case kDate: {
-            COleDateTime dt;
-            if (ParseDate(strValue, &dt)) {
-                nResult = m_reg.WriteDateTime(strName, dt);
-                strCall += DateText(dt) + ")";
-            }
-            break;
-        }
-        case kFont: {
-            LOGFONTA lf;
-            CFont font;
-            if (ParseFont(strValue, &lf) && font.CreateFontIndirect(&lf)) {
-                nResult = m_reg.WriteFont(strName, &font);
-                strCall += "&font)";
-            }
-            break;
-        }
-        case kPoint:
-        case kSize:
-            if (n.size() == 2) {
-                CPoint pt((int)n[0], (int)n[1]);
-                CSize sz((int)n[0], (int)n[1]);
-                nResult = kind == kPoint ? m_reg.WritePoint(strName, &pt) : m_reg.WriteSize(strName, &sz);
-                strCall.AppendFormat(kind == kPoint ? "&CPoint(%ld, %ld))" : "&CSize(%ld, %ld))", n[0], n[1]);
-            }
-            break;
-        case kRect:
-            if (n.size() == 4) {
-                CRect rc((int)n[0], (int)n[1], (int)n[2], (int)n[3]);
-                nResult = m_reg.WriteRect(strName, &rc);
-                strCall.AppendFormat("&CRect(%ld, %ld, %ld, %ld))", n[0], n[1], n[2], n[3]);
-            }
-            break;
-        default:
-            break;
-        }
-        if (pstrCall != nullptr)
-            *pstrCall = strCall;
-        return nResult;
-    }
-
-    // The value as the kind's Read operation gives it, in the text the Write accepts.
-    // pbRead (when given) says whether the read found a value or fell back on the
-    // default: a scalar read asked with two different defaults answers the same
-    // only when it read something.
-    CString ReadValue(Kind kind, const CString& strName, BOOL* pbRead = nullptr)
-    {
-        CString str;
-        BOOL bRead = FALSE;
-        switch (kind) {
-        case kInt: {
-            int n = m_reg.ReadInt(strName, 0);
-            bRead = n == m_reg.ReadInt(strName, 1);
-            str.Format("%d", n);
-            break;
-        }
-        case kBool: {
-            int b = m_reg.ReadBool(strName, 0);
-            bRead = b == m_reg.ReadBool(strName, 1);
-            str.Format("%d", b);
-            break;
-        }
-        case kColor: {
-            COLORREF cr = m_reg.ReadColor(strName, 0);
-            bRead = cr == m_reg.ReadColor(strName, 1);
-            str = ColorText(cr);
-            break;
-        }
-        case kDword: {
-            unsigned long dw = m_reg.ReadDword(strName, 0);
-            bRead = dw == m_reg.ReadDword(strName, 1);
-            str.Format("%lu", dw);
-            break;
-        }
-        case kFloat: {
-            double d = m_reg.ReadFloat(strName, 0.0);
-            bRead = d == m_reg.ReadFloat(strName, 1.0);
-            str.Format("%.10g", d);
-            break;
-        }
-        case kString:
-            str = m_reg.ReadString(strName, "");
-            bRead = str == m_reg.ReadString(strName, "-");
-            break;
-        case kDate: {
-            COleDateTime dt = m_reg.ReadDateTime(strName, COleDateTime(0.0));
-            bRead = dt.m_dt == m_reg.ReadDateTime(strName, COleDateTime(1.0)).m_dt;
-            str = DateText(dt);
-            break;
-        }
-        case kFont: {
-            CFont font;
-            LOGFONTA lf = {};
-            bRead = m_reg.ReadFont(strName, &font) && font.GetLogFont(&lf);
-            str = FontText(lf);
-            break;
-        }
-        case kPoint: {
-            CPoint pt(0, 0);
-            bRead = m_reg.ReadPoint(strName, &pt);
-            str.Format("%ld, %ld", pt.x, pt.y);
-            break;
-        }
-        case kSize: {
-            CSize sz(0, 0);
-            bRead = m_reg.ReadSize(strName, &sz);
-            str.Format("%ld x %ld", sz.cx, sz.cy);
-            break;
-        }
-        case kRect: {
-            CRect rc(0, 0, 0, 0);
-            bRead = m_reg.ReadRect(strName, &rc);
-            str.Format("%ld, %ld, %ld, %ld", rc.left, rc.top, rc.right, rc.bottom);
-            break;
-        }
-        default:
-            break;
-        }
-        if (pbRead != nullptr)
-            *pbRead = bRead;
-        return bRead ? str : CString();
-    }
-
-    CString ReadText(Kind kind, const CString& strName)
-    {
-        BOOL bRead = FALSE;
-        CString str = ReadValue(kind, strName, &bRead);
-        return bRead ? str : CString("(no value of this type: the read gives the default)");
-    }
-
-    CString ReadCall(Kind kind, const CString& strName)
-    {
-        BOOL bRead = FALSE;
-        CString strValue = ReadValue(kind, strName, &bRead);
-        BOOL bStructure = kind == kFont || kind == kPoint || kind == kSize || kind == kRect;
-        CString str;
-        str.Format("Read%s(%s, ...) ", kKinds[kind].suffix, (LPCSTR)Quoted(strName));
-        if (bStructure)
-            str.AppendFormat("returned %d", bRead ? 1 : 0);
-        else
-            str += bRead ? "returned the stored value" : "returned the caller's default";
-        if (bRead)
-            str += ": " + strValue;
-        str += bRead ? "." : " (missing, or stored with another size or type).";
-        return str;
+            WriteValue(m_reg, sample.kind, sample.name, sample.value, nullptr);
     }
 
     // ----- the list --------------------------------------------------------------------
@@ -697,7 +335,8 @@ private:
             CString strSize;
             strSize.Format("%d", m_reg.GetDataSize(strName));
             m_list.SetItemText(nItem, 3, strSize);
-            m_list.SetItemText(nItem, 4, kind != kUnknown ? ReadText(kind, strName) : CString("(unknown format)"));
+            m_list.SetItemText(nItem, 4,
+                               kind != kUnknown ? ReadText(m_reg, kind, strName) : CString("(unknown format)"));
         }
         m_bFilling = FALSE;
         ShowPreview();
