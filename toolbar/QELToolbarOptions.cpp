@@ -72,12 +72,10 @@ void QELToolbar::SetTextOptions(TextOptions eTextOptions, BOOL bUpdate)
             if (m_pStringMap != nullptr && m_pStringMap->Lookup(info.strText, pValue) && (INT_PTR)pValue != -1) {
                 nString = (INT_PTR)pValue;
             } else {
-                if (m_pStringMap == nullptr)
-                    m_pStringMap =
-                        qel_memory::NoThrow<CMapStringToPtr*>(nullptr, [] { return new CMapStringToPtr(10); });
+                CMapStringToPtr* pMap = CreateStringMap();
                 nString = AddPoolString(*this, info.strText);
-                if (nString != -1 && m_pStringMap != nullptr)
-                    m_pStringMap->SetAt(info.strText, (void*)nString);
+                if (nString != -1)
+                    pMap->SetAt(info.strText, (void*)nString);
             }
         }
 
