@@ -82,6 +82,8 @@ TEST_F(CCustomizeFixture, TheDialogGetsThePanelTitleAndOptionsAndTextChangesAtOn
         QELToolbar::IconOptions eIconWhileOpen = (QELToolbar::IconOptions)-1;
         bool bHookIn = false, bDialogObject = false, bSubclassed = false;
         std::string labelWhileOpen;
+        std::string className;
+        bool bBaseIsWnd = false, bDynamic = true;
     } seen;
     CRect rcPlainDialog;
     ModalAnswerer answer([&](HWND hDlg) {
@@ -129,6 +131,12 @@ TEST_F(CCustomizeFixture, TheDialogGetsThePanelTitleAndOptionsAndTextChangesAtOn
         seen.bHookIn = QELToolbar::m_hCBTHook != nullptr;
         seen.bDialogObject = QELToolbar::m_pCustomizeDlg != nullptr;
         seen.bSubclassed = seen.bDialogObject && QELToolbar::m_pCustomizeDlg->m_hWnd == hDlg;
+        if (seen.bDialogObject) {
+            CRuntimeClass* pClass = QELToolbar::m_pCustomizeDlg->GetRuntimeClass();
+            seen.className = pClass->m_lpszClassName;
+            seen.bBaseIsWnd = pClass->m_pBaseClass == RUNTIME_CLASS(CWnd);
+            seen.bDynamic = pClass->m_pfnCreateObject != nullptr;
+        }
 
         Choose(hDlg, QELCustomizeDialog::IDC_TEXTOPTIONS, QELToolbar::ShowTextLabels);
         Choose(hDlg, QELCustomizeDialog::IDC_ICONOPTIONS, QELToolbar::LargeIcons);
@@ -162,6 +170,9 @@ TEST_F(CCustomizeFixture, TheDialogGetsThePanelTitleAndOptionsAndTextChangesAtOn
     EXPECT_EQ(seen.rcIconBox.TopLeft(), seen.rcExpectIconBox.TopLeft());
     EXPECT_EQ(seen.rcIconBox.Width(), seen.rcExpectIconBox.Width());
     EXPECT_TRUE(seen.bHookIn && seen.bDialogObject && seen.bSubclassed);
+    EXPECT_EQ(seen.className, "QELCustomizeDialog");
+    EXPECT_TRUE(seen.bBaseIsWnd);
+    EXPECT_FALSE(seen.bDynamic);
     // The text option took effect at once, the icon option only at the close.
     EXPECT_EQ(seen.eTextWhileOpen, QELToolbar::ShowTextLabels);
     EXPECT_EQ(seen.labelWhileOpen, "First");

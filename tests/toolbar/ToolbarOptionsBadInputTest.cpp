@@ -134,8 +134,8 @@ TEST(ToolbarOptionsBadInput, EachAllocationFailingLeavesAWorkingBarAndNoBlock)
     // A plain top-level window, not a frame: the frame's layout pass would run
     // the bar's layout, whose working arrays are outside this test.
     CWnd owner;
-    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_POPUP | WS_VISIBLE, CRect(0, 0, 400, 100),
-                               nullptr, 0));
+    ASSERT_TRUE(
+        owner.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_POPUP | WS_VISIBLE, CRect(0, 0, 400, 100), nullptr, 0));
     const long nBefore = QELLiveAllocationCount();
     long nAllocations = WithEachAllocationFailing(
         [&] {
