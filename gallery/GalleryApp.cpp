@@ -28,10 +28,11 @@ public:
             ::CreateDirectoryA(strShots, nullptr);
             int nSaved = SaveAllPages(*pFrame, strShots);
             int nToolbars = SaveToolbarStates(*pFrame, strShots);
-            std::printf("gallery: saved %d of %d pages, %d of 3 toolbar states\n", nSaved, pFrame->GetPageCount(),
+            nToolbars += SaveToolbarOptions(*pFrame, strShots);
+            std::printf("gallery: saved %d of %d pages, %d of 5 toolbar pictures\n", nSaved, pFrame->GetPageCount(),
                         nToolbars);
             std::fflush(stdout);
-            m_nExitCode = nSaved == pFrame->GetPageCount() && nToolbars == 3 ? 0 : 1;
+            m_nExitCode = nSaved == pFrame->GetPageCount() && nToolbars == 5 ? 0 : 1;
             pFrame->DestroyWindow();
             return FALSE;
         }

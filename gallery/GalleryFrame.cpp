@@ -63,6 +63,10 @@ BOOL CGalleryFrame::CreateToolbars()
     if (!m_wndPagesBar.SetButtons(ids, nButtons) || !m_wndPagesBar.LoadBitmap(IDB_GALLERY_PAGES))
         return FALSE;
     m_wndPagesBar.SetWindowText("Pages");
+    // Labels from the command strings; the user may customize both bars
+    // (right click on either, or double click).
+    m_wndNavBar.SetToolBarInfoForCustomization(nullptr);
+    m_wndPagesBar.SetToolBarInfoForCustomization(nullptr);
 
     m_wndNavBar.EnableDocking(CBRS_ALIGN_ANY);
     m_wndPagesBar.EnableDocking(CBRS_ALIGN_ANY);
@@ -149,6 +153,10 @@ int CGalleryFrame::RestoreSettings(int nCmdShow)
         wp.showCmd = SW_HIDE;  // shown by the caller
         SetWindowPlacement(&wp);
     }
+    // The toolbars' buttons and options as the user left them.
+    m_wndNavBar.RestoreState();
+    m_wndPagesBar.RestoreState();
+    RecalcLayout();
     int nPage = reg.ReadInt("Last Page", 0);
     ShowPage(nPage >= 0 && nPage < GetPageCount() ? nPage : 0);
     m_bRemember = TRUE;
@@ -165,6 +173,8 @@ void CGalleryFrame::OnDestroy()
         reg.WriteRect("Window", &rcWindow);
         reg.WriteBool("Maximized", wp.showCmd == SW_SHOWMAXIMIZED);
         reg.WriteInt("Last Page", m_nCurrent);
+        m_wndNavBar.SaveState();
+        m_wndPagesBar.SaveState();
     }
     CFrameWnd::OnDestroy();
 }

@@ -1,4 +1,5 @@
 #include "Screenshot.h"
+#include "DialogShot.h"
 #include "GalleryFrame.h"
 #include <gdiplus.h>
 #include <string>
@@ -171,6 +172,41 @@ int SaveToolbarStates(CGalleryFrame& frame, LPCSTR lpszDir)
     nav.GetWindowRect(&rect);
     rect.OffsetRect(rect.Width(), 0);
     frame.DockControlBar(&pages, AFX_IDW_DOCKBAR_TOP, &rect);
+    frame.RecalcLayout();
+    return nSaved;
+}
+
+int SaveToolbarOptions(CGalleryFrame& frame, LPCSTR lpszDir)
+{
+    QELToolbar& nav = frame.GetNavBar();
+    QELToolbar& pages = frame.GetPagesBar();
+    const QELToolbar::TextOptions eNavText = nav.GetTextOptions(), ePagesText = pages.GetTextOptions();
+    const QELToolbar::IconOptions eNavIcons = nav.GetIconOptions(), ePagesIcons = pages.GetIconOptions();
+    int nSaved = 0;
+
+    nav.SetTextOptions(QELToolbar::ShowTextLabels, TRUE);
+    nav.SetIconOptions(QELToolbar::LargeIcons, TRUE);
+    pages.SetTextOptions(QELToolbar::SelectiveTextOnRight, TRUE);
+    frame.RecalcLayout();
+    Settle(300);
+    frame.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Settle(200);
+    CString strPath;
+    strPath.Format("%s\\toolbars-labels.png", lpszDir);
+    nSaved += SaveWindowPng(frame.m_hWnd, strPath) ? 1 : 0;
+
+    // The dialog is the platform toolbar's own; ours is the panel below it.
+    strPath.Format("%s\\toolbar-customize.png", lpszDir);
+    {
+        CDialogShot shot(strPath, IDCANCEL);
+        nav.Customize();
+        nSaved += shot.Saved() ? 1 : 0;
+    }
+
+    nav.SetTextOptions(eNavText, TRUE);
+    nav.SetIconOptions(eNavIcons, TRUE);
+    pages.SetTextOptions(ePagesText, TRUE);
+    pages.SetIconOptions(ePagesIcons, TRUE);
     frame.RecalcLayout();
     return nSaved;
 }

@@ -14,3 +14,8 @@ int SaveAllPages(CGalleryFrame& frame, LPCSTR lpszDir);
 // "toolbars-top.png", "toolbars-left.png" and "toolbars-floating.png";
 // returns the number saved (3) and leaves them docked at the top again.
 int SaveToolbarStates(CGalleryFrame& frame, LPCSTR lpszDir);
+// Saves the toolbars with labels below large icons ("toolbars-labels.png")
+// and the navigation bar's customize dialog with its options panel
+// ("toolbar-customize.png"); returns the number saved (2) and leaves the
+// toolbars' options as they were.
+int SaveToolbarOptions(CGalleryFrame& frame, LPCSTR lpszDir);

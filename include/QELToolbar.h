@@ -68,6 +68,32 @@ public:
     // without one.
     static void FrameEnableDocking(CFrameWnd* pFrame, DWORD dwDockStyle);
 
+    // ----- text and icon options, customization, saved state ---------------------------
+    // Labels below every image, right of chosen images, or none; bUpdate lays
+    // the frame out again. Labels come from the customization table.
+    void SetTextOptions(TextOptions eTextOptions, BOOL bUpdate = TRUE);
+    TextOptions GetTextOptions() const { return m_eTextOptions; }
+    // 16 or 24 pixel images, stretched from the image well of LoadBitmap.
+    void SetIconOptions(IconOptions eIconOptions, BOOL bUpdate = TRUE);
+    IconOptions GetIconOptions() const { return m_eIconOptions; }
+    // Remembers the image-well bitmap resource; it is loaded, stretched to the
+    // icon option's size, at the next SetIconOptions. FALSE when there is no
+    // such bitmap (the one remembered before stays).
+    BOOL LoadBitmap(LPCSTR lpszResourceName);
+    BOOL LoadBitmap(UINT nIDResource);
+    // The customization table: the bar's present buttons (all in the default
+    // set, labels from their command strings) followed by pAdditional; makes
+    // the bar adjustable and applies the initial options.
+    void SetToolBarInfoForCustomization(const CArray<CToolBarButtonInfo, CToolBarButtonInfo&>* pAdditional = nullptr);
+    // The present arrangement becomes the one a reset restores; always TRUE.
+    BOOL MarkDefaultState();
+    // Runs the customize dialog with its options panel, then saves the state.
+    void Customize();
+    // The arrangement and both options in "QELToolBar<n>" under the
+    // application's key (HKEY_CURRENT_USER); nothing without a key.
+    void SaveState();
+    void RestoreState();
+
     // ----- fields ----------------------------------------------------------------------
     // Embedded controls and their placeholders hide while docked left or right.
     BOOL m_bHideControlsWhenVertical;
@@ -123,6 +149,29 @@ protected:
     // Hot buttons as a shadow silhouette on a darker face; route NM_CUSTOMDRAW here.
     void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
 
+    // ----- text and icon options, customization, saved state ---------------------------
+    // Loads the image well at the size of eIconOptions; FALSE without one.
+    BOOL SetIconOptionBitmap(IconOptions eIconOptions);
+    // The bitmap resource stretched to cx by cy, its standard greys in the
+    // system colours; null when it cannot be read or made.
+    static HBITMAP LoadScaledImageWell(HRSRC hRsrc, HINSTANCE hInst, int cx, int cy);
+    // The popup of the frame's toolbars and "&Customize..." at point (client).
+    BOOL ShowContextMenu(CPoint point);
+    static LRESULT CALLBACK CBTProc(int nCode, WPARAM wParam, LPARAM lParam);
+    void OnContextMenu(CWnd* pWnd, CPoint point);
+    LRESULT OnCustomize(WPARAM wParam, LPARAM lParam);
+    void OnInitCustomize(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnToolBarBeginAdjust(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnToolBarCustomHelp(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnToolBarEndAdjust(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnToolBarGetButtonInfo(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnToolBarQueryDelete(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnToolBarQueryInsert(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnToolBarReset(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnToolBarChange(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnSave(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnRestore(NMHDR* pNMHDR, LRESULT* pResult);
+
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnPaint();
     void OnSysColorChange();
@@ -130,6 +179,18 @@ protected:
     DECLARE_MESSAGE_MAP()
 
     static int m_nComCtlVersion;  // -1 until read
+
+private:
+    // ----- text and icon options, customization, saved state ---------------------------
+    // The image size of an icon option: the one place that decides it.
+    static CSize ImageSizeFor(IconOptions eIconOptions);
+    // After an option or the buttons changed: the control measures again and
+    // the frame lays the bar out with its commands' states.
+    void UpdateLayoutAndCommands();
+    // The control measures its buttons again.
+    void RemeasureButtons();
+    HLOCAL m_hSaveBlock = nullptr;  // the block of the save in progress, freed when it is stored
+    BOOL m_bRestoreRead = FALSE;    // the restore in progress delivered the options
 };
 
 // The dock bar of FrameEnableDocking: flat QELToolbar bars touch edge to edge;

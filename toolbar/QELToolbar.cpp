@@ -8,7 +8,21 @@ BEGIN_MESSAGE_MAP(QELToolbar, CToolBar)
     ON_WM_CREATE()
     ON_WM_PAINT()
     ON_WM_SYSCOLORCHANGE()
+    ON_WM_CONTEXTMENU()
     ON_WM_NCPAINT()
+    // customization and saved state
+    ON_NOTIFY_REFLECT(TBN_BEGINADJUST, OnToolBarBeginAdjust)
+    ON_NOTIFY_REFLECT(TBN_CUSTHELP, OnToolBarCustomHelp)
+    ON_NOTIFY_REFLECT(TBN_ENDADJUST, OnToolBarEndAdjust)
+    ON_NOTIFY_REFLECT(TBN_GETBUTTONINFOA, OnToolBarGetButtonInfo)
+    ON_NOTIFY_REFLECT(TBN_QUERYDELETE, OnToolBarQueryDelete)
+    ON_NOTIFY_REFLECT(TBN_QUERYINSERT, OnToolBarQueryInsert)
+    ON_NOTIFY_REFLECT(TBN_RESET, OnToolBarReset)
+    ON_NOTIFY_REFLECT(TBN_TOOLBARCHANGE, OnToolBarChange)
+    ON_MESSAGE(TB_CUSTOMIZE, OnCustomize)
+    ON_NOTIFY_REFLECT(TBN_INITCUSTOMIZE, OnInitCustomize)
+    ON_NOTIFY_REFLECT(TBN_SAVE, OnSave)
+    ON_NOTIFY_REFLECT(TBN_RESTORE, OnRestore)
 END_MESSAGE_MAP()
 
 int QELToolbar::m_nBarNumber = 0;
@@ -37,6 +51,8 @@ QELToolbar::QELToolbar()
 
 QELToolbar::~QELToolbar()
 {
+    if (m_hSaveBlock != nullptr)
+        ::LocalFree(m_hSaveBlock);
     while (m_pDropDownButtons != nullptr) {
         CDropDownButtonInfo* pNext = m_pDropDownButtons->pNext;
         delete m_pDropDownButtons;
@@ -101,14 +117,6 @@ BOOL QELToolbar::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESU
 }
 
 BOOL QELToolbar::HasButtonText(int) { return TRUE; }
-
-void QELToolbar::OnSysColorChange()
-{
-    CToolBar::OnSysColorChange();
-    m_clrBtnHilight = ::GetSysColor(COLOR_BTNHIGHLIGHT);
-    m_clrBtnShadow = ::GetSysColor(COLOR_BTNSHADOW);
-    m_clrBtnFace = ::GetSysColor(COLOR_BTNFACE);
-}
 
 BOOL QELToolbar::IsVertDocked()
 {

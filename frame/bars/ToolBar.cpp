@@ -401,8 +401,7 @@ BOOL CToolBar::SetButtonText(int nIndex, LPCSTR lpszText)
     if (m_pStringMap != nullptr && m_pStringMap->Lookup(lpszText, pValue))
         nString = (INT_PTR)pValue;
     if (nString == -1) {
-        if (m_pStringMap == nullptr)
-            m_pStringMap = new CMapStringToPtr;
+        CreateStringMap();
         // The pool takes a list ended by two NULs.
         size_t nLen = strlen(lpszText);
         char* pszList = new char[nLen + 2];
@@ -421,6 +420,13 @@ BOOL CToolBar::SetButtonText(int nIndex, LPCSTR lpszText)
     _SetButton(nIndex, &button);
     m_bDelayedButtonLayout = TRUE;
     return TRUE;
+}
+
+CMapStringToPtr* CToolBar::CreateStringMap()
+{
+    if (m_pStringMap == nullptr)
+        m_pStringMap = new CMapStringToPtr(10);
+    return m_pStringMap;
 }
 
 CString CToolBar::GetButtonText(int nIndex) const

@@ -114,6 +114,9 @@ protected:
     LRESULT DefCtrl(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     // Adds the bitmap to the control's image list (replacing the old one).
     BOOL AddReplaceBitmap(HBITMAP hbmImageWell);
+    // The label map, made on first use; the bar owns it, so a derived bar in
+    // another module fills it without ever freeing it across modules.
+    CMapStringToPtr* CreateStringMap();
 
     void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     void OnNcPaint();

@@ -98,3 +98,103 @@ void ModalAnswerer::Poll()
         m_bTimedOut = true;
     }
 }
+
+// ----- MenuAnswerer -------------------------------------------------------------------
+
+namespace {
+std::map<UINT_PTR, MenuAnswerer*>& MenuAnswerers()
+{
+    static std::map<UINT_PTR, MenuAnswerer*> map;
+    return map;
+}
+
+// The popup menu window the thread is tracking, if any.
+HWND TrackedMenuWindow()
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    if (::GetGUIThreadInfo(::GetCurrentThreadId(), &info) && (info.flags & GUI_INMENUMODE)) {
+        for (HWND hWnd : ThreadWindows()) {
+            char cls[16] = "";
+            ::GetClassNameA(hWnd, cls, sizeof(cls));
+            if (lstrcmpA(cls, "#32768") == 0 && ::IsWindowVisible(hWnd))
+                return hWnd;
+        }
+    }
+    return nullptr;
+}
+}  // namespace
+
+MenuAnswerer::MenuAnswerer(UINT nPick, DWORD nTimeoutMs)
+    : m_nPick(nPick), m_start(::GetTickCount()), m_timeout(nTimeoutMs)
+{
+    m_timer = ::SetTimer(nullptr, 0, 30, OnTimer);
+    MenuAnswerers()[m_timer] = this;
+}
+
+MenuAnswerer::~MenuAnswerer() { Stop(); }
+
+void MenuAnswerer::Stop()
+{
+    if (m_timer != 0) {
+        ::KillTimer(nullptr, m_timer);
+        MenuAnswerers().erase(m_timer);
+        m_timer = 0;
+    }
+}
+
+void CALLBACK MenuAnswerer::OnTimer(HWND, UINT, UINT_PTR idEvent, DWORD)
+{
+    auto it = MenuAnswerers().find(idEvent);
+    if (it != MenuAnswerers().end())
+        it->second->Poll();
+}
+
+void MenuAnswerer::Poll()
+{
+    HWND hMenuWnd = TrackedMenuWindow();
+    HMENU hMenu = hMenuWnd != nullptr ? (HMENU)::SendMessageA(hMenuWnd, MN_GETHMENU, 0, 0) : nullptr;
+    if (hMenu == nullptr) {
+        if (::GetTickCount() - m_start > m_timeout) {
+            Stop();
+            m_bTimedOut = true;
+            ::EndMenu();
+        }
+        return;
+    }
+    Stop();
+    int nDowns = -1;
+    const int nCount = ::GetMenuItemCount(hMenu);
+    int nSelectable = 0;
+    for (int i = 0; i < nCount; i++) {
+        char szText[256] = "";
+        MENUITEMINFOA mii = {};
+        mii.cbSize = sizeof(mii);
+        mii.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_STRING;
+        mii.dwTypeData = szText;
+        mii.cch = sizeof(szText);
+        ::GetMenuItemInfoA(hMenu, (UINT)i, TRUE, &mii);
+        Item item;
+        item.bSeparator = (mii.fType & MFT_SEPARATOR) != 0;
+        item.nID = item.bSeparator ? 0 : mii.wID;
+        item.text = item.bSeparator ? std::string() : std::string(szText);
+        item.bChecked = (mii.fState & MFS_CHECKED) != 0;
+        items.push_back(item);
+        if (!item.bSeparator) {
+            ++nSelectable;
+            if (m_nPick != 0 && item.nID == m_nPick && nDowns < 0)
+                nDowns = nSelectable;
+        }
+    }
+    m_bAnswered = true;
+    if (nDowns < 0) {
+        ::EndMenu();
+        return;
+    }
+    for (int i = 0; i < nDowns; i++) {
+        ::PostMessageA(hMenuWnd, WM_KEYDOWN, VK_DOWN, 0);
+        ::PostMessageA(hMenuWnd, WM_KEYUP, VK_DOWN, 0xC0000000);
+    }
+    ::PostMessageA(hMenuWnd, WM_KEYDOWN, VK_RETURN, 0);
+    ::PostMessageA(hMenuWnd, WM_KEYUP, VK_RETURN, 0xC0000000);
+}

@@ -45,3 +45,38 @@ private:
     bool m_bTimedOut = false;
     int m_nSeen = 0;
 };
+
+// Answers the next popup menu this thread tracks, from a timer: reads its
+// items, then picks the item with command nPick (0: closes it with nothing
+// picked), as the user would with the arrow keys and Enter.
+class MenuAnswerer
+{
+public:
+    explicit MenuAnswerer(UINT nPick, DWORD nTimeoutMs = 5000);
+    ~MenuAnswerer();
+    MenuAnswerer(const MenuAnswerer&) = delete;
+    MenuAnswerer& operator=(const MenuAnswerer&) = delete;
+
+    struct Item
+    {
+        UINT nID;          // 0 for a separator
+        std::string text;  // empty for a separator
+        bool bSeparator;
+        bool bChecked;
+    };
+    bool Answered() const { return m_bAnswered; }
+    bool TimedOut() const { return m_bTimedOut; }
+    std::vector<Item> items;  // as the menu showed them
+
+private:
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR idEvent, DWORD);
+    void Poll();
+    void Stop();
+
+    UINT m_nPick;
+    DWORD m_start;
+    DWORD m_timeout;
+    UINT_PTR m_timer = 0;
+    bool m_bAnswered = false;
+    bool m_bTimedOut = false;
+};

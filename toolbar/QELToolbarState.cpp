@@ -1,0 +1,135 @@
+// QELToolbar: the saved state, the control's own saved buttons behind the
+// two options, in one registry value per toolbar.
+#include "QELToolbar.h"
+#include "logic/ToolbarState.h"
+#include "QELMemory.h"
+#include <vector>
+
+using namespace toolbar_state;
+
+namespace {
+// The size of the saved value; false when there is none to read.
+bool SavedValueSize(const CString& strKey, const CString& strValue, DWORD& cbValue)
+{
+    HKEY hKey = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, strKey, 0, KEY_QUERY_VALUE, &hKey) != ERROR_SUCCESS)
+        return false;
+    DWORD dwType = 0;
+    cbValue = 0;
+    LONG lResult = ::RegQueryValueExA(hKey, strValue, nullptr, &dwType, nullptr, &cbValue);
+    ::RegCloseKey(hKey);
+    return lResult == ERROR_SUCCESS;
+}
+}  // namespace
+
+void QELToolbar::SaveState()
+{
+    if (m_hWnd == nullptr || m_strRegistryKey.IsEmpty())
+        return;
+    TBSAVEPARAMSA params = { HKEY_CURRENT_USER, m_strRegistryKey, m_strValueName };
+    // The block OnSave gives the control is ours to free once it is stored; a
+    // save started from a notification of this one keeps its own.
+    HLOCAL hOuter = m_hSaveBlock;
+    m_hSaveBlock = nullptr;
+    SendMessage(TB_SAVERESTOREA, TRUE, (LPARAM)&params);
+    if (m_hSaveBlock != nullptr)
+        ::LocalFree(m_hSaveBlock);
+    m_hSaveBlock = hOuter;
+}
+
+void QELToolbar::RestoreState()
+{
+    if (m_hWnd == nullptr || m_strRegistryKey.IsEmpty())
+        return;
+    // A value too short for the options was never written by us: neither
+    // the options nor the control's buttons are read from it.
+    DWORD cbValue = 0;
+    if (!SavedValueSize(m_strRegistryKey, m_strValueName, cbValue) || cbValue < kPrefixSize)
+        return;
+
+    const TextOptions eOldText = m_eTextOptions;
+    const IconOptions eOldIcon = m_eIconOptions;
+    // What the bar holds now, to put back if the control gives up half way.
+    std::vector<TBBUTTON> before;
+    const bool bSnapshot = qel_memory::NoThrowDone([&] {
+        before.resize((size_t)DefWindowProc(TB_BUTTONCOUNT, 0, 0));
+        for (size_t i = 0; i < before.size(); i++)
+            DefWindowProc(TB_GETBUTTON, (WPARAM)i, (LPARAM)&before[i]);
+    });
+    if (!bSnapshot)
+        return;
+
+    TBSAVEPARAMSA params = { HKEY_CURRENT_USER, m_strRegistryKey, m_strValueName };
+    m_bRestoreRead = FALSE;
+    const BOOL bRestored = (BOOL)SendMessage(TB_SAVERESTOREA, FALSE, (LPARAM)&params);
+    if (!bRestored || !m_bRestoreRead) {
+        m_eTextOptions = eOldText;
+        m_eIconOptions = eOldIcon;
+        if (m_hWnd == nullptr)
+            return;
+        bool bSame = (size_t)DefWindowProc(TB_BUTTONCOUNT, 0, 0) == before.size();
+        for (size_t i = 0; bSame && i < before.size(); i++) {
+            TBBUTTON button;
+            bSame = DefWindowProc(TB_GETBUTTON, (WPARAM)i, (LPARAM)&button) &&
+                    button.idCommand == before[i].idCommand && button.fsStyle == before[i].fsStyle &&
+                    button.iBitmap == before[i].iBitmap;
+        }
+        if (!bSame) {
+            while (DefWindowProc(TB_BUTTONCOUNT, 0, 0) > 0 && DefWindowProc(TB_DELETEBUTTON, 0, 0)) {
+            }
+            for (TBBUTTON& button : before)
+                DefWindowProc(TB_ADDBUTTONSA, 1, (LPARAM)&button);
+            UpdateLayoutAndCommands();
+        }
+        return;
+    }
+    if (m_eTextOptions != eOldText)
+        SetTextOptions(m_eTextOptions, TRUE);
+    if (m_eIconOptions != eOldIcon)
+        SetIconOptions(m_eIconOptions, TRUE);
+}
+
+void QELToolbar::OnSave(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    auto* pSave = reinterpret_cast<NMTBSAVE*>(pNMHDR);
+    if (pSave->iItem != -1 || pSave->cbData > MAXDWORD - kPrefixSize)
+        return;
+    // Without a block of ours the control saves its buttons alone.
+    const DWORD cbData = pSave->cbData + (DWORD)kPrefixSize;
+    HLOCAL hBlock = ::LocalAlloc(LMEM_FIXED, cbData);
+    if (hBlock == nullptr)
+        return;
+    SavedOptions options;
+    options.nIconOptions = m_eIconOptions;
+    options.nTextOptions = m_eTextOptions;
+    WritePrefix(static_cast<uint8_t*>(hBlock), cbData, options);
+    if (m_hSaveBlock != nullptr)
+        ::LocalFree(m_hSaveBlock);  // a save the application ran itself, long finished
+    m_hSaveBlock = hBlock;
+    pSave->pData = static_cast<DWORD*>(hBlock);
+    pSave->pCurrent = pSave->pData + kPrefixSize / sizeof(DWORD);
+    pSave->cbData = cbData;
+}
+
+void QELToolbar::OnRestore(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    auto* pRestore = reinterpret_cast<NMTBRESTORE*>(pNMHDR);
+    if (pRestore->iItem != -1)
+        return;
+    SavedOptions options;
+    if (!ReadPrefix(reinterpret_cast<const uint8_t*>(pRestore->pData), (size_t)pRestore->cbData, options)) {
+        pRestore->cButtons = 0;
+        return;
+    }
+    pRestore->cButtons =
+        RecordCount((size_t)pRestore->cbData, pRestore->cbBytesPerRecord > 0 ? (size_t)pRestore->cbBytesPerRecord : 0);
+    pRestore->pCurrent = pRestore->pData + kPrefixSize / sizeof(DWORD);
+    // Options we could not show are not taken from a damaged value.
+    if (IsIconOptions(options.nIconOptions))
+        m_eIconOptions = (IconOptions)options.nIconOptions;
+    if (IsTextOptions(options.nTextOptions))
+        m_eTextOptions = (TextOptions)options.nTextOptions;
+    m_bRestoreRead = TRUE;
+}
