@@ -62,6 +62,9 @@ TEST(ToolbarButtonSize, ShortWrappingSeparatorUnderOldControlsNeverGoesNegative)
     // Nor does the height of the rows it ends.
     items.push_back(Button(10, 22));
     EXPECT_EQ(CalcSize(items, Metrics(kComCtl470), kHorz), Size(10, 44));
+    // A height the control could only report broken is no exception (a fuzzing find).
+    items = { Wrapping(Separator(8, INT_MIN)) };
+    EXPECT_EQ(GetButtonSize(items, 0, Metrics(kComCtl470), kHorz), Size(0, 0));
 }
 
 TEST(ToolbarButtonSize, Placeholders)

@@ -61,7 +61,7 @@ LayoutSize GetButtonSize(const std::vector<ToolbarItem>& items, int nIndex, cons
         // A wrapping separator is drawn as a horizontal line below its row;
         // how tall the control makes it depends on its version.
         if (metrics.nComCtlVersion <= kComCtl470)
-            cy = std::max(cy - 3, 0);  // never a negative height, which would pull the next row up
+            cy = cy > 3 ? cy - 3 : 0;  // never negative (which would pull the next row up), never overflowing
         else if (metrics.nComCtlVersion > kComCtl471)
             cy = cx;
         cx = 0;
