@@ -211,6 +211,21 @@ void CControlBar::CalcInsideRect(CRect& rect, BOOL bHorz) const
     }
 }
 
+void CControlBar::CalcNonClientInside(NCCALCSIZE_PARAMS* lpncsp) const
+{
+    CRect rect(0, 0, 0, 0);
+    CalcInsideRect(rect, (m_dwStyle & CBRS_ORIENT_HORZ) != 0);
+    RECT& rc = lpncsp->rgrc[0];
+    rc.left += rect.left;
+    rc.top += rect.top;
+    rc.right += rect.right;
+    rc.bottom += rect.bottom;
+    if (rc.right < rc.left)
+        rc.right = rc.left;
+    if (rc.bottom < rc.top)
+        rc.bottom = rc.top;
+}
+
 LRESULT CControlBar::OnSizeParent(WPARAM, LPARAM lParam)
 {
     auto* lpLayout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);

@@ -5,10 +5,24 @@
 #include "afxext.h"
 
 namespace {
-const int CX_OVERLAP = 2;
-const int CY_OVERLAP = 2;
+// Docked bars overlap their neighbours by their two-pixel borders, both ways.
+const int OVERLAP = 2;
 
 int Max(int a, int b) { return a > b ? a : b; }
+
+// A row of a horizontal dock bar runs along x, of a vertical one along y: the
+// one placement works on both through these.
+struct RowAxis
+{
+    bool bHorz;
+    int& Along(CPoint& pt) const { return bHorz ? pt.x : pt.y; }
+    int& Across(CPoint& pt) const { return bHorz ? pt.y : pt.x; }
+    int Start(const CRect& rc) const { return bHorz ? rc.left : rc.top; }
+    int End(const CRect& rc) const { return bHorz ? rc.right : rc.bottom; }
+    int Length(const CSize& sz) const { return bHorz ? sz.cx : sz.cy; }
+    int Thickness(const CSize& sz) const { return bHorz ? sz.cy : sz.cx; }
+    void Shift(CRect& rc, int n) const { bHorz ? rc.OffsetRect(n, 0) : rc.OffsetRect(0, n); }
+};
 }
 
 LRESULT CDockBar::OnSizeParent(WPARAM wParam, LPARAM lParam)
@@ -42,7 +56,8 @@ CSize CDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 
     AFX_SIZEPARENTPARAMS layout = {};
     layout.hDWP = m_bLayoutQuery ? nullptr : ::BeginDeferWindowPos((int)m_arrBars.GetSize());
-    CPoint pt(-CX_OVERLAP, -CY_OVERLAP);
+    const RowAxis axis{ bHorz != FALSE };
+    CPoint pt(-OVERLAP, -OVERLAP);
     int nWidth = 0;
     BOOL bWrapped = FALSE;
 
@@ -64,61 +79,33 @@ CSize CDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
                 pBar->GetWindowRect(&rectBar);
                 ScreenToClient(&rectBar);
 
-                if (bHorz) {
-                    // A bar the user moved along the row stays there ...
-                    if (rectBar.left > rect.left && !m_bFloating)
-                        rect.OffsetRect(rectBar.left - rect.left, 0);
-                    // ... unless it would stick out past the end.
-                    if (rect.right > sizeMax.cx && !m_bFloating) {
-                        int x = Max(sizeMax.cx - (rect.Width() - CX_OVERLAP), pt.x);
-                        rect.OffsetRect(x - rect.left, 0);
+                // A bar the user moved along the row stays there ...
+                if (axis.Start(rectBar) > axis.Start(rect) && !m_bFloating)
+                    axis.Shift(rect, axis.Start(rectBar) - axis.Start(rect));
+                // ... unless it would stick out past the end.
+                if (axis.End(rect) > axis.Length(sizeMax) && !m_bFloating) {
+                    int nAlong = Max(axis.Length(sizeMax) - (axis.Length(rect.Size()) - OVERLAP), axis.Along(pt));
+                    axis.Shift(rect, nAlong - axis.Start(rect));
+                }
+                if (bWrapped) {
+                    bWrapped = FALSE;
+                    axis.Shift(rect, -(axis.Start(rect) + OVERLAP));
+                } else if (axis.Start(rect) >= axis.Length(sizeMax) - OVERLAP && nPos > 0 &&
+                           m_arrBars[nPos - 1] != nullptr) {
+                    // Nothing of it would show: it starts the next row.
+                    m_arrBars.InsertAt(nPos, (void*)nullptr);
+                    pBar = nullptr;
+                    pEntry = nullptr;
+                    bWrapped = TRUE;
+                }
+                if (!bWrapped) {
+                    if (rect != rectBar) {
+                        if (!m_bLayoutQuery && !(pBar->m_dwStyle & CBRS_FLOATING) && pBar->m_pDockContext != nullptr)
+                            pBar->m_pDockContext->m_rectMRUDockPos = rect;
+                        AfxRepositionWindow(&layout, pBar->m_hWnd, &rect);
                     }
-                    if (bWrapped) {
-                        bWrapped = FALSE;
-                        rect.OffsetRect(-(rect.left + CX_OVERLAP), 0);
-                    } else if (rect.left >= sizeMax.cx - CX_OVERLAP && nPos > 0 && m_arrBars[nPos - 1] != nullptr) {
-                        // Nothing of it would show: it starts the next row.
-                        m_arrBars.InsertAt(nPos, (void*)nullptr);
-                        pBar = nullptr;
-                        pEntry = nullptr;
-                        bWrapped = TRUE;
-                    }
-                    if (!bWrapped) {
-                        if (rect != rectBar) {
-                            if (!m_bLayoutQuery && !(pBar->m_dwStyle & CBRS_FLOATING) &&
-                                pBar->m_pDockContext != nullptr)
-                                pBar->m_pDockContext->m_rectMRUDockPos = rect;
-                            AfxRepositionWindow(&layout, pBar->m_hWnd, &rect);
-                        }
-                        pt.x = rect.left + sizeBar.cx - CX_OVERLAP;
-                        nWidth = Max(nWidth, sizeBar.cy);
-                    }
-                } else {
-                    if (rectBar.top > rect.top && !m_bFloating)
-                        rect.OffsetRect(0, rectBar.top - rect.top);
-                    if (rect.bottom > sizeMax.cy && !m_bFloating) {
-                        int y = Max(sizeMax.cy - (rect.Height() - CY_OVERLAP), pt.y);
-                        rect.OffsetRect(0, y - rect.top);
-                    }
-                    if (bWrapped) {
-                        bWrapped = FALSE;
-                        rect.OffsetRect(0, -(rect.top + CY_OVERLAP));
-                    } else if (rect.top >= sizeMax.cy - CY_OVERLAP && nPos > 0 && m_arrBars[nPos - 1] != nullptr) {
-                        m_arrBars.InsertAt(nPos, (void*)nullptr);
-                        pBar = nullptr;
-                        pEntry = nullptr;
-                        bWrapped = TRUE;
-                    }
-                    if (!bWrapped) {
-                        if (rect != rectBar) {
-                            if (!m_bLayoutQuery && !(pBar->m_dwStyle & CBRS_FLOATING) &&
-                                pBar->m_pDockContext != nullptr)
-                                pBar->m_pDockContext->m_rectMRUDockPos = rect;
-                            AfxRepositionWindow(&layout, pBar->m_hWnd, &rect);
-                        }
-                        pt.y = rect.top + sizeBar.cy - CY_OVERLAP;
-                        nWidth = Max(nWidth, sizeBar.cx);
-                    }
+                    axis.Along(pt) = axis.Start(rect) + axis.Length(sizeBar) - OVERLAP;
+                    nWidth = Max(nWidth, axis.Thickness(sizeBar));
                 }
             }
             // A pending show or hide happens with everything else.
@@ -127,17 +114,10 @@ CSize CDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
         }
         if (pBar == nullptr && pEntry == nullptr && nWidth != 0) {
             // A row ends: the next one starts below (or beside) it.
-            if (bHorz) {
-                pt.y += nWidth - CY_OVERLAP;
-                sizeFixed.cx = Max(sizeFixed.cx, pt.x);
-                sizeFixed.cy = Max(sizeFixed.cy, pt.y);
-                pt.x = -CX_OVERLAP;
-            } else {
-                pt.x += nWidth - CX_OVERLAP;
-                sizeFixed.cx = Max(sizeFixed.cx, pt.x);
-                sizeFixed.cy = Max(sizeFixed.cy, pt.y);
-                pt.y = -CY_OVERLAP;
-            }
+            axis.Across(pt) += nWidth - OVERLAP;
+            sizeFixed.cx = Max(sizeFixed.cx, pt.x);
+            sizeFixed.cy = Max(sizeFixed.cy, pt.y);
+            axis.Along(pt) = -OVERLAP;
             nWidth = 0;
         }
     }
@@ -156,16 +136,8 @@ CSize CDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 
 void CDockBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
 {
-    CRect rect(0, 0, 0, 0);
-    CalcInsideRect(rect, (m_dwStyle & CBRS_ORIENT_HORZ) != 0);
-    lpncsp->rgrc[0].left += rect.left;
-    lpncsp->rgrc[0].top += rect.top;
-    lpncsp->rgrc[0].right += rect.right;
-    lpncsp->rgrc[0].bottom += rect.bottom;
-    if (lpncsp->rgrc[0].right < lpncsp->rgrc[0].left)
-        lpncsp->rgrc[0].right = lpncsp->rgrc[0].left;
-    if (lpncsp->rgrc[0].bottom < lpncsp->rgrc[0].top)
-        lpncsp->rgrc[0].bottom = lpncsp->rgrc[0].top;
+    // Borders and gripper live outside the control's own area.
+    CalcNonClientInside(lpncsp);
 }
 
 void CDockBar::OnNcPaint() { EraseNonClient(); }

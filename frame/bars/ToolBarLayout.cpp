@@ -259,16 +259,7 @@ void CToolBar::OnPaint()
 void CToolBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
 {
     // Borders and gripper live outside the control's own area.
-    CRect rect(0, 0, 0, 0);
-    CalcInsideRect(rect, (m_dwStyle & CBRS_ORIENT_HORZ) != 0);
-    lpncsp->rgrc[0].left += rect.left;
-    lpncsp->rgrc[0].top += rect.top;
-    lpncsp->rgrc[0].right += rect.right;
-    lpncsp->rgrc[0].bottom += rect.bottom;
-    if (lpncsp->rgrc[0].right < lpncsp->rgrc[0].left)
-        lpncsp->rgrc[0].right = lpncsp->rgrc[0].left;
-    if (lpncsp->rgrc[0].bottom < lpncsp->rgrc[0].top)
-        lpncsp->rgrc[0].bottom = lpncsp->rgrc[0].top;
+    CalcNonClientInside(lpncsp);
 }
 
 void CToolBar::OnNcPaint() { EraseNonClient(); }

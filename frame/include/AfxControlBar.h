@@ -106,6 +106,9 @@ public:
     virtual CSize CalcDynamicLayout(int nLength, DWORD nMode);
     // Shrinks rect by the borders and the gripper (bHorz: a horizontal bar).
     virtual void CalcInsideRect(CRect& rect, BOOL bHorz) const;
+    // WM_NCCALCSIZE of bars with non-client borders: the client area becomes
+    // the inside that CalcInsideRect leaves, never less than empty.
+    void CalcNonClientInside(NCCALCSIZE_PARAMS* lpncsp) const;
 
     // ----- painting ---------------------------------------------------------------
     virtual void DoPaint(CDC* pDC);
