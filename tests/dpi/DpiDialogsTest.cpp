@@ -49,6 +49,16 @@ std::string Misfits(HWND hDlg)
     return misfits;
 }
 
+// The first dialog window shown on the thread, into *(HWND*)lParam.
+BOOL CALLBACK FindShownDialog(HWND hWnd, LPARAM lParam)
+{
+    if (ClassOf(hWnd) == "#32770" && ::IsWindowVisible(hWnd)) {
+        *reinterpret_cast<HWND*>(lParam) = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // Opens a dialog through run() and reads what does not fit in it.
 template <class Run>
 std::string MisfitsOf(Run run, int nClose = IDCANCEL)
@@ -78,18 +88,7 @@ TEST(DpiDialogs, TheProgressWindowKeepsItsTextWholeAndInside)
     QELProgress progress("Exporting drawings", "Drawing 3 of 14: section B-B", 0, 14);
     progress.StartProgress();
     HWND hDlg = nullptr;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) {
-            char name[16] = "";
-            ::GetClassNameA(hWnd, name, sizeof(name));
-            if (lstrcmpA(name, "#32770") == 0 && ::IsWindowVisible(hWnd)) {
-                *reinterpret_cast<HWND*>(lParam) = hWnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        (LPARAM)&hDlg);
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindShownDialog, (LPARAM)&hDlg);
     ASSERT_NE(hDlg, nullptr);
     PumpMessages(100);
     EXPECT_EQ(Misfits(hDlg), "");
