@@ -1,6 +1,7 @@
 // QELColorComboBox: the named colours, selection by colour, owner drawing and
 // the custom colour.
 #include "QELColorComboBox.h"
+#include "QELDpi.h"
 #include "afxdlgs.h"
 
 IMPLEMENT_DYNAMIC(QELColorComboBox, CComboBox)
@@ -13,6 +14,9 @@ END_MESSAGE_MAP()
 namespace {
 const char kCustomName[] = "Custom...";
 const COLORREF kCustomInitial = RGB(255, 255, 255);
+// The swatch's inset in the item, and the text's from the swatch's right and
+// the item's top, at 96 DPI.
+const int kItemInset = 2;
 }
 
 const QELColorComboBox::NamedColor QELColorComboBox::m_NamedColors[NamedColorCount] = {
@@ -142,10 +146,12 @@ void QELColorComboBox::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     if (lpDrawItemStruct->itemState & ODS_FOCUS)
         dc.DrawFocusRect(rcItem);
 
+    const int nDpi = qel_dpi::DpiOf(m_hWnd);
+    const int nInset = qel_dpi::Scale(kItemInset, nDpi);
     CRect rcSwatch = rcItem;
-    rcSwatch.DeflateRect(2, 2);
+    rcSwatch.DeflateRect(nInset, nInset);
     rcSwatch.right = nQuarter;
-    const CPoint ptText(rcItem.left + nQuarter + 2, rcItem.top + 2);
+    const CPoint ptText(rcItem.left + nQuarter + nInset, rcItem.top + nInset);
 
     if (lpDrawItemStruct->itemID != static_cast<UINT>(-1)) {
         const int nItem = static_cast<int>(lpDrawItemStruct->itemID);
@@ -162,7 +168,16 @@ void QELColorComboBox::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
         dc.SetBkMode(TRANSPARENT);
         dc.TextOut(ptText.x, ptText.y, strName);
         dc.FillSolidRect(rcSwatch, crSwatch);
-        dc.FrameRect(rcSwatch, CBrush::FromHandle(static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH))));
+        // A one-pixel black frame at 96 DPI, as thick as the DPI makes a pixel.
+        CBrush* pBlack = CBrush::FromHandle(static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+        dc.FrameRect(rcSwatch, pBlack);
+        CRect rcFrame = rcSwatch;
+        for (int i = 1; i < qel_dpi::Scale(1, nDpi); ++i) {
+            rcFrame.DeflateRect(1, 1);
+            if (rcFrame.IsRectEmpty())
+                break;
+            dc.FrameRect(rcFrame, pBlack);
+        }
     }
     dc.Detach();
 }

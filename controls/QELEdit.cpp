@@ -1,9 +1,11 @@
 #include "QELEdit.h"
+#include "QELDpi.h"
 
 namespace {
 // The edit's single tool.
 const UINT_PTR kToolId = 1;
-// Longer tips wrap onto further lines.
+// Longer tips wrap onto further lines: 400 pixels at 96 DPI, wider as the
+// tip's font grows with the DPI, so a tip wraps after the same words.
 const int kMaxTipWidth = 400;
 }
 
@@ -28,7 +30,7 @@ void QELEdit::InitToolTip()
     if (!m_ToolTip.Create(this, 0))
         return;
     m_ToolTip.Activate(FALSE);
-    m_ToolTip.SetMaxTipWidth(kMaxTipWidth);
+    m_ToolTip.SetMaxTipWidth(qel_dpi::Scale(kMaxTipWidth, qel_dpi::DpiOf(m_hWnd)));
 }
 
 void QELEdit::SetTooltipText(const char* text, BOOL bActivate)

@@ -2,6 +2,7 @@
 // bitmap unless the label is transparent, so repeated repaints (a flash tick
 // every 500 ms, every setter) do not flicker.
 #include "QELStatic.h"
+#include "QELDpi.h"
 #include "QELMemory.h"
 #include "logic/GradientBands.h"
 #include "logic/StaticTextFormat.h"
@@ -58,11 +59,13 @@ void QELStatic::OnPaint()
         CRect rcText = rc;
         pDC->DrawText(strText, rcText, nFormat);
         if (m_b3DText) {
+            // One pixel at 96 DPI: the copy keeps its distance as the text grows.
+            const int nShift = qel_dpi::Scale(1, qel_dpi::DpiOf(m_hWnd));
             pDC->SetTextColor(m_cr3DHilite);
             if (m_type3D == Embossed)
-                rcText.OffsetRect(-1, -1);
+                rcText.OffsetRect(-nShift, -nShift);
             else
-                rcText.OffsetRect(1, 1);
+                rcText.OffsetRect(nShift, nShift);
             pDC->DrawText(strText, rcText, nFormat);
         }
     }

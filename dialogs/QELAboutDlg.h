@@ -20,5 +20,15 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    void OnDestroy();
     DECLARE_MESSAGE_MAP()
+
+private:
+    // The banner at the box's DPI, when it is not 96: the template's bitmap
+    // is 270 × 102 pixels, drawn for 96 DPI. Ours; the static gets its own
+    // bitmap back before it goes, and ours is deleted.
+    void ScaleBanner();
+    HWND m_hBanner = nullptr;
+    HBITMAP m_hTemplateBanner = nullptr;
+    HBITMAP m_hScaledBanner = nullptr;
 };

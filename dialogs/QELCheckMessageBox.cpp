@@ -1,12 +1,24 @@
 #include "QELCheckMessageBox.h"
+#include "QELDpi.h"
 
 namespace {
 // Control id of a message box's text.
 const int kMessageTextId = 0xFFFF;
+// The row's amounts at 96 DPI; the box's own DPI scales each of them, as the
+// check mark and the message font grow with it.
 // Height of a check box: a taller font still gets a row this high.
 const int kCheckBoxHeight = 13;
 // Width of the check mark and the gap before the text, beside the edges.
 const int kCheckMarkWidth = 33;
+// What the box keeps below its buttons, given up to the new row.
+const int kBottomTrim = 7;
+// The row's margin: above the check box, and around it in the height added.
+const int kRowMargin = 6;
+// The check box's left edge.
+const int kCheckLeft = 7;
+// The etched line: its height, and how far it starts left of the client area.
+const int kSeparatorHeight = 3;
+const int kSeparatorOverhang = 1;
 
 // Read once per process, as the boxes of one session all share them.
 struct SystemMetricsCache
@@ -97,25 +109,34 @@ LRESULT QELCheckMessageBox::OnSubclassedInit(WPARAM, LPARAM)
         pDC->RestoreDC(nSaved);
         ReleaseDC(pDC);
     }
-    int h = szText.cy < kCheckBoxHeight ? szText.cy : kCheckBoxHeight;
+    const int nDpi = qel_dpi::DpiOf(m_hWnd);
+    const int nBoxHeight = qel_dpi::Scale(kCheckBoxHeight, nDpi);
+    const int nMargin = qel_dpi::Scale(kRowMargin, nDpi);
+    int h = szText.cy < nBoxHeight ? szText.cy : nBoxHeight;
+    // Added to the trimmed height: the margin above the check box and the
+    // trim itself (13 at 96 DPI), so the box grows by the check box and its margin.
+    const int nRow = nMargin + qel_dpi::Scale(kBottomTrim, nDpi);
 
     WINDOWPLACEMENT wp = { sizeof(wp) };
     GetWindowPlacement(&wp);
     CRect rc(wp.rcNormalPosition);
-    rc.bottom -= 7;
-    int nNeeded = szText.cx + 2 * cxEdge + kCheckMarkWidth;
+    rc.bottom -= qel_dpi::Scale(kBottomTrim, nDpi);
+    int nNeeded = szText.cx + 2 * cxEdge + qel_dpi::Scale(kCheckMarkWidth, nDpi);
     if (rc.Width() < nNeeded)
         rc.right = rc.left + nNeeded;
     int nTop = (rc.bottom - cyEdge - cyCaption) - rc.top;
     int nWidth = rc.Width();
 
-    MoveWindow(rc.left - cxEdge, rc.top - cyEdge - cyCaption - (h + 13) / 2, nWidth, rc.Height() + h + 13, TRUE);
+    MoveWindow(rc.left - cxEdge, rc.top - cyEdge - cyCaption - (h + nRow) / 2, nWidth, rc.Height() + h + nRow, TRUE);
     CenterWindow(m_pParent);
 
-    m_separator.Create(nullptr, "", WS_CHILD | WS_VISIBLE | 0x0B, CRect(-1, nTop, nWidth, nTop + 3), this,
-                       IDC_SEPARATOR);
-    if (m_checkBox.Create(m_strCheckText, WS_CHILD | WS_VISIBLE | BS_CHECKBOX, CRect(7, nTop + 6, nWidth, nTop + 6 + h),
-                          this, IDC_CHECKBOX)) {
+    const int nLeft = -qel_dpi::Scale(kSeparatorOverhang, nDpi);
+    m_separator.Create(nullptr, "", WS_CHILD | WS_VISIBLE | 0x0B,
+                       CRect(nLeft, nTop, nWidth, nTop + qel_dpi::Scale(kSeparatorHeight, nDpi)), this, IDC_SEPARATOR);
+    const int nCheckTop = nTop + nMargin;
+    if (m_checkBox.Create(m_strCheckText, WS_CHILD | WS_VISIBLE | BS_CHECKBOX,
+                          CRect(qel_dpi::Scale(kCheckLeft, nDpi), nCheckTop, nWidth, nCheckTop + h), this,
+                          IDC_CHECKBOX)) {
         if (hFont != nullptr)
             m_checkBox.SendMessage(WM_SETFONT, (WPARAM)hFont, TRUE);
         m_checkBox.SendMessage(BM_SETCHECK, (WPARAM)m_bChecked, 0);

@@ -1,4 +1,5 @@
 #include "QELCheckMessageBox.h"
+#include "QELDpi.h"
 
 BEGIN_MESSAGE_MAP(QELSeparator, CWnd)
     ON_WM_PAINT()
@@ -14,25 +15,41 @@ void QELSeparator::OnPaint()
     GetClientRect(&rc);
     int w = rc.Width();
     int h = rc.Height();
+    // One-pixel lines and a two-pixel inset at 96 DPI; a line as many pixels
+    // thick as the DPI makes of one, so the groove keeps its weight beside
+    // the text.
+    const int nDpi = qel_dpi::DpiOf(m_hWnd);
+    const int t = qel_dpi::Scale(1, nDpi);
+    const int nInset = qel_dpi::Scale(2, nDpi);
     CPen penShadow(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW));
     CPen penHighlight(PS_SOLID, 1, ::GetSysColor(COLOR_BTNHIGHLIGHT));
-    // Shadow first, highlight one pixel below (or right of) it: an etched
-    // groove, two pixels shorter than the window at each end.
+    // Shadow first, highlight just below (or right of) it: an etched groove,
+    // inset at each end, centred across the window.
     CPen* pOldPen = dc.SelectObject(&penShadow);
     if (h <= w) {
-        int y = rc.top + (h - 1) / 2;
-        dc.MoveTo(rc.left + 2, y);
-        dc.LineTo(rc.left + 2 + w - 4, y);
+        int y = rc.top + (h - t) / 2;
+        int x1 = rc.left + nInset + w - 2 * nInset;
+        for (int i = 0; i < t; ++i) {
+            dc.MoveTo(rc.left + nInset, y + i);
+            dc.LineTo(x1, y + i);
+        }
         dc.SelectObject(&penHighlight);
-        dc.MoveTo(rc.left + 2, y + 1);
-        dc.LineTo(rc.left + 2 + w - 4, y + 1);
+        for (int i = 0; i < t; ++i) {
+            dc.MoveTo(rc.left + nInset, y + t + i);
+            dc.LineTo(x1, y + t + i);
+        }
     } else {
-        int x = rc.left + (w - 1) / 2;
-        dc.MoveTo(x, rc.top + 2);
-        dc.LineTo(x, rc.top + 2 + h - 4);
+        int x = rc.left + (w - t) / 2;
+        int y1 = rc.top + nInset + h - 2 * nInset;
+        for (int i = 0; i < t; ++i) {
+            dc.MoveTo(x + i, rc.top + nInset);
+            dc.LineTo(x + i, y1);
+        }
         dc.SelectObject(&penHighlight);
-        dc.MoveTo(x + 1, rc.top + 2);
-        dc.LineTo(x + 1, rc.top + 2 + h - 4);
+        for (int i = 0; i < t; ++i) {
+            dc.MoveTo(x + t + i, rc.top + nInset);
+            dc.LineTo(x + t + i, y1);
+        }
     }
     dc.SelectObject(pOldPen);
 }

@@ -1,6 +1,7 @@
 // The gallery application. With "--screenshots <folder>" it saves a PNG of
 // every page into the folder and exits (the headless mode of scripts/gallery).
 #include "GalleryFrame.h"
+#include "GalleryPage.h"
 #include "GalleryResources.h"
 #include "Screenshot.h"
 #include <cstdio>
@@ -19,7 +20,7 @@ public:
             return FALSE;
         }
         m_pMainWnd = pFrame;
-        pFrame->SetWindowPos(nullptr, 0, 0, 960, 700, SWP_NOMOVE | SWP_NOZORDER);
+        pFrame->SetWindowPos(nullptr, 0, 0, GalleryPx(960), GalleryPx(700), SWP_NOMOVE | SWP_NOZORDER);
 
         CString strShots = ScreenshotFolder();
         if (!strShots.IsEmpty()) {

@@ -1,6 +1,7 @@
 #include "GalleryFrame.h"
 #include "GalleryResources.h"
 #include "Screenshot.h"
+#include "WindowPlace.h"
 #include <algorithm>
 
 namespace {
@@ -8,6 +9,25 @@ namespace {
 const UINT IDC_TABS = AFX_IDW_PANE_FIRST;
 const UINT IDC_PAGE = 2;
 const char kSettingsKey[] = "Software\\ZUZIVU70\\Gallery";
+
+window_place::Rect PlaceOf(const CRect& rc) { return { rc.left, rc.top, rc.right, rc.bottom }; }
+CRect RectOf(const window_place::Rect& rc) { return CRect(rc.left, rc.top, rc.right, rc.bottom); }
+
+// The work area of the monitor nearest to rc, in the coordinates of a
+// window's normal placement (the primary work area's top-left is 0, 0).
+CRect PlacementWorkArea(const CRect& rc)
+{
+    MONITORINFO mi = { sizeof(mi) };
+    CRect rcWork(0, 0, 0, 0);
+    HMONITOR hMonitor = ::MonitorFromRect(&rc, MONITOR_DEFAULTTONEAREST);
+    if (hMonitor == nullptr || !::GetMonitorInfoA(hMonitor, &mi))
+        return rcWork;
+    rcWork = mi.rcWork;
+    MONITORINFO primary = { sizeof(primary) };
+    if (::GetMonitorInfoA(::MonitorFromPoint(CPoint(0, 0), MONITOR_DEFAULTTOPRIMARY), &primary))
+        rcWork.OffsetRect(primary.rcMonitor.left - primary.rcWork.left, primary.rcMonitor.top - primary.rcWork.top);
+    return rcWork;
+}
 }
 
 BEGIN_MESSAGE_MAP(CGalleryFrame, CFrameWnd)
@@ -142,11 +162,18 @@ QELRegistry CGalleryFrame::Settings()
 int CGalleryFrame::RestoreSettings(int nCmdShow)
 {
     QELRegistry reg = Settings();
-    // Only a place big enough to use and still on a monitor: screens change
+    // The place is kept with the DPI it was saved at; only one big enough to
+    // use, and on the screen as it is now: screens and their DPI change
     // between sessions.
-    CRect rcWindow;
-    if (reg.ReadRect("Window", &rcWindow) && rcWindow.Width() >= 320 && rcWindow.Height() >= 240 &&
-        ::MonitorFromRect(&rcWindow, MONITOR_DEFAULTTONULL) != nullptr) {
+    CRect rcSaved;
+    const int nSavedDpi = reg.ReadInt("Window DPI", 0);
+    const BOOL bSaved = reg.ReadRect("Window", &rcSaved);
+    const CRect rcAt96 = RectOf(window_place::Rescale(PlaceOf(rcSaved), nSavedDpi, 96));
+    if (bSaved && rcAt96.Width() >= 320 && rcAt96.Height() >= 240) {
+        const int nDpi = GalleryDpi();
+        CRect rcWindow = RectOf(window_place::Rescale(PlaceOf(rcSaved), nSavedDpi, nDpi));
+        rcWindow =
+            RectOf(window_place::Restore(PlaceOf(rcSaved), nSavedDpi, nDpi, PlaceOf(PlacementWorkArea(rcWindow))));
         WINDOWPLACEMENT wp = { sizeof(wp) };
         GetWindowPlacement(&wp);
         wp.rcNormalPosition = rcWindow;
@@ -171,6 +198,7 @@ void CGalleryFrame::OnDestroy()
         QELRegistry reg = Settings();
         CRect rcWindow(wp.rcNormalPosition);
         reg.WriteRect("Window", &rcWindow);
+        reg.WriteInt("Window DPI", GalleryDpi());
         reg.WriteBool("Maximized", wp.showCmd == SW_SHOWMAXIMIZED);
         reg.WriteInt("Last Page", m_nCurrent);
         m_wndNavBar.SaveState();

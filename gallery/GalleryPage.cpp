@@ -6,6 +6,25 @@ BEGIN_MESSAGE_MAP(CGalleryPage, CWnd)
     ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
+int GalleryDpi()
+{
+    static const int nDpi = [] {
+        HDC hDC = ::GetDC(nullptr);
+        int n = hDC != nullptr ? ::GetDeviceCaps(hDC, LOGPIXELSY) : 0;
+        if (hDC != nullptr)
+            ::ReleaseDC(nullptr, hDC);
+        return n > 0 ? n : 96;
+    }();
+    return nDpi;
+}
+
+int GalleryPx(int nUnits) { return ::MulDiv(nUnits, GalleryDpi(), 96); }
+
+CRect CGalleryPage::Px(const CRect& rcUnits)
+{
+    return CRect(GalleryPx(rcUnits.left), GalleryPx(rcUnits.top), GalleryPx(rcUnits.right), GalleryPx(rcUnits.bottom));
+}
+
 std::vector<GalleryPageInfo>& GalleryPages()
 {
     static std::vector<GalleryPageInfo> pages;
@@ -42,21 +61,21 @@ CRect CGalleryPage::Row(int nHeight, int nWidth)
     CRect rcClient;
     GetClientRect(&rcClient);
     if (nWidth < 0)
-        nWidth = rcClient.Width() - 24;
+        nWidth = ::MulDiv(rcClient.Width(), 96, GalleryDpi()) - 24;
     m_nRowHeight = std::max(m_nRowHeight, nHeight);
-    return CRect(12, m_nRowTop, 12 + nWidth, m_nRowTop + nHeight);
+    return Px(CRect(12, m_nRowTop, 12 + nWidth, m_nRowTop + nHeight));
 }
 
 CRect CGalleryPage::RowAt(int x, int nHeight, int nWidth)
 {
     m_nRowHeight = std::max(m_nRowHeight, nHeight);
-    return CRect(x, m_nRowTop, x + nWidth, m_nRowTop + nHeight);
+    return Px(CRect(x, m_nRowTop, x + nWidth, m_nRowTop + nHeight));
 }
 
 CRect CGalleryPage::Beside(int x, int nWidth, int nHeight)
 {
     CRect rc = RowAt(x, nHeight, nWidth);
-    rc.OffsetRect(0, 4);
+    rc.OffsetRect(0, Px(4));
     return rc;
 }
 

@@ -5,6 +5,12 @@
 #include <functional>
 #include <vector>
 
+// The screen's DPI: the gallery declares itself DPI aware and lays itself
+// out for the DPI it starts at.
+int GalleryDpi();
+// A length in layout units (pixels at 96 DPI) in pixels at the gallery's DPI.
+int GalleryPx(int nUnits);
+
 class CGalleryPage : public CWnd
 {
 public:
@@ -19,7 +25,10 @@ public:
     virtual int SaveExtraScreenshots(LPCSTR lpszPathPrefix) { return 0; }
 
 protected:
-    // Child controls are placed on a grid of rows: these hand out positions.
+    // Child controls are placed on a grid of rows: these hand out positions
+    // in pixels. Every length a page gives (heights, widths, x, gaps and
+    // m_nRowTop) is in layout units, pixels at 96 DPI, so a page keeps its
+    // shape at any DPI as its text grows.
     CRect Row(int nHeight, int nWidth = -1);
     CRect RowAt(int x, int nHeight, int nWidth);
     void NextRow(int nGap = 8);
@@ -32,6 +41,9 @@ protected:
     CRect Beside(int x, int nWidth, int nHeight = 22);
     // A push button at x on the current row; x moves past it.
     void AddButton(CButton& button, LPCSTR lpszText, UINT nID, int& x, int nWidth);
+    // Layout units to pixels at the gallery's DPI.
+    static int Px(int nUnits) { return GalleryPx(nUnits); }
+    static CRect Px(const CRect& rcUnits);
 
     int m_nRowTop = 12;
     int m_nRowHeight = 0;

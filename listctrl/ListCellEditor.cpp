@@ -1,13 +1,25 @@
 // The in-place cell editor's window and the cell it stands on.
 #include "ListCellEditor.h"
+#include "QELDpi.h"
+#include <commctrl.h>
 #include <new>
 
 namespace {
 // The editor: a bordered single-line edit that keeps its selection shown; the
 // column's alignment (ES_LEFT 0, ES_CENTER 1, ES_RIGHT 2) is added.
 const DWORD kEditorStyle = WS_CHILD | WS_BORDER | ES_AUTOHSCROLL | ES_NOHIDESEL;  // 0x40800180
-// A cell image in a column other than 0 sits inside the label rectangle.
+// A cell image in a column other than 0 sits inside the label rectangle, as
+// wide as the images of the list's image list (16 pixels at 96 DPI when the
+// list cannot tell).
 const int kCellImageWidth = 16;
+
+int CellImageWidth(HWND hList, HIMAGELIST hImages)
+{
+    int cx = 0, cy = 0;
+    if (::ImageList_GetIconSize(hImages, &cx, &cy) && cx > 0)
+        return cx;
+    return qel_dpi::Scale(kCellImageWidth, qel_dpi::DpiOf(hList));
+}
 }
 
 ListCellEditor::ListCellEditor() : m_pEdit(new (std::nothrow) CEdit) {}
@@ -55,13 +67,15 @@ void ListCellEditor::Place(CListCtrl& list) const
     if (!list.CListCtrl::GetSubItemRect(m_nRow, m_nColumn, LVIR_LABEL, rect))
         return;
     // Beyond column 0 the label rectangle covers the cell's image as well.
-    if (m_nColumn > 0 && ::SendMessageA(list.m_hWnd, LVM_GETIMAGELIST, LVSIL_SMALL, 0) != 0) {
+    HIMAGELIST hImages =
+        m_nColumn > 0 ? (HIMAGELIST)::SendMessageA(list.m_hWnd, LVM_GETIMAGELIST, LVSIL_SMALL, 0) : nullptr;
+    if (hImages != nullptr) {
         LVITEMA item = {};
         item.mask = LVIF_IMAGE;
         item.iItem = m_nRow;
         item.iSubItem = m_nColumn;
         if (list.CListCtrl::GetItem(&item) && item.iImage >= 0)
-            rect.left += kCellImageWidth;
+            rect.left += CellImageWidth(list.m_hWnd, hImages);
     }
     m_pEdit->MoveWindow(&rect, TRUE);
 }

@@ -1,9 +1,27 @@
 // QELToolbar painting: flat one-pixel borders in the non-client area, the
 // face behind embedded controls, and hot buttons drawn as a silhouette.
 #include "QELToolbar.h"
+#include "QELDpi.h"
 
 namespace {
 BOOL IsFlat(QELToolbar* pBar) { return (pBar->SendMessage(TB_GETSTYLE) & TBSTYLE_FLAT) != 0; }
+
+// A one-pixel border at 96 DPI, as thick as the bar's DPI makes a pixel.
+int BorderWidth(CWnd* pBar) { return qel_dpi::Scale(1, qel_dpi::DpiOf(pBar->GetSafeHwnd())); }
+
+// The rows of each line of the etched top line: a border's width, as far as
+// the room above the client area holds both lines.
+int EtchedRows(CWnd* pBar)
+{
+    CRect rectClient;
+    pBar->GetClientRect(&rectClient);
+    pBar->ClientToScreen(&rectClient);
+    CRect rectWindow;
+    pBar->GetWindowRect(&rectWindow);
+    int nRoom = (rectClient.top - rectWindow.top) / 2;
+    int nRows = BorderWidth(pBar);
+    return nRows < nRoom ? nRows : (nRoom > 1 ? nRoom : 1);
+}
 }
 
 void QELToolbar::OnPaint()
@@ -50,7 +68,7 @@ void QELToolbar::OnNcPaint()
     // A bar that never docks keeps its etched top line (rows 0 and 1) out of it.
     dc.IntersectClipRect(&rectWindow);
     if (m_pDockContext == nullptr)
-        dc.ExcludeClipRect(0, 0, rectWindow.right, 2);
+        dc.ExcludeClipRect(0, 0, rectWindow.right, 2 * EtchedRows(this));
     SendMessage(WM_ERASEBKGND, (WPARAM)dc.m_hDC);
     DrawGripper(&dc, rectWindow);
 }
@@ -68,33 +86,35 @@ void QELToolbar::Draw3DBorders(CDC* pDC, CRect& rect)
         return;
 
     COLORREF clr = (dwStyle & CBRS_BORDER_3D) ? m_clrBtnHilight : m_clrBtnShadow;
+    const int t = BorderWidth(this);
     int h = rect.Height();
     int w = rect.Width();
     if (dwStyle & CBRS_BORDER_LEFT)
-        pDC->FillSolidRect(0, 0, 1, h - 1, clr);
+        pDC->FillSolidRect(0, 0, t, h - t, clr);
     if (dwStyle & CBRS_BORDER_TOP)
-        pDC->FillSolidRect(0, 0, w - 1, 1, clr);
+        pDC->FillSolidRect(0, 0, w - t, t, clr);
     // What the last fill left as the background colour (the border colour,
     // or the context's own) goes under everything.
     pDC->FillSolidRect(0, rect.top, rect.right, rect.Height(), ::GetBkColor(pDC->GetSafeHdc()));
     if (dwStyle & CBRS_BORDER_RIGHT)
-        pDC->FillSolidRect(rect.right - 1, 1, 1, h - 1, m_clrBtnShadow);
+        pDC->FillSolidRect(rect.right - t, t, t, h - t, m_clrBtnShadow);
     if (dwStyle & CBRS_BORDER_BOTTOM)
-        pDC->FillSolidRect(0, rect.bottom - 1, w - 1, 1, m_clrBtnShadow);
+        pDC->FillSolidRect(0, rect.bottom - t, w - t, t, m_clrBtnShadow);
     // A bar that never docks sits under the menu: an etched line at its top.
     if (m_pDockContext == nullptr) {
-        pDC->FillSolidRect(0, 0, w, 1, m_clrBtnShadow);
-        pDC->FillSolidRect(0, 1, w, 1, m_clrBtnHilight);
+        const int e = EtchedRows(this);
+        pDC->FillSolidRect(0, 0, w, e, m_clrBtnShadow);
+        pDC->FillSolidRect(0, e, w, e, m_clrBtnHilight);
     }
 
     if (dwStyle & CBRS_BORDER_LEFT)
-        rect.left += 1;
+        rect.left += t;
     if (dwStyle & CBRS_BORDER_TOP)
-        rect.top += 1;
+        rect.top += t;
     if (dwStyle & CBRS_BORDER_RIGHT)
-        rect.right -= 1;
+        rect.right -= t;
     if (dwStyle & CBRS_BORDER_BOTTOM)
-        rect.bottom -= 1;
+        rect.bottom -= t;
 }
 
 void QELToolbar::OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)

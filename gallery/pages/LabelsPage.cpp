@@ -41,25 +41,26 @@ protected:
         CBrush* pOldBrush = dc.SelectObject(&sun);
         CPen* pOldPen = dc.SelectObject(&noPen);
         const int cx = rc.Width() * 2 / 3, cy = rc.Height() * 2 / 3;
-        dc.Ellipse(cx - 28, cy - 28, cx + 28, cy + 28);
+        const int nSun = GalleryPx(28);
+        dc.Ellipse(cx - nSun, cy - nSun, cx + nSun, cy + nSun);
         // Two ranges of hills in front of it.
         CBrush farHills(RGB(70, 90, 110));
         dc.SelectObject(&farHills);
         POINT farRidge[] = { { rc.left, rc.bottom },
-                             { rc.left, rc.bottom - 50 },
-                             { rc.Width() / 4, rc.bottom - 85 },
-                             { rc.Width() / 2, rc.bottom - 55 },
-                             { rc.Width() * 3 / 4, rc.bottom - 75 },
-                             { rc.right, rc.bottom - 45 },
+                             { rc.left, rc.bottom - GalleryPx(50) },
+                             { rc.Width() / 4, rc.bottom - GalleryPx(85) },
+                             { rc.Width() / 2, rc.bottom - GalleryPx(55) },
+                             { rc.Width() * 3 / 4, rc.bottom - GalleryPx(75) },
+                             { rc.right, rc.bottom - GalleryPx(45) },
                              { rc.right, rc.bottom } };
         dc.Polygon(farRidge, 7);
         CBrush nearHills(RGB(40, 70, 50));
         dc.SelectObject(&nearHills);
         POINT nearRidge[] = { { rc.left, rc.bottom },
-                              { rc.left, rc.bottom - 25 },
-                              { rc.Width() / 3, rc.bottom - 40 },
-                              { rc.Width() * 2 / 3, rc.bottom - 20 },
-                              { rc.right, rc.bottom - 35 },
+                              { rc.left, rc.bottom - GalleryPx(25) },
+                              { rc.Width() / 3, rc.bottom - GalleryPx(40) },
+                              { rc.Width() * 2 / 3, rc.bottom - GalleryPx(20) },
+                              { rc.right, rc.bottom - GalleryPx(35) },
                               { rc.right, rc.bottom } };
         dc.Polygon(nearRidge, 6);
         dc.SelectObject(pOldBrush);
@@ -121,15 +122,15 @@ public:
         m_messages.SetFontBold(TRUE).SetTextColor(RGB(0, 60, 0)).SetBkColor(RGB(170, 230, 170)).SetSunken(TRUE);
         m_messages.FlashBackground(TRUE);
 
-        Attach(m_rotated, "DRAFT", SS_CENTER, CRect(460, nTop, 580, nTop + 118));
+        Attach(m_rotated, "DRAFT", SS_CENTER, Px(CRect(460, nTop, 580, nTop + 118)));
         m_rotated.SetFontName("Tahoma").SetFontSize(14).SetFontBold(TRUE);
         m_rotated.SetTextColor(RGB(160, 30, 30)).SetBkColor(RGB(255, 250, 235)).SetBorder(TRUE);
         m_rotated.SetRotationAngle(35, TRUE);
 
-        m_picture.CreatePanel(CRect(596, nTop, 836, nTop + 118), this, IDC_FIRST_LABEL + 20);
-        AttachTo(m_pictureCaption, &m_picture, "Lake Tahoe at sunrise", SS_LEFTNOWORDWRAP, CRect(8, 6, 232, 26));
+        m_picture.CreatePanel(Px(CRect(596, nTop, 836, nTop + 118)), this, IDC_FIRST_LABEL + 20);
+        AttachTo(m_pictureCaption, &m_picture, "Lake Tahoe at sunrise", SS_LEFTNOWORDWRAP, Px(CRect(8, 6, 232, 26)));
         m_pictureCaption.SetFontBold(TRUE).SetFontSize(10).SetTextColor(RGB(255, 255, 255)).SetTransparent(TRUE);
-        AttachTo(m_pictureCredit, &m_picture, "Photo: M. Keller, 2023", SS_RIGHT, CRect(8, 96, 232, 114));
+        AttachTo(m_pictureCredit, &m_picture, "Photo: M. Keller, 2023", SS_RIGHT, Px(CRect(8, 96, 232, 114)));
         m_pictureCredit.SetTextColor(RGB(230, 235, 240)).SetTransparent(TRUE);
         // The next row starts below whichever column ends lower.
         m_nRowHeight = std::max(m_nRowHeight, nTop + 118 - m_nRowTop);
@@ -166,10 +167,11 @@ public:
         // The colour picker drives a sample label.
         AddLabel(m_pickerHeading, "Colour picker", Row(18), TRUE);
         NextRow(2);
-        HWND hCombo = ::CreateWindowExA(
-            0, "COMBOBOX", "",
-            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
-            12, m_nRowTop, 180, 300, m_hWnd, (HMENU)(UINT_PTR)IDC_COLOR_COMBO, AfxGetInstanceHandle(), nullptr);
+        HWND hCombo = ::CreateWindowExA(0, "COMBOBOX", "",
+                                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST |
+                                            CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
+                                        Px(12), Px(m_nRowTop), Px(180), Px(300), m_hWnd,
+                                        (HMENU)(UINT_PTR)IDC_COLOR_COMBO, AfxGetInstanceHandle(), nullptr);
         ::SendMessageA(hCombo, WM_SETFONT, (WPARAM)PageFont()->GetSafeHandle(), FALSE);
         m_colors.SubclassWindow(hCombo);
         m_nRowHeight = 24;

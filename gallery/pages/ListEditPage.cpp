@@ -191,6 +191,9 @@ private:
             m_status.SetWindowText("That definition makes no column: nothing to show.");
             return;
         }
+        // The widths are layout units, like every length of the page.
+        for (int c = 0; c < m_list.GetColumnCount(); ++c)
+            m_list.CListCtrl::SetColumnWidth(c, Px(m_list.CListCtrl::GetColumnWidth(c)));
         // Header images in column order: the right-aligned quantity shows its image on the right.
         m_nOnHandColumn = -1;
         for (int c = 0; c < m_list.GetColumnCount(); ++c) {

@@ -70,7 +70,7 @@ public:
         const char* names[] = { "Order", "Customer", "City", "Amount (EUR)", "Status" };
         const int widths[] = { 90, 200, 110, 110, 90 };
         for (int c = 0; c < 5; ++c)
-            m_list.CListCtrl::InsertColumn(c, names[c], c == 3 ? LVCFMT_RIGHT : LVCFMT_LEFT, widths[c]);
+            m_list.CListCtrl::InsertColumn(c, names[c], c == 3 ? LVCFMT_RIGHT : LVCFMT_LEFT, Px(widths[c]));
         m_list.SetGridLines(TRUE);
         m_list.SetCheckboxeStyle(CHECKSTYLE_MULTIPLE);
         Fill();

@@ -69,7 +69,8 @@ public:
                       WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS);
         m_list.SetFont(PageFont());
         for (int c = 0; c < kColumns; ++c)
-            m_list.CListCtrl::InsertColumn(c, kColumnNames[c], c == 5 ? LVCFMT_RIGHT : LVCFMT_LEFT, kColumnWidths[c]);
+            m_list.CListCtrl::InsertColumn(c, kColumnNames[c], c == 5 ? LVCFMT_RIGHT : LVCFMT_LEFT,
+                                           Px(kColumnWidths[c]));
         m_list.SetGridLines(TRUE);
         m_list.SetSortSeparator(kSeparator);
         Fill();

@@ -81,14 +81,14 @@ public:
         m_list.SetFont(PageFont());
         m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
         const char* columns[] = { "Name", "Stored as", "Registry type", "Bytes", "Value read back" };
-        const int widths[] = { 170, 100, 100, 50, rcList.Width() - 170 - 100 - 100 - 50 - 24 };
+        const int widths[] = { Px(170), Px(100), Px(100), Px(50), rcList.Width() - Px(170 + 100 + 100 + 50 + 24) };
         for (int c = 0; c < 5; ++c)
             m_list.InsertColumn(c, columns[c], c == 3 ? LVCFMT_RIGHT : LVCFMT_LEFT, widths[c]);
         NextRow(8);
 
         AddLabel(m_kindLabel, "Type", Beside(12, 40));
         CRect rcKind = RowAt(52, 24, 120);
-        rcKind.bottom += 220;
+        rcKind.bottom += Px(220);
         m_kind.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, rcKind, this, IDC_KIND);
         m_kind.SetFont(PageFont());
         for (const KindInfo& kind : kKinds)
@@ -377,8 +377,9 @@ private:
         CString str = "The gallery remembers its own settings the same way, under HKEY_CURRENT_USER\\" +
                       settings.GetCurrentPath() + ": ";
         if (settings.ReadRect("Window", &rcWindow))
-            str.AppendFormat("window at %ld, %ld, %ld x %ld%s; ", rcWindow.left, rcWindow.top, rcWindow.Width(),
-                             rcWindow.Height(), settings.ReadBool("Maximized", FALSE) ? " (maximized)" : "");
+            str.AppendFormat("window at %ld, %ld, %ld x %ld at %d DPI%s; ", rcWindow.left, rcWindow.top,
+                             rcWindow.Width(), rcWindow.Height(), settings.ReadInt("Window DPI", 96),
+                             settings.ReadBool("Maximized", FALSE) ? " (maximized)" : "");
         else
             str += "no window position yet (it is saved when the gallery closes); ";
         int nPage = settings.ReadInt("Last Page", -1);
