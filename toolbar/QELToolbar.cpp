@@ -9,6 +9,7 @@ BEGIN_MESSAGE_MAP(QELToolbar, CToolBar)
     ON_WM_PAINT()
     ON_WM_SYSCOLORCHANGE()
     ON_WM_NCPAINT()
+    ON_NOTIFY_REFLECT_EX(TBN_DROPDOWN, OnToolBarBtnDropDown)
 END_MESSAGE_MAP()
 
 int QELToolbar::m_nBarNumber = 0;
