@@ -1,6 +1,7 @@
 // QELToolbar: the class frame (fields, class-wide values, message map, life)
 // and the common-controls version it lays wrapping separators out by.
 #include "QELToolbar.h"
+#include "ToolbarOwnedObjects.h"
 
 IMPLEMENT_DYNCREATE(QELToolbar, CToolBar)
 
@@ -45,13 +46,16 @@ QELToolbar::~QELToolbar()
     }
     if (m_pControls != nullptr) {
         POSITION pos = m_pControls->GetHeadPosition();
+        // Before the toolbar's own window goes, so that no owned control
+        // outlives its object for a moment.
         while (pos != nullptr) {
             auto* pControl = static_cast<CWnd*>(m_pControls->GetNext(pos));
             if (pControl->m_hWnd != nullptr)
                 pControl->DestroyWindow();
-            delete pControl;
+            DeleteToolbarOwned(pControl);
         }
-        delete m_pControls;
+        m_pControls->RemoveAll();  // the list's node blocks are the library's too
+        DeleteToolbarOwned(m_pControls);
         m_pControls = nullptr;
     }
 }

@@ -1,6 +1,7 @@
 // QELToolbar embedded controls: a child window shown in the place of a
 // button, on a separator of its width that keeps the button's id.
 #include "QELToolbar.h"
+#include "ToolbarOwnedObjects.h"
 #include "logic/ToolbarLayout.h"
 #include <new>
 
@@ -37,7 +38,7 @@ CWnd* CreateControlObject(CRuntimeClass* pClass, LPCTSTR lpszWindowName, const C
     if (pWnd != nullptr && !bCreated) {
         if (pWnd->m_hWnd != nullptr)
             pWnd->DestroyWindow();
-        delete pWnd;
+        DeleteToolbarOwned(pWnd);
         pWnd = nullptr;
     }
     return pWnd;
@@ -94,7 +95,7 @@ CWnd* QELToolbar::InsertControl(CRuntimeClass* pClass, LPCTSTR lpszWindowName, C
         m_pControls = new (std::nothrow) CObList(10);
     if (m_pControls == nullptr || m_pControls->AddTail(pWnd) == nullptr) {
         pWnd->DestroyWindow();
-        delete pWnd;
+        DeleteToolbarOwned(pWnd);
         return nullptr;
     }
     return InsertControl(pWnd, rect, nID);
