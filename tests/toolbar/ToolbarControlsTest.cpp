@@ -46,6 +46,15 @@ std::string ClassOf(HWND hWnd)
     return cls;
 }
 
+// Windows in the order they are destroyed (a CBT hook).
+std::vector<HWND> g_destroyed;
+LRESULT CALLBACK RecordDestroy(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode == HCBT_DESTROYWND)
+        g_destroyed.push_back((HWND)wParam);
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
 int ChildCount(HWND hWnd)
 {
     int n = 0;
@@ -307,16 +316,8 @@ TEST_F(CControlsFixture, OwnedControlsGoBeforeTheToolbarWindowAndTheCallersStay)
     ASSERT_EQ(pBar->m_pControls->GetCount(), 1);
 
     // The order windows are destroyed in, as the system reports it.
-    static std::vector<HWND> s_destroyed;
-    s_destroyed.clear();
-    HHOOK hHook = ::SetWindowsHookExA(
-        WH_CBT,
-        [](int nCode, WPARAM wParam, LPARAM lParam) -> LRESULT {
-            if (nCode == HCBT_DESTROYWND)
-                s_destroyed.push_back((HWND)wParam);
-            return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
-        },
-        nullptr, ::GetCurrentThreadId());
+    g_destroyed.clear();
+    HHOOK hHook = ::SetWindowsHookExA(WH_CBT, RecordDestroy, nullptr, ::GetCurrentThreadId());
     ASSERT_NE(hHook, nullptr);
     HWND hOwned = pOwned->m_hWnd, hBar = pBar->m_hWnd;
     delete pBar;
@@ -324,11 +325,11 @@ TEST_F(CControlsFixture, OwnedControlsGoBeforeTheToolbarWindowAndTheCallersStay)
 
     EXPECT_FALSE(::IsWindow(hOwned));
     EXPECT_FALSE(::IsWindow(hBar));
-    ASSERT_GE(s_destroyed.size(), 2u);
-    EXPECT_EQ(s_destroyed[0], hOwned);
-    auto itBar = std::find(s_destroyed.begin(), s_destroyed.end(), hBar);
-    ASSERT_NE(itBar, s_destroyed.end());
-    EXPECT_GT(itBar - s_destroyed.begin(), 0);
+    ASSERT_GE(g_destroyed.size(), 2u);
+    EXPECT_EQ(g_destroyed[0], hOwned);
+    auto itBar = std::find(g_destroyed.begin(), g_destroyed.end(), hBar);
+    ASSERT_NE(itBar, g_destroyed.end());
+    EXPECT_GT(itBar - g_destroyed.begin(), 0);
     // The caller's control went with the toolbar's window, but its object is the caller's.
     EXPECT_EQ(callers.m_hWnd, nullptr);
     EXPECT_EQ(QELLiveAllocationCount(), nBlocks);
