@@ -39,6 +39,12 @@ BEGIN_MESSAGE_MAP(CGalleryFrame, CFrameWnd)
     ON_COMMAND(ID_GALLERY_SCREENSHOTS, OnScreenshots)
     ON_COMMAND_RANGE(ID_GALLERY_PAGE_FIRST, ID_GALLERY_PAGE_LAST, OnPageButton)
     ON_UPDATE_COMMAND_UI_RANGE(ID_GALLERY_PAGE_FIRST, ID_GALLERY_PAGE_LAST, OnUpdatePageButton)
+    // the find bar
+    ON_COMMAND(ID_GALLERY_FIRST_PAGE, OnFirstPage)
+    ON_COMMAND(ID_GALLERY_LAST_PAGE, OnLastPage)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_GALLERY_GOTO, ID_GALLERY_FIND_PAGE, OnUpdateFindBar)
+    ON_CBN_SELCHANGE(ID_GALLERY_PAGE_COMBO, OnPageChosen)
+    ON_EN_CHANGE(ID_GALLERY_FIND_PAGE, OnFindPage)
 END_MESSAGE_MAP()
 
 CGalleryFrame::CGalleryFrame() = default;
@@ -99,7 +105,7 @@ BOOL CGalleryFrame::CreateToolbars()
     rect.OffsetRect(rect.Width(), 0);
     DockControlBar(&m_wndPagesBar, AFX_IDW_DOCKBAR_TOP, &rect);
     RecalcLayout();
-    return TRUE;
+    return CreateFindBar();
 }
 
 void CGalleryFrame::RecalcLayout(BOOL bNotify)
@@ -148,6 +154,7 @@ void CGalleryFrame::ShowPage(int nIndex)
     m_nCurrent = nIndex;
     m_tabs.SendMessage(TCM_SETCURSEL, nIndex);
     m_pPage->CreatePage(this, PageRect(), IDC_PAGE);
+    ShowPageInFindBar();
     if (m_bRemember)
         Settings().WriteInt("Last Page", nIndex);
 }

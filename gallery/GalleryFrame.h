@@ -26,6 +26,9 @@ public:
     // The two toolbars, docked by the library's dock bars (QELToolbar).
     QELToolbar& GetNavBar() { return m_wndNavBar; }
     QELToolbar& GetPagesBar() { return m_wndPagesBar; }
+    // The find bar (GalleryFindBar.cpp): a "Go to" drop-down button, a combo
+    // box of the pages and a field that finds a page by its name.
+    QELToolbar& GetFindBar() { return m_wndFindBar; }
     void RecalcLayout(BOOL bNotify = TRUE) override;
 
 protected:
@@ -37,14 +40,23 @@ protected:
     void OnScreenshots();
     void OnPageButton(UINT nID);
     void OnUpdatePageButton(CCmdUI* pCmdUI);
+    // ----- the find bar (GalleryFindBar.cpp) -----
+    void OnFirstPage();
+    void OnLastPage();
+    void OnUpdateFindBar(CCmdUI* pCmdUI);
+    void OnPageChosen();
+    void OnFindPage();
     DECLARE_MESSAGE_MAP()
 
 private:
     CRect PageRect() const;
     BOOL CreateToolbars();
+    BOOL CreateFindBar();
+    void ShowPageInFindBar();
     CWnd m_tabs;
     QELToolbar m_wndNavBar;
     QELToolbar m_wndPagesBar;
+    QELToolbar m_wndFindBar;
     CFont m_font;
     std::unique_ptr<CGalleryPage> m_pPage;
     int m_nCurrent = -1;

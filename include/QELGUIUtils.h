@@ -10,6 +10,9 @@
 #include "ZUZIVU70Defs.h"
 #include <cfloat>
 
+class CMDIFrameWnd;
+class CToolBar;
+
 class QEL_API QELGUIUtils
 {
 public:
@@ -27,6 +30,15 @@ public:
     static CString GetName(const CString& strPath);
     // Drive and folder, trailing separator kept.
     static CString GetFolder(const CString& strPath);
+
+    // ----- toolbars -----------------------------------------------------------------------
+    // Docks pBar in pFrame on the same row as pReference, right after it, as
+    // if it had been dragged there (the dock bar of pReference's side). A
+    // reference that is not docked in pFrame (floating, never docked, or
+    // another frame's) has no row to join: pBar then docks where
+    // DockControlBar(pBar) puts it. Nothing happens for a null
+    // frame or bar, bars without windows, or pBar == pReference.
+    static void DockToolbar(CMDIFrameWnd* pFrame, CToolBar* pBar, CToolBar* pReference);
 
     // ----- prompts --------------------------------------------------------------------------
     // Asks for one number. DBL_MIN as minimum and DBL_MAX as maximum stand for

@@ -118,6 +118,49 @@ public:
     static TextOptions m_eInitialTextOptions;
     static IconOptions m_eInitialIconOptions;
 
+    // ===== drop-down buttons and embedded controls ===================================
+public:
+    // Makes button nIDButton a drop-down that opens the first submenu of menu
+    // resource nIDMenu below itself; the chosen command goes to the main
+    // window. bArrow TRUE: a separate arrow opens the menu and the rest of the
+    // button gives its command; FALSE: the whole button opens it. Once per
+    // button: a second call takes the new menu. With nIDMenu 0, or a menu that
+    // cannot be loaded, the parent gets TBN_DROPDOWN instead. FALSE, and
+    // nothing changed, when nIDButton is 0, not on the bar or a separator.
+    BOOL AddDropDownButton(UINT nIDButton, UINT nIDMenu, BOOL bArrow);
+    // Gives button nIDButton the drop-down style alone (no menu of ours: the
+    // parent handles TBN_DROPDOWN). FALSE, nothing changed, for the cases above.
+    BOOL SetDropDownButton(UINT nIDButton, BOOL bArrow);
+
+    // Puts the toolbar's child window pControl in the place of button nID: the
+    // button becomes a separator as wide as rect that keeps the id, and the
+    // control sits on it, centred vertically, in the toolbar's font, hidden
+    // while the bar is docked left or right. rect returns the item's rectangle
+    // with its top moved down by the centring offset. The control stays the
+    // caller's. When nID is not on the bar the control is hidden and returned
+    // as it is. NULL, nothing changed, for a null control or one without a
+    // window, a window that is not the toolbar's child, nID 0, a rect of
+    // negative width, or a toolbar without a window.
+    CWnd* InsertControl(CWnd* pControl, CRect& rect, UINT nID);
+    // Creates the control (a CComboBox for the combo box class and classes
+    // derived from it, alike a CEdit or a CButton, and a CWnd of window class
+    // pClass->m_lpszClassName for other window classes) as the toolbar's child
+    // with dwStyle | WS_CHILD | WS_VISIBLE, rect and id nID, and places it as
+    // above; the toolbar owns it and destroys it with itself. NULL, with the
+    // toolbar unchanged, for a class that is not a window class, a window that
+    // cannot be created, or the bad input above.
+    CWnd* InsertControl(CRuntimeClass* pClass, LPCTSTR lpszWindowName, CRect& rect, UINT nID, DWORD dwStyle);
+
+protected:
+    // The node of button nID, or NULL.
+    CDropDownButtonInfo* FindDropDownButtonInfo(UINT nID);
+    // Tracks the menu of button nID at the bottom-left corner of rect (screen
+    // coordinates); FALSE when the button has no menu of ours.
+    BOOL OnDropDownButtonInfo(const NMTOOLBAR& nmtb, UINT nID, CRect rect);
+    // Reflected TBN_DROPDOWN; FALSE lets the parent have it too.
+    BOOL OnToolBarBtnDropDown(NMHDR* pNMHDR, LRESULT* pResult);
+    // ===== end of drop-down buttons and embedded controls ============================
+
 protected:
     // Whether the button with command nID shows its label beside its image
     // under SelectiveTextOnRight; every button does unless a derived

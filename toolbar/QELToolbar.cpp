@@ -1,6 +1,7 @@
 // QELToolbar: the class frame (fields, class-wide values, message map, life)
 // and the common-controls version it lays wrapping separators out by.
 #include "QELToolbar.h"
+#include "ToolbarOwnedObjects.h"
 
 IMPLEMENT_DYNCREATE(QELToolbar, CToolBar)
 
@@ -23,6 +24,8 @@ BEGIN_MESSAGE_MAP(QELToolbar, CToolBar)
     ON_NOTIFY_REFLECT(TBN_INITCUSTOMIZE, OnInitCustomize)
     ON_NOTIFY_REFLECT(TBN_SAVE, OnSave)
     ON_NOTIFY_REFLECT(TBN_RESTORE, OnRestore)
+    // drop-down buttons
+    ON_NOTIFY_REFLECT_EX(TBN_DROPDOWN, OnToolBarBtnDropDown)
 END_MESSAGE_MAP()
 
 int QELToolbar::m_nBarNumber = 0;
@@ -60,13 +63,16 @@ QELToolbar::~QELToolbar()
     }
     if (m_pControls != nullptr) {
         POSITION pos = m_pControls->GetHeadPosition();
+        // Before the toolbar's own window goes, so that no owned control
+        // outlives its object for a moment.
         while (pos != nullptr) {
             auto* pControl = static_cast<CWnd*>(m_pControls->GetNext(pos));
             if (pControl->m_hWnd != nullptr)
                 pControl->DestroyWindow();
-            delete pControl;
+            DeleteToolbarOwned(pControl);
         }
-        delete m_pControls;
+        m_pControls->RemoveAll();  // the list's node blocks are the library's too
+        DeleteToolbarOwned(m_pControls);
         m_pControls = nullptr;
     }
 }

@@ -4,6 +4,7 @@
 // controls.
 #include "QELToolbar.h"
 #include "logic/ToolbarLayout.h"
+#include "QELMemory.h"
 #include <cstring>
 #include <vector>
 
@@ -76,101 +77,117 @@ CSize QELToolbar::GetButtonSize(TBBUTTON* pData, int nIndex, DWORD dwMode)
 {
     if (pData == nullptr || nIndex < 0 || m_hWnd == nullptr)
         return CSize(0, 0);
-    std::vector<ToolbarItem> items((size_t)nIndex + 1);
-    items[(size_t)nIndex] = ReadItem(m_hWnd, pData[nIndex], nIndex);
-    return ToSize(toolbar_layout::GetButtonSize(
-        items, nIndex, Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode));
+    // Out of memory an item measures nothing (no exception leaves the library).
+    return qel_memory::NoThrow(CSize(0, 0), [&] {
+        std::vector<ToolbarItem> items((size_t)nIndex + 1);
+        items[(size_t)nIndex] = ReadItem(m_hWnd, pData[nIndex], nIndex);
+        return ToSize(toolbar_layout::GetButtonSize(
+            items, nIndex, Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode));
+    });
 }
 
 CSize QELToolbar::CalcSize(TBBUTTON* pData, int nCount, DWORD dwMode)
 {
-    std::vector<ToolbarItem> items = ReadItems(m_hWnd, pData, nCount);
-    return ToSize(
-        toolbar_layout::CalcSize(items, Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode));
+    return qel_memory::NoThrow(CSize(0, 0), [&] {
+        std::vector<ToolbarItem> items = ReadItems(m_hWnd, pData, nCount);
+        return ToSize(
+            toolbar_layout::CalcSize(items, Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode));
+    });
 }
 
 int QELToolbar::WrapToolBar(TBBUTTON* pData, int nCount, int nWidth, DWORD dwMode)
 {
-    std::vector<ToolbarItem> items = ReadItems(m_hWnd, pData, nCount);
-    if (items.empty())
-        return 1;
-    int nRows = toolbar_layout::WrapToolBar(items, nWidth,
-                                            Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode);
-    WriteWraps(items, pData);
-    return nRows;
+    // Out of memory the wraps stay as they were.
+    return qel_memory::NoThrow(1, [&] {
+        std::vector<ToolbarItem> items = ReadItems(m_hWnd, pData, nCount);
+        if (items.empty())
+            return 1;
+        int nRows = toolbar_layout::WrapToolBar(
+            items, nWidth, Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode);
+        WriteWraps(items, pData);
+        return nRows;
+    });
 }
 
 void QELToolbar::SizeToolBar(TBBUTTON* pData, int nCount, int nLength, BOOL bVert, DWORD dwMode)
 {
-    std::vector<ToolbarItem> items = ReadItems(m_hWnd, pData, nCount);
-    if (items.empty())
-        return;
-    toolbar_layout::SizeToolBar(items, nLength, bVert != FALSE,
-                                Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode);
-    WriteWraps(items, pData);
+    qel_memory::NoThrowDone([&] {
+        std::vector<ToolbarItem> items = ReadItems(m_hWnd, pData, nCount);
+        if (items.empty())
+            return;
+        toolbar_layout::SizeToolBar(items, nLength, bVert != FALSE,
+                                    Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode);
+        WriteWraps(items, pData);
+    });
 }
 
 // ----- the whole layout ---------------------------------------------------------------------
 
 CSize QELToolbar::CalcLayout(DWORD dwMode, int nLength)
 {
-    int nCount = m_hWnd != nullptr ? (int)DefWindowProc(TB_BUTTONCOUNT, 0, 0) : 0;
-    std::vector<TBBUTTON> data((size_t)(nCount > 0 ? nCount : 0));
-    for (int i = 0; i < nCount; i++)
-        _GetButton(i, &data[(size_t)i]);
-    std::vector<ToolbarItem> items = ReadItems(m_hWnd, data.data(), nCount);
-
-    BarLayoutInput input;
-    input.dwMode = dwMode;
-    input.nLength = nLength;
-    input.dwBarStyle = m_dwStyle;
-    input.nMRUWidth = (int)m_nMRUWidth;
-    CRect rectInside(0, 0, 0, 0);
-    CalcInsideRect(rectInside, (dwMode & LM_HORZ) != 0);
-    input.rcInside = { rectInside.left, rectInside.top, rectInside.right, rectInside.bottom };
-    CSize sizeBase = CControlBar::CalcFixedLayout((dwMode & LM_STRETCH) != 0, (dwMode & LM_HORZ) != 0);
-    input.szBaseFixed = { sizeBase.cx, sizeBase.cy };
-    BarLayoutResult result =
-        toolbar_layout::CalcLayout(items, input, Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()));
-
-    if (nCount > 0 && (dwMode & LM_COMMIT)) {
-        // Writing the records back must not start another layout.
-        BOOL bDelayed = m_bDelayedButtonLayout;
-        m_bDelayedButtonLayout = FALSE;
-        WriteWraps(items, data.data());
-        for (size_t i = 0; i < items.size(); i++) {
-            if (items[i].IsPlaceholder() && items[i].bHasControl) {
-                data[i].iBitmap = items[i].cxControl;
-                data[i].fsState = (BYTE)((data[i].fsState & ~TBSTATE_HIDDEN) | (items[i].bHidden ? TBSTATE_HIDDEN : 0));
-            }
-        }
-        m_nMRUWidth = (UINT)result.nMRUWidth;
+    // The framework asks for sizes from its own code: out of memory the bar
+    // takes the base control bar's size and its records stay as they are.
+    CSize sizeFallback = CControlBar::CalcFixedLayout((dwMode & LM_STRETCH) != 0, (dwMode & LM_HORZ) != 0);
+    return qel_memory::NoThrow(sizeFallback, [&]() -> CSize {
+        int nCount = m_hWnd != nullptr ? (int)DefWindowProc(TB_BUTTONCOUNT, 0, 0) : 0;
+        std::vector<TBBUTTON> data((size_t)(nCount > 0 ? nCount : 0));
         for (int i = 0; i < nCount; i++)
-            _SetButton(i, &data[(size_t)i]);
+            _GetButton(i, &data[(size_t)i]);
+        std::vector<ToolbarItem> items = ReadItems(m_hWnd, data.data(), nCount);
 
-        // Each child sits on its placeholder; a child without one is hidden.
-        for (HWND hChild = ::GetTopWindow(m_hWnd); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
-            int nID = ::GetDlgCtrlID(hChild);
-            int nIndex = -1;
-            for (int i = 0; i < nCount && nIndex < 0; i++)
-                if (data[(size_t)i].idCommand == nID)
-                    nIndex = i;
-            if (nIndex < 0) {
-                ::ShowWindow(hChild, SW_HIDE);
-                continue;
+        BarLayoutInput input;
+        input.dwMode = dwMode;
+        input.nLength = nLength;
+        input.dwBarStyle = m_dwStyle;
+        input.nMRUWidth = (int)m_nMRUWidth;
+        CRect rectInside(0, 0, 0, 0);
+        CalcInsideRect(rectInside, (dwMode & LM_HORZ) != 0);
+        input.rcInside = { rectInside.left, rectInside.top, rectInside.right, rectInside.bottom };
+        CSize sizeBase = CControlBar::CalcFixedLayout((dwMode & LM_STRETCH) != 0, (dwMode & LM_HORZ) != 0);
+        input.szBaseFixed = { sizeBase.cx, sizeBase.cy };
+        BarLayoutResult result =
+            toolbar_layout::CalcLayout(items, input, Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()));
+
+        if (nCount > 0 && (dwMode & LM_COMMIT)) {
+            // Writing the records back must not start another layout.
+            BOOL bDelayed = m_bDelayedButtonLayout;
+            m_bDelayedButtonLayout = FALSE;
+            WriteWraps(items, data.data());
+            for (size_t i = 0; i < items.size(); i++) {
+                if (items[i].IsPlaceholder() && items[i].bHasControl) {
+                    data[i].iBitmap = items[i].cxControl;
+                    data[i].fsState =
+                        (BYTE)((data[i].fsState & ~TBSTATE_HIDDEN) | (items[i].bHidden ? TBSTATE_HIDDEN : 0));
+                }
             }
-            CRect rectItem(0, 0, 0, 0);
-            DefWindowProc(TB_GETITEMRECT, (WPARAM)nIndex, (LPARAM)&rectItem);
-            CRect rectChild;
-            ::GetWindowRect(hChild, &rectChild);
-            ::SetWindowPos(hChild, nullptr, rectItem.left,
-                           ControlTop(rectItem.top, rectItem.Height(), rectChild.Height()), 0, 0,
-                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            ::ShowWindow(hChild, result.bHideControls ? SW_HIDE : SW_SHOWNOACTIVATE);
+            m_nMRUWidth = (UINT)result.nMRUWidth;
+            for (int i = 0; i < nCount; i++)
+                _SetButton(i, &data[(size_t)i]);
+
+            // Each child sits on its placeholder; a child without one is hidden.
+            for (HWND hChild = ::GetTopWindow(m_hWnd); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+                int nID = ::GetDlgCtrlID(hChild);
+                int nIndex = -1;
+                for (int i = 0; i < nCount && nIndex < 0; i++)
+                    if (data[(size_t)i].idCommand == nID)
+                        nIndex = i;
+                if (nIndex < 0) {
+                    ::ShowWindow(hChild, SW_HIDE);
+                    continue;
+                }
+                CRect rectItem(0, 0, 0, 0);
+                DefWindowProc(TB_GETITEMRECT, (WPARAM)nIndex, (LPARAM)&rectItem);
+                CRect rectChild;
+                ::GetWindowRect(hChild, &rectChild);
+                ::SetWindowPos(hChild, nullptr, rectItem.left,
+                               ControlTop(rectItem.top, rectItem.Height(), rectChild.Height()), 0, 0,
+                               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                ::ShowWindow(hChild, result.bHideControls ? SW_HIDE : SW_SHOWNOACTIVATE);
+            }
+            m_bDelayedButtonLayout = bDelayed;
         }
-        m_bDelayedButtonLayout = bDelayed;
-    }
-    return ToSize(result.size);
+        return ToSize(result.size);
+    });
 }
 
 CSize QELToolbar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)

@@ -19,3 +19,5 @@ BOOL LoadViewSettings(const CString& strKey, CRect* pWindow, COLORREF* pAccent, 
 // dialogs.md
 CString BackupName(const CString& strDocument);
 void CopyFiles(const CStringArray& files, CWnd* pParent);
+// toolbar.md
+BOOL MakeMainToolbar(QELToolbar& bar, CFrameWnd* pFrame);

@@ -58,8 +58,29 @@ private:
         CRect rcList;
         pFrame->List().GetClientRect(&rcList);
         pApp->m_bCheckPassed = pFrame->IsWindowVisible() && pFrame->List().IsWindowVisible() &&
-                               pFrame->List().GetItemCount() > 0 && !rcList.IsRectEmpty();
+                               pFrame->List().GetItemCount() > 0 && !rcList.IsRectEmpty() && CheckToolbar(pFrame);
         pFrame->PostMessage(WM_CLOSE);
+    }
+
+    // The toolbar is docked at the top with its sort drop-down and its find
+    // field, and typing in the field selects the item it names.
+    static bool CheckToolbar(CInventoryFrame* pFrame)
+    {
+        QELToolbar& bar = pFrame->Toolbar();
+        CToolBarCtrl& ctrl = bar.GetToolBarCtrl();
+        int nSort = bar.CommandToIndex(ID_STOCK_SORT);
+        CWnd* pFind = bar.GetDlgItem(ID_STOCK_FIND);
+        if (!bar.IsWindowVisible() || bar.IsFloating() || bar.m_pDockBar == nullptr ||
+            bar.m_pDockBar->GetDlgCtrlID() != AFX_IDW_DOCKBAR_TOP || nSort < 0 ||
+            !(bar.GetButtonStyle(nSort) & TBSTYLE_DROPDOWN) || !(ctrl.GetExtendedStyle() & TBSTYLE_EX_DRAWDDARROWS) ||
+            pFind == nullptr || !pFind->IsWindowVisible() || !pFind->IsWindowEnabled())
+            return false;
+        CStockList& list = pFrame->List();
+        int nLast = list.GetItemCount() - 1;
+        CString strPrefix = list.GetItemText(nLast, CStockList::ColName).Left(4);
+        pFind->SetWindowText(strPrefix);
+        int nSelected = list.GetNextItem(-1, LVNI_SELECTED);
+        return nSelected >= 0 && list.GetItemText(nSelected, CStockList::ColName).Left(4).CompareNoCase(strPrefix) == 0;
     }
 
     BOOL m_bCheck = FALSE;

@@ -9,6 +9,10 @@ BEGIN_MESSAGE_MAP(CInventoryFrame, CFrameWnd)
     ON_COMMAND(ID_ITEM_DELETE, OnItemDelete)
     ON_COMMAND(ID_TOOLS_SETTINGS, OnSettings)
     ON_MESSAGE(LISTMSG_CELLEDITED, OnCellEdited)
+    ON_COMMAND(ID_STOCK_SORT, OnSortByName)
+    ON_COMMAND_RANGE(ID_SORT_NAME, ID_SORT_VALUE, OnSortBy)
+    ON_EN_CHANGE(ID_STOCK_FIND, OnFindChange)
+    ON_UPDATE_COMMAND_UI(ID_STOCK_FIND, OnUpdateFind)
 END_MESSAGE_MAP()
 
 CInventoryFrame::CInventoryFrame() = default;
@@ -27,6 +31,21 @@ int CInventoryFrame::OnCreate(LPCREATESTRUCT lpcs)
     m_store.LoadSort(&nColumn, &bAscending);
     if (nColumn >= 0 && nColumn < m_list.GetColumnCount())
         m_list.SortItems(nColumn, bAscending);
+
+    if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT,
+                               WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY |
+                                   CBRS_SIZE_DYNAMIC) ||
+        !m_wndToolBar.LoadToolBar(IDR_INVENTORY))
+        return -1;
+    // The sort button sorts by name; its arrow opens the menu of the other columns.
+    m_wndToolBar.AddDropDownButton(ID_STOCK_SORT, IDR_SORTMENU, TRUE);
+    // The last button's place holds the find field: typing selects the first
+    // item whose name starts with the text.
+    CRect rectFind(0, 0, 150, 20);
+    m_wndToolBar.InsertControl(RUNTIME_CLASS(CEdit), "", rectFind, ID_STOCK_FIND, WS_BORDER | ES_AUTOHSCROLL);
+    m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
+    QELToolbar::FrameEnableDocking(this, CBRS_ALIGN_ANY);
+    DockControlBar(&m_wndToolBar);
     return 0;
 }
 
@@ -84,4 +103,45 @@ LRESULT CInventoryFrame::OnCellEdited(WPARAM wParam, LPARAM)
 {
     m_list.TidyRow((int)wParam);
     return 0;
+}
+
+void CInventoryFrame::OnSortByName()
+{
+    // A second press turns the order round.
+    BOOL bAscending = m_list.GetSortedColumn() != CStockList::ColName || !m_list.IsSortAscending();
+    m_list.EndEdit(TRUE);
+    m_list.SortItems(CStockList::ColName, bAscending);
+}
+
+void CInventoryFrame::OnSortBy(UINT nID)
+{
+    static const int kColumns[] = { CStockList::ColName, CStockList::ColQuantity, CStockList::ColPrice,
+                                    CStockList::ColValue };
+    m_list.EndEdit(TRUE);
+    m_list.SortItems(kColumns[nID - ID_SORT_NAME], TRUE);
+}
+
+// The find field reports by notifications only: without an update handler
+// the framework would show it disabled, as a command nobody handles.
+void CInventoryFrame::OnUpdateFind(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
+
+void CInventoryFrame::OnFindChange()
+{
+    CWnd* pFind = m_wndToolBar.GetDlgItem(ID_STOCK_FIND);
+    if (pFind == nullptr)
+        return;
+    char text[128] = "";
+    ::GetWindowTextA(pFind->m_hWnd, text, sizeof(text));
+    int nLength = lstrlenA(text);
+    if (nLength == 0)
+        return;
+    for (int i = 0; i < m_list.GetItemCount(); i++) {
+        CString strName = m_list.GetItemText(i, CStockList::ColName);
+        if (strName.GetLength() >= nLength && strName.Left(nLength).CompareNoCase(text) == 0) {
+            for (int j = 0; j < m_list.GetItemCount(); j++)
+                m_list.SetItemState(j, j == i ? LVIS_SELECTED | LVIS_FOCUSED : 0, LVIS_SELECTED | LVIS_FOCUSED);
+            m_list.EnsureVisible(i, FALSE);
+            return;
+        }
+    }
 }

@@ -1,7 +1,7 @@
-// The inventory's main window: a menu, the stock list as its client pane, and
-// the settings dialog. Control bars the frame creates in OnCreate are laid out
-// around the pane by the framework (RecalcLayout), so a docked toolbar is an
-// addition to OnCreate and a TOOLBAR resource, nothing else.
+// The inventory's main window: a menu, a docked toolbar (with a sort button
+// whose arrow opens a menu of columns, and a find field), the stock list as
+// its client pane, and the settings dialog. Control bars the frame creates in
+// OnCreate are laid out around the pane by the framework (RecalcLayout).
 #pragma once
 #include "InventoryStore.h"
 #include "StockList.h"
@@ -13,6 +13,7 @@ public:
     // Puts the window where it was last closed; returns the show command to use.
     int RestorePlace(int nCmdShow);
     CStockList& List() { return m_list; }
+    QELToolbar& Toolbar() { return m_wndToolBar; }
 
 protected:
     int OnCreate(LPCREATESTRUCT lpcs);
@@ -21,10 +22,15 @@ protected:
     void OnItemDelete();
     void OnSettings();
     LRESULT OnCellEdited(WPARAM wParam, LPARAM lParam);
+    void OnSortByName();
+    void OnSortBy(UINT nID);
+    void OnFindChange();
+    void OnUpdateFind(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 
 private:
     CInventoryStore m_store;
     InventorySettings m_settings;
     CStockList m_list;
+    QELToolbar m_wndToolBar;
 };

@@ -1,9 +1,11 @@
 // Every usage example of docs/ runs here, and does what its page says it does:
 // a page whose example stops compiling or starts doing something else fails
 // the build or this program.
+#include "ModalAnswerer.h"
 #include "RecordingParent.h"
 #include "UserInput.h"
 #include "docs/examples/DocExamples.h"
+#include "docs/examples/ToolbarExampleIds.h"
 #include <gtest/gtest.h>
 #include <string>
 
@@ -199,6 +201,33 @@ TEST(DocExamples, BackupNamesAndTheProgressWindow)
     for (const char* name : { "one.txt", "two.dat", "one (backup).txt", "two (backup).dat" })
         ::DeleteFileA(strDir + name);
     ::RemoveDirectoryA(strDir);
+}
+
+TEST(DocExamples, ToolbarDocksWithItsMenuAndSearchField)
+{
+    CRecordingFrame frame;
+    AfxGetApp()->m_pMainWnd = &frame;
+    QELToolbar bar;
+    ASSERT_TRUE(MakeMainToolbar(bar, &frame));
+    frame.RecalcLayout();
+    ASSERT_NE(nullptr, bar.m_pDockBar);
+    EXPECT_EQ(AFX_IDW_DOCKBAR_TOP, bar.m_pDockBar->GetDlgCtrlID());
+    // The search field sits where the Search button was.
+    CWnd* pSearch = bar.GetDlgItem(ID_DOC_SEARCH);
+    ASSERT_NE(nullptr, pSearch);
+    EXPECT_TRUE(pSearch->IsWindowVisible());
+    EXPECT_NE(0u, bar.GetButtonStyle(bar.CommandToIndex(ID_DOC_SEARCH)) & TBSTYLE_SEP);
+    // The arrow of Open opens the recent files below the button.
+    CRect rect;
+    bar.GetToolBarCtrl().GetRect(ID_DOC_OPEN, &rect);
+    ModalAnswerer answer(ModalAnswerer::CloseMenu(), 3000, ModalAnswerer::Target::PopupMenu);
+    input::Click(bar.m_hWnd, rect.right - 3, rect.CenterPoint().y);
+    ASSERT_TRUE(answer.Answered());
+    EXPECT_EQ((std::vector<UINT>{ ID_DOC_RECENT1, ID_DOC_RECENT2 }), answer.menuIds);
+    bar.ClientToScreen(&rect);
+    EXPECT_EQ(rect.left, answer.windowRect.left);
+    EXPECT_EQ(rect.bottom, answer.windowRect.top);
+    AfxGetApp()->m_pMainWnd = nullptr;
 }
 
 }

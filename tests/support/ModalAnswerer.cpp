@@ -30,16 +30,23 @@ std::string WindowText(HWND hWnd)
     return text;
 }
 
-bool IsDialog(HWND hWnd)
+bool IsOfClass(HWND hWnd, const char* lpszClass)
 {
     char cls[32] = "";
     ::GetClassNameA(hWnd, cls, sizeof(cls));
-    return lstrcmpA(cls, "#32770") == 0 && ::IsWindowVisible(hWnd);
+    return lstrcmpA(cls, lpszClass) == 0 && ::IsWindowVisible(hWnd);
+}
+
+void PostKey(HWND hWnd, UINT vk)
+{
+    ::PostMessageA(hWnd, WM_KEYDOWN, vk, 1);
+    ::PostMessageA(hWnd, WM_KEYUP, vk, (LPARAM)0xC0000001);
 }
 }
 
-ModalAnswerer::ModalAnswerer(std::function<void(HWND)> answer, DWORD nTimeoutMs)
-    : m_answer(std::move(answer)), m_existing(ThreadWindows()), m_start(::GetTickCount()), m_timeout(nTimeoutMs)
+ModalAnswerer::ModalAnswerer(std::function<void(HWND)> answer, DWORD nTimeoutMs, Target target)
+    : m_answer(std::move(answer)), m_existing(ThreadWindows()), m_start(::GetTickCount()), m_timeout(nTimeoutMs),
+      m_target(target)
 {
     m_timer = ::SetTimer(nullptr, 0, 30, OnTimer);
     Answerers()[m_timer] = this;
@@ -63,6 +70,21 @@ std::function<void(HWND)> ModalAnswerer::PressButton(int nID)
     };
 }
 
+std::function<void(HWND)> ModalAnswerer::ChooseMenuItem(int nPos)
+{
+    return [nPos](HWND hMenuWnd) {
+        for (int i = 0; i <= nPos; i++)
+            PostKey(hMenuWnd, VK_DOWN);
+        // Enter chooses through the character the key makes.
+        ::PostMessageA(hMenuWnd, WM_CHAR, '\r', 1);
+    };
+}
+
+std::function<void(HWND)> ModalAnswerer::CloseMenu()
+{
+    return [](HWND hMenuWnd) { PostKey(hMenuWnd, VK_ESCAPE); };
+}
+
 void CALLBACK ModalAnswerer::OnTimer(HWND, UINT, UINT_PTR idEvent, DWORD)
 {
     auto it = Answerers().find(idEvent);
@@ -73,9 +95,29 @@ void CALLBACK ModalAnswerer::OnTimer(HWND, UINT, UINT_PTR idEvent, DWORD)
 void ModalAnswerer::Poll()
 {
     for (HWND hWnd : ThreadWindows()) {
-        if (std::find(m_existing.begin(), m_existing.end(), hWnd) != m_existing.end() || !IsDialog(hWnd))
+        if (m_target == Target::PopupMenu) {
+            // The platform may keep one menu window and show it again, so a
+            // menu counts when it is showing, whenever it was made.
+            if (!IsOfClass(hWnd, "#32768"))
+                continue;
+            ++m_nSeen;
+            ::GetWindowRect(hWnd, &windowRect);
+            HMENU hMenu = (HMENU)::SendMessageA(hWnd, MN_GETHMENU, 0, 0);
+            for (int i = 0; hMenu != nullptr && i < ::GetMenuItemCount(hMenu); i++) {
+                char text[128] = "";
+                ::GetMenuStringA(hMenu, (UINT)i, text, sizeof(text), MF_BYPOSITION);
+                menuIds.push_back(::GetMenuItemID(hMenu, i));
+                menuTexts.push_back(text);
+            }
+            Stop();
+            m_bAnswered = true;
+            m_answer(hWnd);
+            return;
+        }
+        if (std::find(m_existing.begin(), m_existing.end(), hWnd) != m_existing.end() || !IsOfClass(hWnd, "#32770"))
             continue;
         ++m_nSeen;
+        ::GetWindowRect(hWnd, &windowRect);
         caption = WindowText(hWnd);
         for (HWND hChild = ::GetWindow(hWnd, GW_CHILD); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
             int id = ::GetDlgCtrlID(hChild);

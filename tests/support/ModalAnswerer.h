@@ -1,5 +1,7 @@
 // Answers the next modal dialog or message box of this thread from a timer,
-// after reading its caption and controls. If none appears within the time
+// after reading its caption and controls; or, made for Target::PopupMenu, the
+// next popup menu the thread tracks (TrackPopupMenu), after reading its items
+// and where it opened. If none appears within the time
 // limit, it gives up and closes any new dialog, so a broken test fails
 // instead of waiting forever.
 #pragma once
@@ -12,14 +14,21 @@
 class ModalAnswerer
 {
 public:
-    // answer(hDlg) closes the dialog, usually with PressButton.
-    explicit ModalAnswerer(std::function<void(HWND)> answer, DWORD nTimeoutMs = 5000);
+    enum class Target { Dialog, PopupMenu };
+    // answer(hDlg) closes the dialog, usually with PressButton; a menu's
+    // answer gets the menu window (ChooseMenuItem, CloseMenu).
+    explicit ModalAnswerer(std::function<void(HWND)> answer, DWORD nTimeoutMs = 5000, Target target = Target::Dialog);
     ~ModalAnswerer();
     ModalAnswerer(const ModalAnswerer&) = delete;
     ModalAnswerer& operator=(const ModalAnswerer&) = delete;
 
     // Answer with a command of the dialog (IDOK, IDCANCEL, IDYES ...).
     static std::function<void(HWND)> PressButton(int nID);
+    // Answer a popup menu as the keyboard does: Down nPos + 1 times (which
+    // passes over separators, so nPos counts the items that can be chosen),
+    // then Enter; or Escape.
+    static std::function<void(HWND)> ChooseMenuItem(int nPos);
+    static std::function<void(HWND)> CloseMenu();
 
     bool Answered() const { return m_bAnswered; }
     bool TimedOut() const { return m_bTimedOut; }
@@ -30,6 +39,9 @@ public:
     std::string messageText;  // a message box's text (static id 0xFFFF)
     std::map<int, std::string> controlText;
     std::vector<std::string> buttonTexts;
+    RECT windowRect = {};       // the answered window, screen coordinates
+    std::vector<UINT> menuIds;  // a popup menu's item ids (0 for separators)
+    std::vector<std::string> menuTexts;
 
 private:
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR idEvent, DWORD);
@@ -40,6 +52,7 @@ private:
     std::vector<HWND> m_existing;  // top-level windows before we started
     DWORD m_start;
     DWORD m_timeout;
+    Target m_target;
     UINT_PTR m_timer = 0;
     bool m_bAnswered = false;
     bool m_bTimedOut = false;

@@ -11,3 +11,12 @@
 #define IDB_WELL24    302
 #define ID_CMD_FIVE   40005
 #define ID_CMD_NOTEXT 40006
+
+// Drop-down menus and embedded controls.
+#define IDR_DROPMENU      310  // one popup: First item, separator, Second item
+#define IDR_FLATMENU      311  // items only, no popup to show
+#define IDR_NOSUCHMENU    312  // no resource of this id
+#define ID_MENU_FIRST     40101
+#define ID_MENU_SECOND    40102
+#define IDC_TOOLBAR_EDIT  40201
+#define IDC_TOOLBAR_COMBO 40202
