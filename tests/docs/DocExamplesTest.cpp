@@ -223,7 +223,7 @@ TEST(DocExamples, ToolbarDocksWithItsMenuAndSearchField)
     ModalAnswerer answer(ModalAnswerer::CloseMenu(), 3000, ModalAnswerer::Target::PopupMenu);
     input::Click(bar.m_hWnd, rect.right - 3, rect.CenterPoint().y);
     ASSERT_TRUE(answer.Answered());
-    EXPECT_EQ((std::vector<UINT>{ ID_DOC_RECENT1, ID_DOC_RECENT2 }), answer.menuIds);
+    EXPECT_EQ((std::vector<UINT>{ ID_DOC_RECENT1, ID_DOC_RECENT2 }), answer.MenuIds());
     bar.ClientToScreen(&rect);
     EXPECT_EQ(rect.left, answer.windowRect.left);
     EXPECT_EQ(rect.bottom, answer.windowRect.top);

@@ -80,9 +80,34 @@ std::function<void(HWND)> ModalAnswerer::ChooseMenuItem(int nPos)
     };
 }
 
+std::function<void(HWND)> ModalAnswerer::ChooseMenuCommand(UINT nID)
+{
+    return [nID](HWND hMenuWnd) {
+        HMENU hMenu = (HMENU)::SendMessageA(hMenuWnd, MN_GETHMENU, 0, 0);
+        int nPos = 0;  // among the items that can be chosen
+        for (int i = 0; nID != 0 && hMenu != nullptr && i < ::GetMenuItemCount(hMenu); i++) {
+            if (::GetMenuItemID(hMenu, i) == nID) {
+                ChooseMenuItem(nPos)(hMenuWnd);
+                return;
+            }
+            if (!(::GetMenuState(hMenu, (UINT)i, MF_BYPOSITION) & MF_SEPARATOR))
+                ++nPos;
+        }
+        ::EndMenu();
+    };
+}
+
 std::function<void(HWND)> ModalAnswerer::CloseMenu()
 {
     return [](HWND hMenuWnd) { PostKey(hMenuWnd, VK_ESCAPE); };
+}
+
+std::vector<UINT> ModalAnswerer::MenuIds() const
+{
+    std::vector<UINT> ids;
+    for (const MenuItem& item : menuItems)
+        ids.push_back(item.nID);
+    return ids;
 }
 
 void CALLBACK ModalAnswerer::OnTimer(HWND, UINT, UINT_PTR idEvent, DWORD)
@@ -104,10 +129,19 @@ void ModalAnswerer::Poll()
             ::GetWindowRect(hWnd, &windowRect);
             HMENU hMenu = (HMENU)::SendMessageA(hWnd, MN_GETHMENU, 0, 0);
             for (int i = 0; hMenu != nullptr && i < ::GetMenuItemCount(hMenu); i++) {
-                char text[128] = "";
-                ::GetMenuStringA(hMenu, (UINT)i, text, sizeof(text), MF_BYPOSITION);
-                menuIds.push_back(::GetMenuItemID(hMenu, i));
-                menuTexts.push_back(text);
+                char text[256] = "";
+                MENUITEMINFOA mii = {};
+                mii.cbSize = sizeof(mii);
+                mii.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_STRING;
+                mii.dwTypeData = text;
+                mii.cch = sizeof(text);
+                ::GetMenuItemInfoA(hMenu, (UINT)i, TRUE, &mii);
+                MenuItem item;
+                item.bSeparator = (mii.fType & MFT_SEPARATOR) != 0;
+                item.nID = item.bSeparator ? 0 : mii.wID;
+                item.text = item.bSeparator ? std::string() : std::string(text);
+                item.bChecked = (mii.fState & MFS_CHECKED) != 0;
+                menuItems.push_back(item);
             }
             Stop();
             m_bAnswered = true;
@@ -139,104 +173,4 @@ void ModalAnswerer::Poll()
         Stop();
         m_bTimedOut = true;
     }
-}
-
-// ----- MenuAnswerer -------------------------------------------------------------------
-
-namespace {
-std::map<UINT_PTR, MenuAnswerer*>& MenuAnswerers()
-{
-    static std::map<UINT_PTR, MenuAnswerer*> map;
-    return map;
-}
-
-// The popup menu window the thread is tracking, if any.
-HWND TrackedMenuWindow()
-{
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof(info);
-    if (::GetGUIThreadInfo(::GetCurrentThreadId(), &info) && (info.flags & GUI_INMENUMODE)) {
-        for (HWND hWnd : ThreadWindows()) {
-            char cls[16] = "";
-            ::GetClassNameA(hWnd, cls, sizeof(cls));
-            if (lstrcmpA(cls, "#32768") == 0 && ::IsWindowVisible(hWnd))
-                return hWnd;
-        }
-    }
-    return nullptr;
-}
-}  // namespace
-
-MenuAnswerer::MenuAnswerer(UINT nPick, DWORD nTimeoutMs)
-    : m_nPick(nPick), m_start(::GetTickCount()), m_timeout(nTimeoutMs)
-{
-    m_timer = ::SetTimer(nullptr, 0, 30, OnTimer);
-    MenuAnswerers()[m_timer] = this;
-}
-
-MenuAnswerer::~MenuAnswerer() { Stop(); }
-
-void MenuAnswerer::Stop()
-{
-    if (m_timer != 0) {
-        ::KillTimer(nullptr, m_timer);
-        MenuAnswerers().erase(m_timer);
-        m_timer = 0;
-    }
-}
-
-void CALLBACK MenuAnswerer::OnTimer(HWND, UINT, UINT_PTR idEvent, DWORD)
-{
-    auto it = MenuAnswerers().find(idEvent);
-    if (it != MenuAnswerers().end())
-        it->second->Poll();
-}
-
-void MenuAnswerer::Poll()
-{
-    HWND hMenuWnd = TrackedMenuWindow();
-    HMENU hMenu = hMenuWnd != nullptr ? (HMENU)::SendMessageA(hMenuWnd, MN_GETHMENU, 0, 0) : nullptr;
-    if (hMenu == nullptr) {
-        if (::GetTickCount() - m_start > m_timeout) {
-            Stop();
-            m_bTimedOut = true;
-            ::EndMenu();
-        }
-        return;
-    }
-    Stop();
-    int nDowns = -1;
-    const int nCount = ::GetMenuItemCount(hMenu);
-    int nSelectable = 0;
-    for (int i = 0; i < nCount; i++) {
-        char szText[256] = "";
-        MENUITEMINFOA mii = {};
-        mii.cbSize = sizeof(mii);
-        mii.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_STRING;
-        mii.dwTypeData = szText;
-        mii.cch = sizeof(szText);
-        ::GetMenuItemInfoA(hMenu, (UINT)i, TRUE, &mii);
-        Item item;
-        item.bSeparator = (mii.fType & MFT_SEPARATOR) != 0;
-        item.nID = item.bSeparator ? 0 : mii.wID;
-        item.text = item.bSeparator ? std::string() : std::string(szText);
-        item.bChecked = (mii.fState & MFS_CHECKED) != 0;
-        items.push_back(item);
-        if (!item.bSeparator) {
-            ++nSelectable;
-            if (m_nPick != 0 && item.nID == m_nPick && nDowns < 0)
-                nDowns = nSelectable;
-        }
-    }
-    m_bAnswered = true;
-    if (nDowns < 0) {
-        ::EndMenu();
-        return;
-    }
-    for (int i = 0; i < nDowns; i++) {
-        ::PostMessageA(hMenuWnd, WM_KEYDOWN, VK_DOWN, 0);
-        ::PostMessageA(hMenuWnd, WM_KEYUP, VK_DOWN, 0xC0000000);
-    }
-    ::PostMessageA(hMenuWnd, WM_KEYDOWN, VK_RETURN, 0);
-    ::PostMessageA(hMenuWnd, WM_KEYUP, VK_RETURN, 0xC0000000);
 }

@@ -29,6 +29,9 @@ public:
     // then Enter; or Escape.
     static std::function<void(HWND)> ChooseMenuItem(int nPos);
     static std::function<void(HWND)> CloseMenu();
+    // Chooses the item with command nID as ChooseMenuItem would; closes the
+    // menu with nothing chosen when nID is 0 or not in the menu.
+    static std::function<void(HWND)> ChooseMenuCommand(UINT nID);
 
     bool Answered() const { return m_bAnswered; }
     bool TimedOut() const { return m_bTimedOut; }
@@ -39,9 +42,16 @@ public:
     std::string messageText;  // a message box's text (static id 0xFFFF)
     std::map<int, std::string> controlText;
     std::vector<std::string> buttonTexts;
-    RECT windowRect = {};       // the answered window, screen coordinates
-    std::vector<UINT> menuIds;  // a popup menu's item ids (0 for separators)
-    std::vector<std::string> menuTexts;
+    RECT windowRect = {};  // the answered window, screen coordinates
+    struct MenuItem
+    {
+        UINT nID;          // 0 for a separator
+        std::string text;  // empty for a separator
+        bool bSeparator;
+        bool bChecked;
+    };
+    std::vector<MenuItem> menuItems;  // a popup menu's items as it showed them
+    std::vector<UINT> MenuIds() const;
 
 private:
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR idEvent, DWORD);
@@ -57,39 +67,4 @@ private:
     bool m_bAnswered = false;
     bool m_bTimedOut = false;
     int m_nSeen = 0;
-};
-
-// Answers the next popup menu this thread tracks, from a timer: reads its
-// items, then picks the item with command nPick (0: closes it with nothing
-// picked), as the user would with the arrow keys and Enter.
-class MenuAnswerer
-{
-public:
-    explicit MenuAnswerer(UINT nPick, DWORD nTimeoutMs = 5000);
-    ~MenuAnswerer();
-    MenuAnswerer(const MenuAnswerer&) = delete;
-    MenuAnswerer& operator=(const MenuAnswerer&) = delete;
-
-    struct Item
-    {
-        UINT nID;          // 0 for a separator
-        std::string text;  // empty for a separator
-        bool bSeparator;
-        bool bChecked;
-    };
-    bool Answered() const { return m_bAnswered; }
-    bool TimedOut() const { return m_bTimedOut; }
-    std::vector<Item> items;  // as the menu showed them
-
-private:
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR idEvent, DWORD);
-    void Poll();
-    void Stop();
-
-    UINT m_nPick;
-    DWORD m_start;
-    DWORD m_timeout;
-    UINT_PTR m_timer = 0;
-    bool m_bAnswered = false;
-    bool m_bTimedOut = false;
 };

@@ -333,29 +333,30 @@ TEST_F(CCustomizeFixture, ContextMenuListsTheFramesToolbarsAndShowsTheOneChosen)
 
     bar.SetToolBarInfoForCustomization(nullptr);
     {
-        MenuAnswerer menu(0);
+        ModalAnswerer menu(ModalAnswerer::ChooseMenuCommand(0), 5000, ModalAnswerer::Target::PopupMenu);
         bar.SendMessage(WM_CONTEXTMENU, (WPARAM)bar.m_hWnd, MAKELPARAM(pt.x, pt.y));
         ASSERT_TRUE(menu.Answered());
-        ASSERT_EQ(menu.items.size(), 4u);
-        EXPECT_EQ(menu.items[0].text, "Standard");
-        EXPECT_EQ(menu.items[0].nID, (UINT)AFX_IDW_TOOLBAR);
-        EXPECT_TRUE(menu.items[0].bChecked);
-        EXPECT_EQ(menu.items[1].text, "Extra");
-        EXPECT_EQ(menu.items[1].nID, (UINT)AFX_IDW_TOOLBAR + 1);
-        EXPECT_FALSE(menu.items[1].bChecked);
-        EXPECT_TRUE(menu.items[2].bSeparator);
-        EXPECT_EQ(menu.items[3].text, "&Customize...");
-        EXPECT_EQ(menu.items[3].nID, 255u);
+        ASSERT_EQ(menu.menuItems.size(), 4u);
+        EXPECT_EQ(menu.menuItems[0].text, "Standard");
+        EXPECT_EQ(menu.menuItems[0].nID, (UINT)AFX_IDW_TOOLBAR);
+        EXPECT_TRUE(menu.menuItems[0].bChecked);
+        EXPECT_EQ(menu.menuItems[1].text, "Extra");
+        EXPECT_EQ(menu.menuItems[1].nID, (UINT)AFX_IDW_TOOLBAR + 1);
+        EXPECT_FALSE(menu.menuItems[1].bChecked);
+        EXPECT_TRUE(menu.menuItems[2].bSeparator);
+        EXPECT_EQ(menu.menuItems[3].text, "&Customize...");
+        EXPECT_EQ(menu.menuItems[3].nID, 255u);
     }
     EXPECT_EQ(frame.nContextMenus, 1);
     {
-        MenuAnswerer menu(AFX_IDW_TOOLBAR + 1);
+        ModalAnswerer menu(ModalAnswerer::ChooseMenuCommand(AFX_IDW_TOOLBAR + 1), 5000,
+                           ModalAnswerer::Target::PopupMenu);
         bar.SendMessage(WM_CONTEXTMENU, (WPARAM)bar.m_hWnd, MAKELPARAM(pt.x, pt.y));
         ASSERT_TRUE(menu.Answered());
     }
     EXPECT_TRUE(other.GetStyle() & WS_VISIBLE) << "picking the hidden bar shows it";
     {
-        MenuAnswerer menu(255);
+        ModalAnswerer menu(ModalAnswerer::ChooseMenuCommand(255), 5000, ModalAnswerer::Target::PopupMenu);
         ModalAnswerer dialog(ModalAnswerer::PressButton(IDCANCEL));
         bar.SendMessage(WM_CONTEXTMENU, (WPARAM)bar.m_hWnd, MAKELPARAM(pt.x, pt.y));
         ASSERT_TRUE(menu.Answered());
@@ -366,7 +367,7 @@ TEST_F(CCustomizeFixture, ContextMenuListsTheFramesToolbarsAndShowsTheOneChosen)
     CWnd edit;
     ASSERT_TRUE(edit.CreateEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, rcButton, &bar, 1234));
     {
-        MenuAnswerer menu(0, 300);
+        ModalAnswerer menu(ModalAnswerer::ChooseMenuCommand(0), 300, ModalAnswerer::Target::PopupMenu);
         bar.SendMessage(WM_CONTEXTMENU, (WPARAM)edit.m_hWnd, MAKELPARAM(pt.x, pt.y));
         PumpMessages(400);
         EXPECT_FALSE(menu.Answered());

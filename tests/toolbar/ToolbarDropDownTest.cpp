@@ -107,7 +107,7 @@ TEST_F(CDropDownFixture, ArrowOpensTheMenuAtTheButtonsCornerAndItsCommandReaches
     ASSERT_TRUE(answer.Answered());
     EXPECT_EQ(answer.windowRect.left, rect.left);
     EXPECT_EQ(answer.windowRect.top, rect.bottom);
-    EXPECT_EQ(answer.menuIds, (std::vector<UINT>{ ID_MENU_FIRST, 0, ID_MENU_SECOND }));
+    EXPECT_EQ(answer.MenuIds(), (std::vector<UINT>{ ID_MENU_FIRST, 0, ID_MENU_SECOND }));
     EXPECT_TRUE(PumpUntil([&] { return frame.CommandsOf(ID_MENU_SECOND) == 1; }, 2000))
         << frame.log.Describe(WM_COMMAND);
     EXPECT_EQ(frame.CommandsOf(ID_MENU_FIRST), 0);
@@ -137,7 +137,7 @@ TEST_F(CDropDownFixture, SecondAddKeepsOneNodeWithTheSecondMenuAndTheWholeButton
     ModalAnswerer answer(ModalAnswerer::CloseMenu(), 3000, ModalAnswerer::Target::PopupMenu);
     PressDropDown(ID_CMD_TWO, false);
     ASSERT_TRUE(answer.Answered());
-    EXPECT_EQ(answer.menuIds.size(), 3u);
+    EXPECT_EQ(answer.MenuIds().size(), 3u);
     PumpMessages(100);
     EXPECT_EQ(frame.CommandsOf(ID_CMD_TWO) + frame.CommandsOf(ID_MENU_FIRST) + frame.CommandsOf(ID_MENU_SECOND), 0);
     EXPECT_TRUE(frame.parentDropDowns.empty());

@@ -79,7 +79,8 @@ TEST(ToolbarOptionsBadInput, EveryOperationInEveryWindowState)
 
         {
             // A point off every screen still gets the menu (closed unanswered) on a live bar.
-            MenuAnswerer menu(0, bLive ? 5000 : 50);
+            ModalAnswerer menu(ModalAnswerer::ChooseMenuCommand(0), bLive ? 5000 : 50,
+                               ModalAnswerer::Target::PopupMenu);
             EXPECT_EQ(bar.ShowContextMenu(CPoint(-1, -1)) != FALSE, bLive);
             EXPECT_EQ(menu.Answered(), bLive);
         }
