@@ -225,8 +225,9 @@ protected:
 
 private:
     // ----- text and icon options, customization, saved state ---------------------------
-    // The image size of an icon option: the one place that decides it.
-    static CSize ImageSizeFor(IconOptions eIconOptions);
+    // The image size of an icon option at the bar's DPI: the one place that
+    // decides it (m_szImageSmall and m_szImageLarge are the sizes at 96 DPI).
+    CSize ImageSizeFor(IconOptions eIconOptions) const;
     // After an option or the buttons changed: the control measures again and
     // the frame lays the bar out with its commands' states.
     void UpdateLayoutAndCommands();

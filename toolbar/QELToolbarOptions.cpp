@@ -1,5 +1,6 @@
 // QELToolbar: text labels and image sizes of the buttons.
 #include "QELToolbar.h"
+#include "QELDpi.h"
 #include "QELMemory.h"
 #include <cstring>
 
@@ -20,9 +21,13 @@ int AddPoolString(CToolBar& bar, const CString& strText)
 }
 }  // namespace
 
-CSize QELToolbar::ImageSizeFor(IconOptions eIconOptions)
+CSize QELToolbar::ImageSizeFor(IconOptions eIconOptions) const
 {
-    return eIconOptions == SmallIcons ? m_szImageSmall : m_szImageLarge;
+    // One image well serves every DPI: it is stretched to the size the images
+    // have at the bar's DPI, so they keep their size beside the labels.
+    const CSize size = eIconOptions == SmallIcons ? m_szImageSmall : m_szImageLarge;
+    const int nDpi = qel_dpi::DpiOf(GetSafeHwnd());
+    return CSize(qel_dpi::Scale(size.cx, nDpi), qel_dpi::Scale(size.cy, nDpi));
 }
 
 void QELToolbar::RemeasureButtons()

@@ -143,8 +143,9 @@ void QELToolbar::OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)
     if (m_hbmImageWell != nullptr && info.iImage >= 0) {
         HDC hMemDC = ::CreateCompatibleDC(pDC->GetSafeHdc());
         HGDIOBJ hOld = ::SelectObject(hMemDC, m_hbmImageWell);
-        ::BitBlt(pDC->GetSafeHdc(), rect.left + 6, rect.top + 4, m_sizeImage.cx, m_sizeImage.cy, hMemDC,
-                 m_sizeImage.cx * info.iImage, 0, SRCCOPY);
+        const int nDpi = qel_dpi::DpiOf(m_hWnd);
+        ::BitBlt(pDC->GetSafeHdc(), rect.left + qel_dpi::Scale(6, nDpi), rect.top + qel_dpi::Scale(4, nDpi),
+                 m_sizeImage.cx, m_sizeImage.cy, hMemDC, m_sizeImage.cx * info.iImage, 0, SRCCOPY);
         ::SelectObject(hMemDC, hOld);
         ::DeleteDC(hMemDC);
     }

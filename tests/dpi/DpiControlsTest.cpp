@@ -1,6 +1,6 @@
 // The controls at the screen's DPI: the colour combo's swatch, the 3D text's
 // offset, the tooltip edit's wrapping width, the list editor beside a cell
-// image, and the flat toolbar's borders. Each expected amount is the 96-DPI
+// image, and the flat toolbar's borders and image sizes. Each expected amount is the 96-DPI
 // one scaled, so the same cases hold at 96, 144 and 192 DPI.
 #include "DpiTestSupport.h"
 #include "ListTestSupport.h"
@@ -215,5 +215,32 @@ TEST(DpiToolbar, FlatBordersAndTheEtchedLineScale)
         EXPECT_EQ(WindowPixel(bar.m_hWnd, w / 2, i), crShadow) << "etched shadow row " << i;
         EXPECT_EQ(WindowPixel(bar.m_hWnd, w / 2, e + i), crHighlight) << "etched highlight row " << e + i;
     }
+    bar.DestroyWindow();
+}
+
+namespace {
+// Reads the image size the toolbar gave its base bar.
+class ImageSizeProbe : public QELToolbar
+{
+public:
+    CSize ImageSize() const { return m_sizeImage; }
+};
+}
+
+TEST(DpiToolbar, SmallAndLargeImagesScaleFromTheirSizesAt96Dpi)
+{
+    TestFrame frame;
+    ImageSizeProbe bar;
+    ASSERT_TRUE(bar.CreateEx(frame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+    const UINT ids[] = { 101, 102 };
+    ASSERT_TRUE(bar.SetButtons(ids, 2));
+    bar.SetIconOptions(QELToolbar::SmallIcons, FALSE);
+    EXPECT_EQ(bar.ImageSize(), CSize(Scaled(16), Scaled(16)));
+    // The control measures its buttons round images of that size.
+    const CSize sizeSmallButton = bar.GetToolBarCtrl().GetButtonSize();
+    EXPECT_GE(sizeSmallButton.cx, Scaled(16));
+    bar.SetIconOptions(QELToolbar::LargeIcons, FALSE);
+    EXPECT_EQ(bar.ImageSize(), CSize(Scaled(24), Scaled(24)));
+    EXPECT_GT(bar.GetToolBarCtrl().GetButtonSize().cx, sizeSmallButton.cx);
     bar.DestroyWindow();
 }
