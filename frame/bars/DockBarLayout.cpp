@@ -15,8 +15,8 @@ int Max(int a, int b) { return a > b ? a : b; }
 struct RowAxis
 {
     bool bHorz;
-    int& Along(CPoint& pt) const { return bHorz ? pt.x : pt.y; }
-    int& Across(CPoint& pt) const { return bHorz ? pt.y : pt.x; }
+    LONG& Along(CPoint& pt) const { return bHorz ? pt.x : pt.y; }
+    LONG& Across(CPoint& pt) const { return bHorz ? pt.y : pt.x; }
     int Start(const CRect& rc) const { return bHorz ? rc.left : rc.top; }
     int End(const CRect& rc) const { return bHorz ? rc.right : rc.bottom; }
     int Length(const CSize& sz) const { return bHorz ? sz.cx : sz.cy; }
