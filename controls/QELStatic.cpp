@@ -1,6 +1,7 @@
 // QELStatic: setters, attachment, flashing and clicks. Painting is in
 // QELStaticPaint.cpp.
 #include "QELStatic.h"
+#include "LinkKeyboard.h"
 #include <shellapi.h>
 #include <climits>
 #include <cstring>
@@ -14,6 +15,11 @@ BEGIN_MESSAGE_MAP(QELStatic, CStatic)
     ON_WM_SYSCOLORCHANGE()
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
+    ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCodeMessage)
+    ON_WM_KEYDOWN()
+    ON_WM_SETFOCUS()
+    ON_WM_KILLFOCUS()
+    ON_MESSAGE(WM_UPDATEUISTATE, OnUpdateUIState)
 END_MESSAGE_MAP()
 
 namespace {
@@ -325,6 +331,12 @@ void QELStatic::OnTimer(UINT_PTR)
 
 void QELStatic::OnLButtonDown(UINT, CPoint)
 {
+    OpenLink();
+    Default();
+}
+
+void QELStatic::OpenLink()
+{
     if (m_bNotifyParent) {
         NMHDR nmhdr;
         nmhdr.hwndFrom = m_hWnd;
@@ -346,7 +358,48 @@ void QELStatic::OnLButtonDown(UINT, CPoint)
         // The default verb: whatever the system's mail handler offers.
         ::ShellExecuteA(nullptr, nullptr, strMail, nullptr, nullptr, SW_SHOWNORMAL);
     }
+}
+
+// ----- keyboard (links) ------------------------------------------------------------------
+
+LRESULT QELStatic::OnGetDlgCodeMessage(WPARAM, LPARAM lParam)
+{
+    const LRESULT lDefault = Default();
+    if (m_nLinkKind == LinkNone)
+        return lDefault;
+    return link_keyboard::DialogCode(m_hWnd, lDefault, reinterpret_cast<const MSG*>(lParam));
+}
+
+void QELStatic::OnKeyDown(UINT nChar, UINT, UINT nFlags)
+{
+    if (m_nLinkKind == LinkNone || !link_keyboard::IsActivation(nChar, nFlags)) {
+        Default();
+        return;
+    }
+    // As a click: the label's own action, then what the static control
+    // itself tells its parent about a click.
+    OpenLink();
+    link_keyboard::NotifyClicked(m_hWnd);
+}
+
+void QELStatic::OnSetFocus(CWnd*)
+{
     Default();
+    UpdateSurface();
+}
+
+void QELStatic::OnKillFocus(CWnd*)
+{
+    Default();
+    UpdateSurface();
+}
+
+LRESULT QELStatic::OnUpdateUIState(WPARAM, LPARAM)
+{
+    LRESULT lResult = Default();
+    if (::GetFocus() == m_hWnd)
+        UpdateSurface();
+    return lResult;
 }
 
 BOOL QELStatic::OnSetCursor(CWnd*, UINT, UINT)

@@ -14,6 +14,10 @@
 // the default GUI font; attaching then replaces it with the window's font.
 // Colour and flag setters keep their values in any state; SetText, the
 // timers and the styles need the window.
+//
+// A link or mail link with WS_TABSTOP takes the focus with Tab in a dialog,
+// shows a focus rectangle around its text while the window shows focus cues,
+// and opens with Enter or Space exactly as with a click.
 #pragma once
 #include "ZUZIVU70Defs.h"
 
@@ -98,6 +102,12 @@ protected:
     void OnSysColorChange();
     void OnPaint();
     BOOL OnEraseBkgnd(CDC* pDC);
+    // ----- keyboard (links) ------------------------------------------------------------
+    LRESULT OnGetDlgCodeMessage(WPARAM wParam, LPARAM lParam);
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnSetFocus(CWnd* pOldWnd);
+    void OnKillFocus(CWnd* pNewWnd);
+    LRESULT OnUpdateUIState(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     // Kinds of link and of flashing.
@@ -135,5 +145,10 @@ private:
     void StartFlashing(int nKind);
     void StopFlashTimer();
     void PaintBackground(CDC* pDC, const CRect& rc);
+    // What a click on the label does: notify the parent, open the link or
+    // start the mail.
+    void OpenLink();
+    // The focus rectangle of a focused link, on the surface being painted.
+    void PaintFocus(CDC* pDC, const CRect& rc, const CString& strText, UINT nFormat);
     COLORREF BackgroundBrushColor() const;
 };
