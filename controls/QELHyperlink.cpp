@@ -1,5 +1,6 @@
 // QELHyperlink: attachment, hover tracking, colours, clicks and the tooltip.
 #include "QELHyperlink.h"
+#include "LinkAccessible.h"
 #include "LinkKeyboard.h"
 #include "logic/StaticTextFormat.h"
 #include <shellapi.h>
@@ -19,6 +20,7 @@ BEGIN_MESSAGE_MAP(QELHyperlink, CStatic)
     ON_WM_KILLFOCUS()
     ON_MESSAGE(WM_UPDATEUISTATE, OnUpdateUIState)
     ON_WM_PAINT()
+    ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 END_MESSAGE_MAP()
 
 namespace {
@@ -325,4 +327,31 @@ void QELHyperlink::OnPaint()
     dc.DrawFocusRect(link_keyboard::FocusRect(m_hWnd, dc.m_hDC, strText, nFormat));
     if (pOldFont != nullptr)
         dc.SelectObject(pOldFont);
+}
+
+// ----- accessibility -------------------------------------------------------------------
+
+LRESULT QELHyperlink::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    static const link_accessible::Callbacks s_callbacks = { &QELHyperlink::AccessibleActivate,
+                                                            &QELHyperlink::AccessibleVisited };
+    const LRESULT lResult = link_accessible::Answer(m_hWnd, wParam, lParam, s_callbacks);
+    return lResult != 0 ? lResult : Default();
+}
+
+bool QELHyperlink::AccessibleActivate(HWND hWnd)
+{
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (pWnd == nullptr || !pWnd->IsKindOf(RUNTIME_CLASS(QELHyperlink)))
+        return false;
+    // The click's own path, as for Enter and Space.
+    link_keyboard::NotifyClicked(hWnd);
+    return true;
+}
+
+bool QELHyperlink::AccessibleVisited(HWND hWnd)
+{
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    return pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(QELHyperlink)) &&
+           static_cast<QELHyperlink*>(pWnd)->m_bVisited;
 }

@@ -1,6 +1,7 @@
 // QELStatic: setters, attachment, flashing and clicks. Painting is in
 // QELStaticPaint.cpp.
 #include "QELStatic.h"
+#include "LinkAccessible.h"
 #include "LinkKeyboard.h"
 #include <shellapi.h>
 #include <climits>
@@ -20,6 +21,7 @@ BEGIN_MESSAGE_MAP(QELStatic, CStatic)
     ON_WM_SETFOCUS()
     ON_WM_KILLFOCUS()
     ON_MESSAGE(WM_UPDATEUISTATE, OnUpdateUIState)
+    ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 END_MESSAGE_MAP()
 
 namespace {
@@ -417,3 +419,31 @@ void QELStatic::OnSysColorChange()
     m_brFace.CreateSolidBrush(::GetSysColor(COLOR_BTNFACE));
     UpdateSurface();
 }
+
+// ----- accessibility -------------------------------------------------------------------
+
+LRESULT QELStatic::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    if (m_nLinkKind == LinkNone)
+        return Default();
+    static const link_accessible::Callbacks s_callbacks = { &QELStatic::AccessibleActivate,
+                                                            &QELStatic::AccessibleVisited };
+    const LRESULT lResult = link_accessible::Answer(m_hWnd, wParam, lParam, s_callbacks);
+    return lResult != 0 ? lResult : Default();
+}
+
+bool QELStatic::AccessibleActivate(HWND hWnd)
+{
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (pWnd == nullptr || !pWnd->IsKindOf(RUNTIME_CLASS(QELStatic)))
+        return false;
+    QELStatic* pLabel = static_cast<QELStatic*>(pWnd);
+    if (pLabel->m_nLinkKind == LinkNone)
+        return false;
+    pLabel->OpenLink();
+    link_keyboard::NotifyClicked(hWnd);
+    return true;
+}
+
+// A label link keeps no visited state.
+bool QELStatic::AccessibleVisited(HWND) { return false; }

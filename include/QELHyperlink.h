@@ -10,7 +10,8 @@
 //
 // Keyboard: with WS_TABSTOP the link takes the focus with Tab in a dialog,
 // shows a focus rectangle around its text while the window shows focus cues,
-// and Enter or Space opens it exactly as a click does. The link paints only
+// and Enter or Space opens it exactly as a click does. Accessibility clients
+// see a link (role, linked and visited state, "Jump" as the default action). The link paints only
 // its text, so its parent must paint what lies behind it (no WS_CLIPCHILDREN,
 // as dialogs have it).
 #pragma once
@@ -78,6 +79,7 @@ protected:
     void OnKillFocus(CWnd* pNewWnd);
     LRESULT OnUpdateUIState(WPARAM wParam, LPARAM lParam);
     void OnPaint();
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     // ----- state ---------------------------------------------------------------------
@@ -106,4 +108,7 @@ private:
     // Repaints after a change of colour: at once (bNow) or at the next paint.
     // With a focus rectangle shown the parent repaints behind the link first.
     void Repaint(bool bNow);
+    // For the accessible object, which knows the link by its window only.
+    static bool AccessibleActivate(HWND hWnd);
+    static bool AccessibleVisited(HWND hWnd);
 };
