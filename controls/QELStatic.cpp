@@ -384,22 +384,25 @@ void QELStatic::OnKeyDown(UINT nChar, UINT, UINT nFlags)
     link_keyboard::NotifyClicked(m_hWnd);
 }
 
+// Only a link shows the focus: a plain label is not repainted for it.
 void QELStatic::OnSetFocus(CWnd*)
 {
     Default();
-    UpdateSurface();
+    if (m_nLinkKind != LinkNone)
+        UpdateSurface();
 }
 
 void QELStatic::OnKillFocus(CWnd*)
 {
     Default();
-    UpdateSurface();
+    if (m_nLinkKind != LinkNone)
+        UpdateSurface();
 }
 
 LRESULT QELStatic::OnUpdateUIState(WPARAM, LPARAM)
 {
     LRESULT lResult = Default();
-    if (::GetFocus() == m_hWnd)
+    if (m_nLinkKind != LinkNone && ::GetFocus() == m_hWnd)
         UpdateSurface();
     return lResult;
 }
