@@ -8,6 +8,10 @@ IMPLEMENT_DYNAMIC(QELColorComboBox, CComboBox)
 
 BEGIN_MESSAGE_MAP(QELColorComboBox, CComboBox)
     ON_CONTROL_REFLECT_EX(CBN_SELCHANGE, OnSelchange)
+    ON_CONTROL_REFLECT_EX(CBN_DROPDOWN, OnDropdown)
+    ON_CONTROL_REFLECT_EX(CBN_SELENDOK, OnSelendok)
+    ON_CONTROL_REFLECT_EX(CBN_SELENDCANCEL, OnSelendcancel)
+    ON_CONTROL_REFLECT_EX(CBN_CLOSEUP, OnCloseup)
     ON_WM_CREATE()
 END_MESSAGE_MAP()
 
@@ -73,11 +77,30 @@ void QELColorComboBox::Initialise()
         AddColor(entry.strName, entry.crColor);
     AddColor(kCustomName, kCustomInitial);
     SetCurSel(0);
+    m_nLastSel = 0;
+}
+
+int QELColorComboBox::CustomIndex()
+{
+    const int nLast = GetCount() - 1;
+    return IsCustom(nLast) ? nLast : -1;
+}
+
+bool QELColorComboBox::IsCustom(int nIndex)
+{
+    if (nIndex < 0 || GetLBTextLen(nIndex) != static_cast<int>(sizeof(kCustomName) - 1))
+        return false;
+    CString strName;
+    GetLBText(nIndex, strName);
+    return strName == kCustomName;
 }
 
 void QELColorComboBox::AddColor(CString strName, COLORREF crColor)
 {
-    int nIndex = AddString(strName);
+    // Appended after "Custom...", a colour would take its place as the last
+    // entry, and SetColor would then write unknown colours into it.
+    const int nCustom = CustomIndex();
+    int nIndex = nCustom >= 0 ? InsertString(nCustom, strName) : AddString(strName);
     if (nIndex >= 0)
         SetItemData(nIndex, crColor);
 }
@@ -92,7 +115,8 @@ void QELColorComboBox::SetColor(COLORREF crColor)
         }
     }
     // No entry has it: it becomes the custom colour.
-    SetCurSel(nCount - 1);
+    const int nCustom = CustomIndex();
+    SetCurSel(nCustom >= 0 ? nCustom : nCount - 1);
     int nSelected = GetCurSel();
     if (nSelected >= 0) {
         SetItemData(nSelected, crColor);
@@ -105,17 +129,81 @@ COLORREF QELColorComboBox::GetColor() { return static_cast<COLORREF>(GetItemData
 
 BOOL QELColorComboBox::OnSelchange()
 {
-    int nSelected = GetCurSel();
-    CString strName;
-    GetLBText(nSelected, strName);
-    if (strName == kCustomName) {
-        CColorDialog dlg(static_cast<COLORREF>(GetItemData(nSelected)), 0, nullptr);
-        if (dlg.DoModal() == IDOK) {
-            SetItemData(GetCurSel(), dlg.GetColor());
-            Invalidate();
+    // Our own word to the parent after a held-back custom choice.
+    if (m_bBusy)
+        return FALSE;
+    const int nSelected = GetCurSel();
+    if (!IsCustom(nSelected)) {
+        m_bCustomPending = false;
+        m_nLastSel = nSelected;
+        return FALSE;
+    }
+    if (GetDroppedState()) {
+        // Moving through the open list with the arrow keys: a dialog now
+        // would open over the list on the way past. Held back, parent's
+        // notification too, until the list closes.
+        m_bCustomPending = true;
+        m_nListEnd = 0;
+        return TRUE;
+    }
+    m_bCustomPending = false;
+    ChooseCustomColor(false);
+    return FALSE;
+}
+
+BOOL QELColorComboBox::OnDropdown()
+{
+    // Whatever the application selected last, Escape returns to it.
+    m_nLastSel = GetCurSel();
+    m_bCustomPending = false;
+    m_nListEnd = 0;
+    return FALSE;
+}
+
+BOOL QELColorComboBox::OnSelendok()
+{
+    m_nListEnd = IDOK;
+    return FALSE;
+}
+
+BOOL QELColorComboBox::OnSelendcancel()
+{
+    m_nListEnd = IDCANCEL;
+    return FALSE;
+}
+
+BOOL QELColorComboBox::OnCloseup()
+{
+    if (m_bCustomPending && !m_bBusy) {
+        m_bCustomPending = false;
+        if (m_nListEnd == IDCANCEL || !IsCustom(GetCurSel())) {
+            // Nothing was chosen: back to what the parent last heard of.
+            if (m_nListEnd == IDCANCEL && m_nLastSel >= 0 && m_nLastSel < GetCount())
+                SetCurSel(m_nLastSel);
+        } else {
+            ChooseCustomColor(true);
         }
     }
+    m_nListEnd = 0;
     return FALSE;
+}
+
+void QELColorComboBox::ChooseCustomColor(bool bTellParent)
+{
+    if (m_bBusy)
+        return;
+    m_bBusy = true;
+    const int nSelected = GetCurSel();
+    CColorDialog dlg(static_cast<COLORREF>(GetItemData(nSelected)), 0, nullptr);
+    if (dlg.DoModal() == IDOK && GetCurSel() == nSelected) {
+        SetItemData(nSelected, dlg.GetColor());
+        Invalidate();
+    }
+    m_nLastSel = GetCurSel();
+    CWnd* pParent = GetParent();
+    if (bTellParent && pParent != nullptr && ::IsWindow(m_hWnd))
+        pParent->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), CBN_SELCHANGE), reinterpret_cast<LPARAM>(m_hWnd));
+    m_bBusy = false;
 }
 
 void QELColorComboBox::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)

@@ -1,5 +1,8 @@
 // QELHyperlink: attachment, hover tracking, colours, clicks and the tooltip.
 #include "QELHyperlink.h"
+#include "LinkAccessible.h"
+#include "LinkKeyboard.h"
+#include "logic/StaticTextFormat.h"
 #include <shellapi.h>
 
 IMPLEMENT_DYNAMIC(QELHyperlink, CStatic)
@@ -11,6 +14,13 @@ BEGIN_MESSAGE_MAP(QELHyperlink, CStatic)
     ON_WM_CTLCOLOR_REFLECT()
     ON_WM_CAPTURECHANGED()
     ON_WM_SIZE()
+    ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCodeMessage)
+    ON_WM_KEYDOWN()
+    ON_WM_SETFOCUS()
+    ON_WM_KILLFOCUS()
+    ON_MESSAGE(WM_UPDATEUISTATE, OnUpdateUIState)
+    ON_WM_PAINT()
+    ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 END_MESSAGE_MAP()
 
 namespace {
@@ -190,11 +200,11 @@ void QELHyperlink::OnMouseMove(UINT, CPoint point)
         if (!rc.PtInRect(point)) {
             m_bHover = false;
             ::ReleaseCapture();
-            RedrawWindow(nullptr, nullptr, kRedrawNow);
+            Repaint(true);
         }
     } else {
         m_bHover = true;
-        RedrawWindow(nullptr, nullptr, kRedrawNow);
+        Repaint(true);
         // Holding the capture, the control still sees the move that leaves it.
         SetCapture();
     }
@@ -206,7 +216,7 @@ void QELHyperlink::OnCaptureChanged(CWnd* pWnd)
     // longer be followed, so the link must not stay lit.
     if (m_bHover && (pWnd == nullptr || pWnd->m_hWnd != m_hWnd)) {
         m_bHover = false;
-        RedrawWindow(nullptr, nullptr, kRedrawNow);
+        Repaint(true);
     }
     Default();
 }
@@ -250,5 +260,98 @@ void QELHyperlink::OnClicked()
         GoToLinkUrl(m_strLinkUrl);
     }
     m_bVisited = true;
-    InvalidateRect(nullptr, TRUE);
+    Repaint(false);
+}
+
+void QELHyperlink::Repaint(bool bNow)
+{
+    if (link_keyboard::ShowsFocus(m_hWnd))
+        link_keyboard::RedrawBehind(m_hWnd);
+    else if (bNow)
+        RedrawWindow(nullptr, nullptr, kRedrawNow);
+    else
+        InvalidateRect(nullptr, TRUE);
+}
+
+// ----- keyboard --------------------------------------------------------------------------
+
+LRESULT QELHyperlink::OnGetDlgCodeMessage(WPARAM, LPARAM lParam)
+{
+    return link_keyboard::DialogCode(m_hWnd, Default(), reinterpret_cast<const MSG*>(lParam));
+}
+
+void QELHyperlink::OnKeyDown(UINT nChar, UINT, UINT nFlags)
+{
+    // The static control's own click notification, reflected back here, is
+    // the path a click takes: a key takes it too.
+    if (link_keyboard::IsActivation(nChar, nFlags))
+        link_keyboard::NotifyClicked(m_hWnd);
+    else
+        Default();
+}
+
+void QELHyperlink::OnSetFocus(CWnd*)
+{
+    Default();
+    link_keyboard::RedrawBehind(m_hWnd);
+}
+
+void QELHyperlink::OnKillFocus(CWnd*)
+{
+    Default();
+    link_keyboard::RedrawBehind(m_hWnd);
+}
+
+LRESULT QELHyperlink::OnUpdateUIState(WPARAM, LPARAM)
+{
+    LRESULT lResult = Default();
+    // The focus cues were turned on or off.
+    if (::GetFocus() == m_hWnd)
+        link_keyboard::RedrawBehind(m_hWnd);
+    return lResult;
+}
+
+void QELHyperlink::OnPaint()
+{
+    // The static control paints its text in our colours; the focus
+    // rectangle goes round it afterwards.
+    Default();
+    if (!link_keyboard::ShowsFocus(m_hWnd))
+        return;
+    CClientDC dc(this);
+    CString strText;
+    GetWindowText(strText);
+    HFONT hFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    CFont* pOldFont = hFont != nullptr ? dc.SelectObject(CFont::FromHandle(hFont)) : nullptr;
+    const UINT nFormat = StaticTextFormat(GetStyle(), strText);
+    dc.DrawFocusRect(link_keyboard::FocusRect(m_hWnd, dc.m_hDC, strText, nFormat));
+    if (pOldFont != nullptr)
+        dc.SelectObject(pOldFont);
+}
+
+// ----- accessibility -------------------------------------------------------------------
+
+LRESULT QELHyperlink::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    static const link_accessible::Callbacks s_callbacks = { &QELHyperlink::AccessibleActivate,
+                                                            &QELHyperlink::AccessibleVisited };
+    const LRESULT lResult = link_accessible::Answer(m_hWnd, wParam, lParam, s_callbacks);
+    return lResult != 0 ? lResult : Default();
+}
+
+bool QELHyperlink::AccessibleActivate(HWND hWnd)
+{
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (pWnd == nullptr || !pWnd->IsKindOf(RUNTIME_CLASS(QELHyperlink)))
+        return false;
+    // The click's own path, as for Enter and Space.
+    link_keyboard::NotifyClicked(hWnd);
+    return true;
+}
+
+bool QELHyperlink::AccessibleVisited(HWND hWnd)
+{
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    return pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(QELHyperlink)) &&
+           static_cast<QELHyperlink*>(pWnd)->m_bVisited;
 }

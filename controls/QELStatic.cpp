@@ -1,6 +1,8 @@
 // QELStatic: setters, attachment, flashing and clicks. Painting is in
 // QELStaticPaint.cpp.
 #include "QELStatic.h"
+#include "LinkAccessible.h"
+#include "LinkKeyboard.h"
 #include <shellapi.h>
 #include <climits>
 #include <cstring>
@@ -14,6 +16,12 @@ BEGIN_MESSAGE_MAP(QELStatic, CStatic)
     ON_WM_SYSCOLORCHANGE()
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
+    ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCodeMessage)
+    ON_WM_KEYDOWN()
+    ON_WM_SETFOCUS()
+    ON_WM_KILLFOCUS()
+    ON_MESSAGE(WM_UPDATEUISTATE, OnUpdateUIState)
+    ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 END_MESSAGE_MAP()
 
 namespace {
@@ -325,6 +333,12 @@ void QELStatic::OnTimer(UINT_PTR)
 
 void QELStatic::OnLButtonDown(UINT, CPoint)
 {
+    OpenLink();
+    Default();
+}
+
+void QELStatic::OpenLink()
+{
     if (m_bNotifyParent) {
         NMHDR nmhdr;
         nmhdr.hwndFrom = m_hWnd;
@@ -346,7 +360,51 @@ void QELStatic::OnLButtonDown(UINT, CPoint)
         // The default verb: whatever the system's mail handler offers.
         ::ShellExecuteA(nullptr, nullptr, strMail, nullptr, nullptr, SW_SHOWNORMAL);
     }
+}
+
+// ----- keyboard (links) ------------------------------------------------------------------
+
+LRESULT QELStatic::OnGetDlgCodeMessage(WPARAM, LPARAM lParam)
+{
+    const LRESULT lDefault = Default();
+    if (m_nLinkKind == LinkNone)
+        return lDefault;
+    return link_keyboard::DialogCode(m_hWnd, lDefault, reinterpret_cast<const MSG*>(lParam));
+}
+
+void QELStatic::OnKeyDown(UINT nChar, UINT, UINT nFlags)
+{
+    if (m_nLinkKind == LinkNone || !link_keyboard::IsActivation(nChar, nFlags)) {
+        Default();
+        return;
+    }
+    // As a click: the label's own action, then what the static control
+    // itself tells its parent about a click.
+    OpenLink();
+    link_keyboard::NotifyClicked(m_hWnd);
+}
+
+// Only a link shows the focus: a plain label is not repainted for it.
+void QELStatic::OnSetFocus(CWnd*)
+{
     Default();
+    if (m_nLinkKind != LinkNone)
+        UpdateSurface();
+}
+
+void QELStatic::OnKillFocus(CWnd*)
+{
+    Default();
+    if (m_nLinkKind != LinkNone)
+        UpdateSurface();
+}
+
+LRESULT QELStatic::OnUpdateUIState(WPARAM, LPARAM)
+{
+    LRESULT lResult = Default();
+    if (m_nLinkKind != LinkNone && ::GetFocus() == m_hWnd)
+        UpdateSurface();
+    return lResult;
 }
 
 BOOL QELStatic::OnSetCursor(CWnd*, UINT, UINT)
@@ -364,3 +422,31 @@ void QELStatic::OnSysColorChange()
     m_brFace.CreateSolidBrush(::GetSysColor(COLOR_BTNFACE));
     UpdateSurface();
 }
+
+// ----- accessibility -------------------------------------------------------------------
+
+LRESULT QELStatic::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    if (m_nLinkKind == LinkNone)
+        return Default();
+    static const link_accessible::Callbacks s_callbacks = { &QELStatic::AccessibleActivate,
+                                                            &QELStatic::AccessibleVisited };
+    const LRESULT lResult = link_accessible::Answer(m_hWnd, wParam, lParam, s_callbacks);
+    return lResult != 0 ? lResult : Default();
+}
+
+bool QELStatic::AccessibleActivate(HWND hWnd)
+{
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (pWnd == nullptr || !pWnd->IsKindOf(RUNTIME_CLASS(QELStatic)))
+        return false;
+    QELStatic* pLabel = static_cast<QELStatic*>(pWnd);
+    if (pLabel->m_nLinkKind == LinkNone)
+        return false;
+    pLabel->OpenLink();
+    link_keyboard::NotifyClicked(hWnd);
+    return true;
+}
+
+// A label link keeps no visited state.
+bool QELStatic::AccessibleVisited(HWND) { return false; }

@@ -2,6 +2,7 @@
 // bitmap unless the label is transparent, so repeated repaints (a flash tick
 // every 500 ms, every setter) do not flicker.
 #include "QELStatic.h"
+#include "LinkKeyboard.h"
 #include "QELDpi.h"
 #include "QELMemory.h"
 #include "logic/GradientBands.h"
@@ -69,6 +70,7 @@ void QELStatic::OnPaint()
             pDC->DrawText(strText, rcText, nFormat);
         }
     }
+    PaintFocus(pDC, rc, strText, nFormat);
 
     pDC->SetBkMode(nOldMode);
     if (pOldFont != nullptr)
@@ -79,6 +81,15 @@ void QELStatic::OnPaint()
         dc.BitBlt(0, 0, rc.Width(), rc.Height(), &memDC, 0, 0, SRCCOPY);
         memDC.SelectObject(pOldBitmap);
     }
+}
+
+void QELStatic::PaintFocus(CDC* pDC, const CRect& rc, const CString& strText, UINT nFormat)
+{
+    if (m_nLinkKind == LinkNone || !link_keyboard::ShowsFocus(m_hWnd))
+        return;
+    // Rotated text has no box of its own to go round: the whole label.
+    CRect rcFocus = m_bRotated ? rc : link_keyboard::FocusRect(m_hWnd, pDC->m_hDC, strText, nFormat);
+    pDC->DrawFocusRect(rcFocus);
 }
 
 void QELStatic::PaintBackground(CDC* pDC, const CRect& rc)

@@ -7,6 +7,13 @@
 // control of a dialog with it: everything is set up when it is attached. The
 // colours come through the parent's colour request, so the parent must be a
 // framework window (which reflects it back to the control).
+//
+// Keyboard: with WS_TABSTOP the link takes the focus with Tab in a dialog,
+// shows a focus rectangle around its text while the window shows focus cues,
+// and Enter or Space opens it exactly as a click does. Accessibility clients
+// see a link (role, linked and visited state, "Jump" as the default action). The link paints only
+// its text, so its parent must paint what lies behind it (no WS_CLIPCHILDREN,
+// as dialogs have it).
 #pragma once
 #include "ZUZIVU70Defs.h"
 #include "afxcmn.h"
@@ -65,6 +72,14 @@ protected:
     HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
     void OnCaptureChanged(CWnd* pWnd);
     void OnSize(UINT nType, int cx, int cy);
+    // ----- keyboard --------------------------------------------------------------------
+    LRESULT OnGetDlgCodeMessage(WPARAM wParam, LPARAM lParam);
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnSetFocus(CWnd* pOldWnd);
+    void OnKillFocus(CWnd* pNewWnd);
+    LRESULT OnUpdateUIState(WPARAM wParam, LPARAM lParam);
+    void OnPaint();
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     // ----- state ---------------------------------------------------------------------
@@ -90,4 +105,10 @@ private:
 
     void LoadHandCursor();
     void ReleaseResources();
+    // Repaints after a change of colour: at once (bNow) or at the next paint.
+    // With a focus rectangle shown the parent repaints behind the link first.
+    void Repaint(bool bNow);
+    // For the accessible object, which knows the link by its window only.
+    static bool AccessibleActivate(HWND hWnd);
+    static bool AccessibleVisited(HWND hWnd);
 };

@@ -14,6 +14,12 @@
 // the default GUI font; attaching then replaces it with the window's font.
 // Colour and flag setters keep their values in any state; SetText, the
 // timers and the styles need the window.
+//
+// A link or mail link with WS_TABSTOP takes the focus with Tab in a dialog,
+// shows a focus rectangle around its text while the window shows focus cues,
+// and opens with Enter or Space exactly as with a click. Accessibility
+// clients see a link label as a link (role, state, "Jump" as the default
+// action); any other label as the static text it is.
 #pragma once
 #include "ZUZIVU70Defs.h"
 
@@ -98,6 +104,13 @@ protected:
     void OnSysColorChange();
     void OnPaint();
     BOOL OnEraseBkgnd(CDC* pDC);
+    // ----- keyboard (links) ------------------------------------------------------------
+    LRESULT OnGetDlgCodeMessage(WPARAM wParam, LPARAM lParam);
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnSetFocus(CWnd* pOldWnd);
+    void OnKillFocus(CWnd* pNewWnd);
+    LRESULT OnUpdateUIState(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     // Kinds of link and of flashing.
@@ -135,5 +148,13 @@ private:
     void StartFlashing(int nKind);
     void StopFlashTimer();
     void PaintBackground(CDC* pDC, const CRect& rc);
+    // What a click on the label does: notify the parent, open the link or
+    // start the mail.
+    void OpenLink();
+    // For the accessible object, which knows the label by its window only.
+    static bool AccessibleActivate(HWND hWnd);
+    static bool AccessibleVisited(HWND hWnd);
+    // The focus rectangle of a focused link, on the surface being painted.
+    void PaintFocus(CDC* pDC, const CRect& rc, const CString& strText, UINT nFormat);
     COLORREF BackgroundBrushColor() const;
 };

@@ -140,14 +140,14 @@ public:
         AddLabel(m_linksHeading, "Links", Row(18), TRUE);
         NextRow(2);
         HCURSOR hHand = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));  // IDC_HAND
-        Attach(m_docLink, "Release notes (opens in the browser)", SS_LEFT, Row(18, 260));
+        Attach(m_docLink, "Release notes (opens in the browser)", SS_LEFT | WS_TABSTOP, Row(18, 260));
         m_docLink.SetFontUnderline(TRUE).SetTextColor(RGB(0, 0, 200));
         m_docLink.SetHyperLink("https://www.example.com/zuzivu70/release-notes.html");
         m_docLink.SetLink(TRUE).SetLinkCursor(hHand);
-        Attach(m_mailLink, "support@example.com", SS_LEFT, RowAt(290, 18, 170));
+        Attach(m_mailLink, "support@example.com", SS_LEFT | WS_TABSTOP, RowAt(290, 18, 170));
         m_mailLink.SetFontUnderline(TRUE).SetTextColor(RGB(0, 0, 200));
         m_mailLink.SetMailLink(TRUE).SetLinkCursor(hHand);
-        Attach(m_detailsLink, "Show the order details", SS_LEFT, RowAt(480, 18, 160), IDC_DETAILS_LINK);
+        Attach(m_detailsLink, "Show the order details", SS_LEFT | WS_TABSTOP, RowAt(480, 18, 160), IDC_DETAILS_LINK);
         m_detailsLink.SetFontUnderline(TRUE).SetTextColor(RGB(120, 0, 120));
         m_detailsLink.SetLink(TRUE, TRUE).SetLinkCursor(hHand);
         NextRow(6);
@@ -181,6 +181,18 @@ public:
         OnColorChange();
         NextRow();
         return TRUE;
+    }
+
+    // Tab and Shift+Tab move among the page's links and the colour picker
+    // as in a dialog; Enter and Space reach the focused link as they are.
+    // Only Tab goes to the dialog manager: it would take every other key
+    // past the frame's accelerators (Ctrl+Tab turns the page).
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_TAB && ::GetKeyState(VK_CONTROL) >= 0 &&
+            ::GetKeyState(VK_MENU) >= 0 && ::IsChild(m_hWnd, pMsg->hwnd) && ::IsDialogMessageA(m_hWnd, pMsg))
+            return TRUE;
+        return CGalleryPage::PreTranslateMessage(pMsg);
     }
 
     void PrepareScreenshot() override
@@ -234,7 +246,8 @@ private:
     }
     void AttachLink(QELHyperlink& link, LPCSTR lpszText, const CRect& rc, UINT nID)
     {
-        link.SubclassWindow(MakeStatic(this, lpszText, SS_LEFT, rc, nID));
+        // Tab stops: Tab reaches the links, Enter or Space opens them.
+        link.SubclassWindow(MakeStatic(this, lpszText, SS_LEFT | WS_TABSTOP, rc, nID));
     }
 
     UINT m_nNextId = IDC_FIRST_LABEL;

@@ -121,12 +121,29 @@ TEST(ColorCombo, AddColorAndEmptyList)
 {
     ComboDialog t;
     t.combo.AddColor("Salmon", RGB(250, 128, 114));
-    ASSERT_EQ(t.combo.GetCount(), 26);
-    EXPECT_EQ(t.Name(25), "Salmon");
-    EXPECT_EQ((COLORREF)t.combo.GetItemData(25), RGB(250, 128, 114));
-    // The last entry is the one that takes unknown colours.
+    t.combo.AddColor("Olive", RGB(128, 128, 0));
+    // Added colours go in before "Custom...", which stays last.
+    ASSERT_EQ(t.combo.GetCount(), 27);
+    EXPECT_EQ(t.Name(24), "Salmon");
+    EXPECT_EQ((COLORREF)t.combo.GetItemData(24), RGB(250, 128, 114));
+    EXPECT_EQ(t.Name(25), "Olive");
+    EXPECT_EQ(t.Name(26), "Custom...");
+    // An unknown colour goes to the custom entry, not over an added one.
     t.combo.SetColor(RGB(9, 9, 9));
-    EXPECT_EQ(t.combo.GetCurSel(), 25);
+    EXPECT_EQ(t.combo.GetCurSel(), 26);
+    EXPECT_EQ(t.combo.GetColor(), RGB(9, 9, 9));
+    EXPECT_EQ((COLORREF)t.combo.GetItemData(25), RGB(128, 128, 0));
+    t.combo.SetColor(RGB(250, 128, 114));
+    EXPECT_EQ(t.combo.GetCurSel(), 24);
+    // The custom entry still opens the colour dialog, from its own colour.
+    {
+        ModalAnswerer answer(ChooseInDialog(RGB(1, 2, 3)));
+        t.UserSelects(26);
+        EXPECT_TRUE(answer.Answered());
+        EXPECT_EQ(answer.controlText[706], "9");
+    }
+    EXPECT_EQ(t.combo.GetColor(), RGB(1, 2, 3));
+    EXPECT_EQ((COLORREF)t.combo.GetItemData(24), RGB(250, 128, 114));
 
     t.combo.ResetContent();
     EXPECT_EQ(t.combo.GetColor(), (COLORREF)CB_ERR);
