@@ -4,6 +4,7 @@
 // controls.
 #include "QELToolbar.h"
 #include "logic/ToolbarLayout.h"
+#include "QELMemory.h"
 #include <cstring>
 #include <vector>
 
@@ -76,38 +77,48 @@ CSize QELToolbar::GetButtonSize(TBBUTTON* pData, int nIndex, DWORD dwMode)
 {
     if (pData == nullptr || nIndex < 0 || m_hWnd == nullptr)
         return CSize(0, 0);
-    std::vector<ToolbarItem> items((size_t)nIndex + 1);
-    items[(size_t)nIndex] = ReadItem(m_hWnd, pData[nIndex], nIndex);
-    return ToSize(toolbar_layout::GetButtonSize(
-        items, nIndex, Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode));
+    // Out of memory, the same answer as for a button that cannot be read.
+    return qel_memory::NoThrow(CSize(0, 0), [&] {
+        std::vector<ToolbarItem> items((size_t)nIndex + 1);
+        items[(size_t)nIndex] = ReadItem(m_hWnd, pData[nIndex], nIndex);
+        return ToSize(toolbar_layout::GetButtonSize(
+            items, nIndex, Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode));
+    });
 }
 
 CSize QELToolbar::CalcSize(TBBUTTON* pData, int nCount, DWORD dwMode)
 {
-    std::vector<ToolbarItem> items = ReadItems(m_hWnd, pData, nCount);
-    return ToSize(
-        toolbar_layout::CalcSize(items, Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode));
+    return qel_memory::NoThrow(CSize(0, 0), [&] {
+        std::vector<ToolbarItem> items = ReadItems(m_hWnd, pData, nCount);
+        return ToSize(
+            toolbar_layout::CalcSize(items, Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode));
+    });
 }
 
 int QELToolbar::WrapToolBar(TBBUTTON* pData, int nCount, int nWidth, DWORD dwMode)
 {
-    std::vector<ToolbarItem> items = ReadItems(m_hWnd, pData, nCount);
-    if (items.empty())
-        return 1;
-    int nRows = toolbar_layout::WrapToolBar(items, nWidth,
-                                            Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode);
-    WriteWraps(items, pData);
-    return nRows;
+    // Out of memory, the records keep their wraps: one row as far as we know.
+    return qel_memory::NoThrow(1, [&] {
+        std::vector<ToolbarItem> items = ReadItems(m_hWnd, pData, nCount);
+        if (items.empty())
+            return 1;
+        int nRows = toolbar_layout::WrapToolBar(
+            items, nWidth, Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode);
+        WriteWraps(items, pData);
+        return nRows;
+    });
 }
 
 void QELToolbar::SizeToolBar(TBBUTTON* pData, int nCount, int nLength, BOOL bVert, DWORD dwMode)
 {
-    std::vector<ToolbarItem> items = ReadItems(m_hWnd, pData, nCount);
-    if (items.empty())
-        return;
-    toolbar_layout::SizeToolBar(items, nLength, bVert != FALSE,
-                                Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode);
-    WriteWraps(items, pData);
+    qel_memory::NoThrowDone([&] {
+        std::vector<ToolbarItem> items = ReadItems(m_hWnd, pData, nCount);
+        if (items.empty())
+            return;
+        toolbar_layout::SizeToolBar(items, nLength, bVert != FALSE,
+                                    Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode);
+        WriteWraps(items, pData);
+    });
 }
 
 // ----- the whole layout ---------------------------------------------------------------------
@@ -115,10 +126,15 @@ void QELToolbar::SizeToolBar(TBBUTTON* pData, int nCount, int nLength, BOOL bVer
 CSize QELToolbar::CalcLayout(DWORD dwMode, int nLength)
 {
     int nCount = m_hWnd != nullptr ? (int)DefWindowProc(TB_BUTTONCOUNT, 0, 0) : 0;
-    std::vector<TBBUTTON> data((size_t)(nCount > 0 ? nCount : 0));
+    // Out of memory, nothing is laid out or written: the bar answers no size.
+    std::vector<TBBUTTON> data;
+    if (!qel_memory::NoThrowDone([&] { data.resize((size_t)(nCount > 0 ? nCount : 0)); }))
+        return CSize(0, 0);
     for (int i = 0; i < nCount; i++)
         _GetButton(i, &data[(size_t)i]);
-    std::vector<ToolbarItem> items = ReadItems(m_hWnd, data.data(), nCount);
+    std::vector<ToolbarItem> items;
+    if (!qel_memory::NoThrowDone([&] { items = ReadItems(m_hWnd, data.data(), nCount); }))
+        return CSize(0, 0);
 
     BarLayoutInput input;
     input.dwMode = dwMode;
@@ -130,8 +146,12 @@ CSize QELToolbar::CalcLayout(DWORD dwMode, int nLength)
     input.rcInside = { rectInside.left, rectInside.top, rectInside.right, rectInside.bottom };
     CSize sizeBase = CControlBar::CalcFixedLayout((dwMode & LM_STRETCH) != 0, (dwMode & LM_HORZ) != 0);
     input.szBaseFixed = { sizeBase.cx, sizeBase.cy };
-    BarLayoutResult result =
-        toolbar_layout::CalcLayout(items, input, Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()));
+    BarLayoutResult result;
+    if (!qel_memory::NoThrowDone([&] {
+            result = toolbar_layout::CalcLayout(items, input,
+                                                Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()));
+        }))
+        return CSize(0, 0);
 
     if (nCount > 0 && (dwMode & LM_COMMIT)) {
         // Writing the records back must not start another layout.
