@@ -179,6 +179,16 @@ std::vector<BadInput> CheckBoxTable(Parents& parents)
     return table;
 }
 
+// The thread's shown dialog window, into *(HWND*)lParam.
+BOOL CALLBACK FindShownDialog(HWND hWnd, LPARAM lParam)
+{
+    char szClass[16] = {};
+    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+    if (strcmp(szClass, "#32770") == 0 && ::IsWindowVisible(hWnd))
+        *reinterpret_cast<HWND*>(lParam) = hWnd;
+    return TRUE;
+}
+
 std::vector<BadInput> ProgressTable()
 {
     return {
@@ -242,16 +252,7 @@ std::vector<BadInput> ProgressTable()
               QELProgress progress;
               progress.StartProgress();
               HWND hProgress = nullptr;
-              ::EnumThreadWindows(
-                  ::GetCurrentThreadId(),
-                  [](HWND hWnd, LPARAM lParam) {
-                      char szClass[16] = {};
-                      ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-                      if (strcmp(szClass, "#32770") == 0 && ::IsWindowVisible(hWnd))
-                          *reinterpret_cast<HWND*>(lParam) = hWnd;
-                      return TRUE;
-                  },
-                  reinterpret_cast<LPARAM>(&hProgress));
+              ::EnumThreadWindows(::GetCurrentThreadId(), FindShownDialog, reinterpret_cast<LPARAM>(&hProgress));
               ASSERT_NE(hProgress, nullptr);
               ::DestroyWindow(hProgress);
               Settle();

@@ -77,6 +77,8 @@ void GalleryProcess::Stop()
 {
     if (m_info.hProcess == nullptr)
         return;
+    // A crashed gallery may still be telling the debugger where it stopped.
+    ::WaitForSingleObject(m_info.hProcess, 15000 * (::GetEnvironmentVariableA("ZUZ_MONKEY_KEEP", nullptr, 0) != 0));
     ::TerminateProcess(m_info.hProcess, 0);
     ::WaitForSingleObject(m_info.hProcess, 10000);
     ::CloseHandle(m_info.hThread);

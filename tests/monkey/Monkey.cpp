@@ -141,17 +141,19 @@ std::string Monkey::Command()
 
 std::string Monkey::AnswerDialog(HWND hDlg)
 {
-    // Answers go out one after another until the dialog goes: Cancel, OK, Close.
+    // Answers go out one after another until the dialog goes: Cancel, OK, No,
+    // Yes (a box with Yes and No only takes those), Close.
     const int nAge = m_dialogAge[hDlg]++;
-    static const int kAnswers[] = { IDCANCEL, IDOK, 0 };
-    const int nAnswer = kAnswers[(nAge - m_dialogPatience[hDlg]) % 3];
+    static const int kAnswers[] = { IDCANCEL, IDOK, IDNO, IDYES, 0 };
+    const int nAnswer = kAnswers[(nAge - m_dialogPatience[hDlg]) % 5];
     if (nAnswer != 0)
         m_gallery.Post(hDlg, WM_COMMAND, MAKEWPARAM(nAnswer, BN_CLICKED), (LPARAM)::GetDlgItem(hDlg, nAnswer));
     else
         m_gallery.Post(hDlg, WM_CLOSE, 0, 0);
     if (nAge == m_dialogPatience[hDlg])
         ++m_nDialogsAnswered;
-    return Describe(nAnswer == IDCANCEL ? "cancel" : nAnswer == IDOK ? "ok" : "close", hDlg);
+    static const char* const kNames[] = { "cancel", "ok", "no", "yes", "close" };
+    return Describe(kNames[(nAge - m_dialogPatience[hDlg]) % 5], hDlg);
 }
 
 std::string Monkey::Act()
