@@ -89,5 +89,17 @@ void QELAboutDlg::OnDestroy()
         m_hScaledBanner = nullptr;
         m_hBanner = nullptr;
     }
+    // The platform's static does not always release a bitmap it loaded: it is
+    // taken out of the static first, so that no control is left drawing a
+    // deleted bitmap and none deletes it a second time.
+    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        char szClass[16] = {};
+        ::GetClassNameA(hChild, szClass, sizeof(szClass));
+        if (lstrcmpiA(szClass, "Static") != 0 || (::GetWindowLongA(hChild, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP)
+            continue;
+        HGDIOBJ hBanner = reinterpret_cast<HGDIOBJ>(::SendMessageA(hChild, STM_SETIMAGE, IMAGE_BITMAP, 0));
+        if (hBanner != nullptr)
+            ::DeleteObject(hBanner);
+    }
     CDialog::OnDestroy();
 }

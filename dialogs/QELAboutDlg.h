@@ -20,6 +20,8 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    // The banner the template's static control loaded goes with the box: the
+    // platform's static control does not always release a bitmap it loaded.
     void OnDestroy();
     DECLARE_MESSAGE_MAP()
 

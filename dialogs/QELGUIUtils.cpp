@@ -3,6 +3,7 @@
 #include "QELGUIUtils.h"
 #include "QELCheckMessageBox.h"
 #include "logic/PathSplit.h"
+#include "QELMemory.h"
 #include <cstdarg>
 
 QELGUIUtils::QELGUIUtils() = default;
@@ -12,7 +13,15 @@ QELGUIUtils& QELGUIUtils::operator=(const QELGUIUtils&) { return *this; }
 void QELGUIUtils::SplitPath(const CString& strPath, CString& strDrive, CString& strFolder, CString& strName,
                             CString& strExtension)
 {
-    path_split::PathParts parts = path_split::SplitPath(strPath, (size_t)strPath.GetLength());
+    // Out of memory, every part is empty: no part is ever given cut or stale.
+    path_split::PathParts parts;
+    if (!qel_memory::NoThrowDone([&] { parts = path_split::SplitPath(strPath, (size_t)strPath.GetLength()); })) {
+        strDrive.Empty();
+        strFolder.Empty();
+        strName.Empty();
+        strExtension.Empty();
+        return;
+    }
     strDrive = CString(parts.drive.c_str(), (int)parts.drive.size());
     strFolder = CString(parts.folder.c_str(), (int)parts.folder.size());
     strName = CString(parts.name.c_str(), (int)parts.name.size());

@@ -148,6 +148,16 @@ void CGalleryFrame::ShowPage(int nIndex)
     const auto& pages = GalleryPages();
     if (nIndex < 0 || nIndex >= (int)pages.size())
         return;
+    // ----- reliability: no page goes while its dialog runs -----
+    // A dialog a page opened disables the frame while it runs, and the page's
+    // handler still waits for it: a page switch then (a command posted to the
+    // frame, its accelerators) would return that handler into a page that is
+    // gone. The page stays, and so does its tab.
+    if (m_pPage && m_pPage->m_hWnd != nullptr && !IsWindowEnabled()) {
+        m_tabs.SendMessage(TCM_SETCURSEL, m_nCurrent);
+        return;
+    }
+    // ----- end of reliability block -----
     if (m_pPage && m_pPage->m_hWnd != nullptr)
         m_pPage->DestroyWindow();
     m_pPage.reset(pages[nIndex].create());

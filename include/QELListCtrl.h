@@ -319,7 +319,8 @@ protected:
     void _QuickSortRecursive(int* pIndices, int nLow, int nHigh);
     int _CompareItems(int nItem1, int nItem2) const;
     // Puts the rows in a new order: pSource[k] is the row that goes to nFirst + k.
-    void _ReorderRows(int nFirst, const int* pSource, int nCount);
+    // FALSE, with the rows as they were, when memory ran out before a row moved.
+    BOOL _ReorderRows(int nFirst, const int* pSource, int nCount);
     // Shows the sort mark where the sort order says, when the mark is on.
     void _UpdateSortMark();
     // In-place editing: the editor alignment a column's header asks for (0 left,

@@ -64,8 +64,8 @@ public:
 
     // Sets up a frame's docking for the sides in dwDockStyle (CBRS_ALIGN_*)
     // with a CDockBarEx on each; call it instead of the frame's EnableDocking,
-    // before docking toolbars. A side whose dock bar cannot be made is left
-    // without one.
+    // before docking toolbars. A side whose dock bar cannot be made keeps the
+    // framework's.
     static void FrameEnableDocking(CFrameWnd* pFrame, DWORD dwDockStyle);
 
     // ----- text and icon options, customization, saved state ---------------------------

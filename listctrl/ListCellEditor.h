@@ -39,17 +39,24 @@ public:
     class CommitReport
     {
     public:
-        explicit CommitReport(ListCellEditor& editor) : m_editor(editor), m_nOuter(editor.m_nCommitSerial)
+        // pbGone: set when the control (and the editor with it) went while the report ran.
+        CommitReport(ListCellEditor& editor, const bool* pbGone)
+            : m_editor(editor), m_nOuter(editor.m_nCommitSerial), m_pbGone(pbGone)
         {
             editor.m_nCommitSerial = editor.m_nSerial;
         }
-        ~CommitReport() { m_editor.m_nCommitSerial = m_nOuter; }
+        ~CommitReport()
+        {
+            if (!*m_pbGone)
+                m_editor.m_nCommitSerial = m_nOuter;
+        }
         CommitReport(const CommitReport&) = delete;
         CommitReport& operator=(const CommitReport&) = delete;
 
     private:
         ListCellEditor& m_editor;
         UINT m_nOuter;
+        const bool* m_pbGone;
     };
 
     // ----- the window

@@ -3,10 +3,15 @@
 // edit in progress and forgets the sort order.
 #include "QELListCtrl.h"
 #include "logic/CellTextFormat.h"
+#include "QELMemory.h"
 
 BOOL QELListCtrl::SetItemText(int nItem, int nSubItem, LPCTSTR lpszText)
 {
     _BeginChange(TRUE, TRUE);
+    // The list view keeps texts of sub-items that have no column and says it
+    // wrote them: a cell that does not exist is refused here instead.
+    if (nSubItem < 0 || (nSubItem > 0 && nSubItem >= GetColumnCount()))
+        return FALSE;
     return CListCtrl::SetItemText(nItem, nSubItem, lpszText);
 }
 
@@ -42,7 +47,11 @@ BOOL QELListCtrl::SetItemText(int nItem, int nSubItem, unsigned int nValue)
 
 BOOL QELListCtrl::SetItemText(int nItem, int nSubItem, double dValue, int nPrecision)
 {
-    return SetItemText(nItem, nSubItem, static_cast<LPCTSTR>(list_sort::FormatCellReal(dValue, nPrecision).c_str()));
+    // Out of memory there is no text to write: the cell keeps its own.
+    CString strText;
+    if (!qel_memory::NoThrowDone([&] { strText = list_sort::FormatCellReal(dValue, nPrecision).c_str(); }))
+        return FALSE;
+    return SetItemText(nItem, nSubItem, static_cast<LPCTSTR>(strText));
 }
 
 BOOL QELListCtrl::SetItemText(int nItem, int nSubItem, const COleDateTime& date, DWORD dwFlags)

@@ -2,6 +2,7 @@
 // every item's cell colours kept in step.
 #include "QELListCtrl.h"
 #include "logic/ColumnDefinition.h"
+#include "QELMemory.h"
 
 namespace {
 // The code page of the control's texts is the system's ANSI one.
@@ -51,8 +52,12 @@ BOOL QELListCtrl::SetColumnHeader(const CString& strHeadings)
     DeleteAllColumns();
     _BeginChange(TRUE, FALSE);
     BOOL bInserted = FALSE;
-    const std::vector<list_columns::ColumnSpec> columns =
-        list_columns::ParseColumnDefinition(strHeadings, static_cast<size_t>(strHeadings.GetLength()), IsAnsiLeadByte);
+    std::vector<list_columns::ColumnSpec> columns;
+    if (!qel_memory::NoThrowDone([&] {
+            columns = list_columns::ParseColumnDefinition(strHeadings, static_cast<size_t>(strHeadings.GetLength()),
+                                                         IsAnsiLeadByte);
+        }))
+        return FALSE;  // no column made
     for (const list_columns::ColumnSpec& column : columns) {
         if (InsertColumn(GetColumnCount(), column.heading.c_str(), column.format, column.width, -1) >= 0)
             bInserted = TRUE;
@@ -63,9 +68,15 @@ BOOL QELListCtrl::SetColumnHeader(const CString& strHeadings)
 void PASCAL QELListCtrl::_StringSplit(const CString& strSource, CStringArray& arrPieces, char chSeparator)
 {
     arrPieces.RemoveAll();
-    for (const std::string& piece :
-         list_columns::SplitPieces(strSource, static_cast<size_t>(strSource.GetLength()), chSeparator, IsAnsiLeadByte))
-        arrPieces.Add(CString(piece.c_str()));
+    // Out of memory, no pieces rather than some of them.
+    std::vector<std::string> pieces;
+    if (!qel_memory::NoThrowDone([&] {
+            pieces = list_columns::SplitPieces(strSource, static_cast<size_t>(strSource.GetLength()), chSeparator,
+                                              IsAnsiLeadByte);
+        }))
+        return;
+    for (const std::string& piece : pieces)
+        arrPieces.Add(CString(piece.c_str(), static_cast<int>(piece.size())));
 }
 
 // ----- header texts and images -----------------------------------------------------------

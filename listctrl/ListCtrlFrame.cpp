@@ -50,6 +50,9 @@ QELListCtrl::~QELListCtrl()
         _DetachOwnedImageList(m_imgList.GetSafeHandle());
         _DetachOwnedImageList(m_imgHeader.GetSafeHandle());
     }
+    // Code of ours that waits for the parent (which deleted us) must not go on.
+    if (m_pParts != nullptr)
+        ListLifeGuard::MarkAll(m_pParts->pGuards);
     // The store gives back whatever is left, the editor its window.
     delete m_pParts;
     m_pParts = nullptr;
@@ -149,6 +152,9 @@ void QELListCtrl::SetGridLines(BOOL bGridLines)
 
 BOOL QELListCtrl::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 {
+    // Without a window there is no style to change (the framework would say it changed one).
+    if (!::IsWindow(m_hWnd))
+        return FALSE;
     // The forbidden bits are always removed and the forced ones never.
     DWORD dwRealRemove = (dwRemove & ~kForcedStyle) | kForbiddenStyle | LVS_REPORT;
     DWORD dwRealAdd = (dwAdd & ~kForbiddenStyle) | kForcedStyle;
@@ -161,6 +167,8 @@ BOOL QELListCtrl::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
     // window's WS_EX_ bits (0x22 there would be WS_EX_NOPARENTNOTIFY |
     // WS_EX_TRANSPARENT): change the window's bits as asked, then make sure the
     // list view still has its own.
+    if (!::IsWindow(m_hWnd))
+        return FALSE;
     BOOL bResult = CListCtrl::ModifyStyleEx(dwRemove, dwAdd, nFlags);
     if (::IsWindow(m_hWnd)) {
         DWORD dwExStyle = CListCtrl::GetExtendedStyle();

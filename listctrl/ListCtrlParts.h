@@ -4,6 +4,7 @@
 #include "QELListCtrl.h"
 #include "ListCellEditor.h"
 #include "ListItemStore.h"
+#include "ListLifeGuard.h"
 #include "ListRowWriter.h"
 #include "ListSortOrder.h"
 
@@ -20,6 +21,9 @@ struct QELListCtrl::Parts
     // item and the parameter it had.
     int nForeignItem = -1;
     LPARAM foreignOld = 0;
+
+    // The innermost guard of a call that reaches the parent, or null.
+    ListLifeGuard* pGuards = nullptr;
 
     // The header of the list view window it was read for.
     HWND hHeaderOf = nullptr;

@@ -47,11 +47,15 @@ BOOL QELListCtrl::EndEdit(BOOL bCommit)
             bWritten = TRUE;
             // The parent sees the cell while it is still the one under edit.
             const UINT nSerial = editor.Serial();
+            ListLifeGuard guard(m_pParts->pGuards);
             {
-                ListCellEditor::CommitReport report(editor);
+                ListCellEditor::CommitReport report(editor, guard.DeletedFlag());
                 if (CWnd* pParent = GetParent())
                     pParent->SendMessage(LISTMSG_CELLEDITED, static_cast<WPARAM>(nRow), static_cast<LPARAM>(nColumn));
             }
+            // The parent deleted the control: nothing of it is left to close.
+            if (guard.Deleted())
+                return bWritten;
             // The parent ended the edit itself, and may have begun another that is
             // not ours to close.
             if (editor.Serial() != nSerial)

@@ -68,7 +68,10 @@ BOOL QELListCtrl::StartEdit(int nItem, int nColumn)
         return FALSE;
     if (nItem == editor.Row() && nColumn == editor.Column() && editor.HasWindow())
         return TRUE;
+    ListLifeGuard guard(m_pParts->pGuards);
     _BeginChange(TRUE, FALSE);
+    if (guard.Deleted())
+        return FALSE;
     // The parent, told of the commit, may have changed the list: the cell is
     // judged again.
     if (!mayEdit(nItem, nColumn))
@@ -96,6 +99,9 @@ BOOL QELListCtrl::PreTranslateMessage(MSG* pMsg)
     if (pMsg == nullptr || pMsg->message != WM_KEYDOWN)
         return CListCtrl::PreTranslateMessage(pMsg);
     const BOOL bEditing = _IsEditVisible();
+    // A commit reaches the parent, which may delete us: the key is then spent.
+    ListLifeGuard* pNoGuards = nullptr;
+    ListLifeGuard guard(m_pParts != nullptr ? m_pParts->pGuards : pNoGuards);
     const int nRow = bEditing ? m_pParts->editor.Row() : -1;
     const int nColumn = bEditing ? m_pParts->editor.Column() : -1;
     switch (pMsg->wParam) {
@@ -104,7 +110,8 @@ BOOL QELListCtrl::PreTranslateMessage(MSG* pMsg)
             // Shift does not turn the direction: Tab always walks right and wraps.
             const int nNext = nColumn + 1 < GetColumnCount() ? nColumn + 1 : 0;
             _BeginChange(TRUE, FALSE);
-            StartEdit(nRow, nNext);
+            if (!guard.Deleted())
+                StartEdit(nRow, nNext);
             return TRUE;
         }
         break;
@@ -125,7 +132,10 @@ BOOL QELListCtrl::PreTranslateMessage(MSG* pMsg)
         const int nTarget = pMsg->wParam == VK_UP ? nRow - 1 : nRow + 1;
         if (bEditing && nTarget >= 0 && nTarget < CListCtrl::GetItemCount()) {
             _BeginChange(TRUE, FALSE);
-            StartEdit(nTarget, nColumn);
+            if (!guard.Deleted())
+                StartEdit(nTarget, nColumn);
+            if (guard.Deleted())
+                return TRUE;
             CListCtrl::EnsureVisible(nTarget, FALSE);
             // Bringing the row into view may have scrolled the list under the editor.
             if (_IsEditVisible())

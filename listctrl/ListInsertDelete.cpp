@@ -6,6 +6,20 @@
 #include <cstdarg>
 
 namespace {
+// Some row's item parameter is param.
+bool AnyRowHolds(HWND hList, LPARAM param)
+{
+    const int nCount = static_cast<int>(::SendMessageA(hList, LVM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < nCount; ++i) {
+        LVITEMA item = {};
+        item.mask = LVIF_PARAM;
+        item.iItem = i;
+        if (::SendMessageA(hList, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)) && item.lParam == param)
+            return true;
+    }
+    return false;
+}
+
 // Suspends painting for a bulk change; only a lock we took is released, so a
 // lock held elsewhere is never broken.
 class CUpdateLock
@@ -42,6 +56,10 @@ int QELListCtrl::_InsertWithMemory(const LVITEMA& item)
     // (which would also tell the parent of a changed item on every insertion).
     LVITEMA copy = item;
     QELListItemMemory* pMemory = _CreateItemMemory((item.mask & LVIF_PARAM) ? static_cast<DWORD>(item.lParam) : 0);
+    // An item without its block could keep neither its data nor its colours:
+    // without memory nothing is inserted.
+    if (pMemory == nullptr)
+        return -1;
     copy.mask |= LVIF_PARAM;
     copy.lParam = reinterpret_cast<LPARAM>(pMemory);
     const int nIndex = m_pParts->rows.Insert(copy);
@@ -104,8 +122,21 @@ BOOL QELListCtrl::DeleteItem(int nItem, BOOL bSelectNext)
         return FALSE;
     if (bSelectNext)
         SetItemStates(nItem + 1, ITEMSTATE_SELECTED);
-    _FreeItemMemory(nItem);
-    return CListCtrl::DeleteItem(nItem);
+    // The parent heard of that selection and may have changed the list.
+    if (!_IsValidIndex(nItem))
+        return FALSE;
+    // The item's memory goes as the list view deletes the row (OnDeleteItemNotify),
+    // not before: the list view tells the parent of the selection and focus it
+    // takes off the row first, and a parent that moves rows then would leave the
+    // released block's row alive and delete another one with its block.
+    QELListItemMemory* pMemory = _GetItemMemory(nItem);
+    const BOOL bDeleted = CListCtrl::DeleteItem(nItem);
+    // A parent outside the framework reflects no notification back to us: a
+    // block still alive that no row holds is released here.
+    if (bDeleted && pMemory != nullptr && m_pParts != nullptr && m_pParts->store.Find((LPARAM)pMemory) != nullptr &&
+        !m_pParts->store.IsPinned(pMemory) && !AnyRowHolds(m_hWnd, (LPARAM)pMemory))
+        m_pParts->store.Release(pMemory);
+    return bDeleted;
 }
 
 int QELListCtrl::DeleteAllItems(DWORD dwFilter)

@@ -76,9 +76,9 @@ BOOL QELListCtrl::OnDeleteItemNotify(NMHDR* pNMHDR, LRESULT*)
 {
     NMLISTVIEW* pListView = reinterpret_cast<NMLISTVIEW*>(pNMHDR);
     if (m_pParts != nullptr && m_pParts->store.Find(pListView->lParam) != nullptr) {
-        // Deleted behind the class's back (the class lets go of a block before
-        // it deletes the item): the block goes now, and the parent, which hears
-        // of the deletion next, sees no block in it.
+        // Every deletion of a row with a block, the class's own too: the block
+        // goes now, and the parent, which hears of the deletion next, sees no
+        // block in it.
         _FreeItemMemory(pListView->iItem);
         pListView->lParam = 0;
     }

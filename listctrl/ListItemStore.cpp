@@ -1,5 +1,7 @@
 // The item store: chunks of blocks that never move, the set of live blocks,
-// pins, and the colour arrays kept in step with the columns.
+// pins, and the colour arrays kept in step with the columns. Chunks and colour
+// arrays come from the module's operator new (in the library: its own counted
+// blocks, which the tests can make fail), asked not to throw.
 #include "ListItemStore.h"
 #include <algorithm>
 #include <cstdlib>
@@ -7,6 +9,8 @@
 #include <new>
 
 namespace {
+void* RawAllocate(size_t nBytes) { return ::operator new(nBytes, std::nothrow); }
+void RawRelease(void* p) { ::operator delete(p); }
 // Blocks alive in the module, for leak checks.
 volatile LONG g_nLiveBlocks = 0;
 
@@ -21,7 +25,7 @@ QELListItemMemory* NextFree(QELListItemMemory* pSlot) { return reinterpret_cast<
 // A colour array of nColumns text colours followed by nColumns background colours.
 COLORREF* NewColors(int nColumns)
 {
-    return static_cast<COLORREF*>(std::malloc(sizeof(COLORREF) * 2 * static_cast<size_t>(nColumns > 0 ? nColumns : 1)));
+    return static_cast<COLORREF*>(RawAllocate(sizeof(COLORREF) * 2 * static_cast<size_t>(nColumns > 0 ? nColumns : 1)));
 }
 }
 
@@ -44,7 +48,7 @@ QELListItemMemory* ListItemStore::Create(DWORD dwData, COLORREF crText, COLORREF
                 m_nNewest < 0 ? kFirstChunk
                               : (std::min)(m_chunks[static_cast<size_t>(m_nNewest)].nCapacity * 2, kLargestChunk);
             Chunk chunk = { static_cast<QELListItemMemory*>(
-                                std::malloc(sizeof(QELListItemMemory) * static_cast<size_t>(nCapacity))),
+                                RawAllocate(sizeof(QELListItemMemory) * static_cast<size_t>(nCapacity))),
                             nCapacity };
             if (chunk.pSlots == nullptr)
                 return nullptr;
@@ -54,7 +58,7 @@ QELListItemMemory* ListItemStore::Create(DWORD dwData, COLORREF crText, COLORREF
             try {
                 it = m_chunks.insert(it, chunk);
             } catch (const std::bad_alloc&) {
-                std::free(chunk.pSlots);
+                RawRelease(chunk.pSlots);
                 return nullptr;
             }
             m_nNewest = static_cast<int>(it - m_chunks.begin());
@@ -106,7 +110,7 @@ QELListItemMemory* ListItemStore::Find(LPARAM param) const
 
 void ListItemStore::Destroy(QELListItemMemory* pMemory)
 {
-    std::free(pMemory->pColors);
+    RawRelease(pMemory->pColors);
     pMemory->nColumns = kFreeSlot;
     pMemory->pColors = reinterpret_cast<COLORREF*>(m_pFree);
     m_pFree = pMemory;
@@ -155,7 +159,7 @@ void ListItemStore::ReleaseAll()
 void ListItemStore::FreeChunks()
 {
     for (const Chunk& chunk : m_chunks)
-        std::free(chunk.pSlots);
+        RawRelease(chunk.pSlots);
     m_chunks.clear();
     m_pFree = nullptr;
     m_nNewest = -1;
@@ -282,7 +286,7 @@ void ListItemStore::InsertColumn(int nColumn, int nColumnsBefore, COLORREF crTex
                 ++c;
             }
         }
-        std::free(pMemory->pColors);
+        RawRelease(pMemory->pColors);
         pMemory->pColors = pNew;
         pMemory->nColumns = nOld + 1;
     });

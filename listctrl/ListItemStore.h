@@ -40,6 +40,8 @@ public:
         Pin(ListItemStore& store, QELListItemMemory* pMemory);
         ~Pin();
         Pin(const Pin&) = delete;
+        // False when the pin could not be recorded (out of memory): the block is not held.
+        bool Holds() const { return m_pMemory != nullptr; }
         Pin& operator=(const Pin&) = delete;
 
     private:

@@ -75,7 +75,13 @@ void QELListCtrl::_MouseClkMonitor(UINT message, UINT nFlags, CPoint point, BOOL
     // Read before the list view sees the click.
     BOOL bWasChecked = CheckValue(m_hWnd, nItem) > 0;
     const BOOL bEditWasOn = _IsEditVisible();
-    if (_BeginChange(TRUE, FALSE)) {
+    // The parent hears of a commit and of the check box, and may delete us.
+    ListLifeGuard* pNoGuards = nullptr;
+    ListLifeGuard guard(m_pParts != nullptr ? m_pParts->pGuards : pNoGuards);
+    const BOOL bCommitted = _BeginChange(TRUE, FALSE);
+    if (guard.Deleted())
+        return;
+    if (bCommitted) {
         // The parent heard of the commit and may have changed the list: the point
         // is looked at again.
         hit = LVHITTESTINFO();
@@ -92,6 +98,8 @@ void QELListCtrl::_MouseClkMonitor(UINT message, UINT nFlags, CPoint point, BOOL
     switch (message) {
     case WM_LBUTTONDOWN:
         DefWindowProc(message, nFlags, lPoint);
+        if (guard.Deleted())
+            return;
         if (IsEditable()) {
             // The list view alone handled this click, a check box included.
             nItem = TrackItem(m_hWnd, nItem, lItemParam);
@@ -106,6 +114,8 @@ void QELListCtrl::_MouseClkMonitor(UINT message, UINT nFlags, CPoint point, BOOL
     case WM_MBUTTONDOWN:
     case WM_MBUTTONDBLCLK:
         DefWindowProc(message, nFlags, lPoint);
+        if (guard.Deleted())
+            return;
         break;
     default:
         // Button-ups and anything else get no processing of their own here.
@@ -118,6 +128,8 @@ void QELListCtrl::_MouseClkMonitor(UINT message, UINT nFlags, CPoint point, BOOL
     if (nItem < 0)
         return;
     const BOOL bChanged = _ItemCheckMonitor(nItem, bWasChecked, CheckValue(m_hWnd, nItem) > 0, message);
+    if (guard.Deleted())
+        return;
     // A double-click on the row that was already current opens the editor.
     if (bMayStartEdit && IsEditable() && !bChanged && !bEditWasOn && bWasCurrent)
         StartEdit(nItem, nColumn);
@@ -151,20 +163,28 @@ BOOL QELListCtrl::_ItemCheckMonitor(int nItem, BOOL bWasChecked, BOOL bIsChecked
 
 void QELListCtrl::OnVScroll(UINT, UINT, CScrollBar*)
 {
+    ListLifeGuard* pNoGuards = nullptr;
+    ListLifeGuard guard(m_pParts != nullptr ? m_pParts->pGuards : pNoGuards);
     _BeginChange(TRUE, FALSE);
-    Default();
+    if (!guard.Deleted())
+        Default();
 }
 
 void QELListCtrl::OnHScroll(UINT, UINT, CScrollBar*)
 {
+    ListLifeGuard* pNoGuards = nullptr;
+    ListLifeGuard guard(m_pParts != nullptr ? m_pParts->pGuards : pNoGuards);
     _BeginChange(TRUE, FALSE);
-    Default();
+    if (!guard.Deleted())
+        Default();
 }
 
 BOOL QELListCtrl::OnMouseWheel(UINT, short, CPoint)
 {
+    ListLifeGuard* pNoGuards = nullptr;
+    ListLifeGuard guard(m_pParts != nullptr ? m_pParts->pGuards : pNoGuards);
     _BeginChange(TRUE, FALSE);
-    return static_cast<BOOL>(Default());
+    return guard.Deleted() ? TRUE : static_cast<BOOL>(Default());
 }
 
 // A column resized or moved while a cell is under edit: the editor keeps to

@@ -54,6 +54,9 @@ int QELListCtrl::MoveTo(int nItem, int nNewPosition)
     ListItemStore& store = m_pParts->store;
     QELListItemMemory* pMemory = store.Find(row.param);
     ListItemStore::Pin pin(store, pMemory);
+    // Unpinned, the deletion would release the block the new row is to carry.
+    if (pMemory != nullptr && !pin.Holds())
+        return -1;
     if (!CListCtrl::DeleteItem(nItem))
         return -1;
     // The new item gets the memory in its insertion.

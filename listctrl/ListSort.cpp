@@ -15,6 +15,7 @@
 #include "ListRowSnapshot.h"
 #include "logic/ListCompare.h"
 #include "logic/ListSortAlgorithm.h"
+#include "QELMemory.h"
 
 #include <mbstring.h>
 #include <oleauto.h>
@@ -150,11 +151,12 @@ class RankTable
 {
 public:
     // FALSE when a parameter is null or appears twice: then it ranks no row.
+    // Room for nCount parameters, so that a later Build of as many allocates nothing.
+    void Reserve(size_t nCount) { m_slots.reserve(SizeFor(nCount)); }
+
     bool Build(const std::vector<LPARAM>& params, const std::vector<int>& targets)
     {
-        size_t nSize = 16;
-        while (nSize < params.size() * 2)
-            nSize *= 2;
+        const size_t nSize = SizeFor(params.size());
         m_slots.assign(nSize, Slot{ 0, 0 });
         m_nMask = nSize - 1;
         for (size_t r = 0; r < params.size(); ++r) {
@@ -188,6 +190,14 @@ public:
     }
 
 private:
+    static size_t SizeFor(size_t nCount)
+    {
+        size_t nSize = 16;
+        while (nSize < nCount * 2)
+            nSize *= 2;
+        return nSize;
+    }
+
     struct Slot
     {
         LPARAM param;
@@ -205,9 +215,10 @@ private:
     size_t m_nMask = 0;
 };
 
-std::vector<LPARAM> ReadParams(HWND hList, int nCount)
+// Reads the parameters of every row into params, sized beforehand.
+void ReadParams(HWND hList, std::vector<LPARAM>& params)
 {
-    std::vector<LPARAM> params(static_cast<size_t>(nCount));
+    const int nCount = static_cast<int>(params.size());
     for (int r = 0; r < nCount; ++r) {
         LVITEMA item = {};
         item.mask = LVIF_PARAM;
@@ -215,7 +226,6 @@ std::vector<LPARAM> ReadParams(HWND hList, int nCount)
         ::SendMessageA(hList, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
         params[static_cast<size_t>(r)] = item.lParam;
     }
-    return params;
 }
 
 // Suspends painting of a visible window for its lifetime (a hidden one paints nothing anyway,
@@ -249,21 +259,32 @@ private:
 
 void QELListCtrl::SortItems(int nColumn, BOOL bAscending)
 {
+    // A header click commits an edit: the parent hearing of it may delete us.
+    ListLifeGuard* pNoGuards = nullptr;
+    ListLifeGuard guard(m_pParts != nullptr ? m_pParts->pGuards : pNoGuards);
     _BeginChange(TRUE, FALSE);
+    if (guard.Deleted())
+        return;
     if (nColumn < 0 || nColumn >= GetColumnCount() || !IsSortable() || m_pParts == nullptr)
         return;
+    // A sort that runs out of memory has not happened: the rows keep their order,
+    // the order its column and direction, and the parent hears of nothing.
+    const int nOldColumn = m_pParts->order.Column();
+    const BOOL bOldAscending = m_pParts->order.Ascending();
     m_pParts->order.Set(nColumn, bAscending);  // the mark follows once the rows are in order
 
     const int nCount = CListCtrl::GetItemCount();
     if (nCount > 1) {
-        try {
+        const bool bSorted = qel_memory::NoThrow(false, [&] {
             ColumnTexts texts;
             texts.Read(m_hWnd, nColumn, 0, nCount);
             std::vector<int> order;
             SortedOrder(texts, 0, m_pParts->order.Separator(), bAscending != FALSE, order);
-            _ReorderRows(0, order.data(), nCount);
-        } catch (const std::bad_alloc&) {
-            // Nothing moved yet: the rows keep their order.
+            return _ReorderRows(0, order.data(), nCount) != FALSE;
+        });
+        if (!bSorted) {
+            m_pParts->order.Set(nOldColumn, bOldAscending);
+            return;
         }
     }
     _UpdateSortMark();
@@ -300,6 +321,8 @@ BOOL QELListCtrl::IsSortable() const
 
 void QELListCtrl::SetSortSeparator(const char* lpszSeparator)
 {
+    // The separator may be the very text GetSortSeparator gave: the order copies
+    // it before it lets the old one go.
     if (m_pParts != nullptr)
         m_pParts->order.SetSeparator(lpszSeparator);
 }
@@ -347,17 +370,14 @@ BOOL QELListCtrl::_PartialSort(int nFirst, int nLast)
 {
     if (nFirst >= nLast || !_IsValidIndex(nFirst) || !_IsValidIndex(nLast))
         return FALSE;
-    try {
+    return qel_memory::NoThrow(FALSE, [&] {
         const int nCount = nLast - nFirst + 1;
         ColumnTexts texts;
         texts.Read(m_hWnd, GetSortedColumn(), nFirst, nCount);
         std::vector<int> order;
         SortedOrder(texts, nFirst, nullptr, IsSortAscending() != FALSE, order);
-        _ReorderRows(nFirst, order.data(), nCount);
-    } catch (const std::bad_alloc&) {
-        return FALSE;
-    }
-    return TRUE;
+        return _ReorderRows(nFirst, order.data(), nCount);
+    });
 }
 
 void QELListCtrl::_QuickSortRecursive(int* pIndices, int nLow, int nHigh)
@@ -375,13 +395,13 @@ int QELListCtrl::_CompareItems(int nItem1, int nItem2) const
     return list_sort::CompareCellTexts(strText1, strText2, ParseCellDate, CompareCellMbcs);
 }
 
-void QELListCtrl::_ReorderRows(int nFirst, const int* pSource, int nCount)
+BOOL QELListCtrl::_ReorderRows(int nFirst, const int* pSource, int nCount)
 {
     bool bMoves = false;
     for (int k = 0; k < nCount && !bMoves; ++k)
         bMoves = pSource[k] != nFirst + k;
     if (!bMoves)
-        return;
+        return TRUE;
 
     // Every row's target: the rows outside the range stay.
     const int nRows = CListCtrl::GetItemCount();
@@ -391,17 +411,25 @@ void QELListCtrl::_ReorderRows(int nFirst, const int* pSource, int nCount)
     for (int k = 0; k < nCount; ++k)
         targets[static_cast<size_t>(pSource[k])] = nFirst + k;
 
-    std::vector<LPARAM> params = ReadParams(m_hWnd, nRows);
+    std::vector<LPARAM> params(static_cast<size_t>(nRows));
+    ReadParams(m_hWnd, params);
     std::vector<int> source(static_cast<size_t>(nCount));
     for (int k = 0; k < nCount; ++k)
         source[static_cast<size_t>(k)] = pSource[k];
+    // Everything the check after the platform's sort needs is had before it
+    // runs: once it has moved rows, running out of memory could not undo it.
+    std::vector<LPARAM> now(static_cast<size_t>(nRows));
+    std::vector<int> rowIndex(static_cast<size_t>(nRows));
+    std::vector<int> all(static_cast<size_t>(nRows));
+    RankTable rowsNow;
+    rowsNow.Reserve(static_cast<size_t>(nRows));
 
     RankTable ranks;
     if (ranks.Build(params, targets) && ::SendMessageA(m_hWnd, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&ranks),
                                                        reinterpret_cast<LPARAM>(&RankTable::CompareByRank))) {
         // Trust, but check: where the rows are not in the order asked for, they
         // are rewritten from where they are now.
-        std::vector<LPARAM> now = ReadParams(m_hWnd, nRows);
+        ReadParams(m_hWnd, now);
         bool bExact = true;
         for (int r = 0; r < nRows && bExact; ++r) {
             int nWanted = r;
@@ -410,19 +438,16 @@ void QELListCtrl::_ReorderRows(int nFirst, const int* pSource, int nCount)
             bExact = now[static_cast<size_t>(r)] == params[static_cast<size_t>(nWanted)];
         }
         if (bExact)
-            return;
+            return TRUE;
         // Each wanted item is found by its (unique) parameter among the rows now.
-        RankTable rowsNow;
-        std::vector<int> rowIndex(static_cast<size_t>(nRows));
         for (int r = 0; r < nRows; ++r)
             rowIndex[static_cast<size_t>(r)] = r;
         if (!rowsNow.Build(now, rowIndex))
-            return;
+            return FALSE;
         for (int k = 0; k < nCount; ++k)
             source[static_cast<size_t>(k)] = rowsNow.Rank(params[static_cast<size_t>(source[static_cast<size_t>(k)])]);
         // Rows outside the range were moved too: bring the whole list back in line.
         if (nFirst != 0 || nCount != nRows) {
-            std::vector<int> all(static_cast<size_t>(nRows));
             for (int r = 0; r < nRows; ++r)
                 all[static_cast<size_t>(r)] = rowsNow.Rank(params[static_cast<size_t>(r)]);
             for (int k = 0; k < nCount; ++k)
@@ -435,12 +460,12 @@ void QELListCtrl::_ReorderRows(int nFirst, const int* pSource, int nCount)
 
     // Rewrite the rows: take every row of the range first, then write them in their new places.
     if (m_pParts == nullptr)
-        return;
+        return FALSE;
     const int nColumns = GetColumnCount() > 0 ? GetColumnCount() : 1;
     std::vector<ListRowSnapshot> snapshots(static_cast<size_t>(nCount));
     for (int k = 0; k < nCount; ++k) {
         if (!snapshots[static_cast<size_t>(k)].Take(*this, nFirst + k, nColumns))
-            return;  // out of memory before anything was written
+            return FALSE;  // out of memory before anything was written
     }
     RedrawSuspension suspension(m_hWnd);
     ListRowWriter& rows = m_pParts->rows;
@@ -455,4 +480,5 @@ void QELListCtrl::_ReorderRows(int nFirst, const int* pSource, int nCount)
         rows.SetParam(nFirst + k, snapshot.param);
         snapshot.WriteCells(rows, nFirst + k);
     }
+    return TRUE;
 }

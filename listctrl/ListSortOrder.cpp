@@ -5,15 +5,18 @@
 
 void ListSortOrder::SetSeparator(const char* lpszSeparator)
 {
-    m_bHasSeparator = false;
-    m_strSeparator.clear();
-    if (lpszSeparator == nullptr)
+    if (lpszSeparator == nullptr) {
+        m_bHasSeparator = false;
+        m_strSeparator.clear();
         return;
+    }
+    // The text may be our own (what Separator() gave): it is copied whole before
+    // the old one is let go. Out of memory, the old separator stays.
     try {
-        m_strSeparator = lpszSeparator;
+        std::string strNew(lpszSeparator);
+        m_strSeparator.swap(strNew);
         m_bHasSeparator = true;
     } catch (const std::bad_alloc&) {
-        m_strSeparator.clear();
     }
 }
 

@@ -17,7 +17,7 @@ public:
     }
     void Forget() { Set(-1, TRUE); }
 
-    // Null for no separator; the text is copied (none when out of memory).
+    // Null for no separator; the text is copied (the old one kept when out of memory).
     void SetSeparator(const char* lpszSeparator);
     const char* Separator() const { return m_bHasSeparator ? m_strSeparator.c_str() : nullptr; }
 

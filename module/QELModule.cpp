@@ -4,6 +4,7 @@
 // resources are found while it is current), and it links itself into the
 // process's resource chain so applications find its resources as well.
 #include "QELModuleContext.h"
+#include <new>
 
 namespace {
 // The module's state must be current while its application object is
@@ -51,7 +52,7 @@ BOOL AttachProcess(HINSTANCE hInstance)
     }
     if (!AfxInitExtensionModule(g_extensionModule, hInstance))
         return FALSE;
-    g_pResourceLink = new CDynLinkLibrary(g_extensionModule);
+    g_pResourceLink = new (std::nothrow) CDynLinkLibrary(g_extensionModule);
     return g_pResourceLink != nullptr;
 }
 

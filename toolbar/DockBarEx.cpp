@@ -2,6 +2,8 @@
 // frame set-up that puts one on each side.
 #include "QELToolbar.h"
 #include "logic/DockBarLayout.h"
+#include "QELMemory.h"
+#include <new>
 #include <vector>
 
 using namespace toolbar_layout;
@@ -30,8 +32,14 @@ CSize CDockBarEx::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 
     // The layout's view of every entry, in order; nBar is the entry's index.
     INT_PTR nEntries = m_arrBars.GetSize();
-    std::vector<CControlBar*> bars((size_t)nEntries, nullptr);
-    std::vector<DockEntry> entries((size_t)nEntries);
+    std::vector<CControlBar*> bars;
+    std::vector<DockEntry> entries;
+    // Out of memory, the dock bar answers its base size and moves nothing.
+    if (!qel_memory::NoThrowDone([&] {
+            bars.assign((size_t)nEntries, nullptr);
+            entries.resize((size_t)nEntries);
+        }))
+        return sizeBase;
     for (INT_PTR p = 0; p < nEntries; p++) {
         DockEntry& entry = entries[(size_t)p];
         void* pEntry = m_arrBars[p];
@@ -69,7 +77,9 @@ CSize CDockBarEx::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
     CRect rectInside(0, 0, 0, 0);
     CalcInsideRect(rectInside, bHorz);
     input.rcInside = { rectInside.left, rectInside.top, rectInside.right, rectInside.bottom };
-    DockLayoutResult result = CalcDockBarLayout(entries, input);
+    DockLayoutResult result;
+    if (!qel_memory::NoThrowDone([&] { result = CalcDockBarLayout(entries, input); }))
+        return sizeBase;
 
     // Bars that no longer fit start new rows.
     for (int nPos : result.insertions)
@@ -122,6 +132,10 @@ void QELToolbar::FrameEnableDocking(CFrameWnd* pFrame, DWORD dwDockStyle)
         CControlBar* pOld = pFrame->GetControlBar(side.nID);
         if (pOld != nullptr && pOld->IsKindOf(RUNTIME_CLASS(CDockBarEx)))
             continue;
+        // Made before the old bar goes: out of memory, the side keeps the framework's.
+        auto* pDockBar = new (std::nothrow) CDockBarEx;
+        if (pDockBar == nullptr)
+            continue;
         if (pOld != nullptr) {
             // The framework's dock bar goes: out of the frame's list first, so
             // that its window's end does not look for the frame.
@@ -132,7 +146,6 @@ void QELToolbar::FrameEnableDocking(CFrameWnd* pFrame, DWORD dwDockStyle)
             if (bDeleteHere)
                 delete pOld;
         }
-        auto* pDockBar = new CDockBarEx;
         pDockBar->m_bAutoDelete = TRUE;
         if (!pDockBar->Create(pFrame, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | side.dwStyle,
                               side.nID))

@@ -9,6 +9,9 @@ std::vector<GradientBand> ComputeGradientBands(int left, int right, uint32_t crF
     std::vector<GradientBand> bands;
     // 64 bits: a rectangle spanning the whole int range must not overflow.
     const long long width = static_cast<long long>(right) - left;
+    // Reversed by more than the int range, the width would turn positive in an int.
+    if (width <= 0)
+        return bands;
     if (nSegments > width)
         nSegments = static_cast<int>(width);
     if (nSegments <= 0)

@@ -1,4 +1,5 @@
 #include "ProgressPercent.h"
+#include <cmath>
 
 namespace progress_percent {
 
@@ -8,8 +9,16 @@ int Percent(double dCurrent, double dMinimum, double dMaximum)
         return 0;
     if (dMaximum == dMinimum)
         return dCurrent < dMinimum ? 0 : 100;
-    // Halved first, so that a range as wide as the doubles allow does not overflow.
-    double dFraction = (dCurrent * 0.5 - dMinimum * 0.5) / (dMaximum * 0.5 - dMinimum * 0.5);
+    // The plain differences keep a range only a few denormals wide (halving
+    // would round it away to nothing); where they overflow, halved first, so
+    // that a range as wide as the doubles allow still has a width.
+    double dOffset = dCurrent - dMinimum;
+    double dRange = dMaximum - dMinimum;
+    if (!std::isfinite(dOffset) || !std::isfinite(dRange)) {
+        dOffset = dCurrent * 0.5 - dMinimum * 0.5;
+        dRange = dMaximum * 0.5 - dMinimum * 0.5;
+    }
+    double dFraction = dOffset / dRange;
     double dPercent = dFraction * 100.0;
     if (!(dPercent > 0.0))
         return 0;  // also a fraction that came out as not a number (infinite bounds)

@@ -15,36 +15,6 @@
 
 namespace {
 
-// Enough for every variation a cycle makes (digits 0 to 9 typed, for one): the
-// platform keeps what it realises for the first of each (glyphs of a font),
-// four GDI objects for the integer edit's digits under Wine.
-const int kWarmUp = 30;
-
-// Runs cycle() kWarmUp times, takes the counts, runs it CycleCount() times
-// more, and compares.
-void ExpectNothingLeftAfterCycles(const char* name, const std::function<void(int)>& cycle)
-{
-    for (int i = 0; i < kWarmUp; ++i) {
-        cycle(i);
-        PumpMessages(0);  // painting realises what the platform then keeps
-    }
-    const ObjectCounts before = CountObjects();
-    const int nCycles = CycleCount(1000);
-    auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < nCycles; ++i) {
-        cycle(i);
-        if (i % 64 == 0)
-            PumpMessages(0);
-    }
-    double dSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    const ObjectCounts after = CountObjects();
-    std::printf("cycles: %-18s %6d cycles in %6.1f s; before %s; after %s\n", name, nCycles, dSeconds,
-                before.Describe().c_str(), after.Describe().c_str());
-    EXPECT_EQ(before.nGdi, after.nGdi) << name;
-    EXPECT_EQ(before.nUser, after.nUser) << name;
-    EXPECT_EQ(before.nBlocks, after.nBlocks) << name;
-}
-
 class ControlCycles : public testing::Test
 {
 protected:

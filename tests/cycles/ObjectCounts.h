@@ -2,6 +2,7 @@
 // cycles: GDI objects, USER objects and the library's own memory blocks.
 #pragma once
 #include "TestApp.h"
+#include <functional>
 #include <string>
 
 struct ObjectCounts
@@ -20,3 +21,7 @@ ObjectCounts CountObjects();
 
 // Cycles each class runs: ZUZ_CYCLES from the environment, else nDefault.
 int CycleCount(int nDefault);
+
+// Runs cycle(i) some times to warm up, takes the counts, runs it CycleCount(nCycles)
+// times more, prints both counts and expects them equal.
+void ExpectNothingLeftAfterCycles(const char* name, const std::function<void(int)>& cycle, int nCycles = 1000);

@@ -115,3 +115,11 @@ TEST(StaticTextFormat, CentreImageCentresOneLineBothWays)
     EXPECT_EQ(StaticTextFormat(0x200, "text"), 0x10u);
     EXPECT_EQ(StaticTextFormat(0x202, "text"), 0x12u);
 }
+
+// Found by the fuzzer: a rectangle reversed by more than the int range had a
+// negative width that turned into a huge band count (687 million bands, 8 GB).
+TEST(GradientBands, RangesReversedByMoreThanTheIntRangeGetNoBand)
+{
+    EXPECT_TRUE(ComputeGradientBands(0x5FFFFFE1, (int)0x89000020, 0, 0xFFFFFF, 0x7FFF).empty());
+    EXPECT_TRUE(ComputeGradientBands(INT_MAX, INT_MIN, 0, 0xFFFFFF, INT_MAX).empty());
+}

@@ -54,3 +54,14 @@ TEST(ProgressPercent, ExtremeAndBrokenRanges)
     EXPECT_EQ(Percent(50, -INFINITY, INFINITY), 0);
     EXPECT_EQ(Percent(50, 0, INFINITY), 0);
 }
+
+// Found by the fuzzer: a range a few denormals wide lost its width when its
+// bounds were halved, so its maximum showed 0 % instead of 100 %.
+TEST(ProgressPercent, RangesOfDenormalWidthStillEndAtAHundred)
+{
+    const double dTiny = 4.9406564584124654e-324;  // the smallest denormal
+    EXPECT_EQ(Percent(0, dTiny, 0), 100);
+    EXPECT_EQ(Percent(dTiny, dTiny, 0), 0);
+    EXPECT_EQ(Percent(3 * dTiny, 0, 4 * dTiny), 75);
+    EXPECT_EQ(Percent(4 * dTiny, 0, 4 * dTiny), 100);
+}

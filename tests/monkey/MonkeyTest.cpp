@@ -1,0 +1,82 @@
+// The gallery under random input for a while (ZUZ_MONKEY_SECONDS, 30 by
+// default; scripts/monkey runs it for minutes), from a seed that is printed
+// (ZUZ_MONKEY_SEED, 777 by default, replays a run). Fails when the gallery crashes, exits, or
+// does not answer its main window within a few seconds.
+#include "Monkey.h"
+#include <gtest/gtest.h>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+
+namespace {
+unsigned long EnvNumber(const char* name, unsigned long nDefault)
+{
+    char value[32] = {};
+    if (::GetEnvironmentVariableA(name, value, sizeof(value)) == 0)
+        return nDefault;
+    return std::strtoul(value, nullptr, 10);
+}
+
+const DWORD kHangMs = 5000;
+
+// The gallery's top-level windows, for the report of a hang.
+std::string Windows(const GalleryProcess& gallery)
+{
+    std::string s;
+    for (HWND hWnd : gallery.TopLevelWindows()) {
+        char szTitle[64] = {};
+        ::GetWindowTextA(hWnd, szTitle, sizeof(szTitle));
+        s += "\n  window " + ClassOf(hWnd) + " \"" + szTitle + "\"" + (::IsWindowEnabled(hWnd) ? "" : " (disabled)");
+    }
+    return s;
+}
+}
+
+TEST(Monkey, GalleryUnderRandomInput)
+{
+    const unsigned long nSeconds = EnvNumber("ZUZ_MONKEY_SECONDS", 30);
+    // CI replays one seed (a failure there is a change's doing); scripts/monkey
+    // gives a new one each run.
+    const unsigned nSeed = (unsigned)EnvNumber("ZUZ_MONKEY_SEED", 777);
+    std::printf("monkey: seed %u (ZUZ_MONKEY_SEED=%u replays this run), %lu s\n", nSeed, nSeed, nSeconds);
+    std::fflush(stdout);
+
+    GalleryProcess gallery;
+    std::string strError;
+    ASSERT_TRUE(gallery.Start(strError)) << strError;
+    Monkey monkey(gallery, nSeed);
+    // The last actions, for the report of a failure.
+    std::deque<std::string> recent;
+    auto history = [&recent] {
+        std::string s;
+        for (const std::string& a : recent)
+            s += "\n  " + a;
+        return s;
+    };
+
+    const DWORD dwStart = ::GetTickCount();
+    while (::GetTickCount() - dwStart < nSeconds * 1000) {
+        recent.push_back(monkey.Act());
+        if (recent.size() > 12)
+            recent.pop_front();
+        gallery.WaitIdle(kHangMs);
+        DWORD dwExit = 0;
+        if (gallery.HasEnded(dwExit)) {
+            FAIL() << "the gallery ended (exit code 0x" << std::hex << dwExit << std::dec << ") after "
+                   << monkey.Actions() << " actions, seed " << nSeed << "; last actions:" << history();
+        }
+        if (!::IsWindow(gallery.MainWindow())) {
+            FAIL() << "the gallery's main window went after " << monkey.Actions() << " actions, seed " << nSeed
+                   << "; last actions:" << history();
+        }
+        if (!gallery.Responds(kHangMs)) {
+            FAIL() << "the gallery did not answer for " << kHangMs / 1000 << " s after " << monkey.Actions()
+                   << " actions, seed " << nSeed << "; last actions:" << history()
+                   << "\nits windows:" << Windows(gallery);
+        }
+    }
+    const double dMinutes = (::GetTickCount() - dwStart) / 60000.0;
+    std::printf("monkey: %.2f minutes, %ld actions, %ld dialogs answered, %ld menus closed, seed %u\n", dMinutes,
+                monkey.Actions(), monkey.DialogsAnswered(), monkey.MenusClosed(), nSeed);
+    EXPECT_GT(monkey.Actions(), 0);
+}
