@@ -149,8 +149,9 @@ TEST(ToolbarBadInput, LayoutAndDockingInEveryState)
     }
 }
 
-// Out of memory the layout answers an empty size and writes no record; a
-// pass that got its memory lays the bar out as usual. No exception leaves.
+// Out of memory the layout answers the plain control bar's size (its borders)
+// and writes no record; a pass that got its memory lays the bar out as usual.
+// No exception leaves.
 TEST(ToolbarBadInput, LayoutAndDockBarsOutOfMemory)
 {
     ToolbarInState t(WindowState::Live);
@@ -159,9 +160,11 @@ TEST(ToolbarBadInput, LayoutAndDockBarsOutOfMemory)
     long n = WithEachAllocationFailing([&] { t.bar.CalcLayout(LM_HORZ | LM_MRUWIDTH | LM_COMMIT, -1); },
                                        [&](bool) { EXPECT_EQ(t.bar.GetToolBarCtrl().GetButtonCount(), 5); });
     EXPECT_GE(n, 1);
+    const CSize sizeBorders = t.bar.CControlBar::CalcFixedLayout(FALSE, TRUE);
+    ASSERT_LT(sizeBorders.cx, sizeFull.cx);
     CSize size;
     WithEachAllocationFailing([&] { size = t.bar.CalcLayout(LM_HORZ | LM_MRUWIDTH, -1); },
-                              [&](bool bFailed) { EXPECT_EQ(size, bFailed ? CSize(0, 0) : sizeFull); });
+                              [&](bool bFailed) { EXPECT_EQ(size, bFailed ? sizeBorders : sizeFull); });
     int nRows = 0;
     TBBUTTON records[5];
     for (int i = 0; i < 5; ++i)
