@@ -2,6 +2,7 @@
 // read past the text, and the promise the edits rely on must hold: whatever the
 // text, the value it reads as is written back as a text the field accepts,
 // whenever the range holds such a number at all.
+#include "FuzzInput.h"
 #include "NumericText.h"
 #include <cmath>
 #include <cstdint>
@@ -11,32 +12,17 @@
 
 using namespace numeric_text;
 
-namespace {
-template <class T>
-T Take(const uint8_t*& p, size_t& n)
-{
-    T value{};
-    if (n >= sizeof(T)) {
-        std::memcpy(&value, p, sizeof(T));
-        p += sizeof(T);
-        n -= sizeof(T);
-    }
-    return value;
-}
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const uint8_t* p = data;
-    size_t n = size;
-    int32_t nMin = Take<int32_t>(p, n);
-    int32_t nMax = Take<int32_t>(p, n);
-    int16_t a = Take<int16_t>(p, n);
-    int16_t b = Take<int16_t>(p, n);
-    uint8_t flags = Take<uint8_t>(p, n);
-    int8_t precision = Take<int8_t>(p, n);
+    FuzzInput in(data, size);
+    int32_t nMin = in.Take<int32_t>();
+    int32_t nMax = in.Take<int32_t>();
+    int16_t a = in.Take<int16_t>();
+    int16_t b = in.Take<int16_t>();
+    uint8_t flags = in.Take<uint8_t>();
+    int8_t precision = in.Take<int8_t>();
     // The text: an exact-size, zero-ended copy of the rest.
-    std::string text(reinterpret_cast<const char*>(p), n);
+    std::string text(in.Rest(), in.RestSize());
     text = text.c_str();
 
     // ----- integers

@@ -5,6 +5,7 @@
 // width search stops on a row-count boundary with the bar wrapped there, and
 // a vertical dock bar is the horizontal one transposed.
 #include "DockBarLayout.h"
+#include "FuzzInput.h"
 #include "ToolbarLayout.h"
 #include <cstdint>
 #include <cstdlib>
@@ -14,23 +15,10 @@
 using namespace toolbar_layout;
 
 namespace {
-struct Reader
+// Wild values span the whole int range; tame ones are sizes a control gives.
+struct Reader : FuzzInput
 {
-    const uint8_t* p;
-    size_t n;
-
-    template <class T>
-    T Take()
-    {
-        T value{};
-        if (n >= sizeof(T)) {
-            std::memcpy(&value, p, sizeof(T));
-            p += sizeof(T);
-            n -= sizeof(T);
-        }
-        return value;
-    }
-    // Wild values span the whole int range; tame ones are sizes a control gives.
+    using FuzzInput::FuzzInput;
     int Size(bool bWild) { return bWild ? Take<int32_t>() : Take<uint8_t>(); }
 };
 
@@ -89,7 +77,7 @@ void FuzzToolbar(Reader& in)
     const int nLength = bWild ? in.Take<int32_t>() : in.Take<int16_t>();
 
     std::vector<ToolbarItem> items;
-    while (in.n > 0 && items.size() < 64) {
+    while (in.RestSize() > 0 && items.size() < 64) {
         const uint8_t kind = in.Take<uint8_t>();
         ToolbarItem item;
         item.bSeparator = (kind & 1) != 0;
@@ -172,7 +160,7 @@ void FuzzDockBar(Reader& in)
 
     std::vector<DockEntry> entries;
     int nBars = 0;
-    while (in.n > 0 && entries.size() < 32) {
+    while (in.RestSize() > 0 && entries.size() < 32) {
         const uint8_t kind = in.Take<uint8_t>();
         DockEntry e;
         e.kind = (kind & 3) == 0   ? DockEntryKind::Empty
@@ -228,7 +216,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size == 0)
         return 0;
-    Reader in = { data + 1, size - 1 };
+    Reader in(data + 1, size - 1);
     if (data[0] & 1)
         FuzzDockBar(in);
     else

@@ -3,6 +3,7 @@
 // sanitizers: a value is read only when it holds the whole prefix, what is
 // read writes back to the same bytes, the records counted after the prefix
 // fit in the value, and a bitmap layout never reaches past its resource.
+#include "FuzzInput.h"
 #include "ToolbarImageWell.h"
 #include "ToolbarState.h"
 #include <cstdint>
@@ -19,17 +20,6 @@ void Check(bool bOk)
         std::abort();
 }
 
-template <class T>
-T Take(const uint8_t*& p, size_t& n)
-{
-    T value{};
-    if (n >= sizeof(T)) {
-        std::memcpy(&value, p, sizeof(T));
-        p += sizeof(T);
-        n -= sizeof(T);
-    }
-    return value;
-}
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -54,15 +44,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (nRecords > 0)
         Check(kPrefixSize + static_cast<size_t>(nRecords) * nPerRecord <= size);
 
-    const uint8_t* p = data;
-    size_t n = size;
-    const uint32_t biSize = Take<uint32_t>(p, n);
-    const int32_t biWidth = Take<int32_t>(p, n);
-    const int32_t biHeight = Take<int32_t>(p, n);
-    const uint16_t biBitCount = Take<uint16_t>(p, n);
-    const uint32_t biCompression = Take<uint8_t>(p, n) & 7;
-    const uint32_t biClrUsed = Take<uint32_t>(p, n);
-    const size_t cbResource = Take<uint32_t>(p, n);
+    FuzzInput in(data, size);
+    const uint32_t biSize = in.Take<uint32_t>();
+    const int32_t biWidth = in.Take<int32_t>();
+    const int32_t biHeight = in.Take<int32_t>();
+    const uint16_t biBitCount = in.Take<uint16_t>();
+    const uint32_t biCompression = in.Take<uint8_t>() & 7;
+    const uint32_t biClrUsed = in.Take<uint32_t>();
+    const size_t cbResource = in.Take<uint32_t>();
     const toolbar_image_well::DibLayout layout =
         toolbar_image_well::ReadDibLayout(biSize, biWidth, biHeight, biBitCount, biCompression, biClrUsed, cbResource);
     if (layout.bValid) {
