@@ -8,7 +8,8 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
+// Run-time classes live outside the anonymous namespace: nothing here calls
+// their GetRuntimeClass directly, the toolbar reads them through the records.
 class CDerivedEdit : public CEdit
 {
     DECLARE_DYNAMIC(CDerivedEdit)
@@ -22,6 +23,7 @@ class CToolbarPanel : public CWnd
 };
 IMPLEMENT_DYNAMIC(CToolbarPanel, CWnd)
 
+namespace {
 bool RegisterPanelClass()
 {
     WNDCLASSA wc = {};

@@ -300,10 +300,12 @@ TEST_F(CCustomizeFixture, EveryNotificationGetsItsAnswer)
         info.pszText = c.bBuffer ? sz : nullptr;
         EXPECT_EQ(Notify(info.hdr, TBN_GETBUTTONINFOA), c.expected) << c.iItem;
         EXPECT_EQ(info.tbButton.idCommand, c.idCommand) << c.iItem;
-        if (c.text != nullptr)
+        if (c.text != nullptr) {
             EXPECT_STREQ(sz, c.text) << c.iItem << " cut to " << c.cchText;
-        if (c.expected && c.iItem >= 0)
+        }
+        if (c.expected && c.iItem >= 0) {
             EXPECT_EQ(0, memcmp(&info.tbButton, &bar.m_arrButtonInfo[c.iItem].tbButton, sizeof(TBBUTTON)));
+        }
     }
 
     // A change of buttons gives the new ones the present labels.

@@ -128,7 +128,8 @@ TEST_F(CStateFixture, DamagedValuesOfEveryShortLengthLeaveTheBarAlone)
     std::vector<BYTE> bytes;
     ASSERT_TRUE(key.Read(other.m_strValueName, bytes));
     std::vector<BYTE> wild = Prefix(7, -3);
-    wild.insert(wild.end(), bytes.begin() + 8, bytes.end());
+    for (size_t i = 8; i < bytes.size(); ++i)  // the control's own records after the prefix
+        wild.push_back(bytes[i]);
     ASSERT_TRUE(key.Write(other.m_strValueName, wild));
     other.RestoreState();
     EXPECT_EQ(other.GetIconOptions(), QELToolbar::SmallIcons);
