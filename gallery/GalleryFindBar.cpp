@@ -3,6 +3,7 @@
 // pages and shows the one chosen, and a field shows the first page whose
 // name holds the text typed (both are embedded controls the bar owns).
 #include "GalleryFrame.h"
+#include "GalleryPage.h"
 #include "GalleryResources.h"
 
 namespace {
@@ -21,14 +22,22 @@ BOOL CGalleryFrame::CreateFindBar()
     m_wndFindBar.AddDropDownButton(ID_GALLERY_GOTO, IDR_GALLERY_GOTO, FALSE);
 
     // The combo box's rectangle includes its dropped list.
-    CRect rect(0, 0, 150, 240);
+    CRect rect(0, 0, GalleryPx(150), GalleryPx(240));
     auto* pCombo = static_cast<CComboBox*>(m_wndFindBar.InsertControl(
         RUNTIME_CLASS(CComboBox), "", rect, ID_GALLERY_PAGE_COMBO, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP));
     if (pCombo == nullptr)
         return FALSE;
     for (int i = 0; i < GetPageCount(); ++i)
         pCombo->AddString(GetPageName(i));
-    rect = CRect(0, 0, 120, 20);
+    // The combo box is as tall as its font makes it, which grows with the
+    // DPI; the buttons (16 by 15 images) are made as tall, so that no control
+    // is cut off by its row, and the field takes the same height.
+    CRect rectCombo;
+    pCombo->GetWindowRect(&rectCombo);
+    const CSize sizeButton = m_wndFindBar.GetToolBarCtrl().GetButtonSize();
+    if (sizeButton.cy < rectCombo.Height() + 2)
+        m_wndFindBar.SetSizes(CSize(sizeButton.cx, rectCombo.Height() + 2), CSize(16, 15));
+    rect = CRect(0, 0, GalleryPx(120), rectCombo.Height());
     if (m_wndFindBar.InsertControl(RUNTIME_CLASS(CEdit), "", rect, ID_GALLERY_FIND_PAGE,
                                    WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP) == nullptr)
         return FALSE;
