@@ -1,5 +1,6 @@
 // Message boxes of the application: CWinApp::DoMessageBox and AfxMessageBox.
 #include "AfxWinApp.h"
+#include "AfxOwnerGuard.h"
 
 int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT)
 {
@@ -9,6 +10,7 @@ int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT)
         UINT nButtons = nType & MB_TYPEMASK;
         nType |= (nButtons == MB_YESNO || nButtons == MB_YESNOCANCEL) ? MB_ICONQUESTION : MB_ICONEXCLAMATION;
     }
+    CAfxOwnerGuard keep(CAfxOwnerGuard::BoxOwnerOf(hWndOwner));
     return ::MessageBoxA(hWndOwner, lpszPrompt, m_pszAppName != nullptr ? m_pszAppName : "", nType);
 }
 
@@ -17,7 +19,9 @@ int AFXAPI AfxMessageBox(LPCSTR lpszText, UINT nType, UINT nIDHelp)
     CWinApp* pApp = AfxGetApp();
     if (pApp != nullptr)
         return pApp->DoMessageBox(lpszText, nType, nIDHelp);
-    return ::MessageBoxA(CWnd::GetSafeOwner(nullptr)->GetSafeHwnd(), lpszText, "", nType);
+    HWND hWndOwner = CWnd::GetSafeOwner(nullptr)->GetSafeHwnd();
+    CAfxOwnerGuard keep(CAfxOwnerGuard::BoxOwnerOf(hWndOwner));
+    return ::MessageBoxA(hWndOwner, lpszText, "", nType);
 }
 
 int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)

@@ -1,5 +1,6 @@
 // CDialog: modal dialogs through the framework's own loop, and modeless ones.
 #include "AfxDialog.h"
+#include "AfxOwnerGuard.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
@@ -137,8 +138,11 @@ void CDialog::EndDialog(int nResult)
 {
     if (m_nFlags & (WF_MODALLOOP | WF_CONTINUEMODAL))
         EndModalLoop(nResult);
-    if (m_hWnd != nullptr)
+    if (m_hWnd != nullptr) {
+        // An owner that a modal window still open over it disabled stays so.
+        CAfxOwnerGuard keep(CAfxOwnerGuard::OwnerOf(m_hWnd));
         ::EndDialog(m_hWnd, nResult);
+    }
 }
 
 BOOL CDialog::OnInitDialog()

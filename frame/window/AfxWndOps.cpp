@@ -1,5 +1,6 @@
 // CWnd: window queries and changes.
 #include "AfxWnd.h"
+#include "AfxOwnerGuard.h"
 #include "AfxTextBuffer.h"
 #include "afxwin.h"
 
@@ -338,6 +339,8 @@ int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
 {
     if (lpszCaption == nullptr)
         lpszCaption = AfxGetAppName();
+    // An owner that a modal window still open over it disabled stays so.
+    CAfxOwnerGuard keep(CAfxOwnerGuard::BoxOwnerOf(m_hWnd));
     return ::MessageBoxA(m_hWnd, lpszText, lpszCaption, nType);
 }
 
@@ -393,4 +396,3 @@ CFrameWnd* CWnd::GetTopLevelFrame() const
     }
     return pFrame;
 }
-
