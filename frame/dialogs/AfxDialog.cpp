@@ -1,6 +1,6 @@
 // CDialog: modal dialogs through the framework's own loop, and modeless ones.
 #include "AfxDialog.h"
-#include "AfxOwnerGuard.h"
+#include "AfxModalOwner.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
@@ -113,6 +113,8 @@ INT_PTR CDialog::DoModal()
 
     m_nModalResult = -1;
     m_nFlags |= WF_CONTINUEMODAL;
+    // Holds the owner disabled while the loop is to go on.
+    CAfxModalOwner record(hWndParent, this);
     if (CreateDlgIndirect(lpTemplate, CWnd::FromHandle(hWndParent), hInst)) {
         // OnInitDialog may already have ended the dialog.
         if (m_nFlags & WF_CONTINUEMODAL) {
@@ -139,9 +141,10 @@ void CDialog::EndDialog(int nResult)
     if (m_nFlags & (WF_MODALLOOP | WF_CONTINUEMODAL))
         EndModalLoop(nResult);
     if (m_hWnd != nullptr) {
-        // An owner that a modal window still open over it disabled stays so.
-        CAfxOwnerGuard keep(CAfxOwnerGuard::OwnerOf(m_hWnd));
+        HWND hOwner = CAfxModalOwner::OwnerOf(m_hWnd);
         ::EndDialog(m_hWnd, nResult);
+        // An owner another modal window still holds stays disabled.
+        CAfxModalOwner::KeepHeld(hOwner, nullptr);
     }
 }
 

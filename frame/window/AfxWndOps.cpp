@@ -1,6 +1,6 @@
 // CWnd: window queries and changes.
 #include "AfxWnd.h"
-#include "AfxOwnerGuard.h"
+#include "AfxModalOwner.h"
 #include "AfxTextBuffer.h"
 #include "afxwin.h"
 
@@ -339,9 +339,7 @@ int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
 {
     if (lpszCaption == nullptr)
         lpszCaption = AfxGetAppName();
-    // An owner that a modal window still open over it disabled stays so.
-    CAfxOwnerGuard keep(CAfxOwnerGuard::BoxOwnerOf(m_hWnd));
-    return ::MessageBoxA(m_hWnd, lpszText, lpszCaption, nType);
+    return AfxRunMessageBox(m_hWnd, lpszText, lpszCaption, nType);
 }
 
 CWnd* PASCAL CWnd::GetSafeOwner(CWnd* pParent, HWND* pWndTop)

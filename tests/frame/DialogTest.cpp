@@ -264,6 +264,48 @@ TEST(ModalDialog, TheOwnerStaysDisabledUntilTheOutermostModalWindowEnds)
     owner.DestroyWindow();
 }
 
+// A box opened while another runs, the outer one answered first: the owner
+// stays disabled until the outer box's call returns, and is enabled then, not
+// left disabled for good by the inner box.
+std::string g_nestedTrace;
+HWND g_hNestedOwner = nullptr;
+
+void NoteOwner(const char* when)
+{
+    g_nestedTrace += when;
+    g_nestedTrace += ::IsWindowEnabled(g_hNestedOwner) ? "=on;" : "=off;";
+}
+
+void CALLBACK OpenInnerBox(HWND, UINT, UINT_PTR idEvent, DWORD)
+{
+    ::KillTimer(nullptr, idEvent);
+    // The outer box is active: its answer waits in the queue while the inner box runs.
+    HWND hOuter = ::GetActiveWindow();
+    ::PostMessageA(hOuter, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)::GetDlgItem(hOuter, IDOK));
+    ModalAnswerer answer(ModalAnswerer::PressButton(IDOK));
+    AfxMessageBox("Inner", MB_OK);
+    NoteOwner("inner");
+}
+
+TEST(ModalDialog, ABoxAnsweredBeforeTheBoxInsideItGivesTheOwnerBackWhenItReturns)
+{
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, "STATIC", "Owner", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 200), nullptr, 0));
+    CWinApp* pApp = AfxGetApp();
+    CWnd* pOldMain = pApp->m_pMainWnd;
+    pApp->m_pMainWnd = &owner;
+    g_hNestedOwner = owner.m_hWnd;
+    g_nestedTrace.clear();
+
+    ::SetTimer(nullptr, 0, 50, OpenInnerBox);
+    ModalAnswerer safety([](HWND) {}, 8000);  // bounded: closes the outer box if it was never answered
+    AfxMessageBox("Outer", MB_OK);
+    NoteOwner("outer");
+    EXPECT_EQ(g_nestedTrace, "inner=off;outer=on;");
+    pApp->m_pMainWnd = pOldMain;
+    owner.DestroyWindow();
+}
+
 // ----- command routing --------------------------------------------------------
 
 const UINT ID_PANE_COMMAND = 40001;
