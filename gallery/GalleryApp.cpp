@@ -42,6 +42,17 @@ public:
         return TRUE;
     }
 
+    BOOL OnIdle(LONG lCount) override
+    {
+        // With the temporary objects: nothing of the main loop's messages is
+        // being handled now, so no page switched away from is still in use.
+        // The main window is the gallery's frame while it lives (the framework
+        // forgets it as it goes).
+        if (lCount == 1 && m_pMainWnd != nullptr)
+            static_cast<CGalleryFrame*>(m_pMainWnd)->DeleteRetiredPages();
+        return CWinApp::OnIdle(lCount);
+    }
+
     int ExitInstance() override { return m_nExitCode >= 0 ? m_nExitCode : CWinApp::ExitInstance(); }
 
 private:

@@ -158,8 +158,13 @@ void CGalleryFrame::ShowPage(int nIndex)
         return;
     }
     // ----- end of reliability block -----
-    if (m_pPage && m_pPage->m_hWnd != nullptr)
-        m_pPage->DestroyWindow();
+    if (m_pPage) {
+        if (m_pPage->m_hWnd != nullptr)
+            m_pPage->DestroyWindow();
+        // Not deleted here: a handler of the page may be on the stack below
+        // this command, and returns into the object.
+        m_retiredPages.push_back(std::move(m_pPage));
+    }
     m_pPage.reset(pages[nIndex].create());
     m_nCurrent = nIndex;
     m_tabs.SendMessage(TCM_SETCURSEL, nIndex);
@@ -168,6 +173,8 @@ void CGalleryFrame::ShowPage(int nIndex)
     if (m_bRemember)
         Settings().WriteInt("Last Page", nIndex);
 }
+
+void CGalleryFrame::DeleteRetiredPages() { m_retiredPages.clear(); }
 
 QELRegistry CGalleryFrame::Settings()
 {

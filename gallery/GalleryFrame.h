@@ -2,6 +2,7 @@
 #pragma once
 #include "GalleryPage.h"
 #include <memory>
+#include <vector>
 
 class CGalleryFrame : public CFrameWnd
 {
@@ -14,6 +15,9 @@ public:
     void ShowPage(int nIndex);
     CString GetPageName(int nIndex) const;
     CGalleryPage* GetPage() const { return m_pPage.get(); }
+    // Deletes the pages switched away from. Only from the application's idle
+    // time, when no handler of theirs can still be running.
+    void DeleteRetiredPages();
 
     // The gallery's own settings, kept through the library's registry class
     // under HKEY_CURRENT_USER\Software\ZUZIVU70\Gallery (made on first use).
@@ -59,6 +63,10 @@ private:
     QELToolbar m_wndFindBar;
     CFont m_font;
     std::unique_ptr<CGalleryPage> m_pPage;
+    // Pages whose windows are gone but whose objects wait for idle time: a
+    // page's handler may still be inside a message loop (its progress window,
+    // a dialog or menu it opened) when a command switches the page.
+    std::vector<std::unique_ptr<CGalleryPage>> m_retiredPages;
     int m_nCurrent = -1;
     BOOL m_bRemember = FALSE;
 };

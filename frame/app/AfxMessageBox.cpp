@@ -1,5 +1,6 @@
 // Message boxes of the application: CWinApp::DoMessageBox and AfxMessageBox.
 #include "AfxWinApp.h"
+#include "AfxModalOwner.h"
 
 int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT)
 {
@@ -9,7 +10,7 @@ int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT)
         UINT nButtons = nType & MB_TYPEMASK;
         nType |= (nButtons == MB_YESNO || nButtons == MB_YESNOCANCEL) ? MB_ICONQUESTION : MB_ICONEXCLAMATION;
     }
-    return ::MessageBoxA(hWndOwner, lpszPrompt, m_pszAppName != nullptr ? m_pszAppName : "", nType);
+    return AfxRunMessageBox(hWndOwner, lpszPrompt, m_pszAppName != nullptr ? m_pszAppName : "", nType);
 }
 
 int AFXAPI AfxMessageBox(LPCSTR lpszText, UINT nType, UINT nIDHelp)
@@ -17,7 +18,7 @@ int AFXAPI AfxMessageBox(LPCSTR lpszText, UINT nType, UINT nIDHelp)
     CWinApp* pApp = AfxGetApp();
     if (pApp != nullptr)
         return pApp->DoMessageBox(lpszText, nType, nIDHelp);
-    return ::MessageBoxA(CWnd::GetSafeOwner(nullptr)->GetSafeHwnd(), lpszText, "", nType);
+    return AfxRunMessageBox(CWnd::GetSafeOwner(nullptr)->GetSafeHwnd(), lpszText, "", nType);
 }
 
 int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)

@@ -1,5 +1,6 @@
 // CDialog: modal dialogs through the framework's own loop, and modeless ones.
 #include "AfxDialog.h"
+#include "AfxModalOwner.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
@@ -112,6 +113,8 @@ INT_PTR CDialog::DoModal()
 
     m_nModalResult = -1;
     m_nFlags |= WF_CONTINUEMODAL;
+    // Holds the owner disabled while the loop is to go on.
+    CAfxModalOwner record(hWndParent, this);
     if (CreateDlgIndirect(lpTemplate, CWnd::FromHandle(hWndParent), hInst)) {
         // OnInitDialog may already have ended the dialog.
         if (m_nFlags & WF_CONTINUEMODAL) {
@@ -137,8 +140,12 @@ void CDialog::EndDialog(int nResult)
 {
     if (m_nFlags & (WF_MODALLOOP | WF_CONTINUEMODAL))
         EndModalLoop(nResult);
-    if (m_hWnd != nullptr)
+    if (m_hWnd != nullptr) {
+        HWND hOwner = CAfxModalOwner::OwnerOf(m_hWnd);
         ::EndDialog(m_hWnd, nResult);
+        // An owner another modal window still holds stays disabled.
+        CAfxModalOwner::KeepHeld(hOwner, nullptr);
+    }
 }
 
 BOOL CDialog::OnInitDialog()

@@ -1,5 +1,6 @@
 // CWnd: window queries and changes.
 #include "AfxWnd.h"
+#include "AfxModalOwner.h"
 #include "AfxTextBuffer.h"
 #include "afxwin.h"
 
@@ -338,7 +339,7 @@ int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
 {
     if (lpszCaption == nullptr)
         lpszCaption = AfxGetAppName();
-    return ::MessageBoxA(m_hWnd, lpszText, lpszCaption, nType);
+    return AfxRunMessageBox(m_hWnd, lpszText, lpszCaption, nType);
 }
 
 CWnd* PASCAL CWnd::GetSafeOwner(CWnd* pParent, HWND* pWndTop)
@@ -393,4 +394,3 @@ CFrameWnd* CWnd::GetTopLevelFrame() const
     }
     return pFrame;
 }
-

@@ -192,6 +192,120 @@ TEST(ModalDialog, EndingInInitDialogAndCancelling)
     }
 }
 
+// ----- owners of nested modal windows ---------------------------------------
+
+// A dialog, a message box or a modeless dialog that ends while an outer modal
+// dialog still runs over the same owner must leave that owner disabled: the
+// owner's commands would otherwise run while the handler that opened the outer
+// dialog still waits for it (a page of an application deleted under it).
+TEST(ModalDialog, TheOwnerStaysDisabledUntilTheOutermostModalWindowEnds)
+{
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, "STATIC", "Owner", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 200), nullptr, 0));
+    // Message boxes of the application are owned by its main window.
+    CWinApp* pApp = AfxGetApp();
+    CWnd* pOldMain = pApp->m_pMainWnd;
+    pApp->m_pMainWnd = &owner;
+
+    DialogTemplate tmpl = MakeTemplate();
+    std::string trace;
+    auto state = [&](const char* when) {
+        trace += when;
+        trace += ::IsWindowEnabled(owner.m_hWnd) ? "=on;" : "=off;";
+        // Each stage is judged on its own: one that gave the owner away does
+        // not hide the next.
+        if (std::string(when) != "outer ended")
+            ::EnableWindow(owner.m_hWnd, FALSE);
+    };
+    auto cancel = [](CRecordingDialog& d) { input::PostKeyDown(d.GetDlgItem(IDC_TEXT)->m_hWnd, VK_ESCAPE); };
+    CRecordingDialog outer(tmpl);
+    outer.m_pParentWnd = &owner;
+    outer.onInitDialog = [&](CRecordingDialog& d) {
+        state("outer");
+        {
+            CRecordingDialog inner(tmpl);
+            inner.m_pParentWnd = &owner;
+            inner.onInitDialog = cancel;
+            EXPECT_EQ(inner.DoModal(), IDCANCEL);
+        }
+        state("inner");
+        {
+            ModalAnswerer answer(ModalAnswerer::PressButton(IDOK));
+            EXPECT_EQ(AfxMessageBox("Nested", MB_OK), IDOK);
+            EXPECT_TRUE(answer.Answered());
+        }
+        state("app box");
+        {
+            ModalAnswerer answer(ModalAnswerer::PressButton(IDNO));
+            EXPECT_EQ(owner.MessageBox("Nested", "Owner", MB_YESNO), IDNO);
+        }
+        state("window box");
+        {
+            CRecordingDialog modeless(tmpl);
+            ASSERT_TRUE(modeless.CreateModeless(&owner));
+            modeless.EndDialog(IDCANCEL);
+            EXPECT_FALSE(modeless.IsWindowVisible());
+        }
+        state("modeless");
+        cancel(d);
+    };
+    EXPECT_EQ(outer.DoModal(), IDCANCEL);
+    state("outer ended");
+    // Nothing of the owner's was given to an open modal window for good.
+    EXPECT_EQ(trace, "outer=off;inner=off;app box=off;window box=off;modeless=off;outer ended=on;");
+
+    // With no modal window over it, a box gives its owner back enabled.
+    {
+        ModalAnswerer answer(ModalAnswerer::PressButton(IDOK));
+        AfxMessageBox("Alone", MB_OK);
+    }
+    EXPECT_TRUE(owner.IsWindowEnabled());
+    pApp->m_pMainWnd = pOldMain;
+    owner.DestroyWindow();
+}
+
+// A box opened while another runs, the outer one answered first: the owner
+// stays disabled until the outer box's call returns, and is enabled then, not
+// left disabled for good by the inner box.
+std::string g_nestedTrace;
+HWND g_hNestedOwner = nullptr;
+
+void NoteOwner(const char* when)
+{
+    g_nestedTrace += when;
+    g_nestedTrace += ::IsWindowEnabled(g_hNestedOwner) ? "=on;" : "=off;";
+}
+
+void CALLBACK OpenInnerBox(HWND, UINT, UINT_PTR idEvent, DWORD)
+{
+    ::KillTimer(nullptr, idEvent);
+    // The outer box is active: its answer waits in the queue while the inner box runs.
+    HWND hOuter = ::GetActiveWindow();
+    ::PostMessageA(hOuter, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)::GetDlgItem(hOuter, IDOK));
+    ModalAnswerer answer(ModalAnswerer::PressButton(IDOK));
+    AfxMessageBox("Inner", MB_OK);
+    NoteOwner("inner");
+}
+
+TEST(ModalDialog, ABoxAnsweredBeforeTheBoxInsideItGivesTheOwnerBackWhenItReturns)
+{
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, "STATIC", "Owner", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 200), nullptr, 0));
+    CWinApp* pApp = AfxGetApp();
+    CWnd* pOldMain = pApp->m_pMainWnd;
+    pApp->m_pMainWnd = &owner;
+    g_hNestedOwner = owner.m_hWnd;
+    g_nestedTrace.clear();
+
+    ::SetTimer(nullptr, 0, 50, OpenInnerBox);
+    ModalAnswerer safety([](HWND) {}, 8000);  // bounded: closes the outer box if it was never answered
+    AfxMessageBox("Outer", MB_OK);
+    NoteOwner("outer");
+    EXPECT_EQ(g_nestedTrace, "inner=off;outer=on;");
+    pApp->m_pMainWnd = pOldMain;
+    owner.DestroyWindow();
+}
+
 // ----- command routing --------------------------------------------------------
 
 const UINT ID_PANE_COMMAND = 40001;

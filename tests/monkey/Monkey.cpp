@@ -183,7 +183,7 @@ std::string Monkey::Act()
     // A disabled main window waits on a dialog (perhaps not shown yet): a user
     // could reach nothing of it, and so neither does the monkey.
     if (hTop == m_gallery.MainWindow() && !::IsWindowEnabled(hTop))
-        return "waiting for a dialog";
+        return kWaiting;
     // A floating toolbar's frame now and then.
     if (hTop == m_gallery.MainWindow() && Pick(6) == 0) {
         for (HWND hWnd : tops) {

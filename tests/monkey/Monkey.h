@@ -15,6 +15,10 @@ class Monkey
 public:
     Monkey(const GalleryProcess& gallery, unsigned nSeed) : m_gallery(gallery), m_rng(nSeed) {}
 
+    // What Act returns when the main window is disabled and no dialog is there
+    // to answer.
+    static constexpr const char* kWaiting = "waiting for a dialog";
+
     // One action; returns what it was, for the log of a failure.
     std::string Act();
 

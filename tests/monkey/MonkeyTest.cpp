@@ -55,8 +55,23 @@ TEST(Monkey, GalleryUnderRandomInput)
     };
 
     const DWORD dwStart = ::GetTickCount();
+    // Since when the main window has been disabled with no dialog to answer.
+    DWORD dwWaitingSince = 0;
+    std::string strBeforeWaiting;
     while (::GetTickCount() - dwStart < nSeconds * 1000) {
         recent.push_back(monkey.Act());
+        // A main window left disabled when no dialog is open any more is a
+        // gallery no user can reach again.
+        if (recent.back() != Monkey::kWaiting)
+            dwWaitingSince = 0;
+        else if (dwWaitingSince == 0) {
+            dwWaitingSince = ::GetTickCount();
+            strBeforeWaiting = history();
+        } else if (::GetTickCount() - dwWaitingSince > kHangMs) {
+            FAIL() << "the gallery's main window stayed disabled with no dialog for " << kHangMs / 1000 << " s after "
+                   << monkey.Actions() << " actions, seed " << nSeed << "; last actions:" << history()
+                   << "\nits windows:" << Windows(gallery);
+        }
         if (recent.size() > 12)
             recent.pop_front();
         gallery.WaitIdle(kHangMs);
