@@ -204,55 +204,7 @@ CSize QELToolbar::CalcDynamicLayout(int nLength, DWORD dwMode)
 
 // ----- the records ------------------------------------------------------------------------------
 
-void QELToolbar::_GetButton(int nIndex, TBBUTTON* pButton) const
-{
-    if (pButton == nullptr)
-        return;
-    if (m_hWnd == nullptr ||
-        !const_cast<QELToolbar*>(this)->DefWindowProc(TB_GETBUTTON, (WPARAM)nIndex, (LPARAM)pButton)) {
-        memset(pButton, 0, sizeof(TBBUTTON));
-        pButton->iString = -1;
-        pButton->fsState = TBSTATE_ENABLED;
-    }
-    pButton->fsState ^= TBSTATE_ENABLED;
-}
+void QELToolbar::_GetButton(int nIndex, TBBUTTON* pButton) const { CToolBar::_GetButton(nIndex, pButton); }
 
-void QELToolbar::_SetButton(int nIndex, TBBUTTON* pButton)
-{
-    if (pButton == nullptr || m_hWnd == nullptr)
-        return;
-    TBBUTTON button;
-    if (!DefWindowProc(TB_GETBUTTON, (WPARAM)nIndex, (LPARAM)&button))
-        return;
-    pButton->fsState ^= TBSTATE_ENABLED;
-    memset(button.bReserved, 0, sizeof(button.bReserved));
-    memset(pButton->bReserved, 0, sizeof(pButton->bReserved));
-    if (memcmp(pButton, &button, sizeof(TBBUTTON)) == 0)
-        return;  // unchanged: no write, no repaint
-
-    BOOL bVisible = (GetStyle() & WS_VISIBLE) != 0;
-    ModifyStyle(WS_VISIBLE, 0);
-    DefWindowProc(TB_DELETEBUTTON, (WPARAM)nIndex, 0);
-    // Changing the text rows makes the control measure its buttons again;
-    // a control that then forgets the button size it was given gets it back.
-    LRESULT dwButtonSize = DefWindowProc(TB_GETBUTTONSIZE, 0, 0);
-    int nRows = (int)::SendMessageA(m_hWnd, TB_GETTEXTROWS, 0, 0);
-    ::SendMessageA(m_hWnd, WM_SETREDRAW, FALSE, 0);
-    ::SendMessageA(m_hWnd, TB_SETMAXTEXTROWS, (WPARAM)(nRows + 1), 0);
-    ::SendMessageA(m_hWnd, TB_SETMAXTEXTROWS, (WPARAM)nRows, 0);
-    if (DefWindowProc(TB_GETBUTTONSIZE, 0, 0) != dwButtonSize)
-        DefWindowProc(TB_SETBUTTONSIZE, 0, dwButtonSize);
-    ::SendMessageA(m_hWnd, WM_SETREDRAW, TRUE, 0);
-    DefWindowProc(TB_INSERTBUTTONA, (WPARAM)nIndex, (LPARAM)pButton);
-    if (bVisible)
-        ModifyStyle(0, WS_VISIBLE);
-
-    if (((pButton->fsStyle ^ button.fsStyle) & TBSTYLE_SEP) ||
-        ((pButton->fsStyle & TBSTYLE_SEP) && pButton->iBitmap != button.iBitmap)) {
-        Invalidate(TRUE);
-    } else {
-        CRect rect;
-        if (DefWindowProc(TB_GETITEMRECT, (WPARAM)nIndex, (LPARAM)&rect))
-            InvalidateRect(&rect, TRUE);
-    }
-}
+// The framework bar keeps its records with the same turned-round enabled bit.
+void QELToolbar::_SetButton(int nIndex, TBBUTTON* pButton) { CToolBar::_SetButton(nIndex, pButton); }
