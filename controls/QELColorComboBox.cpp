@@ -2,6 +2,7 @@
 // the custom colour.
 #include "QELColorComboBox.h"
 #include "QELDpi.h"
+#include "QELWindowLife.h"
 #include "afxdlgs.h"
 
 IMPLEMENT_DYNAMIC(QELColorComboBox, CComboBox)
@@ -57,6 +58,11 @@ QELColorComboBox::~QELColorComboBox() = default;
 void QELColorComboBox::PreSubclassWindow()
 {
     CComboBox::PreSubclassWindow();
+    // A new window: nothing of an earlier window's choice is pending (a
+    // window destroyed while its colour dialog was open left the box busy).
+    m_bBusy = false;
+    m_bCustomPending = false;
+    m_nListEnd = 0;
     Initialise();
 }
 
@@ -180,30 +186,39 @@ BOOL QELColorComboBox::OnCloseup()
             // Nothing was chosen: back to what the parent last heard of.
             if (m_nListEnd == IDCANCEL && m_nLastSel >= 0 && m_nLastSel < GetCount())
                 SetCurSel(m_nLastSel);
-        } else {
-            ChooseCustomColor(true);
+        } else if (!ChooseCustomColor(true)) {
+            return FALSE;
         }
     }
     m_nListEnd = 0;
     return FALSE;
 }
 
-void QELColorComboBox::ChooseCustomColor(bool bTellParent)
+bool QELColorComboBox::ChooseCustomColor(bool bTellParent)
 {
     if (m_bBusy)
-        return;
+        return true;
     m_bBusy = true;
+    const HWND hWnd = m_hWnd;
     const int nSelected = GetCurSel();
     CColorDialog dlg(static_cast<COLORREF>(GetItemData(nSelected)), 0, nullptr);
-    if (dlg.DoModal() == IDOK && GetCurSel() == nSelected) {
+    const bool bChosen = dlg.DoModal() == IDOK;
+    // The dialog has no owner: the application ran on while it was open.
+    if (!qel_life::StillOwns(this, hWnd))
+        return false;
+    if (bChosen && GetCurSel() == nSelected) {
         SetItemData(nSelected, dlg.GetColor());
         Invalidate();
     }
     m_nLastSel = GetCurSel();
     CWnd* pParent = GetParent();
-    if (bTellParent && pParent != nullptr && ::IsWindow(m_hWnd))
-        pParent->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), CBN_SELCHANGE), reinterpret_cast<LPARAM>(m_hWnd));
+    if (bTellParent && pParent != nullptr) {
+        pParent->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), CBN_SELCHANGE), reinterpret_cast<LPARAM>(hWnd));
+        if (!qel_life::StillOwns(this, hWnd))
+            return false;
+    }
     m_bBusy = false;
+    return true;
 }
 
 void QELColorComboBox::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)

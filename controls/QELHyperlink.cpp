@@ -2,6 +2,7 @@
 #include "QELHyperlink.h"
 #include "LinkAccessible.h"
 #include "LinkKeyboard.h"
+#include "QELWindowLife.h"
 #include "logic/StaticTextFormat.h"
 #include <shellapi.h>
 
@@ -252,6 +253,7 @@ HBRUSH QELHyperlink::CtlColor(CDC* pDC, UINT)
 
 void QELHyperlink::OnClicked()
 {
+    const HWND hWnd = m_hWnd;
     if (m_bFireChild) {
         CWnd* pParent = GetParent();
         if (pParent != nullptr)
@@ -259,6 +261,9 @@ void QELHyperlink::OnClicked()
     } else {
         GoToLinkUrl(m_strLinkUrl);
     }
+    // The parent may have deleted the link or destroyed its window meanwhile.
+    if (!qel_life::StillOwns(this, hWnd))
+        return;
     m_bVisited = true;
     Repaint(false);
 }

@@ -3,6 +3,7 @@
 #include "QELStatic.h"
 #include "LinkAccessible.h"
 #include "LinkKeyboard.h"
+#include "QELWindowLife.h"
 #include <shellapi.h>
 #include <climits>
 #include <cstring>
@@ -333,8 +334,12 @@ void QELStatic::OnTimer(UINT_PTR)
 
 void QELStatic::OnLButtonDown(UINT, CPoint)
 {
+    // The parent may delete the label or destroy its window from the
+    // notification: then the click has nobody left to finish it.
+    const HWND hWnd = m_hWnd;
     OpenLink();
-    Default();
+    if (qel_life::StillOwns(this, hWnd))
+        Default();
 }
 
 void QELStatic::OpenLink()

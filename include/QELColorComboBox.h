@@ -66,7 +66,9 @@ private:
     bool IsCustom(int nIndex);
     // The colour dialog for the selected custom entry; then the parent hears
     // of the change when bTellParent (its own notification was held back).
-    void ChooseCustomColor(bool bTellParent);
+    // False when the box is gone afterwards: the application deleted it or
+    // destroyed its window while the dialog was open or the parent was told.
+    bool ChooseCustomColor(bool bTellParent);
 
     // "Custom..." reached in the dropped list: chosen when the list closes.
     bool m_bCustomPending = false;
