@@ -56,6 +56,11 @@ int QELCheckMessageBox::GetChecked() { return m_bChecked; }
 
 int QELCheckMessageBox::Message(const char* lpszText, UINT nType, UINT nHelpId)
 {
+    // This object is the box while it shows: asked again meanwhile (from a
+    // timer, or a handler the box's loop runs), a second box would take over
+    // the object and leave the first without its check box.
+    if (m_hWnd != nullptr)
+        return 0;
     // The message box is the next window created on this thread: it becomes ours.
     AfxHookWindowCreate(this);
     int nResult = AfxMessageBox(lpszText, nType, nHelpId);

@@ -19,9 +19,14 @@ void QELProgress::StartProgress()
     if (m_pParentWnd == nullptr)
         m_pParentWnd = AfxGetMainWnd();
     QELModuleContext context;
-    // A window still shown is reused: it starts over like a new one.
-    if (m_dlg.m_hWnd == nullptr && !m_dlg.Create(IDD_QEL_PROGRESS, m_pParentWnd))
-        return;
+    // A window still there is reused: it starts over like a new one, and
+    // shows again if the user closed it (Escape only hides a modeless dialog).
+    if (m_dlg.m_hWnd == nullptr) {
+        if (!m_dlg.Create(IDD_QEL_PROGRESS, m_pParentWnd))
+            return;
+    } else if (!m_dlg.IsWindowVisible()) {
+        m_dlg.ShowWindow(SW_SHOWNA);
+    }
     m_dlg.SetWindowText(m_strTitle);
     ShowStatus();
     SetCurrent(m_dMin);

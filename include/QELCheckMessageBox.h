@@ -34,7 +34,7 @@ public:
     int GetChecked();
     // Shows the application's message box (text, MB_ type flags, help context)
     // with the check box row; the id of the button pressed, 0 when the box
-    // could not be shown.
+    // could not be shown or this object's box is already showing.
     int Message(const char* lpszText, UINT nType, UINT nHelpId);
 
     // Control ids of the added row.

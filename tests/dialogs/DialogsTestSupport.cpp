@@ -1,4 +1,5 @@
 #include "DialogsTestSupport.h"
+#include "UserInput.h"
 #include <sstream>
 
 namespace {
@@ -73,3 +74,10 @@ MainWindowScope::MainWindowScope(CWnd* pMain) : m_pPrevious(AfxGetApp()->m_pMain
 }
 
 MainWindowScope::~MainWindowScope() { AfxGetApp()->m_pMainWnd = m_pPrevious; }
+
+void Retype(HWND hEdit, const char* text)
+{
+    ::SendMessageA(hEdit, EM_SETSEL, 0, -1);
+    ::SendMessageA(hEdit, WM_CLEAR, 0, 0);
+    input::TypeText(hEdit, text);
+}

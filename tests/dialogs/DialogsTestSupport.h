@@ -6,6 +6,8 @@
 
 std::string WindowText(HWND hWnd);
 std::string ItemText(HWND hDlg, int nID);
+// Replaces a field's text by typing, as a user would: every character passes the field's filter.
+void Retype(HWND hEdit, const char* text);
 
 // The rectangle of a control in dialog units, as the template placed it:
 // its window rectangle in the dialog's client coordinates, compared with the

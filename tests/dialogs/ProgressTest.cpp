@@ -1,6 +1,7 @@
 // The progress window: its template, percentages and status lines, and the
 // ranges that would divide by zero or run past the bar.
 #include "DialogsTestSupport.h"
+#include "RecordingParent.h"
 #include "module/QELModuleContext.h"
 #include <gtest/gtest.h>
 #include <string>
@@ -196,4 +197,41 @@ TEST(ProgressWindow, DestroyingTheObjectTakesTheWindow)
         ASSERT_TRUE(::IsWindow(hWnd));
     }
     EXPECT_FALSE(::IsWindow(hWnd));
+}
+
+// The window can go without the object's word: with its owner, or closed by
+// the user (Escape ends a modeless dialog by hiding it). The object goes on
+// without it, and the next start shows a window again.
+TEST(ProgressWindow, AWindowGoneWithItsOwnerOrClosedByTheUser)
+{
+    CRecordingFrame owner;
+    QELProgress progress("Copying", "", 0, 10, &owner);
+    progress.StartProgress();
+    HWND hFirst = Window(progress);
+    ASSERT_TRUE(::IsWindow(hFirst));
+    owner.DestroyWindow();
+    EXPECT_FALSE(::IsWindow(hFirst));
+    EXPECT_EQ(Window(progress), nullptr);
+    progress.SetCurrent(5);
+    progress.StepIt(1);
+    progress.SetStatus("Still copying");
+    progress.SetTitle("Copying on");
+    progress.EndProgress();
+    EXPECT_EQ(progress.GetCurrent(), 6);
+
+    // The owner has no window now: the new one has no owner, and shows.
+    progress.StartProgress();
+    ASSERT_TRUE(::IsWindow(Window(progress)));
+    EXPECT_TRUE(::IsWindowVisible(Window(progress)));
+    EXPECT_EQ(::GetWindow(Window(progress), GW_OWNER), nullptr);
+    EXPECT_EQ(WindowText(Window(progress)), "Copying on");
+
+    // Escape, as the user presses it.
+    ::SendMessageA(Window(progress), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    PumpMessages(20);
+    progress.SetCurrent(7);
+    progress.StartProgress();
+    EXPECT_TRUE(::IsWindowVisible(Window(progress))) << "a start after the user closed the window showed nothing";
+    EXPECT_EQ(BarPos(progress), 0);
+    progress.EndProgress();
 }

@@ -13,14 +13,6 @@ namespace {
 const int IDC_REAL_VALUE = 22000;
 const int IDC_REAL_PROMPT = 22001;
 
-// Replaces the field's text by typing, as a user would: every character passes the field's filter.
-void Retype(HWND hEdit, const char* text)
-{
-    ::SendMessageA(hEdit, EM_SETSEL, 0, -1);
-    ::SendMessageA(hEdit, WM_CLEAR, 0, 0);
-    input::TypeText(hEdit, text);
-}
-
 QELRealEdit* RealField(HWND hDlg, int nID)
 {
     return static_cast<QELRealEdit*>(CWnd::FromHandlePermanent(::GetDlgItem(hDlg, nID)));
