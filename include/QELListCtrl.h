@@ -263,6 +263,8 @@ protected:
     // Insertions that bypass the class reach the list view without an item parameter.
     LRESULT OnInsertItemA(WPARAM wParam, LPARAM lParam);
     LRESULT OnInsertItemW(WPARAM wParam, LPARAM lParam);
+    // Column insertions and deletions, whoever sends them: the column count is counted anew.
+    LRESULT OnColumnSetChange(WPARAM wParam, LPARAM lParam);
     // A click on a column header: ascending first, reversed by each further click.
     void OnColumnclick(NMHDR* pNMHDR, LRESULT* pResult);
 

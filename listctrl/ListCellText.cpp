@@ -5,22 +5,12 @@
 #include "logic/CellTextFormat.h"
 #include "QELMemory.h"
 
-namespace {
-// Whether the list view has column nColumn. One message to the list view (no
-// header lookup), as it is asked for every cell written.
-bool HasColumn(HWND hList, int nColumn)
-{
-    LVCOLUMNA column = {};  // no mask: only the answer counts
-    return hList != nullptr && ::SendMessageA(hList, LVM_GETCOLUMNA, (WPARAM)nColumn, (LPARAM)&column) != 0;
-}
-}  // namespace
-
 BOOL QELListCtrl::SetItemText(int nItem, int nSubItem, LPCTSTR lpszText)
 {
     _BeginChange(TRUE, TRUE);
     // The list view keeps texts of sub-items that have no column and says it
     // wrote them: a cell that does not exist is refused here instead.
-    if (nSubItem < 0 || (nSubItem > 0 && !HasColumn(m_hWnd, nSubItem)))
+    if (nSubItem < 0 || (nSubItem > 0 && nSubItem >= GetColumnCount()))
         return FALSE;
     return CListCtrl::SetItemText(nItem, nSubItem, lpszText);
 }

@@ -36,6 +36,9 @@ BEGIN_MESSAGE_MAP(QELListCtrl, CListCtrl)
     ON_NOTIFY_REFLECT_EX(LVN_DELETEALLITEMS, OnDeleteAllItemsNotify)
     ON_MESSAGE(LVM_INSERTITEMA, OnInsertItemA)
     ON_MESSAGE(LVM_INSERTITEMW, OnInsertItemW)
+    ON_MESSAGE(LVM_INSERTCOLUMNA, OnColumnSetChange)
+    ON_MESSAGE(LVM_INSERTCOLUMNW, OnColumnSetChange)
+    ON_MESSAGE(LVM_DELETECOLUMN, OnColumnSetChange)
 END_MESSAGE_MAP()
 
 QELListCtrl::QELListCtrl() : m_pParts(new (std::nothrow) Parts(*this)), m_nCheckboxStyle(CHECKSTYLE_MULTIPLE) {}
@@ -108,6 +111,7 @@ void QELListCtrl::OnDestroy()
         // notification reached us) go with the window too.
         m_pParts->store.ReleaseAll();
         m_pParts->editor.DestroyWindow();
+        m_pParts->hColumnsOf = nullptr;
     }
     // The list view destroys the image lists it holds when it goes; the two we own
     // are taken back from it and its header first, so they are destroyed once.
@@ -195,12 +199,33 @@ const CHeaderCtrl* QELListCtrl::GetHeaderCtrl() const { return CListCtrl::GetHea
 
 int QELListCtrl::GetColumnCount() const
 {
+    // Every cell written asks: the header is asked once per change of the columns.
+    if (m_pParts != nullptr && m_hWnd != nullptr && m_pParts->hColumnsOf == m_hWnd)
+        return m_pParts->nColumns;
     // Straight to the header, without a temporary object.
     HWND hHeader = _GetHeaderWnd();
     if (hHeader == nullptr)
         return 0;
     int nCount = static_cast<int>(::SendMessageA(hHeader, HDM_GETITEMCOUNT, 0, 0));
-    return nCount < 0 ? 0 : nCount;
+    if (nCount < 0)
+        nCount = 0;
+    if (m_pParts != nullptr) {
+        m_pParts->hColumnsOf = m_hWnd;
+        m_pParts->nColumns = nCount;
+    }
+    return nCount;
+}
+
+LRESULT QELListCtrl::OnColumnSetChange(WPARAM, LPARAM)
+{
+    // Through this class, the base class or a plain message: the count is
+    // forgotten before (the list view notifies while it changes) and after.
+    if (m_pParts != nullptr)
+        m_pParts->hColumnsOf = nullptr;
+    LRESULT lResult = Default();
+    if (m_pParts != nullptr)
+        m_pParts->hColumnsOf = nullptr;
+    return lResult;
 }
 
 BOOL QELListCtrl::HasColumnHeader() const { return (GetStyle() & LVS_NOCOLUMNHEADER) == 0; }

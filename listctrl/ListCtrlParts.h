@@ -28,4 +28,8 @@ struct QELListCtrl::Parts
     // The header of the list view window it was read for.
     HWND hHeaderOf = nullptr;
     HWND hHeader = nullptr;
+    // The number of columns of the list view window it was counted for; every
+    // column inserted or deleted, by whatever path, has it counted anew.
+    HWND hColumnsOf = nullptr;
+    int nColumns = 0;
 };

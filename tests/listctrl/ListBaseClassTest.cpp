@@ -4,6 +4,7 @@
 #include "ListFixture.h"
 #include "ListParentFrame.h"
 #include "PixelReader.h"
+#include <functional>
 
 namespace {
 const COLORREF kRed = RGB(220, 0, 0), kYellow = RGB(255, 255, 0);
@@ -112,4 +113,48 @@ TEST(ListBaseClass, AParentThatRefusesPerItemNotificationsLeaksNothing)
         list.InsertItem(i, "again");
     list.DestroyWindow();
     EXPECT_EQ(QELListCtrl::GetItemMemoryBlockCount(), nStart);
+}
+
+// The cells a text may be written to follow the columns, however they were
+// added or taken away: through the class, the base class, or a message of
+// either character set sent straight to the window. A count kept from before
+// a change would refuse a new column's cells or write to a column that is gone.
+TEST_F(ListTest, CellsFollowColumnsChangedByEveryPath)
+{
+    Fill(2);
+    CListCtrl* pBase = &list;
+    EXPECT_FALSE(list.SetItemText(0, 4, "none yet"));
+    struct Step
+    {
+        const char* name;
+        std::function<void()> change;
+        int nColumns;
+    };
+    const Step steps[] = {
+        { "base class inserts", [&] { pBase->InsertColumn(4, "Fifth", LVCFMT_LEFT, 60); }, 5 },
+        { "wide message inserts",
+          [&] {
+              LVCOLUMNW column = {};
+              column.mask = LVCF_TEXT | LVCF_WIDTH;
+              column.pszText = const_cast<LPWSTR>(L"Sixth");
+              column.cx = 60;
+              ::SendMessageW(list.m_hWnd, LVM_INSERTCOLUMNW, 5, (LPARAM)&column);
+          },
+          6 },
+        { "message deletes", [&] { ::SendMessageA(list.m_hWnd, LVM_DELETECOLUMN, 5, 0); }, 5 },
+        { "base class deletes", [&] { pBase->DeleteColumn(4); }, 4 },
+        { "class inserts", [&] { list.InsertColumn(4, "Again", LVCFMT_LEFT, 60); }, 5 },
+        { "class deletes", [&] { list.DeleteColumn(1); }, 4 },
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        const int nExpected = step.nColumns;
+        // Asked before the change, so a count could be kept from then.
+        EXPECT_TRUE(list.SetItemText(1, 0, "asked"));
+        step.change();
+        ASSERT_EQ(list.GetColumnCount(), nExpected);
+        EXPECT_TRUE(list.SetItemText(1, nExpected - 1, "last"));
+        EXPECT_EQ(Text(1, nExpected - 1), "last");
+        EXPECT_FALSE(list.SetItemText(1, nExpected, "beyond"));
+    }
 }
