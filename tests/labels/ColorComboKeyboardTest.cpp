@@ -41,20 +41,12 @@ struct KeyboardCombo
     // The colour the parent's handler read at each CBN_SELCHANGE.
     std::vector<COLORREF> heard;
 
-    KeyboardCombo() : tmpl(MakeTemplate()), dlg(tmpl)
+    KeyboardCombo() : tmpl(ColourComboTemplate(kComboId)), dlg(tmpl)
     {
         dlg.CreateModeless();
         combo.SubclassDlgItem(kComboId, &dlg);
         dlg.onSelChange = [this] { heard.push_back(combo.GetColor()); };
         combo.SetFocus();
-    }
-    static DialogTemplate MakeTemplate()
-    {
-        DialogTemplate t("Colours", 200, 140);
-        t.Add("COMBOBOX", "", kComboId,
-              WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 10, 10,
-              120, 120);
-        return t;
     }
     // Through the application's loop and the dialog manager, as typed.
     void Press(UINT vk) { input::PressKey(combo.m_hWnd, vk); }

@@ -156,7 +156,7 @@ struct ComboInDialog
     QELColorComboBox* pCombo;
     HWND hCombo;
 
-    ComboInDialog() : tmpl(MakeTemplate()), dlg(tmpl), pCombo(new Watched<QELColorComboBox>)
+    ComboInDialog() : tmpl(ColourComboTemplate(kControlId)), dlg(tmpl), pCombo(new Watched<QELColorComboBox>)
     {
         dlg.CreateModeless();
         pCombo->SubclassDlgItem(kControlId, &dlg);
@@ -164,14 +164,6 @@ struct ComboInDialog
         pCombo->SetFocus();
     }
     ~ComboInDialog() { delete pCombo; }
-    static DialogTemplate MakeTemplate()
-    {
-        DialogTemplate t("Colours", 200, 140);
-        t.Add("COMBOBOX", "", kControlId,
-              WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 10, 10,
-              120, 120);
-        return t;
-    }
     // The colour dialog's answer: the colour typed into its fields, then OK.
     static void ChooseColour(HWND hDlg, COLORREF color)
     {

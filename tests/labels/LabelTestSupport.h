@@ -29,6 +29,10 @@ public:
     using QELHyperlink::m_ToolTip;
 };
 
+// A dialog holding one owner-drawn drop-down list with id nComboId, the
+// template a colour combo box subclasses.
+DialogTemplate ColourComboTemplate(UINT nComboId);
+
 // Where pixels matching a test lie in a rectangle of a window's client area.
 struct PixelSpread
 {
