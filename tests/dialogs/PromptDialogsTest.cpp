@@ -8,6 +8,7 @@
 #include <cfloat>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 const int IDC_REAL_VALUE = 22000;
@@ -259,4 +260,22 @@ TEST(FormattedMessage, FormatsInFullWithAnOkButton)
         EXPECT_EQ(answer.messageText.size(), longText.size() + 2);
         EXPECT_EQ(answer.messageText.substr(answer.messageText.size() - 4), "end]");
     }
+}
+
+// From the keyboard the two links are places of their own: Tab goes from OK
+// to the web link, the mail link and back to OK.
+TEST(AboutBox, TabReachesBothLinks)
+{
+    std::vector<int> order;
+    ModalAnswerer answer([&](HWND hDlg) {
+        HWND hCtl = ::GetDlgItem(hDlg, IDOK);
+        for (int i = 0; i < 3; ++i) {
+            hCtl = ::GetNextDlgTabItem(hDlg, hCtl, FALSE);
+            order.push_back(::GetDlgCtrlID(hCtl));
+        }
+        ModalAnswerer::PressButton(IDOK)(hDlg);
+    });
+    QELGUIUtils::About("Demo", "", "");
+    ASSERT_TRUE(answer.Answered());
+    EXPECT_EQ(order, (std::vector<int>{ 1016, 1017, IDOK }));
 }
