@@ -90,6 +90,9 @@ void QELListCtrl::PreSubclassWindow()
     // A dialog template's extended styles are dropped: the control starts from the
     // forced bits alone.
     SetExtendedStyle(0);
+    // Columns may have changed while no object of ours watched the window.
+    if (m_pParts != nullptr)
+        m_pParts->hColumnsOf = nullptr;
     CListCtrl::PreSubclassWindow();
 }
 
