@@ -157,4 +157,14 @@ TEST_F(ListTest, CellsFollowColumnsChangedByEveryPath)
         EXPECT_EQ(Text(1, nExpected - 1), "last");
         EXPECT_FALSE(list.SetItemText(1, nExpected, "beyond"));
     }
+    // A column added while no object watched the window, then watched again.
+    ASSERT_EQ(list.GetColumnCount(), 4);
+    HWND hList = list.UnsubclassWindow();
+    LVCOLUMNA column = {};
+    column.mask = LVCF_WIDTH;
+    column.cx = 40;
+    ::SendMessageA(hList, LVM_INSERTCOLUMNA, 4, (LPARAM)&column);
+    ASSERT_TRUE(list.SubclassWindow(hList));
+    EXPECT_EQ(list.GetColumnCount(), 5);
+    EXPECT_TRUE(list.SetItemText(1, 4, "unwatched"));
 }
