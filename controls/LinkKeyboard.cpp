@@ -31,7 +31,7 @@ void NotifyClicked(HWND hWnd)
 
 bool ShowsFocus(HWND hWnd)
 {
-    if (::GetFocus() != hWnd)
+    if (!AfxIsSameHandle(::GetFocus(), hWnd))
         return false;
     return (::SendMessageA(hWnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0;
 }

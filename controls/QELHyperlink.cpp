@@ -52,7 +52,8 @@ void QELHyperlink::ReleaseResources()
         m_ToolTip.DestroyWindow();
     // A window that outlives this object must not keep a font that is gone.
     if (m_hWnd != nullptr && ::IsWindow(m_hWnd) && m_LinkFont.GetSafeHandle() != nullptr &&
-        reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)) == static_cast<HFONT>(m_LinkFont))
+        AfxIsSameHandle(reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)),
+                        static_cast<HFONT>(m_LinkFont)))
         ::SendMessageA(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_hOriginalFont), FALSE);
     m_LinkFont.DeleteObject();
     if (m_bOwnCursor && m_hLinkCursor != nullptr)
@@ -215,7 +216,7 @@ void QELHyperlink::OnCaptureChanged(CWnd* pWnd)
 {
     // Capture taken away (a menu, a dialog, another window): the mouse can no
     // longer be followed, so the link must not stay lit.
-    if (m_bHover && (pWnd == nullptr || pWnd->m_hWnd != m_hWnd)) {
+    if (m_bHover && (pWnd == nullptr || !AfxIsSameHandle(pWnd->m_hWnd, m_hWnd))) {
         m_bHover = false;
         Repaint(true);
     }
@@ -311,7 +312,7 @@ LRESULT QELHyperlink::OnUpdateUIState(WPARAM, LPARAM)
 {
     LRESULT lResult = Default();
     // The focus cues were turned on or off.
-    if (::GetFocus() == m_hWnd)
+    if (AfxIsSameHandle(::GetFocus(), m_hWnd))
         link_keyboard::RedrawBehind(m_hWnd);
     return lResult;
 }

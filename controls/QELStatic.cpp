@@ -407,7 +407,7 @@ void QELStatic::OnKillFocus(CWnd*)
 LRESULT QELStatic::OnUpdateUIState(WPARAM, LPARAM)
 {
     LRESULT lResult = Default();
-    if (m_nLinkKind != LinkNone && ::GetFocus() == m_hWnd)
+    if (m_nLinkKind != LinkNone && AfxIsSameHandle(::GetFocus(), m_hWnd))
         UpdateSurface();
     return lResult;
 }

@@ -203,7 +203,7 @@ const CHeaderCtrl* QELListCtrl::GetHeaderCtrl() const { return CListCtrl::GetHea
 int QELListCtrl::GetColumnCount() const
 {
     // Every cell written asks: the header is asked once per change of the columns.
-    if (m_pParts != nullptr && m_hWnd != nullptr && m_pParts->hColumnsOf == m_hWnd)
+    if (m_pParts != nullptr && m_hWnd != nullptr && AfxIsSameHandle(m_pParts->hColumnsOf, m_hWnd))
         return m_pParts->nColumns;
     // Straight to the header, without a temporary object.
     HWND hHeader = _GetHeaderWnd();

@@ -91,7 +91,7 @@ HWND QELListCtrl::_GetHeaderWnd() const
     if (!::IsWindow(m_hWnd))
         return nullptr;
     // The header lives as long as its list view: it is asked for once per window.
-    if (m_pParts != nullptr && m_pParts->hHeaderOf == m_hWnd && ::IsWindow(m_pParts->hHeader))
+    if (m_pParts != nullptr && AfxIsSameHandle(m_pParts->hHeaderOf, m_hWnd) && ::IsWindow(m_pParts->hHeader))
         return m_pParts->hHeader;
     HWND hHeader = reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETHEADER, 0, 0));
     if (m_pParts != nullptr) {

@@ -196,7 +196,7 @@ const UINT QELListCtrl::s_nPlaceEditorMsg = ::RegisterWindowMessageA("QELListCtr
 void QELListCtrl::OnHeaderItemChanged(UINT, NMHDR* pNMHDR, LRESULT* pResult)
 {
     *pResult = Default();
-    if (pNMHDR->hwndFrom == GetHeaderCtrl()->GetSafeHwnd() && _IsEditVisible())
+    if (AfxIsSameHandle(pNMHDR->hwndFrom, GetHeaderCtrl()->GetSafeHwnd()) && _IsEditVisible())
         PostMessage(s_nPlaceEditorMsg);
 }
 

@@ -50,7 +50,7 @@ CWnd* QELToolbar::InsertControl(CWnd* pControl, CRect& rect, UINT nID)
     // The layout finds a control by its id among the toolbar's children; an
     // id of 0 would make a plain separator of the placeholder.
     if (m_hWnd == nullptr || pControl == nullptr || pControl->m_hWnd == nullptr || nID == 0 || rect.Width() < 0 ||
-        ::GetParent(pControl->m_hWnd) != m_hWnd)
+        !AfxIsSameHandle(::GetParent(pControl->m_hWnd), m_hWnd))
         return nullptr;
 
     int nIndex = CommandToIndex(nID);

@@ -188,7 +188,7 @@ void QELToolbar::OnToolBarChange(NMHDR*, LRESULT* pResult)
 void QELToolbar::OnContextMenu(CWnd*, CPoint point)
 {
     // Embedded controls have menus of their own.
-    if (::WindowFromPoint(point) != m_hWnd)
+    if (!AfxIsSameHandle(::WindowFromPoint(point), m_hWnd))
         return;
     CPoint ptClient = point;
     ScreenToClient(&ptClient);

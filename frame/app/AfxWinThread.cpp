@@ -49,7 +49,7 @@ namespace {
 BOOL CALLBACK UpdateOwnedFrame(HWND hWnd, LPARAM lParam)
 {
     CWnd* pFrame = CWnd::FromHandlePermanent(hWnd);
-    if (pFrame != nullptr && ::GetWindow(hWnd, GW_OWNER) == (HWND)lParam && ::IsWindowVisible(hWnd) &&
+    if (pFrame != nullptr && AfxIsSameHandle(::GetWindow(hWnd, GW_OWNER), (HWND)lParam) && ::IsWindowVisible(hWnd) &&
         pFrame->IsKindOf(RUNTIME_CLASS(CFrameWnd))) {
         AfxCallWndProc(pFrame, hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
         pFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);

@@ -427,7 +427,7 @@ BOOL CControlBar::PreTranslateMessage(MSG* pMsg)
 {
     if (pMsg->message != WM_MOUSEMOVE && pMsg->message != WM_MOUSELEAVE)
         return FALSE;
-    if (!(m_dwStyle & CBRS_FLYBY) || pMsg->hwnd != m_hWnd)
+    if (!(m_dwStyle & CBRS_FLYBY) || !AfxIsSameHandle(pMsg->hwnd, m_hWnd))
         return FALSE;
     CFrameWnd* pTarget = GetCommandTarget();
     if (pTarget == nullptr)

@@ -64,7 +64,7 @@ void CDockContext::InitLoop()
 void CDockContext::CancelLoop()
 {
     DrawFocusRect(TRUE);
-    if (::GetCapture() == m_pBar->m_hWnd)
+    if (AfxIsSameHandle(::GetCapture(), m_pBar->m_hWnd))
         ::ReleaseCapture();
     if (m_hDCDraw != nullptr) {
         ::ReleaseDC(nullptr, m_hDCDraw);
@@ -128,7 +128,7 @@ BOOL CDockContext::Track()
     }
     HWND hWndBar = m_pBar->m_hWnd;
     ::SetCapture(hWndBar);
-    while (::GetCapture() == hWndBar) {
+    while (AfxIsSameHandle(::GetCapture(), hWndBar)) {
         MSG msg;
         if (!::GetMessageA(&msg, nullptr, 0, 0)) {
             AfxPostQuitMessage((int)msg.wParam);

@@ -233,7 +233,7 @@ BOOL CToolBar::AddReplaceBitmap(HBITMAP hbmImageWell)
     }
     if (!bResult)
         return FALSE;
-    if (m_hbmImageWell != nullptr && m_hbmImageWell != hbmImageWell)
+    if (m_hbmImageWell != nullptr && !AfxIsSameHandle(m_hbmImageWell, hbmImageWell))
         ::DeleteObject(m_hbmImageWell);
     m_hbmImageWell = hbmImageWell;
     Invalidate();

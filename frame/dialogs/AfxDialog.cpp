@@ -130,7 +130,7 @@ INT_PTR CDialog::DoModal()
     // The owner is enabled again before the dialog goes, so activation returns to it.
     if (bEnableParent)
         ::EnableWindow(hWndParent, TRUE);
-    if (hWndParent != nullptr && ::GetActiveWindow() == m_hWnd)
+    if (hWndParent != nullptr && AfxIsSameHandle(::GetActiveWindow(), m_hWnd))
         ::SetActiveWindow(hWndParent);
     DestroyWindow();
     return m_nModalResult;
@@ -176,7 +176,7 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
     bool bMouse = pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST;
     if (!bKey && !bMouse)
         return FALSE;
-    if (pMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, pMsg->hwnd))
+    if (!AfxIsSameHandle(pMsg->hwnd, m_hWnd) && !::IsChild(m_hWnd, pMsg->hwnd))
         return FALSE;
     return ::IsDialogMessageA(m_hWnd, pMsg);
 }

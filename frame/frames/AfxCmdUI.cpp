@@ -12,7 +12,7 @@ void CCmdUI::Enable(BOOL bOn)
     } else if (m_pOther != nullptr) {
         // Moving the focus off a control that is being disabled keeps the
         // keyboard usable.
-        if (!bOn && ::GetFocus() == m_pOther->m_hWnd) {
+        if (!bOn && AfxIsSameHandle(::GetFocus(), m_pOther->m_hWnd)) {
             HWND hParent = ::GetParent(m_pOther->m_hWnd);
             if (hParent != nullptr)
                 ::SendMessageA(hParent, WM_NEXTDLGCTL, 0, FALSE);

@@ -38,7 +38,7 @@ CFrameWnd::CFrameWnd() = default;
 
 CFrameWnd::~CFrameWnd()
 {
-    if (m_hMenuDefault != nullptr && ::IsMenu(m_hMenuDefault) && ::GetMenu(m_hWnd) != m_hMenuDefault)
+    if (m_hMenuDefault != nullptr && ::IsMenu(m_hMenuDefault) && !AfxIsSameHandle(::GetMenu(m_hWnd), m_hMenuDefault))
         ::DestroyMenu(m_hMenuDefault);
 }
 
@@ -106,7 +106,7 @@ void CFrameWnd::PostNcDestroy()
 void CFrameWnd::OnDestroy()
 {
     // Keep our menu out of the window's own clean-up; the destructor releases it.
-    if (m_hMenuDefault != nullptr && ::GetMenu(m_hWnd) == m_hMenuDefault)
+    if (m_hMenuDefault != nullptr && AfxIsSameHandle(::GetMenu(m_hWnd), m_hMenuDefault))
         ::SetMenu(m_hWnd, nullptr);
     CWinApp* pApp = AfxGetApp();
     if (pApp != nullptr && pApp->m_pMainWnd == this)

@@ -109,7 +109,7 @@ int CDC::SaveDC()
     if (m_hAttribDC != nullptr)
         nSaved = ::SaveDC(m_hAttribDC);
     // Two DCs may be at different depths: -1 (the latest) restores both alike.
-    if (m_hDC != nullptr && m_hDC != m_hAttribDC && ::SaveDC(m_hDC) != 0)
+    if (m_hDC != nullptr && !AfxIsSameHandle(m_hDC, m_hAttribDC) && ::SaveDC(m_hDC) != 0)
         nSaved = -1;
     return nSaved;
 }

@@ -9,7 +9,7 @@ template <class Result, class Fn>
 Result SetOnBoth(HDC hDC, HDC hAttribDC, Result failed, Fn fn)
 {
     Result result = failed;
-    if (hDC != nullptr && hDC != hAttribDC)
+    if (hDC != nullptr && !AfxIsSameHandle(hDC, hAttribDC))
         result = fn(hDC);
     if (hAttribDC != nullptr)
         result = fn(hAttribDC);

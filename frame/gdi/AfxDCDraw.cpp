@@ -26,7 +26,7 @@ CPoint CDC::MoveTo(POINT point) { return MoveTo(point.x, point.y); }
 BOOL CDC::LineTo(int x, int y)
 {
     // The attribute DC follows the pen so that GetCurrentPosition stays true.
-    if (m_hAttribDC != nullptr && m_hAttribDC != m_hDC)
+    if (m_hAttribDC != nullptr && !AfxIsSameHandle(m_hAttribDC, m_hDC))
         ::MoveToEx(m_hAttribDC, x, y, nullptr);
     return m_hDC != nullptr && ::LineTo(m_hDC, x, y);
 }

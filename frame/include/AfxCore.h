@@ -10,6 +10,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <cstddef>
+#include "AfxHandle.h"
 
 // windows.h defines these as function-like macros; the framework has members of the same names.
 #undef GetNextWindow

@@ -26,8 +26,8 @@ public:
     HGDIOBJ GetSafeHandle() const;
     int GetObject(int nCount, LPVOID lpObject) const;
     UINT GetObjectType() const;
-    BOOL operator==(const CGdiObject& obj) const { return obj.m_hObject == m_hObject; }
-    BOOL operator!=(const CGdiObject& obj) const { return obj.m_hObject != m_hObject; }
+    BOOL operator==(const CGdiObject& obj) const { return AfxIsSameHandle(obj.m_hObject, m_hObject); }
+    BOOL operator!=(const CGdiObject& obj) const { return !AfxIsSameHandle(obj.m_hObject, m_hObject); }
 
     // ----- handle map --------------------------------------------------------
     // The wrapper's class follows the object's type (a font gives a CFont).

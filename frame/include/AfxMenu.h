@@ -23,8 +23,8 @@ public:
     // ----- handle map and life -----------------------------------------------
     HMENU GetSafeHmenu() const { return m_hMenu; }
     operator HMENU() const { return m_hMenu; }
-    BOOL operator==(const CMenu& menu) const { return menu.m_hMenu == m_hMenu; }
-    BOOL operator!=(const CMenu& menu) const { return menu.m_hMenu != m_hMenu; }
+    BOOL operator==(const CMenu& menu) const { return AfxIsSameHandle(menu.m_hMenu, m_hMenu); }
+    BOOL operator!=(const CMenu& menu) const { return !AfxIsSameHandle(menu.m_hMenu, m_hMenu); }
     static CMenu* PASCAL FromHandle(HMENU hMenu);
     static void PASCAL DeleteTempMap();
     // Takes ownership; FALSE for a null handle or when this object already holds one.

@@ -23,8 +23,8 @@ public:
     // Both answer nullptr for a null object, as callers of the framework expect.
     operator HWND() const;
     HWND GetSafeHwnd() const;
-    BOOL operator==(const CWnd& wnd) const { return wnd.m_hWnd == m_hWnd; }
-    BOOL operator!=(const CWnd& wnd) const { return wnd.m_hWnd != m_hWnd; }
+    BOOL operator==(const CWnd& wnd) const { return AfxIsSameHandle(wnd.m_hWnd, m_hWnd); }
+    BOOL operator!=(const CWnd& wnd) const { return !AfxIsSameHandle(wnd.m_hWnd, m_hWnd); }
 
     // ----- handle map ------------------------------------------------------
     static CWnd* PASCAL FromHandle(HWND hWnd);

@@ -9,10 +9,10 @@ thread_local CAfxModalOwner* t_pInnermost = nullptr;
 // modal window still open over the owner, the topmost visible one it owns.
 void ActivateHolder(HWND hOwner)
 {
-    if (::GetActiveWindow() != hOwner)
+    if (!AfxIsSameHandle(::GetActiveWindow(), hOwner))
         return;
     for (HWND h = ::GetTopWindow(nullptr); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT)) {
-        if (::GetWindow(h, GW_OWNER) == hOwner && ::IsWindowVisible(h) && ::IsWindowEnabled(h)) {
+        if (AfxIsSameHandle(::GetWindow(h, GW_OWNER), hOwner) && ::IsWindowVisible(h) && ::IsWindowEnabled(h)) {
             ::SetActiveWindow(h);
             return;
         }
@@ -40,7 +40,7 @@ bool CAfxModalOwner::IsHeld(HWND hOwner, const CAfxModalOwner* pExcept)
     if (hOwner == nullptr)
         return false;
     for (const CAfxModalOwner* p = t_pInnermost; p != nullptr; p = p->m_pOuter) {
-        if (p != pExcept && p->m_hOwner == hOwner && p->Holds())
+        if (p != pExcept && AfxIsSameHandle(p->m_hOwner, hOwner) && p->Holds())
             return true;
     }
     return false;

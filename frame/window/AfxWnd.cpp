@@ -23,7 +23,7 @@ CWnd::~CWnd()
         HWND hWnd = m_hWnd;
         if (::IsWindow(hWnd))
             CWnd::DestroyWindow();
-        if (m_hWnd == hWnd) {
+        if (AfxIsSameHandle(m_hWnd, hWnd)) {
             RestoreWndProc(hWnd);
             Detach();
         }
@@ -44,7 +44,7 @@ HWND CWnd::GetSafeHwnd() const { return this == nullptr ? nullptr : m_hWnd; }
 CWnd* PASCAL CWnd::FromHandle(HWND hWnd)
 {
     return AfxGetThreadState()->m_wndMap.FromHandle(hWnd, [](HWND h) {
-        CWnd* p = new CWnd(h);
+        CWnd* p = new CWnd(afx_handle::Widened(h));
         p->m_bTemporary = TRUE;
         return p;
     });
@@ -61,9 +61,9 @@ BOOL CWnd::Attach(HWND hWndNew)
 {
     if (hWndNew == nullptr || m_hWnd != nullptr || FromHandlePermanent(hWndNew) != nullptr)
         return FALSE;
-    m_hWnd = hWndNew;
+    m_hWnd = afx_handle::Widened(hWndNew);
     m_bTemporary = FALSE;
-    AfxGetThreadState()->m_wndMap.SetPermanent(hWndNew, this);
+    AfxGetThreadState()->m_wndMap.SetPermanent(m_hWnd, this);
     return TRUE;
 }
 
@@ -127,7 +127,7 @@ BOOL CWnd::DestroyWindow()
     BOOL bPermanent = FromHandlePermanent(hWnd) == this;
     BOOL bResult = ::DestroyWindow(hWnd);
     // A wrapper that the window procedure never saw is not detached by WM_NCDESTROY.
-    if (!bPermanent && m_hWnd == hWnd)
+    if (!bPermanent && AfxIsSameHandle(m_hWnd, hWnd))
         m_hWnd = nullptr;
     return bResult;
 }

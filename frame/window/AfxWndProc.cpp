@@ -15,7 +15,7 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
 
     LRESULT lResult = pWnd->WindowProc(nMsg, wParam, lParam);
 
-    if (nMsg == WM_NCDESTROY && pWnd->m_hWnd == hWnd) {
+    if (nMsg == WM_NCDESTROY && AfxIsSameHandle(pWnd->m_hWnd, hWnd)) {
         // The window is gone: give the handle its own procedure back, forget it,
         // and let the object clean up (frames delete themselves here).
         pWnd->RestoreWndProc(hWnd);
@@ -246,7 +246,7 @@ BOOL PASCAL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
             return TRUE;
         // Stop at the window's top-level window: a modal dialog's keys are its own,
         // not its owner's accelerators.
-        if (hWnd == hWndStop || !(::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD))
+        if (AfxIsSameHandle(hWnd, hWndStop) || !(::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD))
             break;
     }
     return FALSE;
