@@ -63,7 +63,7 @@ protected:
         ASSERT_TRUE(link.SubclassDlgItem(kLinkId, dlg.get()));
         ASSERT_TRUE(combo.SubclassWindow(ZeroExtended(::GetDlgItem(dlg->m_hWnd, kComboId))));
         ASSERT_TRUE(integer.SubclassDlgItem(kIntegerId, dlg.get()));
-        ASSERT_TRUE(real.SubclassDlgItem(kRealId, dlg.get()));
+        ASSERT_TRUE(real.SubclassWindow(ZeroExtended(::GetDlgItem(dlg->m_hWnd, kRealId))));
         for (CWnd* pWnd : std::initializer_list<CWnd*>{ &label, &link, &combo, &integer, &real })
             ExpectAged(pWnd->m_hWnd, "a control");
         EXPECT_EQ(CWnd::FromHandlePermanent(::GetDlgItem(dlg->m_hWnd, kLabelId)), &label);
