@@ -62,6 +62,7 @@ int CycleCount(int nDefault)
 // platform keeps what it realises for the first of each (glyphs of a font),
 // four GDI objects for the integer edit's digits under Wine.
 static const int kWarmUp = 30;
+static const int kThousand = 1000;
 
 // Runs cycle() kWarmUp times, takes the counts, runs it CycleCount() times
 // more, and compares.
@@ -73,17 +74,37 @@ void ExpectNothingLeftAfterCycles(const char* name, const std::function<void(int
     }
     const ObjectCounts before = CountObjects();
     const int nCycles = CycleCount(nDefaultCycles);
-    auto start = std::chrono::steady_clock::now();
+    using Clock = std::chrono::steady_clock;
+    const auto start = Clock::now();
+    // Milliseconds per cycle of the first and of the last thousand.
+    double dFirstMs = 0, dLastMs = 0;
+    auto thousand = start;
     for (int i = 0; i < nCycles; ++i) {
         cycle(i);
         if (i % 64 == 0)
             PumpMessages(0);
+        if ((i + 1) % kThousand == 0) {
+            const auto now = Clock::now();
+            dLastMs = std::chrono::duration<double, std::milli>(now - thousand).count() / kThousand;
+            if (i + 1 == kThousand)
+                dFirstMs = dLastMs;
+            thousand = now;
+        }
     }
-    double dSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    double dSeconds = std::chrono::duration<double>(Clock::now() - start).count();
     const ObjectCounts after = CountObjects();
-    std::printf("cycles: %-18s %6d cycles in %6.1f s; before %s; after %s\n", name, nCycles, dSeconds,
+    char timing[96] = "";
+    if (nCycles >= kThousand)
+        std::snprintf(timing, sizeof(timing), " (%.1f ms per cycle in the first thousand, %.1f in the last)", dFirstMs,
+                      dLastMs);
+    std::printf("cycles: %-18s %6d cycles in %6.1f s%s; before %s; after %s\n", name, nCycles, dSeconds, timing,
                 before.Describe().c_str(), after.Describe().c_str());
     EXPECT_EQ(before.nGdi, after.nGdi) << name;
     EXPECT_EQ(before.nUser, after.nUser) << name;
     EXPECT_EQ(before.nBlocks, after.nBlocks) << name;
+    // A cycle that grows slower with the process's age feeds something that
+    // grows: compared once there are thousands to compare.
+    if (nCycles >= 2 * kThousand) {
+        EXPECT_LE(dLastMs, dFirstMs * 1.2) << name << ": the last thousand cycles took over 20 % longer than the first";
+    }
 }

@@ -23,5 +23,6 @@ ObjectCounts CountObjects();
 int CycleCount(int nDefault);
 
 // Runs cycle(i) some times to warm up, takes the counts, runs it CycleCount(nCycles)
-// times more, prints both counts and expects them equal.
+// times more, prints both counts and expects them equal; from 2,000 cycles on it
+// also expects the last thousand to take at most 20 % longer than the first.
 void ExpectNothingLeftAfterCycles(const char* name, const std::function<void(int)>& cycle, int nCycles = 1000);
