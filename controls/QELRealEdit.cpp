@@ -3,6 +3,7 @@
 #include "QELMemory.h"
 #include "logic/NumericText.h"
 #include <cfloat>
+#include <cmath>
 
 BEGIN_MESSAGE_MAP(QELRealEdit, QELEdit)
     ON_NUMERIC_EDIT_FILTER()
@@ -22,20 +23,30 @@ int QELRealEdit::GetPrecision() const { return m_nPrecision; }
 void QELRealEdit::SetRemoveTrailingZeros(int bRemove) { m_bRemoveTrailingZeros = bRemove; }
 int QELRealEdit::GetRemoveTrailingZeros() const { return m_bRemoveTrailingZeros; }
 
+// A bound must be a finite number: an infinite one would let a typed value be
+// taken as the largest double and written back as a text of hundreds of
+// digits, and nothing compares with a bound that is not a number. Such a
+// range is refused and the one before stays.
 void QELRealEdit::SetRange(double dMin, double dMax, int bMinInclusive, int bMaxInclusive)
 {
+    if (!std::isfinite(dMin) || !std::isfinite(dMax))
+        return;
     SetMinValue(dMin, bMinInclusive);
     SetMaxValue(dMax, bMaxInclusive);
 }
 
 void QELRealEdit::SetMinValue(double dMin, int bMinInclusive)
 {
+    if (!std::isfinite(dMin))
+        return;
     m_dMinValue = dMin;
     m_bMinInclusive = bMinInclusive;
 }
 
 void QELRealEdit::SetMaxValue(double dMax, int bMaxInclusive)
 {
+    if (!std::isfinite(dMax))
+        return;
     m_dMaxValue = dMax;
     m_bMaxInclusive = bMaxInclusive;
 }

@@ -87,7 +87,9 @@ void QELProgress::ShowStatus()
 
 void QELProgress::ShowPosition()
 {
-    // Within 0 to 100 whatever the position, and without dividing by an empty range.
+    // The real percentage, beyond 100 or below 0 for a position outside the
+    // range, for the line; the bar keeps to its own range of 0 to 100 and stays
+    // full (or empty) meanwhile.
     int nPercent = progress_percent::Percent(m_dCurrent, m_dMin, m_dMax);
     if (m_dlg.m_hWnd == nullptr)
         return;

@@ -2,11 +2,23 @@
 #include "QELDpi.h"
 
 BEGIN_MESSAGE_MAP(QELSeparator, CWnd)
+    ON_WM_ERASEBKGND()
     ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 QELSeparator::QELSeparator() = default;
 QELSeparator::~QELSeparator() = default;
+
+BOOL QELSeparator::OnEraseBkgnd(CDC* pDC)
+{
+    // The line stands in a dialog: its background is the dialog's face, not
+    // the window colour of the framework's default class, against which the
+    // highlight half of the groove would vanish.
+    CRect rc;
+    GetClientRect(&rc);
+    pDC->FillSolidRect(&rc, ::GetSysColor(COLOR_BTNFACE));
+    return TRUE;
+}
 
 void QELSeparator::OnPaint()
 {

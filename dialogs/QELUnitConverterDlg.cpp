@@ -25,9 +25,14 @@ void QELUnitConverterDlg::DoDataExchange(CDataExchange* pDX)
 BOOL QELUnitConverterDlg::OnInitDialog()
 {
     // The framework fills both lists from the template, then selects the
-    // caller's units (an index outside the lists selects nothing).
+    // caller's units (an index outside the lists selects nothing). Lists it
+    // could not fill leave nothing to convert between: the framework has
+    // ended the dialog, which then never shows.
     m_bWriting = TRUE;
-    CDialog::OnInitDialog();
+    if (!CDialog::OnInitDialog()) {
+        m_bWriting = FALSE;
+        return FALSE;
+    }
     m_dValue = 1.0;
     UpdateData(FALSE);
     m_bWriting = FALSE;

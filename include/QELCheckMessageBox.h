@@ -11,7 +11,7 @@
 #include "afxcmn.h"
 
 // An etched line (shadow over highlight), horizontal when the window is at
-// least as wide as it is high, vertical otherwise.
+// least as wide as it is high, vertical otherwise, on the dialog's face colour.
 class QEL_API QELSeparator : public CWnd
 {
 public:
@@ -19,6 +19,7 @@ public:
     ~QELSeparator() override;
 
 protected:
+    BOOL OnEraseBkgnd(CDC* pDC);
     void OnPaint();
     DECLARE_MESSAGE_MAP()
 };

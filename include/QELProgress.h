@@ -51,8 +51,9 @@ public:
     double GetMin();
     void SetMax(double dMax);
     double GetMax();
-    // The bar and the line show the position as a percentage of the range,
-    // kept within 0 to 100.
+    // The bar and the line show the position as a percentage of the range:
+    // beyond it the line reads the real percentage ("120 % complete", or a
+    // negative one below the minimum) while the bar stays full or empty.
     void SetCurrent(double dCurrent);
     void StepIt(double dStep);
     double GetCurrent();

@@ -24,7 +24,8 @@ public:
     void SetRemoveTrailingZeros(int bRemove);
     int GetRemoveTrailingZeros() const;
     // Stored as given (a minimum above the maximum leaves no number in range);
-    // the current text is not tested again.
+    // the current text is not tested again. A bound that is infinite or not a
+    // number is refused, and the range stays as it was.
     void SetRange(double dMin, double dMax, int bMinInclusive = TRUE, int bMaxInclusive = TRUE);
     void SetMinValue(double dMin, int bMinInclusive = TRUE);
     void SetMaxValue(double dMax, int bMaxInclusive = TRUE);

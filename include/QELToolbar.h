@@ -65,8 +65,9 @@ public:
     // Sets up a frame's docking for the sides in dwDockStyle (CBRS_ALIGN_*)
     // with a CDockBarEx on each; call it instead of the frame's EnableDocking,
     // before docking toolbars. A side whose dock bar cannot be made keeps the
-    // framework's.
-    static void FrameEnableDocking(CFrameWnd* pFrame, DWORD dwDockStyle);
+    // framework's, and the answer is FALSE; TRUE when every side asked for
+    // has a CDockBarEx.
+    static BOOL FrameEnableDocking(CFrameWnd* pFrame, DWORD dwDockStyle);
 
     // ----- text and icon options, customization, saved state ---------------------------
     // Labels below every image, right of chosen images, or none; bUpdate lays

@@ -111,10 +111,10 @@ CSize CDockBarEx::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
     return CSize(result.size.cx, result.size.cy);
 }
 
-void QELToolbar::FrameEnableDocking(CFrameWnd* pFrame, DWORD dwDockStyle)
+BOOL QELToolbar::FrameEnableDocking(CFrameWnd* pFrame, DWORD dwDockStyle)
 {
     if (pFrame == nullptr || pFrame->m_hWnd == nullptr)
-        return;
+        return FALSE;
     static const struct
     {
         UINT nID;
@@ -126,16 +126,28 @@ void QELToolbar::FrameEnableDocking(CFrameWnd* pFrame, DWORD dwDockStyle)
         { AFX_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT },
     };
     pFrame->EnableDocking(dwDockStyle);
+    BOOL bAll = TRUE;
     for (const auto& side : kSides) {
         if (!(dwDockStyle & side.dwStyle & CBRS_ALIGN_ANY))
             continue;
         CControlBar* pOld = pFrame->GetControlBar(side.nID);
         if (pOld != nullptr && pOld->IsKindOf(RUNTIME_CLASS(CDockBarEx)))
             continue;
-        // Made before the old bar goes: out of memory, the side keeps the framework's.
+        // The new bar is made, window and all, before the old one goes: a side
+        // whose CDockBarEx cannot be made keeps the framework's dock bar, so
+        // bars still dock there. It stays ours to free until its window exists.
         auto* pDockBar = new (std::nothrow) CDockBarEx;
-        if (pDockBar == nullptr)
+        if (pDockBar == nullptr) {
+            bAll = FALSE;
             continue;
+        }
+        if (!pDockBar->Create(pFrame, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | side.dwStyle,
+                              side.nID)) {
+            delete pDockBar;
+            bAll = FALSE;
+            continue;
+        }
+        pDockBar->m_bAutoDelete = TRUE;
         if (pOld != nullptr) {
             // The framework's dock bar goes: out of the frame's list first, so
             // that its window's end does not look for the frame.
@@ -146,9 +158,6 @@ void QELToolbar::FrameEnableDocking(CFrameWnd* pFrame, DWORD dwDockStyle)
             if (bDeleteHere)
                 delete pOld;
         }
-        pDockBar->m_bAutoDelete = TRUE;
-        if (!pDockBar->Create(pFrame, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | side.dwStyle,
-                              side.nID))
-            delete pDockBar;  // this side stays without a dock bar
     }
+    return bAll;
 }

@@ -11,6 +11,8 @@ BEGIN_MESSAGE_MAP(QELToolbar, CToolBar)
     ON_WM_SYSCOLORCHANGE()
     ON_WM_CONTEXTMENU()
     ON_WM_NCPAINT()
+    // drop-down buttons: the handler's answer decides whether the parent hears of it too
+    ON_NOTIFY_REFLECT_EX(TBN_DROPDOWN, OnToolBarBtnDropDown)
     // customization and saved state
     ON_NOTIFY_REFLECT(TBN_BEGINADJUST, OnToolBarBeginAdjust)
     ON_NOTIFY_REFLECT(TBN_CUSTHELP, OnToolBarCustomHelp)
@@ -24,8 +26,6 @@ BEGIN_MESSAGE_MAP(QELToolbar, CToolBar)
     ON_NOTIFY_REFLECT(TBN_INITCUSTOMIZE, OnInitCustomize)
     ON_NOTIFY_REFLECT(TBN_SAVE, OnSave)
     ON_NOTIFY_REFLECT(TBN_RESTORE, OnRestore)
-    // drop-down buttons
-    ON_NOTIFY_REFLECT_EX(TBN_DROPDOWN, OnToolBarBtnDropDown)
 END_MESSAGE_MAP()
 
 int QELToolbar::m_nBarNumber = 0;

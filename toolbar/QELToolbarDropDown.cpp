@@ -4,30 +4,28 @@
 #include <new>
 
 namespace {
-// A button that can carry a drop-down: on the bar, and not a separator (an
-// embedded control's placeholder keeps its control's id, but it is no button).
-int DropDownButtonIndex(const QELToolbar& bar, UINT nIDButton)
+// The index of the item with this command id on the bar, -1 when there is none.
+int ItemIndex(const QELToolbar& bar, UINT nIDButton)
 {
-    if (bar.m_hWnd == nullptr || nIDButton == 0)
-        return -1;
-    int nIndex = bar.CommandToIndex(nIDButton);
-    if (nIndex < 0 || (LOWORD(bar.GetButtonStyle(nIndex)) & TBSTYLE_SEP) != 0)
-        return -1;
-    return nIndex;
+    return bar.m_hWnd != nullptr ? bar.CommandToIndex(nIDButton) : -1;
 }
+
+bool IsSeparator(const QELToolbar& bar, int nIndex) { return (LOWORD(bar.GetButtonStyle(nIndex)) & TBSTYLE_SEP) != 0; }
 }
 
 BOOL QELToolbar::SetDropDownButton(UINT nIDButton, BOOL bArrow)
 {
-    int nIndex = DropDownButtonIndex(*this, nIDButton);
+    int nIndex = ItemIndex(*this, nIDButton);
     if (nIndex < 0)
         return FALSE;
-    // The second call decides: an arrow asked for after a whole-button
-    // drop-down gives the button its arrow back.
+    // A separator, or an embedded control's placeholder (which keeps its
+    // control's id), has no arrow to draw: it is left as it is.
+    if (IsSeparator(*this, nIndex))
+        return TRUE;
+    // The drop-down style joins what the button has: a whole-button drop-down
+    // stays one when an arrow is asked for later.
     UINT nStyle = GetButtonStyle(nIndex) | TBSTYLE_DROPDOWN;
-    if (bArrow)
-        nStyle &= ~(UINT)BTNS_WHOLEDROPDOWN;
-    else
+    if (!bArrow)
         nStyle |= BTNS_WHOLEDROPDOWN;
     SetButtonStyle(nIndex, nStyle);
     CToolBarCtrl& ctrl = GetToolBarCtrl();
@@ -37,7 +35,7 @@ BOOL QELToolbar::SetDropDownButton(UINT nIDButton, BOOL bArrow)
 
 BOOL QELToolbar::AddDropDownButton(UINT nIDButton, UINT nIDMenu, BOOL bArrow)
 {
-    if (DropDownButtonIndex(*this, nIDButton) < 0)
+    if (ItemIndex(*this, nIDButton) < 0)
         return FALSE;
     CDropDownButtonInfo* pInfo = FindDropDownButtonInfo(nIDButton);
     if (pInfo == nullptr) {

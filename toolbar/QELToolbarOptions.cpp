@@ -140,13 +140,10 @@ void QELToolbar::OnSysColorChange()
     m_clrBtnShadow = ::GetSysColor(COLOR_BTNSHADOW);
     m_clrBtnHilight = ::GetSysColor(COLOR_BTNHIGHLIGHT);
     m_clrBtnFace = ::GetSysColor(COLOR_BTNFACE);
-    // A bar whose icons were never chosen keeps the framework's own image
-    // well, which the framework maps to the new colours itself.
-    if (m_eIconOptions != SmallIcons && m_eIconOptions != LargeIcons) {
-        CToolBar::OnSysColorChange();
-        return;
-    }
-    // The control keeps its own copy of the colours it draws with.
+    // The control keeps its own copy of the colours it draws with. The base
+    // toolbar is not asked: it would reload the remembered image well at the
+    // bitmap's own size. The well follows the icon option instead (for a bar
+    // whose icons were never chosen that is only a new measure of its buttons).
     Default();
     SetIconOptions(m_eIconOptions, TRUE);
 }

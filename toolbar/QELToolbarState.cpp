@@ -61,8 +61,10 @@ void QELToolbar::RestoreState()
 
     TBSAVEPARAMSA params = { HKEY_CURRENT_USER, m_strRegistryKey, m_strValueName };
     m_bRestoreRead = FALSE;
-    const BOOL bRestored = (BOOL)SendMessage(TB_SAVERESTOREA, FALSE, (LPARAM)&params);
-    if (!bRestored || !m_bRestoreRead) {
+    SendMessage(TB_SAVERESTOREA, FALSE, (LPARAM)&params);
+    if (!m_bRestoreRead) {
+        // The control never told us of the value: the options stay, and a
+        // bar it emptied or cut down before giving up is put back as it was.
         m_eTextOptions = eOldText;
         m_eIconOptions = eOldIcon;
         if (m_hWnd == nullptr)
@@ -83,6 +85,11 @@ void QELToolbar::RestoreState()
         }
         return;
     }
+    // The options the value delivered are applied whatever the control answers:
+    // a bar saved with every button removed comes back empty, and the control
+    // calls a restore that leaves no button a failure.
+    if (m_hWnd == nullptr)
+        return;
     if (m_eTextOptions != eOldText)
         SetTextOptions(m_eTextOptions, TRUE);
     if (m_eIconOptions != eOldIcon)
@@ -126,10 +133,9 @@ void QELToolbar::OnRestore(NMHDR* pNMHDR, LRESULT* pResult)
     pRestore->cButtons =
         RecordCount((size_t)pRestore->cbData, pRestore->cbBytesPerRecord > 0 ? (size_t)pRestore->cbBytesPerRecord : 0);
     pRestore->pCurrent = pRestore->pData + kPrefixSize / sizeof(DWORD);
-    // Options we could not show are not taken from a damaged value.
-    if (IsIconOptions(options.nIconOptions))
-        m_eIconOptions = (IconOptions)options.nIconOptions;
-    if (IsTextOptions(options.nTextOptions))
-        m_eTextOptions = (TextOptions)options.nTextOptions;
+    // The fields take the values as saved, "not set" (-1) included; a value
+    // that is neither an option nor -1 reads as not set.
+    m_eIconOptions = (IconOptions)SavedIconOptions(options.nIconOptions);
+    m_eTextOptions = (TextOptions)SavedTextOptions(options.nTextOptions);
     m_bRestoreRead = TRUE;
 }

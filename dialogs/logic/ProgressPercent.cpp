@@ -1,4 +1,5 @@
 #include "ProgressPercent.h"
+#include <climits>
 #include <cmath>
 
 namespace progress_percent {
@@ -20,10 +21,13 @@ int Percent(double dCurrent, double dMinimum, double dMaximum)
     }
     double dFraction = dOffset / dRange;
     double dPercent = dFraction * 100.0;
-    if (!(dPercent > 0.0))
-        return 0;  // also a fraction that came out as not a number (infinite bounds)
-    if (dPercent >= 100.0)
-        return 100;
+    if (dPercent != dPercent)
+        return 0;  // a fraction that came out as not a number (infinite bounds)
+    // Converting a double outside the int's range is undefined: it stops at the ends.
+    if (dPercent >= 2147483648.0)
+        return INT_MAX;
+    if (dPercent <= -2147483649.0)
+        return INT_MIN;
     return (int)dPercent;
 }
 

@@ -12,8 +12,41 @@ CWinApp::CWinApp(LPCSTR lpszAppName)
     // constructed: the application's own, or a library's during its start-up.
     AFX_MODULE_STATE* pState = AfxGetModuleState();
     pState->m_pCurrentWinApp = this;
-    pState->m_lpszCurrentAppName = lpszAppName;
+    // A program's object without a name is named after the program at once, so
+    // that its message boxes have a caption from the start; a library's module
+    // is known only when AfxWinInit runs for it.
+    if (m_pszAppName == nullptr && !pState->m_bDLL)
+        NameAfterModule(nullptr);
+    pState->m_lpszCurrentAppName = m_pszAppName;
     m_nThreadID = ::GetCurrentThreadId();
+}
+
+void CWinApp::NameAfterModule(HINSTANCE hModule)
+{
+    char szPath[MAX_PATH] = "";
+    DWORD nLength = ::GetModuleFileNameA(hModule, szPath, MAX_PATH);
+    if (nLength == 0 || nLength >= MAX_PATH)
+        return;
+    // Character by character: in a double-byte code page a trail byte may be a backslash.
+    char* pszName = szPath;
+    for (char* p = szPath; *p != '\0'; p = ::CharNextA(p))
+        if (*p == '\\' || *p == '/')
+            pszName = p + 1;
+    if (char* pszDot = strrchr(pszName, '.'))
+        *pszDot = '\0';
+    m_strModuleName = pszName;
+    m_pszAppName = m_strModuleName;
+    m_pszExeName = m_strModuleName;
+}
+
+void CWinApp::SetCurrentHandles()
+{
+    AFX_MODULE_STATE* pState = AfxGetModuleState();
+    if (m_pszAppName == nullptr)
+        m_pszAppName = pState->m_lpszCurrentAppName;
+    if (m_pszAppName == nullptr)
+        NameAfterModule(m_hInstance);
+    pState->m_lpszCurrentAppName = m_pszAppName;
 }
 
 CWinApp::~CWinApp()
@@ -26,20 +59,8 @@ CWinApp::~CWinApp()
 
 BOOL CWinApp::InitApplication()
 {
-    if (m_pszAppName == nullptr) {
-        // Without a name of its own, the application is named after its program file.
-        char szPath[MAX_PATH];
-        ::GetModuleFileNameA(m_hInstance, szPath, MAX_PATH);
-        char* pszName = szPath;
-        for (char* p = szPath; *p != '\0'; ++p)
-            if (*p == '\\' || *p == '/')
-                pszName = p + 1;
-        if (char* pszDot = strrchr(pszName, '.'))
-            *pszDot = '\0';
-        m_strProfileName = pszName;
-        m_pszAppName = m_strProfileName;
-        AfxGetModuleState()->m_lpszCurrentAppName = m_pszAppName;
-    }
+    if (m_pszAppName == nullptr)
+        SetCurrentHandles();  // an object of a module AfxWinInit never set up
     if (m_pszProfileName == nullptr)
         m_pszProfileName = m_pszAppName;
     return TRUE;

@@ -13,8 +13,7 @@ BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmd
         pApp->m_lpCmdLine = lpCmdLine;
         pApp->m_nCmdShow = nCmdShow;
         pApp->m_nThreadID = ::GetCurrentThreadId();
-        if (pApp->m_pszAppName == nullptr)
-            pApp->m_pszAppName = pState->m_lpszCurrentAppName;
+        pApp->SetCurrentHandles();
     }
     // The common controls the library builds on: list view, header, toolbar,
     // tooltips, progress bar, combo box extensions.

@@ -52,11 +52,12 @@ void CFrameWnd::EnableDocking(DWORD dwDockStyle)
         if (!(side.dwStyle & dwDockStyle & CBRS_ALIGN_ANY) || GetControlBar(side.nID) != nullptr)
             continue;
         auto* pDock = new CDockBar;
-        pDock->m_bAutoDelete = TRUE;
-        if (!pDock->Create(this, WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CHILD | WS_VISIBLE | side.dwStyle, side.nID)) {
-            // The window never came: the object is still ours to free.
+        // Deleting itself only once its window exists: a creation that fails
+        // early ends in PostNcDestroy, and the object is ours to free.
+        if (!pDock->Create(this, WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CHILD | WS_VISIBLE | side.dwStyle, side.nID))
             delete pDock;
-        }
+        else
+            pDock->m_bAutoDelete = TRUE;
     }
 }
 

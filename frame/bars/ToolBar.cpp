@@ -311,7 +311,13 @@ void CToolBar::_SetButton(int nIndex, TBBUTTON* pButton)
     if (DefWindowProc(TB_GETBUTTONSIZE, 0, 0) != dwButtonSize)
         DefWindowProc(TB_SETBUTTONSIZE, 0, dwButtonSize);
     ::SendMessageA(m_hWnd, WM_SETREDRAW, TRUE, 0);
-    DefWindowProc(TB_INSERTBUTTONA, (WPARAM)nIndex, (LPARAM)pButton);
+    if (!DefWindowProc(TB_INSERTBUTTONA, (WPARAM)nIndex, (LPARAM)pButton)) {
+        // The control refused the new record: the button it replaced comes
+        // back rather than being lost.
+        DefWindowProc(TB_INSERTBUTTONA, (WPARAM)nIndex, (LPARAM)&button);
+        ModifyStyle(0, dwStyle & WS_VISIBLE);
+        return;
+    }
     ModifyStyle(0, dwStyle & WS_VISIBLE);
 
     if (((pButton->fsStyle ^ button.fsStyle) & TBSTYLE_SEP) ||

@@ -58,9 +58,25 @@ BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWn
         return FALSE;
     if (hInst == nullptr)
         hInst = AfxGetResourceHandle();
+    // A dialog may end itself while it initialises (OnInitDialog when its
+    // initial data cannot be applied). DoModal sees that by the modal flag;
+    // a modeless dialog gets the flag for its creation, and one that ended
+    // is not left behind half made: it counts as not created.
+    const bool bModeless = (m_nFlags & WF_CONTINUEMODAL) == 0;
+    if (bModeless)
+        m_nFlags |= WF_CONTINUEMODAL;
     AfxHookWindowCreate(this);
-    return EndHookedCreate(
+    BOOL bCreated = EndHookedCreate(
         ::CreateDialogIndirectParamA(hInst, lpDialogTemplate, pParentWnd->GetSafeHwnd(), DialogProc, 0));
+    if (!bModeless)
+        return bCreated;
+    const bool bEnded = (m_nFlags & WF_CONTINUEMODAL) == 0;
+    m_nFlags &= ~WF_CONTINUEMODAL;
+    if (bCreated && bEnded) {
+        DestroyWindow();
+        return FALSE;
+    }
+    return bCreated;
 }
 
 BOOL CDialog::Create(LPCSTR lpszTemplateName, CWnd* pParentWnd)
@@ -151,9 +167,13 @@ void CDialog::EndDialog(int nResult)
 BOOL CDialog::OnInitDialog()
 {
     // The dialog manager leaves a template's list entries to us; they come
-    // first so the data exchange can select in them.
-    if (m_lpDialogTemplate == nullptr && m_lpszTemplateName != nullptr)
-        ExecuteDlgInit(m_lpszTemplateName);
+    // first so the data exchange can select in them. A dialog whose entries
+    // could not all be applied would open with lists half filled: it ends
+    // at once instead, as a dialog that could not be created (-1).
+    if (m_lpDialogTemplate == nullptr && m_lpszTemplateName != nullptr && !ExecuteDlgInit(m_lpszTemplateName)) {
+        EndDialog(-1);
+        return FALSE;
+    }
     // Controls show the members' values from the start.
     UpdateData(FALSE);
     return TRUE;

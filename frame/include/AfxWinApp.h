@@ -45,10 +45,20 @@ public:
     HICON LoadIcon(UINT nIDResource) const;
     HICON LoadStandardIcon(LPCSTR lpszIconName) const;
 
+    // Called by AfxWinInit once m_hInstance is known: an application given no
+    // name is named after its module's file, and the module's state learns the name.
+    void SetCurrentHandles();
+
 private:
-    // Owned copies of the names set through SetRegistryKey.
+    // Names the application after its module's file, without folder and
+    // extension, when it was constructed without a name of its own.
+    void NameAfterModule(HINSTANCE hModule);
+
+    // Owned copies of the names set through SetRegistryKey, and of the name
+    // taken from the module's file.
     CString m_strRegistryKey;
     CString m_strProfileName;
+    CString m_strModuleName;
 };
 
 // Runs a whole application: initialisation, InitInstance, the message loop.

@@ -10,6 +10,7 @@ class CMenu;
 class CFont;
 class CScrollBar;
 class CDataExchange;
+struct AFX_MODULE_STATE;
 
 class AFX_API CWnd : public CCmdTarget
 {
@@ -269,6 +270,10 @@ private:
     BOOL AttachWndProc(HWND hWnd);
     // Gives hWnd back the procedure AfxWndProc replaced, if ours is still its procedure.
     void RestoreWndProc(HWND hWnd);
+
+    // The module that made the window (its state was current when the window
+    // was attached): every message to the window runs in that module's state.
+    AFX_MODULE_STATE* m_pModuleState = nullptr;
 
     friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
     friend LRESULT AFXAPI AfxCallWndProc(CWnd*, HWND, UINT, WPARAM, LPARAM);

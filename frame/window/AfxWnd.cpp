@@ -73,6 +73,7 @@ HWND CWnd::Detach()
     if (hWnd != nullptr)
         AfxGetThreadState()->m_wndMap.RemoveHandle(hWnd, this);
     m_hWnd = nullptr;
+    m_pModuleState = nullptr;
     return hWnd;
 }
 
@@ -82,6 +83,7 @@ BOOL CWnd::AttachWndProc(HWND hWnd)
 {
     if (!Attach(hWnd))
         return FALSE;
+    m_pModuleState = AfxGetModuleState();
     PreSubclassWindow();
     WNDPROC pfnOld = (WNDPROC)::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)AfxWndProc);
     if (pfnOld != AfxWndProc)

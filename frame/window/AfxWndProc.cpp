@@ -2,10 +2,17 @@
 // reflection, and the pre-translation walk.
 #include "AfxWnd.h"
 #include "AfxState.h"
+#include "AfxModuleState.h"
 #include "AfxMsgMapWalk.h"
 
 LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
+    // The window runs in the state of the module that made it, whichever module
+    // is current when the message arrives (a library's modal dialog, say, while
+    // the application's timer fires): its handlers see their own application
+    // object, main window and resources. The caller's state comes back on the
+    // way out.
+    AFX_MAINTAIN_STATE2 moduleState(pWnd->m_pModuleState != nullptr ? pWnd->m_pModuleState : AfxGetModuleState());
     AFX_THREAD_STATE* pState = AfxGetThreadState();
     MSG oldMsg = pState->m_lastSentMsg;
     pState->m_lastSentMsg.hwnd = hWnd;

@@ -173,9 +173,11 @@ TEST(CheckMessageBox, TheSeparatorIsAnEtchedLine)
     // The shadow starts at x = 2 on row 1, the highlight below it on row 2.
     EXPECT_EQ(nShadowRow, (nWidth - 8 - 1) - 1);
     EXPECT_GE(nHighlightRow, (nWidth - 8 - 1) - 1);
-    EXPECT_NE(crBeforeStart, crShadow);
+    // Around the groove the dialog's face shows, so the highlight half stands out.
+    ASSERT_NE(::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(crBeforeStart, ::GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(crFirst, crShadow);
-    EXPECT_NE(crAboveShadow, crShadow);
+    EXPECT_EQ(crAboveShadow, ::GetSysColor(COLOR_BTNFACE));
 }
 
 TEST(CheckMessageBox, AVerticalSeparatorEtchesACentredColumn)
@@ -196,6 +198,8 @@ TEST(CheckMessageBox, AVerticalSeparatorEtchesACentredColumn)
     EXPECT_NE(PixelAt(vertical.m_hWnd, 2, 38), crShadow);
     RECT rcAll = { 0, 0, 6, 40 };
     EXPECT_EQ(CountPixels(vertical.m_hWnd, rcAll, crShadow), 36);
+    RECT colLeft = { 0, 0, 2, 40 };
+    EXPECT_EQ(CountPixels(vertical.m_hWnd, colLeft, ::GetSysColor(COLOR_BTNFACE)), 80) << "the face around the groove";
     pFrame->DestroyWindow();
 }
 

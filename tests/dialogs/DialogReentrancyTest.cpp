@@ -1,7 +1,8 @@
 // The library's dialogs under an application that runs on while they are
-// open: its owner window destroyed, a second prompt or message box opened over
-// the first, the same check message box asked again while it shows. Every call
-// returns, answers its own question only, and leaves no window disabled.
+// open: its handlers running in its own module state, its owner window
+// destroyed, a second prompt or message box opened over the first, the same
+// check message box asked again while it shows. Every call returns, answers
+// its own question only, and leaves no window disabled.
 #include "DialogsTestSupport.h"
 #include "ModalAnswerer.h"
 #include "RecordingParent.h"
@@ -17,6 +18,78 @@ void ClickCheck(HWND hBox)
 {
     ::SendMessageA(hBox, WM_COMMAND, MAKEWPARAM(IDC_CHECK, BN_CLICKED), (LPARAM)::GetDlgItem(hBox, IDC_CHECK));
 }
+
+// The application's main window; its timer handler does what the test asks.
+class CTimerFrame : public CFrameWnd
+{
+public:
+    std::function<void()> onTimer;
+
+protected:
+    void OnTimer(UINT_PTR nIDEvent)
+    {
+        KillTimer(nIDEvent);
+        if (onTimer)
+            onTimer();
+    }
+    void PostNcDestroy() override {}  // the test owns the object
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CTimerFrame, CFrameWnd)
+    ON_WM_TIMER()
+END_MESSAGE_MAP()
+}
+
+TEST(DialogReentrancy, TheApplicationsHandlersRunInItsOwnStateWhileALibraryDialogIsOpen)
+{
+    CTimerFrame main;
+    ASSERT_TRUE(main.Create(nullptr, "Application", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 300, 200)));
+    MainWindowScope scope(&main);
+    double value = 1.0, x = 0.0, y = 0.0, z = 0.0;
+    int nCheck = 0;
+    struct Way
+    {
+        const char* name;
+        std::function<void()> show;
+    };
+    const Way ways[] = {
+        { "real", [&] { QELGUIUtils::Real(value, "", "", DBL_MIN, DBL_MAX, 1, 1, nullptr); } },
+        { "coordinates", [&] { QELGUIUtils::Coordinates(x, y, z, "", nullptr); } },
+        { "about", [&] { QELGUIUtils::About("Product", "Name", "Company", nullptr); } },
+        { "unit converter", [&] { QELGUIUtils::UnitConverter(0, 1, nullptr); } },
+        { "check message box", [&] { QELGUIUtils::CheckMessageBox(nullptr, "Go on?", nCheck, MB_OK); } },
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        bool bRan = false;
+        CWnd* pMainSeen = nullptr;
+        HINSTANCE hTemplate = nullptr;
+        std::string caption;
+        main.onTimer = [&] {
+            pMainSeen = AfxGetMainWnd();
+            hTemplate = AfxFindResourceHandle(MAKEINTRESOURCEA(5003), RT_DIALOG);
+            ModalAnswerer box(ModalAnswerer::PressButton(IDOK));
+            AfxMessageBox("The application's own box.");
+            caption = box.caption;
+            bRan = true;
+        };
+        // While the library's dialog waits for its user, the application's timer fires.
+        ModalAnswerer answer([&](HWND hDlg) {
+            main.SetTimer(1, 10, nullptr);
+            PumpUntil([&] { return bRan; }, 5000);
+            ModalAnswerer::PressButton(IDOK)(hDlg);
+        });
+        way.show();
+        EXPECT_TRUE(answer.Answered());
+        EXPECT_TRUE(bRan);
+        EXPECT_EQ(pMainSeen, &main);
+        EXPECT_EQ(hTemplate, ::GetModuleHandleA(nullptr)) << "the application's own template 5003";
+        EXPECT_EQ(caption, "ZUZIVU70 Tests");
+        // The caller's state came back with the dialog's end.
+        EXPECT_EQ(AfxGetModuleState(), AfxGetAppModuleState());
+    }
+    main.DestroyWindow();
 }
 
 TEST(DialogReentrancy, AnOwnerDestroyedWhileADialogIsOpenEndsItAsCancelled)

@@ -1,9 +1,10 @@
-// The progress window: its template, percentages and status lines, and the
-// ranges that would divide by zero or run past the bar.
+// The progress window: its template, percentages and status lines, positions
+// beyond the range, and the ranges that would divide by zero.
 #include "DialogsTestSupport.h"
 #include "RecordingParent.h"
 #include "module/QELModuleContext.h"
 #include <gtest/gtest.h>
+#include <cmath>
 #include <string>
 
 namespace {
@@ -81,18 +82,23 @@ TEST(ProgressWindow, PercentagesAndTheirLine)
     EXPECT_EQ(ranged.GetCurrent(), 150);
 }
 
-TEST(ProgressWindow, PositionsOutsideTheRangeAreShownClamped)
+TEST(ProgressWindow, PositionsOutsideTheRangeShowTheirRealPercentageOverAFullOrEmptyBar)
 {
     QELProgress progress("Work", "", 50, 150);
     progress.StartProgress();
     progress.SetCurrent(170);
     EXPECT_EQ(BarPos(progress), 100);
-    EXPECT_EQ(Line(progress), "100 % complete");
+    EXPECT_EQ(Line(progress), "120 % complete");
     progress.SetCurrent(10);
     EXPECT_EQ(BarPos(progress), 0);
-    EXPECT_EQ(Line(progress), "0 % complete");
-    // The stored position is the caller's, unclamped.
+    EXPECT_EQ(Line(progress), "-40 % complete");
     EXPECT_EQ(progress.GetCurrent(), 10);
+    // Only what an int cannot hold is held back.
+    progress.SetCurrent(1e300);
+    EXPECT_EQ(BarPos(progress), 100);
+    EXPECT_EQ(Line(progress), "2147483647 % complete");
+    progress.SetCurrent(NAN);
+    EXPECT_EQ(Line(progress), "0 % complete");
 }
 
 TEST(ProgressWindow, AnEmptyRangeNeverDivides)

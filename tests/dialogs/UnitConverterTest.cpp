@@ -1,5 +1,6 @@
-// The unit converter: its lists from the template's data, the conversion at
-// start and on every change, and a number field that holds no number.
+// The unit converter: its lists from the template's data (and no dialog when
+// they cannot be filled), the conversion at start and on every change, and a
+// number field that holds no number.
 #include "DialogsTestSupport.h"
 #include "ModalAnswerer.h"
 #include <gtest/gtest.h>
@@ -36,6 +37,44 @@ void Choose(HWND hDlg, int nID, int nIndex)
 }
 
 int Selection(HWND hDlg, int nID) { return (int)::SendDlgItemMessageA(hDlg, nID, CB_GETCURSEL, 0, 0); }
+
+// While it lives, every combo box made on this thread refuses the entries
+// given to it, as a combo box without memory for them does.
+class RefuseComboEntries
+{
+public:
+    RefuseComboEntries() : m_hHook(::SetWindowsHookExA(WH_CBT, OnCreate, nullptr, ::GetCurrentThreadId()))
+    {
+        s_nRefused = 0;
+    }
+    ~RefuseComboEntries() { ::UnhookWindowsHookEx(m_hHook); }
+    RefuseComboEntries(const RefuseComboEntries&) = delete;
+    RefuseComboEntries& operator=(const RefuseComboEntries&) = delete;
+    int Refused() const { return s_nRefused; }
+
+private:
+    static LRESULT CALLBACK OnCreate(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        char cls[32] = "";
+        if (nCode == HCBT_CREATEWND && ::GetClassNameA((HWND)wParam, cls, sizeof(cls)) &&
+            lstrcmpiA(cls, "ComboBox") == 0)
+            s_pfnCombo = (WNDPROC)::SetWindowLongPtrA((HWND)wParam, GWLP_WNDPROC, (LONG_PTR)ComboProc);
+        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    }
+    static LRESULT CALLBACK ComboProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == CB_ADDSTRING) {
+            ++s_nRefused;
+            return CB_ERRSPACE;
+        }
+        return ::CallWindowProcA(s_pfnCombo, hWnd, message, wParam, lParam);
+    }
+    static WNDPROC s_pfnCombo;
+    static int s_nRefused;
+    HHOOK m_hHook;
+};
+WNDPROC RefuseComboEntries::s_pfnCombo = nullptr;
+int RefuseComboEntries::s_nRefused = 0;
 
 // Opens the converter, runs inspect inside it and closes it with "Close".
 void RunConverter(int nFrom, int nTo, const std::function<void(HWND)>& inspect, std::string* pCaption = nullptr)
@@ -153,4 +192,15 @@ TEST(UnitConverter, AFieldWithoutANumberIsExplainedAndTheLastValueStays)
     EXPECT_EQ(nBoxes, 2);
     EXPECT_FALSE(message.empty());
     EXPECT_EQ(after, "25000.000000");
+}
+
+TEST(UnitConverter, ListsThatCannotBeFilledKeepItFromOpening)
+{
+    RefuseComboEntries refuse;
+    ModalAnswerer answer(ModalAnswerer::PressButton(IDOK), 1000);
+    QELGUIUtils::UnitConverter(3, 8, nullptr);
+    EXPECT_GT(refuse.Refused(), 0);
+    // It returned at once, without a window for the user to close.
+    EXPECT_EQ(answer.DialogsSeen(), 0);
+    EXPECT_FALSE(answer.Answered());
 }

@@ -1,6 +1,7 @@
 // QELRealEdit driven as a user drives it.
 #include "EditTestSupport.h"
 #include <cfloat>
+#include <cmath>
 
 using RealEditTest = EditOfTypeTest<QELRealEdit>;
 
@@ -173,6 +174,32 @@ TEST_F(RealEditTest, SetAppliesTheBoundsOnlyWhenAsked)
     EXPECT_EQ(edit.IsValid(), 1);
     edit.SetWindowText("7.5");
     EXPECT_EQ(edit.IsValid(), 0);
+}
+
+TEST_F(RealEditTest, BoundsThatAreInfiniteOrNotANumberAreRefused)
+{
+    // Taken, an infinite range would bring a typed 7 back as the largest double.
+    Type(edit, "7");
+    edit.SetRange(INFINITY, INFINITY);
+    LeaveEdit(edit);
+    EXPECT_EQ(TextOf(edit), "7");
+
+    edit.SetRange(-5.0, 5.0, TRUE, FALSE);
+    edit.SetRange(-INFINITY, 3.0, FALSE, TRUE);
+    edit.SetRange(0.0, NAN);
+    edit.SetMinValue(NAN, FALSE);
+    edit.SetMaxValue(-INFINITY, TRUE);
+    edit.Set(2.0, TRUE, TRUE, -INFINITY, INFINITY, FALSE, TRUE);
+    double dMin = 0;
+    double dMax = 0;
+    edit.GetRange(dMin, dMax);
+    EXPECT_EQ(dMin, -5.0);
+    EXPECT_EQ(dMax, 5.0);
+    // The flags of the refused bounds were not taken either.
+    edit.SetWindowText("-5");
+    EXPECT_EQ(edit.IsValid(), 0);
+    edit.SetWindowText("5");
+    EXPECT_EQ(edit.IsValid(), 1);
 }
 
 TEST_F(RealEditTest, PastesAreTestedLikeTyping)

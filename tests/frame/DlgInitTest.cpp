@@ -1,6 +1,8 @@
 // CDialog fills combo and list boxes from its template's initialisation data
-// before the data exchange runs, and damaged data never reads past its end.
+// before the data exchange runs; damaged data never reads past its end, and a
+// dialog whose data cannot be applied does not open.
 #include "TestApp.h"
+#include "ModalAnswerer.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -55,28 +57,34 @@ TEST(DialogInitData, ListsAreFilledBeforeTheExchangeSelects)
     dlg.DestroyWindow();
 }
 
-TEST(DialogInitData, DamagedOrMisdirectedDataFailsWithoutOverrun)
+TEST(DialogInitData, DamagedOrMisdirectedDataFailsWithoutOverrunAndTheDialogDoesNotOpen)
 {
-    CListsDialog damaged(IDD_DAMAGED);
-    ASSERT_TRUE(damaged.Create(IDD_DAMAGED));
-    // The record that fits goes in; the one running past the data stops the run.
-    EXPECT_EQ(ComboEntries(damaged), (std::vector<std::string>{ "Good" }));
-    EXPECT_FALSE(damaged.ExecuteDlgInit(MAKEINTRESOURCEA(IDD_DAMAGED)));
-    damaged.DestroyWindow();
+    // A dialog whose entries cannot all be applied would open half filled: it
+    // is not created, modeless or modal (-1, as for a missing template).
+    for (UINT nID : { IDD_DAMAGED, IDD_MISSING }) {
+        SCOPED_TRACE(nID);
+        CListsDialog modeless(nID);
+        EXPECT_FALSE(modeless.Create(nID));
+        EXPECT_EQ(modeless.m_hWnd, nullptr);
+        CListsDialog modal(nID);
+        ModalAnswerer answer(ModalAnswerer::PressButton(IDCANCEL), 1000);
+        EXPECT_EQ(modal.DoModal(), -1);
+        EXPECT_EQ(answer.DialogsSeen(), 0);
+    }
 
-    CListsDialog missing(IDD_MISSING);
-    ASSERT_TRUE(missing.Create(IDD_MISSING));
-    // A control the dialog lacks fails the run but not the entries after it.
-    EXPECT_EQ(ComboEntries(missing), (std::vector<std::string>{ "Found" }));
-    EXPECT_FALSE(missing.ExecuteDlgInit(MAKEINTRESOURCEA(IDD_MISSING)));
-    missing.DestroyWindow();
-
-    // No data at all is no failure; no window is.
+    // Applied to a dialog that has the control: the record that fits goes
+    // in, the one running past the data stops the run.
     CListsDialog plain(IDD_LISTS);
-    EXPECT_FALSE(plain.ExecuteDlgInit(MAKEINTRESOURCEA(IDD_LISTS)));
+    EXPECT_FALSE(plain.ExecuteDlgInit(MAKEINTRESOURCEA(IDD_LISTS)));  // no window yet
     ASSERT_TRUE(plain.Create(IDD_LISTS));
+    EXPECT_FALSE(plain.ExecuteDlgInit(MAKEINTRESOURCEA(IDD_DAMAGED)));
+    EXPECT_EQ(ComboEntries(plain), (std::vector<std::string>{ "Alpha", "Beta", "Gamma", "Good" }));
+    // A control the dialog lacks fails the run but not the entries after it.
+    EXPECT_FALSE(plain.ExecuteDlgInit(MAKEINTRESOURCEA(IDD_MISSING)));
+    EXPECT_EQ(ComboEntries(plain).back(), "Found");
+    // No data at all is no failure.
     EXPECT_TRUE(plain.ExecuteDlgInit(MAKEINTRESOURCEA(7199)));
     EXPECT_TRUE(plain.ExecuteDlgInit(MAKEINTRESOURCEA(IDD_LISTS)));
-    EXPECT_EQ(ComboEntries(plain).size(), 6u);
+    EXPECT_EQ(ComboEntries(plain).size(), 8u);
     plain.DestroyWindow();
 }

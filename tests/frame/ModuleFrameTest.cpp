@@ -1,6 +1,7 @@
 // The library module: loading, its application object, the resource chain and
-// the resource-context guard.
+// the resource-context guard; an application object given no name.
 #include "TestApp.h"
+#include "ModalAnswerer.h"
 #include "module/QELModuleContext.h"
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -47,6 +48,20 @@ TEST(ModuleFrame, LibraryIsLoadedWithItsOwnApplicationObject)
     }
     EXPECT_STREQ(AfxGetApp()->m_pszAppName, "ZUZIVU70 Tests");
     EXPECT_EQ(AfxGetInstanceHandle(), ::GetModuleHandleA(nullptr));
+}
+
+TEST(ModuleFrame, AnApplicationGivenNoNameIsNamedAfterItsProgram)
+{
+    // A module state of its own, so the test program's application stays.
+    AFX_MODULE_STATE state(FALSE);
+    AFX_MANAGE_STATE(&state);
+    CWinApp app;
+    EXPECT_STREQ(AfxGetAppName(), "FrameTests");
+    EXPECT_STREQ(app.m_pszAppName, "FrameTests");
+    // Its message boxes carry the name as their caption.
+    ModalAnswerer answer(ModalAnswerer::PressButton(IDOK));
+    EXPECT_EQ(AfxMessageBox("Named?"), IDOK);
+    EXPECT_EQ(answer.caption, "FrameTests");
 }
 
 TEST(ModuleFrame, ResourcesAreFoundThroughTheChainAndInsideTheGuard)

@@ -1,7 +1,8 @@
-// The progress window's percentage: truncation, clamping and empty ranges.
+// The progress window's percentage: truncation, positions outside the range, empty ranges.
 #include "ProgressPercent.h"
 #include <gtest/gtest.h>
 #include <cfloat>
+#include <climits>
 #include <cmath>
 
 using progress_percent::Percent;
@@ -9,7 +10,7 @@ using progress_percent::Percent;
 TEST(ProgressPercent, TruncatesTowardsZeroInsideTheRange)
 {
     EXPECT_EQ(Percent(25.5, 0, 100), 25);
-    EXPECT_EQ(Percent(0, 50, 150), 0);
+    EXPECT_EQ(Percent(50, 50, 150), 0);
     EXPECT_EQ(Percent(100, 50, 150), 50);
     EXPECT_EQ(Percent(149.99, 50, 150), 99);
     EXPECT_EQ(Percent(150, 50, 150), 100);
@@ -18,16 +19,25 @@ TEST(ProgressPercent, TruncatesTowardsZeroInsideTheRange)
     EXPECT_EQ(Percent(-3.5, -10, 0), 65);
 }
 
-TEST(ProgressPercent, PositionsOutsideTheRangeAreClamped)
+TEST(ProgressPercent, PositionsOutsideTheRangeGiveTheirRealPercentage)
 {
-    EXPECT_EQ(Percent(120, 0, 100), 100);
-    EXPECT_EQ(Percent(1e300, 0, 100), 100);
-    EXPECT_EQ(Percent(-5, 0, 100), 0);
-    EXPECT_EQ(Percent(-1e300, 0, 100), 0);
-    EXPECT_EQ(Percent(INFINITY, 0, 100), 100);
-    EXPECT_EQ(Percent(-INFINITY, 0, 100), 0);
+    EXPECT_EQ(Percent(120, 0, 100), 120);
+    EXPECT_EQ(Percent(170, 50, 150), 120);
+    EXPECT_EQ(Percent(-5, 0, 100), -5);
+    EXPECT_EQ(Percent(10, 50, 150), -40);
+    EXPECT_EQ(Percent(0, 50, 150), -50);
+    EXPECT_EQ(Percent(-25, 100, 0), 125);  // reversed: past its end
     // Just under the minimum truncates to a negative zero and shows 0.
     EXPECT_EQ(Percent(-0.001, 0, 100), 0);
+    // What an int cannot hold stops at its ends; the conversion would be undefined.
+    EXPECT_EQ(Percent(2147483600, 0, 100), 2147483600);
+    EXPECT_EQ(Percent(2147483700, 0, 100), INT_MAX);
+    EXPECT_EQ(Percent(-2147483600, 0, 100), -2147483600);
+    EXPECT_EQ(Percent(-2147483700, 0, 100), INT_MIN);
+    EXPECT_EQ(Percent(1e300, 0, 100), INT_MAX);
+    EXPECT_EQ(Percent(-1e300, 0, 100), INT_MIN);
+    EXPECT_EQ(Percent(INFINITY, 0, 100), INT_MAX);
+    EXPECT_EQ(Percent(-INFINITY, 0, 100), INT_MIN);
 }
 
 TEST(ProgressPercent, EmptyRangeNeverDivides)

@@ -90,4 +90,13 @@ TEST(ToolbarStatePrefix, OnlyTheOptionsTheToolbarShows)
         EXPECT_FALSE(IsIconOptions(n)) << n;
     EXPECT_TRUE(IsIconOptions(0));
     EXPECT_TRUE(IsIconOptions(1));
+    // Read back from a value: as saved, "not set" (-1) included; anything else is not set.
+    for (int32_t n : { -1, 0, 1, 2 })
+        EXPECT_EQ(SavedTextOptions(n), n) << n;
+    for (int32_t n : { -1, 0, 1 })
+        EXPECT_EQ(SavedIconOptions(n), n) << n;
+    for (int32_t n : { -3, 3, INT32_MIN, INT32_MAX })
+        EXPECT_EQ(SavedTextOptions(n), -1) << n;
+    for (int32_t n : { -2, 2, 7, INT32_MIN })
+        EXPECT_EQ(SavedIconOptions(n), -1) << n;
 }

@@ -20,7 +20,7 @@ struct CDockExFixture : ::testing::Test
         ASSERT_TRUE(plain.LoadToolBar(IDR_TESTBAR));
         for (CToolBar* pBar : { (CToolBar*)&flat1, (CToolBar*)&flat2, &plain })
             pBar->EnableDocking(CBRS_ALIGN_ANY);
-        QELToolbar::FrameEnableDocking(&frame, CBRS_ALIGN_ANY);
+        ASSERT_TRUE(QELToolbar::FrameEnableDocking(&frame, CBRS_ALIGN_ANY));
     }
     // Docks pBar in the top row right after pAfter.
     void DockBeside(CControlBar* pBar, CControlBar* pAfter)
@@ -46,16 +46,16 @@ TEST_F(CDockExFixture, EverySideGetsACDockBarExOnceAndBarsDockOnEach)
     EXPECT_EQ(pDockBars[2]->GetBarStyle() & (CBRS_ALIGN_ANY | CBRS_BORDER_ANY), (DWORD)0x1400);
     EXPECT_EQ(pDockBars[2]->GetStyle() & 0x56000000, 0x56000000u);
     // A second call keeps the dock bars of the first.
-    QELToolbar::FrameEnableDocking(&frame, CBRS_ALIGN_ANY);
+    EXPECT_TRUE(QELToolbar::FrameEnableDocking(&frame, CBRS_ALIGN_ANY));
     for (int i = 0; i < 4; i++)
         EXPECT_EQ(frame.GetControlBar(ids[i]), pDockBars[i]);
-    // Only the sides asked for; a null frame is ignored.
+    // Only the sides asked for; a null frame is refused.
     CToolbarFrame topOnly;
     ASSERT_TRUE(topOnly.Make());
-    QELToolbar::FrameEnableDocking(&topOnly, CBRS_ALIGN_TOP);
+    EXPECT_TRUE(QELToolbar::FrameEnableDocking(&topOnly, CBRS_ALIGN_TOP));
     EXPECT_NE(topOnly.GetControlBar(AFX_IDW_DOCKBAR_TOP), nullptr);
     EXPECT_EQ(topOnly.GetControlBar(AFX_IDW_DOCKBAR_LEFT), nullptr);
-    QELToolbar::FrameEnableDocking(nullptr, CBRS_ALIGN_ANY);
+    EXPECT_FALSE(QELToolbar::FrameEnableDocking(nullptr, CBRS_ALIGN_ANY));
 
     for (int i = 0; i < 4; i++) {
         frame.DockControlBar(&flat1, ids[i]);
@@ -72,6 +72,67 @@ TEST_F(CDockExFixture, EverySideGetsACDockBarExOnceAndBarsDockOnEach)
     EXPECT_TRUE(flat1.IsFloating());
     flat1.m_pDockContext->ToggleDocking();
     EXPECT_EQ(flat1.m_pDockBar, pDockBars[3]);
+}
+
+namespace {
+// While it lives, the creation of every child window with this id is refused.
+class RefuseChildWindows
+{
+public:
+    explicit RefuseChildWindows(UINT nID)
+    {
+        s_nID = nID;
+        s_nRefused = 0;
+        m_hHook = ::SetWindowsHookExA(WH_CBT, Refuse, nullptr, ::GetCurrentThreadId());
+    }
+    ~RefuseChildWindows() { ::UnhookWindowsHookEx(m_hHook); }
+    RefuseChildWindows(const RefuseChildWindows&) = delete;
+    RefuseChildWindows& operator=(const RefuseChildWindows&) = delete;
+    int Refused() const { return s_nRefused; }
+
+private:
+    static LRESULT CALLBACK Refuse(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        if (nCode == HCBT_CREATEWND) {
+            const CREATESTRUCTA* pcs = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+            if ((pcs->style & WS_CHILD) && (UINT)(UINT_PTR)pcs->hMenu == s_nID) {
+                ++s_nRefused;
+                return 1;
+            }
+        }
+        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    }
+    static UINT s_nID;
+    static int s_nRefused;
+    HHOOK m_hHook;
+};
+UINT RefuseChildWindows::s_nID = 0;
+int RefuseChildWindows::s_nRefused = 0;
+}
+
+TEST(ToolbarDocking, ASideWhoseDockBarCannotBeMadeKeepsTheFrameworksAndSaysSo)
+{
+    CToolbarFrame frame;
+    ASSERT_TRUE(frame.Make());
+    frame.EnableDocking(CBRS_ALIGN_ANY);
+    CControlBar* pFrameworks = frame.GetControlBar(AFX_IDW_DOCKBAR_LEFT);
+    ASSERT_NE(pFrameworks, nullptr);
+    {
+        RefuseChildWindows refuse(AFX_IDW_DOCKBAR_LEFT);
+        EXPECT_FALSE(QELToolbar::FrameEnableDocking(&frame, CBRS_ALIGN_ANY));
+        EXPECT_EQ(refuse.Refused(), 1);
+    }
+    EXPECT_EQ(frame.GetControlBar(AFX_IDW_DOCKBAR_LEFT), pFrameworks);
+    EXPECT_FALSE(pFrameworks->IsKindOf(RUNTIME_CLASS(CDockBarEx)));
+    EXPECT_TRUE(frame.GetControlBar(AFX_IDW_DOCKBAR_RIGHT)->IsKindOf(RUNTIME_CLASS(CDockBarEx)));
+    // Bars still dock on that side.
+    CTestToolbar bar;
+    ASSERT_TRUE(MakeToolbar(bar, &frame));
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    frame.DockControlBar(&bar, AFX_IDW_DOCKBAR_LEFT);
+    frame.RecalcLayout();
+    EXPECT_EQ(bar.m_pDockBar, pFrameworks);
+    EXPECT_TRUE(bar.IsVertDocked());
 }
 
 TEST_F(CDockExFixture, FlatToolbarsTouchWhileOtherBarsOverlapByTwoPixels)

@@ -142,10 +142,11 @@ TEST_F(CDropDownFixture, SecondAddKeepsOneNodeWithTheSecondMenuAndTheWholeButton
     EXPECT_EQ(frame.CommandsOf(ID_CMD_TWO) + frame.CommandsOf(ID_MENU_FIRST) + frame.CommandsOf(ID_MENU_SECOND), 0);
     EXPECT_TRUE(frame.parentDropDowns.empty());
 
-    // An arrow asked for afterwards gives the button its arrow back.
+    // The style adds to what the button has: an arrow asked for afterwards
+    // leaves it a whole-button drop-down.
     ASSERT_TRUE(bar.SetDropDownButton(ID_CMD_TWO, TRUE));
     UINT nStyle = bar.GetButtonStyle(bar.CommandToIndex(ID_CMD_TWO));
-    EXPECT_EQ(nStyle & (TBSTYLE_DROPDOWN | BTNS_WHOLEDROPDOWN), (UINT)TBSTYLE_DROPDOWN);
+    EXPECT_EQ(nStyle & (TBSTYLE_DROPDOWN | BTNS_WHOLEDROPDOWN), (UINT)(TBSTYLE_DROPDOWN | BTNS_WHOLEDROPDOWN));
 }
 
 TEST_F(CDropDownFixture, WithoutAMenuOfOursTheParentGetsTheNotification)
@@ -212,14 +213,18 @@ TEST_F(CDropDownFixture, BadInputChangesNothing)
 {
     std::vector<TBBUTTON> before = bar.Records();
     DWORD dwExBefore = bar.GetToolBarCtrl().GetExtendedStyle();
+    auto unchanged = [&] {
+        std::vector<TBBUTTON> after = bar.Records();
+        return after.size() == before.size() &&
+               memcmp(after.data(), before.data(), after.size() * sizeof(TBBUTTON)) == 0 &&
+               bar.GetToolBarCtrl().GetExtendedStyle() == dwExBefore;
+    };
     struct Case
     {
         const char* name;
         UINT nID;
     };
-    const Case cases[] = { { "id 0 (the separator's)", 0 },
-                           { "id not on the bar", ID_CMD_FOUR },
-                           { "id -1", (UINT)-1 } };
+    const Case cases[] = { { "id not on the bar", ID_CMD_FOUR }, { "id -1", (UINT)-1 } };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_FALSE(bar.AddDropDownButton(c.nID, IDR_DROPMENU, TRUE));
@@ -228,16 +233,20 @@ TEST_F(CDropDownFixture, BadInputChangesNothing)
         EXPECT_FALSE(bar.SetDropDownButton(c.nID, FALSE));
     }
     EXPECT_EQ(bar.m_pDropDownButtons, nullptr);
-    std::vector<TBBUTTON> after = bar.Records();
-    ASSERT_EQ(after.size(), before.size());
-    EXPECT_EQ(memcmp(after.data(), before.data(), after.size() * sizeof(TBBUTTON)), 0);
-    EXPECT_EQ(bar.GetToolBarCtrl().GetExtendedStyle(), dwExBefore);
+    EXPECT_TRUE(unchanged());
 
-    // A placeholder keeps its control's id but is no button.
+    // A separator (id 0), or a placeholder that keeps its control's id, is on
+    // the bar but no button: the answer is TRUE and it stays as it is.
     CRect rect(0, 0, 40, 20);
     ASSERT_NE(bar.InsertControl(RUNTIME_CLASS(CEdit), "", rect, ID_CMD_THREE, WS_BORDER), nullptr);
-    EXPECT_FALSE(bar.AddDropDownButton(ID_CMD_THREE, IDR_DROPMENU, TRUE));
-    EXPECT_EQ(bar.m_pDropDownButtons, nullptr);
+    before = bar.Records();
+    for (UINT nID : { 0u, (UINT)ID_CMD_THREE }) {
+        SCOPED_TRACE(nID);
+        EXPECT_TRUE(bar.SetDropDownButton(nID, TRUE));
+        EXPECT_TRUE(bar.SetDropDownButton(nID, FALSE));
+    }
+    EXPECT_TRUE(bar.AddDropDownButton(ID_CMD_THREE, IDR_DROPMENU, FALSE));
+    EXPECT_TRUE(unchanged());
 
     // A toolbar without a window.
     QELToolbar unmade;

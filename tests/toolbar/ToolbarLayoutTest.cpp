@@ -3,6 +3,7 @@
 // docked vertically, and commits that write back only what changed.
 #include "ToolbarTestSupport.h"
 #include <gtest/gtest.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -42,6 +43,33 @@ TEST(ToolbarClass, RunTimeClassesCountersAndInitialFields)
     EXPECT_STREQ(RUNTIME_CLASS(CDockBarEx)->m_lpszClassName, "CDockBarEx");
     EXPECT_EQ(RUNTIME_CLASS(CDockBarEx)->m_pBaseClass, RUNTIME_CLASS(CDockBar));
     EXPECT_EQ(RUNTIME_CLASS(CDockBarEx)->CreateObject(), nullptr);
+
+    // The toolbar's own message map, in the order the framework searches it.
+    const UINT kReflected = WM_REFLECT_BASE + WM_NOTIFY;
+    const std::vector<std::pair<UINT, UINT>> expected = {
+        { WM_CREATE, 0 },
+        { WM_PAINT, 0 },
+        { WM_SYSCOLORCHANGE, 0 },
+        { WM_CONTEXTMENU, 0 },
+        { WM_NCPAINT, 0 },
+        { kReflected, (WORD)TBN_DROPDOWN },
+        { kReflected, (WORD)TBN_BEGINADJUST },
+        { kReflected, (WORD)TBN_CUSTHELP },
+        { kReflected, (WORD)TBN_ENDADJUST },
+        { kReflected, (WORD)TBN_GETBUTTONINFOA },
+        { kReflected, (WORD)TBN_QUERYDELETE },
+        { kReflected, (WORD)TBN_QUERYINSERT },
+        { kReflected, (WORD)TBN_RESET },
+        { kReflected, (WORD)TBN_TOOLBARCHANGE },
+        { TB_CUSTOMIZE, 0 },
+        { kReflected, (WORD)TBN_INITCUSTOMIZE },
+        { kReflected, (WORD)TBN_SAVE },
+        { kReflected, (WORD)TBN_RESTORE },
+    };
+    std::vector<std::pair<UINT, UINT>> entries;
+    for (const AFX_MSGMAP_ENTRY* p = CTestToolbar::GetThisMessageMap()->lpEntries; p->pfn != nullptr; ++p)
+        entries.emplace_back(p->nMessage, p->nCode);
+    EXPECT_EQ(entries, expected);
 
     // Each construction counts; the value name carries the count.
     int n = QELToolbar::m_nBarNumber;
@@ -195,6 +223,21 @@ TEST_F(CLayoutFixture, CommitsWriteBackOnlyChangedRecordsAndRepaintNothingElse)
     EXPECT_EQ(bar.GetItemID(0), (UINT)ID_CMD_ONE);
     bar._SetButton(99, &button);  // no such record: nothing happens
     EXPECT_EQ(bar.GetToolBarCtrl().GetButtonCount(), 4);
+
+    // A new record the control refuses: the button it was to replace comes back.
+    TBBUTTON before, after;
+    bar._GetButton(1, &before);
+    TBBUTTON changed = before;
+    changed.iBitmap = 7;
+    bar.nRefuseInserts = 1;
+    bar._SetButton(1, &changed);
+    EXPECT_EQ(bar.nRefuseInserts, 0) << "the new record was offered";
+    ASSERT_EQ(bar.GetToolBarCtrl().GetButtonCount(), 4);
+    bar._GetButton(1, &after);
+    EXPECT_EQ(after.idCommand, before.idCommand);
+    EXPECT_EQ(after.iBitmap, before.iBitmap);
+    EXPECT_EQ(after.fsStyle, before.fsStyle);
+    EXPECT_EQ(after.fsState, before.fsState);
 }
 
 TEST_F(CLayoutFixture, VerticalDockingHidesEmbeddedControlsAndHorizontalShowsThem)

@@ -253,6 +253,18 @@ TEST_F(COptionsFixture, ANewSystemColourReachesTheWellAndTheBorders)
 {
     ASSERT_TRUE(bar.SetButtons(kSevenIDs, 7));
     ASSERT_TRUE(bar.LoadBitmap(IDB_WELL24));
+    // Icons never chosen: the colours are read again, and the remembered well
+    // is not loaded behind the options' back at the bitmap's own size.
+    {
+        HBITMAP hbmBefore = bar.m_hbmImageWell;
+        CSize sizeBefore = BitmapSize(hbmBefore);
+        CDistinctSysColors colors(RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9), RGB(10, 11, 12));
+        bar.SendMessage(WM_SYSCOLORCHANGE, 0, 0);
+        EXPECT_EQ(bar.m_clrBtnFace, RGB(7, 8, 9));
+        EXPECT_EQ(bar.m_hbmImageWell, hbmBefore);
+        EXPECT_EQ(BitmapSize(bar.m_hbmImageWell), sizeBefore);
+        EXPECT_EQ((int)bar.GetIconOptions(), -1);
+    }
     bar.SetToolBarInfoForCustomization(nullptr);
     bar.SetIconOptions(QELToolbar::LargeIcons, TRUE);
     {

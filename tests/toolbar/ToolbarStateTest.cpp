@@ -1,7 +1,8 @@
 // The saved state: exact bytes in the registry, restore across toolbars made
-// in either order, damaged values of every short length, a restore the
-// platform refuses, an application without a key, and a parent that calls
-// back into the toolbar from its notifications.
+// in either order, damaged values of every short length, options as saved
+// with the buttons the control restored (none at all included), a restore
+// the platform gives up on, an application without a key, and a parent that
+// calls back into the toolbar from its notifications.
 #include "ToolbarOptionsSupport.h"
 #include <gtest/gtest.h>
 
@@ -108,71 +109,109 @@ TEST_F(CStateFixture, DamagedValuesOfEveryShortLengthLeaveTheBarAlone)
         EXPECT_EQ(bar.Commands(), ids);
         EXPECT_EQ(bar.Direct(TB_SAVERESTOREA), 0) << "the control's restore is not tried";
     }
-    // Eight bytes hold the options and no buttons: the platform empties the
-    // bar and refuses the restore, and the bar is put back as it was.
-    ASSERT_TRUE(key.Write(bar.m_strValueName, good));
-    bar.direct.clear();
-    bar.RestoreState();
-    EXPECT_EQ(bar.Direct(TB_SAVERESTOREA), 1);
-    EXPECT_EQ(bar.GetIconOptions(), QELToolbar::SmallIcons);
-    EXPECT_EQ(bar.GetTextOptions(), QELToolbar::NoTextLabels);
-    EXPECT_EQ(bar.Commands(), ids);
-    CRect rcFirst;
-    EXPECT_TRUE(::SendMessageA(bar.m_hWnd, TB_GETITEMRECT, 0, (LPARAM)&rcFirst));
-    EXPECT_GT(rcFirst.Width(), 0);
+}
 
-    // Options the toolbar cannot show are not taken from a value.
-    COptionsToolbar other;
-    Make(other, AFX_IDW_TOOLBAR + 1);
-    other.SaveState();
+TEST_F(CStateFixture, OptionsComeBackAsSavedWithTheButtonsTheControlRestored)
+{
+    COptionsToolbar bar;
+    Make(bar);
+    const std::vector<int> ids = bar.Commands();
+    // Saved with every button removed: the control restores an empty bar and
+    // calls that a failure, and the bar still takes the options it saved.
+    bar.SetIconOptions(QELToolbar::LargeIcons, TRUE);
+    bar.SetTextOptions(QELToolbar::ShowTextLabels, TRUE);
+    while (::SendMessageA(bar.m_hWnd, TB_DELETEBUTTON, 0, 0)) {
+    }
+    bar.SaveState();
+    ASSERT_TRUE(bar.LoadToolBar(IDR_TESTBAR));
+    bar.SetIconOptions(QELToolbar::SmallIcons, TRUE);
+    bar.SetTextOptions(QELToolbar::NoTextLabels, TRUE);
+    ASSERT_EQ(bar.Commands(), ids);
+    bar.RestoreState();
+    EXPECT_EQ(bar.Commands(), std::vector<int>{});
+    EXPECT_EQ(bar.GetIconOptions(), QELToolbar::LargeIcons);
+    EXPECT_EQ(bar.GetTextOptions(), QELToolbar::ShowTextLabels);
+    EXPECT_EQ(bar.m_sizeImage, CSize(24, 24)) << "the icon option was applied";
+
+    // "Not set" (-1) round-trips; a value that is neither an option nor -1 reads as not set.
+    COptionsToolbar fresh;
+    ASSERT_TRUE(MakeToolbar(fresh, &frame, AFX_IDW_TOOLBAR + 1));
+    fresh.SaveState();
     std::vector<BYTE> bytes;
-    ASSERT_TRUE(key.Read(other.m_strValueName, bytes));
+    ASSERT_TRUE(key.Read(fresh.m_strValueName, bytes));
+    ASSERT_GT(bytes.size(), 8u);
+    EXPECT_EQ(std::vector<BYTE>(bytes.begin(), bytes.begin() + 8), Prefix(-1, -1));
+    fresh.SetToolBarInfoForCustomization(nullptr);  // small icons, no labels
+    fresh.RestoreState();
+    EXPECT_EQ((int)fresh.GetIconOptions(), -1);
+    EXPECT_EQ((int)fresh.GetTextOptions(), -1);
+    EXPECT_EQ(fresh.Commands(), ids);
+
     std::vector<BYTE> wild = Prefix(7, -3);
     for (size_t i = 8; i < bytes.size(); ++i)  // the control's own records after the prefix
         wild.push_back(bytes[i]);
-    ASSERT_TRUE(key.Write(other.m_strValueName, wild));
-    other.RestoreState();
-    EXPECT_EQ(other.GetIconOptions(), QELToolbar::SmallIcons);
-    EXPECT_EQ(other.GetTextOptions(), QELToolbar::NoTextLabels);
-    EXPECT_EQ(other.Commands(), ids);
+    ASSERT_TRUE(key.Write(fresh.m_strValueName, wild));
+    fresh.SetIconOptions(QELToolbar::LargeIcons, TRUE);
+    fresh.SetTextOptions(QELToolbar::ShowTextLabels, TRUE);
+    fresh.RestoreState();
+    EXPECT_EQ((int)fresh.GetIconOptions(), -1);
+    EXPECT_EQ((int)fresh.GetTextOptions(), -1);
+    EXPECT_FALSE(fresh.GetStyle() & TBSTYLE_LIST);
+    EXPECT_EQ(fresh.Commands(), ids);
 }
 
-TEST_F(CStateFixture, ARestoreThePlatformRefusesLeavesTheBarAsItWas)
+TEST_F(CStateFixture, ARestoreThePlatformGivesUpOnKeepsWhatItDeliveredOnly)
 {
     COptionsToolbar bar;
     Make(bar);
     bar.SetIconOptions(QELToolbar::LargeIcons, TRUE);
     bar.SaveState();
-    bar.SetIconOptions(QELToolbar::SmallIcons, TRUE);
-    bar.SetTextOptions(QELToolbar::ShowTextLabels, TRUE);
     const std::vector<int> ids = bar.Commands();
-    // The platform reads the value, tells us of it, takes a button away and
-    // then gives up.
-    bar.onSaveRestore = [&](BOOL bSave, LRESULT& lResult) {
-        if (bSave)
-            return false;
-        std::vector<DWORD> block = { 1, 2, ID_CMD_ONE };
-        NMTBRESTORE nm = {};
-        nm.hdr.hwndFrom = bar.m_hWnd;
-        nm.hdr.idFrom = (UINT_PTR)bar.GetDlgCtrlID();
-        nm.hdr.code = TBN_RESTORE;
-        nm.pData = block.data();
-        nm.pCurrent = block.data();
-        nm.cbData = 12;
-        nm.iItem = -1;
-        nm.cbBytesPerRecord = 4;
-        ::SendMessageA(::GetParent(bar.m_hWnd), WM_NOTIFY, nm.hdr.idFrom, (LPARAM)&nm);
-        EXPECT_EQ(nm.cButtons, 1);
-        EXPECT_EQ(nm.pCurrent, block.data() + 2);
-        ::SendMessageA(bar.m_hWnd, TB_DELETEBUTTON, 1, 0);
-        lResult = FALSE;
-        return true;
-    };
-    bar.RestoreState();
-    EXPECT_EQ(bar.GetIconOptions(), QELToolbar::SmallIcons);
-    EXPECT_EQ(bar.GetTextOptions(), QELToolbar::ShowTextLabels);
-    EXPECT_EQ(bar.Commands(), ids);
-    EXPECT_EQ(bar.m_sizeImage, CSize(16, 16));
+    // The platform reads the value, perhaps tells us of it, takes a button
+    // away and then gives up.
+    for (bool bDelivered : { true, false }) {
+        SCOPED_TRACE(bDelivered ? "options delivered" : "nothing delivered");
+        ASSERT_TRUE(bar.LoadToolBar(IDR_TESTBAR));
+        bar.SetIconOptions(QELToolbar::SmallIcons, TRUE);
+        bar.SetTextOptions(QELToolbar::ShowTextLabels, TRUE);
+        bar.onSaveRestore = [&](BOOL bSave, LRESULT& lResult) {
+            if (bSave)
+                return false;
+            std::vector<DWORD> block = { 1, 2, ID_CMD_ONE };  // large icons, no labels, one button
+            NMTBRESTORE nm = {};
+            nm.hdr.hwndFrom = bar.m_hWnd;
+            nm.hdr.idFrom = (UINT_PTR)bar.GetDlgCtrlID();
+            nm.hdr.code = TBN_RESTORE;
+            nm.pData = block.data();
+            nm.pCurrent = block.data();
+            nm.cbData = 12;
+            nm.iItem = -1;
+            nm.cbBytesPerRecord = 4;
+            if (bDelivered) {
+                ::SendMessageA(::GetParent(bar.m_hWnd), WM_NOTIFY, nm.hdr.idFrom, (LPARAM)&nm);
+                EXPECT_EQ(nm.cButtons, 1);
+                EXPECT_EQ(nm.pCurrent, block.data() + 2);
+            }
+            ::SendMessageA(bar.m_hWnd, TB_DELETEBUTTON, 1, 0);
+            lResult = FALSE;
+            return true;
+        };
+        bar.RestoreState();
+        bar.onSaveRestore = nullptr;
+        if (bDelivered) {
+            // What the value gave is applied; the bar is what the control left.
+            EXPECT_EQ(bar.GetIconOptions(), QELToolbar::LargeIcons);
+            EXPECT_EQ(bar.GetTextOptions(), QELToolbar::NoTextLabels);
+            EXPECT_EQ(bar.m_sizeImage, CSize(24, 24));
+            EXPECT_EQ(bar.Commands(), (std::vector<int>{ ID_CMD_ONE, 0, ID_CMD_THREE }));
+        } else {
+            // Nothing came from the value: options and bar are as they were.
+            EXPECT_EQ(bar.GetIconOptions(), QELToolbar::SmallIcons);
+            EXPECT_EQ(bar.GetTextOptions(), QELToolbar::ShowTextLabels);
+            EXPECT_EQ(bar.m_sizeImage, CSize(16, 16));
+            EXPECT_EQ(bar.Commands(), ids);
+        }
+    }
 }
 
 TEST(ToolbarState, AnApplicationWithoutAKeyNameSavesNothing)

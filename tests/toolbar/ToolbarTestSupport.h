@@ -18,6 +18,7 @@ public:
     using QELToolbar::Draw3DBorders;
     using QELToolbar::GetButtonSize;
     using QELToolbar::GetComCtlVersion;
+    using QELToolbar::GetThisMessageMap;
     using QELToolbar::IsVertDocked;
     using QELToolbar::OnCustomDraw;
     using QELToolbar::PositionControls;
@@ -28,9 +29,16 @@ public:
 
     // Messages that went straight to the control, by number.
     std::map<UINT, int> direct;
+    // As many records as this offered to the control next are refused, as a
+    // control without memory for them would.
+    int nRefuseInserts = 0;
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         direct[message]++;
+        if (message == TB_INSERTBUTTONA && nRefuseInserts > 0) {
+            nRefuseInserts--;
+            return FALSE;
+        }
         return QELToolbar::DefWindowProc(message, wParam, lParam);
     }
     int Direct(UINT message) { return direct.count(message) ? direct[message] : 0; }

@@ -49,4 +49,7 @@ int RecordCount(size_t nDataSize, size_t nBytesPerRecord)
 bool IsTextOptions(int32_t n) { return n >= 0 && n <= 2; }
 bool IsIconOptions(int32_t n) { return n == 0 || n == 1; }
 
+int32_t SavedTextOptions(int32_t n) { return IsTextOptions(n) ? n : -1; }
+int32_t SavedIconOptions(int32_t n) { return IsIconOptions(n) ? n : -1; }
+
 }  // namespace toolbar_state

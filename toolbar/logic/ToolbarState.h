@@ -31,8 +31,13 @@ bool ReadPrefix(const uint8_t* pData, size_t nSize, SavedOptions& options);
 // bytes: 0 for a value without room for one, or for a record size of 0.
 int RecordCount(size_t nDataSize, size_t nBytesPerRecord);
 
-// The option values a toolbar can show; anything else read back is kept out.
+// The option values a toolbar can show.
 bool IsTextOptions(int32_t n);
 bool IsIconOptions(int32_t n);
+
+// An option as read back from a saved value: a known option or -1 (not set)
+// as it was saved, anything else as -1.
+int32_t SavedTextOptions(int32_t n);
+int32_t SavedIconOptions(int32_t n);
 
 }  // namespace toolbar_state
