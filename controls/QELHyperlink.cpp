@@ -31,6 +31,43 @@ const UINT_PTR kToolId = 1001;
 const WORD kHelpHandCursor = 106;
 const UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
 
+// The help program's hand, read from its resources once per process and
+// shared by every link. Loaded as a data file, none of the program's code
+// runs and none of its imports are loaded (a 64-bit program cannot run the
+// 32-bit file anyway). LoadImage without LR_SHARED gives a cursor of our own
+// that outlives the module: a shared one (LoadCursor) would stay in the
+// system's cache of shared icons for good, a new entry for every mapping of
+// the file, and a link made per dialog made that cache, and each look-up in
+// it, grow with the process's age. Destroyed when the library unloads.
+HCURSOR HelpHandCursor()
+{
+    struct HandCursor
+    {
+        HCURSOR hCursor = nullptr;
+        HandCursor()
+        {
+            char szPath[520] = "";
+            const UINT nLength = ::GetWindowsDirectoryA(szPath, sizeof(szPath));
+            if (nLength == 0 || nLength + sizeof("\\Winhlp32.exe") > sizeof(szPath))
+                return;
+            ::lstrcatA(szPath, "\\Winhlp32.exe");
+            HMODULE hModule = ::LoadLibraryExA(szPath, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+            if (hModule == nullptr)
+                return;
+            hCursor = static_cast<HCURSOR>(
+                ::LoadImageA(hModule, MAKEINTRESOURCEA(kHelpHandCursor), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
+            ::FreeLibrary(hModule);
+        }
+        ~HandCursor()
+        {
+            if (hCursor != nullptr)
+                ::DestroyCursor(hCursor);
+        }
+    };
+    static const HandCursor s_hand;
+    return s_hand.hCursor;
+}
+
 // True when the text holds an at sign as a character of its own (not as the
 // second byte of a double-byte character).
 bool HasAtSign(LPCSTR psz)
@@ -56,10 +93,7 @@ void QELHyperlink::ReleaseResources()
                         static_cast<HFONT>(m_LinkFont)))
         ::SendMessageA(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_hOriginalFont), FALSE);
     m_LinkFont.DeleteObject();
-    if (m_bOwnCursor && m_hLinkCursor != nullptr)
-        ::DestroyCursor(m_hLinkCursor);
     m_hLinkCursor = nullptr;
-    m_bOwnCursor = false;
 }
 
 // ----- attachment --------------------------------------------------------------------
@@ -100,24 +134,7 @@ void QELHyperlink::PreSubclassWindow()
 
 void QELHyperlink::LoadHandCursor()
 {
-    // The help program's hand, read from its resources only: loaded as a data
-    // file, none of its code runs and none of its imports are loaded (a
-    // 64-bit program cannot run the 32-bit file anyway). The cursor is copied
-    // so that it outlives the module.
-    char szPath[520] = "";
-    UINT nLength = ::GetWindowsDirectoryA(szPath, sizeof(szPath));
-    if (nLength > 0 && nLength + sizeof("\\Winhlp32.exe") <= sizeof(szPath)) {
-        ::lstrcatA(szPath, "\\Winhlp32.exe");
-        HMODULE hModule = ::LoadLibraryExA(szPath, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-        if (hModule != nullptr) {
-            HCURSOR hHand = ::LoadCursorA(hModule, MAKEINTRESOURCEA(kHelpHandCursor));
-            if (hHand != nullptr) {
-                m_hLinkCursor = static_cast<HCURSOR>(::CopyImage(hHand, IMAGE_CURSOR, 0, 0, 0));
-                m_bOwnCursor = m_hLinkCursor != nullptr;
-            }
-            ::FreeLibrary(hModule);
-        }
-    }
+    m_hLinkCursor = HelpHandCursor();
     // The system's own hand, shared and never destroyed.
     if (m_hLinkCursor == nullptr)
         m_hLinkCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));  // IDC_HAND

@@ -99,9 +99,6 @@ protected:
 private:
     // The font the window had before it was given the underlined one.
     HFONT m_hOriginalFont = nullptr;
-    // A cursor copied out of the help program belongs to us; the system's
-    // own hand cursor does not.
-    bool m_bOwnCursor = false;
 
     void LoadHandCursor();
     void ReleaseResources();

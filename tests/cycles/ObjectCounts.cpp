@@ -38,7 +38,11 @@ std::string ObjectCounts::Describe() const
 
 ObjectCounts CountObjects()
 {
-    PumpMessages(5);
+    // Everything queued is handled before counting, however slow a loaded
+    // machine makes it: a window whose destruction is still in the queue
+    // (a floating toolbar's frame) is not left over. With a limit of a few
+    // milliseconds the counts depended on the machine's load.
+    PumpMessages(10000);
     AfxDeleteTempMaps();
     ObjectCounts counts;
     counts.nGdi = (long)::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
