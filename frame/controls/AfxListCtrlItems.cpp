@@ -2,6 +2,7 @@
 #include "AfxListCtrl.h"
 #include "AfxTextBuffer.h"
 #include "AfxControlSend.h"
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -90,7 +91,9 @@ CString CListCtrl::GetItemText(int nItem, int nSubItem) const
             LPCSTR pszText = item.pszText != nullptr ? item.pszText : buffer.data();
             if (nLength <= 0 || pszText == LPSTR_TEXTCALLBACKA)
                 return CString();
-            return CString(pszText, nLength < nSize ? nLength : nSize - 1);
+            // Wine's list view may report more than it copied: what is taken
+            // ends at the terminator.
+            return CString(pszText, static_cast<int>(strnlen(pszText, nLength < nSize ? nLength : nSize - 1)));
         }
     }
     return CString();
