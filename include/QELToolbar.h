@@ -234,8 +234,7 @@ private:
     void UpdateLayoutAndCommands();
     // The control measures its buttons again.
     void RemeasureButtons();
-    HLOCAL m_hSaveBlock = nullptr;  // the block of the save in progress, freed when it is stored
-    BOOL m_bRestoreRead = FALSE;    // the restore in progress delivered the options
+    BOOL m_bRestoreRead = FALSE;  // the restore in progress delivered the options
 };
 
 // The dock bar of FrameEnableDocking: flat QELToolbar bars touch edge to edge;

@@ -65,9 +65,19 @@ void QELListCtrl::OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)
     case CDDS_PREPAINT:
         *pResult = CDRF_NOTIFYITEMDRAW;
         break;
-    case CDDS_ITEMPREPAINT:
+    case CDDS_ITEMPREPAINT: {
+        // The item stage already carries column 0's colours: a stage of its own
+        // for column 0 is not promised by every list view (Wine's sends one),
+        // and colours given here hold for the item until a column's stage
+        // gives its own.
+        COLORREF crText, crBk;
+        if (ListItemStore::GetCellColors(_GetItemMemory(static_cast<int>(pDraw->nmcd.dwItemSpec)), 0, crText, crBk)) {
+            pDraw->clrText = crText;
+            pDraw->clrTextBk = crBk;
+        }
         *pResult = CDRF_NOTIFYSUBITEMDRAW;
         break;
+    }
     case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
         // A cell without memory is drawn as the list view proposes. The item number
         // in the draw record is the item's index, and its parameter is read afresh: the one in the

@@ -38,9 +38,11 @@ BOOL QELListCtrl::OnItemChanging(NMHDR* pNMHDR, LRESULT* pResult)
         return FALSE;
     if (m_pParts != nullptr && !m_pParts->rows.IsWritingParam()) {
         // A parameter written from outside: the parameter the item has now is
-        // what the change will replace.
+        // what the change will replace. It is read from the item, not from the
+        // notification, whose parameter field is promised only where the
+        // notification uses it (Wine's carries the old value here).
         m_pParts->nForeignItem = pListView->iItem;
-        m_pParts->foreignOld = pListView->lParam;
+        m_pParts->foreignOld = _GetItemParam(pListView->iItem);
     }
     if (pListView->uChanged != LVIF_PARAM)
         return FALSE;

@@ -83,7 +83,8 @@ public:
                 item.pszText = scratch.data();
                 int nLength = static_cast<int>(::SendMessageA(hList, LVM_GETITEMTEXTA, static_cast<WPARAM>(nFirst + k),
                                                               reinterpret_cast<LPARAM>(&item)));
-                // The control answers what it copied: a full buffer may have cut the text.
+                // Windows' list view answers what it copied, Wine's more than that for
+                // a buffer too small: either way a full buffer may have cut the text.
                 if (nLength >= item.cchTextMax - 1 && scratch.size() < kMaxText) {
                     scratch.resize(scratch.size() * 2);
                     continue;
@@ -91,8 +92,12 @@ public:
                 // A text given by the parent may stay in the parent's own buffer.
                 const char* pszText =
                     item.pszText != nullptr && item.pszText != LPSTR_TEXTCALLBACKA ? item.pszText : "";
-                if (nLength > 0)
-                    m_buffer.insert(m_buffer.end(), pszText, pszText + nLength);
+                // Only what is there is taken: up to the terminator, never past our buffer.
+                size_t nTaken = nLength > 0 ? static_cast<size_t>(nLength) : 0;
+                if (pszText == scratch.data() && nTaken > scratch.size() - 1)
+                    nTaken = scratch.size() - 1;
+                nTaken = strnlen(pszText, nTaken);
+                m_buffer.insert(m_buffer.end(), pszText, pszText + nTaken);
                 break;
             }
             m_buffer.push_back('\0');

@@ -54,8 +54,6 @@ QELToolbar::QELToolbar()
 
 QELToolbar::~QELToolbar()
 {
-    if (m_hSaveBlock != nullptr)
-        ::LocalFree(m_hSaveBlock);
     while (m_pDropDownButtons != nullptr) {
         CDropDownButtonInfo* pNext = m_pDropDownButtons->pNext;
         delete m_pDropDownButtons;

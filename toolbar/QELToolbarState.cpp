@@ -27,14 +27,7 @@ void QELToolbar::SaveState()
     if (m_hWnd == nullptr || m_strRegistryKey.IsEmpty())
         return;
     TBSAVEPARAMSA params = { HKEY_CURRENT_USER, m_strRegistryKey, m_strValueName };
-    // The block OnSave gives the control is ours to free once it is stored; a
-    // save started from a notification of this one keeps its own.
-    HLOCAL hOuter = m_hSaveBlock;
-    m_hSaveBlock = nullptr;
     SendMessage(TB_SAVERESTOREA, TRUE, (LPARAM)&params);
-    if (m_hSaveBlock != nullptr)
-        ::LocalFree(m_hSaveBlock);
-    m_hSaveBlock = hOuter;
 }
 
 void QELToolbar::RestoreState()
@@ -104,6 +97,11 @@ void QELToolbar::OnSave(NMHDR* pNMHDR, LRESULT* pResult)
         return;
     // Without a block of ours the control saves its buttons alone.
     const DWORD cbData = pSave->cbData + (DWORD)kPrefixSize;
+    // The block is the control's from here on: Windows' toolbar frees the data
+    // block once it has stored the value (that is why it must come from
+    // LocalAlloc), so nothing here keeps or frees it. Wine's frees only a block
+    // it allocated itself and leaves this one; freeing it here would free it
+    // twice on Windows (docs/platform.md).
     HLOCAL hBlock = ::LocalAlloc(LMEM_FIXED, cbData);
     if (hBlock == nullptr)
         return;
@@ -111,9 +109,6 @@ void QELToolbar::OnSave(NMHDR* pNMHDR, LRESULT* pResult)
     options.nIconOptions = m_eIconOptions;
     options.nTextOptions = m_eTextOptions;
     WritePrefix(static_cast<uint8_t*>(hBlock), cbData, options);
-    if (m_hSaveBlock != nullptr)
-        ::LocalFree(m_hSaveBlock);  // a save the application ran itself, long finished
-    m_hSaveBlock = hBlock;
     pSave->pData = static_cast<DWORD*>(hBlock);
     pSave->pCurrent = pSave->pData + kPrefixSize / sizeof(DWORD);
     pSave->cbData = cbData;

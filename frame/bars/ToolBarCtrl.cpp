@@ -36,7 +36,7 @@ H SendHandle(const CWnd* pWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 
 BOOL CToolBarCtrl::IsButtonEnabled(int nID) const { return Send<BOOL>(this, FALSE, TB_ISBUTTONENABLED, nID) != 0; }
 BOOL CToolBarCtrl::IsButtonChecked(int nID) const { return Send<BOOL>(this, FALSE, TB_ISBUTTONCHECKED, nID) != 0; }
 BOOL CToolBarCtrl::IsButtonPressed(int nID) const { return Send<BOOL>(this, FALSE, TB_ISBUTTONPRESSED, nID) != 0; }
-// The control answers the state bit itself (8), not 1.
+// Nonzero when hidden; Wine's control answers the state bit itself (8), not 1.
 BOOL CToolBarCtrl::IsButtonHidden(int nID) const { return Send<BOOL>(this, FALSE, TB_ISBUTTONHIDDEN, nID) != 0; }
 BOOL CToolBarCtrl::IsButtonIndeterminate(int nID) const
 {

@@ -2,6 +2,7 @@
 #include "AfxListCtrl.h"
 #include "AfxTextBuffer.h"
 #include "AfxControlSend.h"
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -74,8 +75,8 @@ CString CListCtrl::GetItemText(int nItem, int nSubItem) const
 {
     if (!IsLive(m_hWnd))
         return CString();
-    // The control answers the length it copied and cannot say how long the text
-    // is: a buffer it filled may have cut the text, so try again with twice the room.
+    // The control cannot say how long the text is: a buffer it filled (or, under
+    // Wine, overstated) may have cut the text, so try again with twice the room.
     std::vector<char> buffer;
     for (int nSize = 256; nSize <= kMaxItemText; nSize *= 2) {
         buffer.assign(static_cast<size_t>(nSize), '\0');
@@ -90,7 +91,9 @@ CString CListCtrl::GetItemText(int nItem, int nSubItem) const
             LPCSTR pszText = item.pszText != nullptr ? item.pszText : buffer.data();
             if (nLength <= 0 || pszText == LPSTR_TEXTCALLBACKA)
                 return CString();
-            return CString(pszText, nLength < nSize ? nLength : nSize - 1);
+            // Wine's list view may report more than it copied: what is taken
+            // ends at the terminator.
+            return CString(pszText, static_cast<int>(strnlen(pszText, nLength < nSize ? nLength : nSize - 1)));
         }
     }
     return CString();
@@ -115,8 +118,8 @@ int CListCtrl::GetItemText(int nItem, int nSubItem, LPSTR lpszText, int nLen) co
         ::lstrcpynA(lpszText, item.pszText, nLen);
     else if (item.pszText != lpszText)
         nLength = 0;  // nothing was copied
-    // The list view reports the whole text's length for a buffer too small and
-    // may leave it unterminated.
+    // Windows' list view answers what it copied; Wine's answers more than that
+    // for a buffer too small and leaves it unterminated.
     return afx_detail::TerminateCopiedText(lpszText, nLen, nLength);
 }
 

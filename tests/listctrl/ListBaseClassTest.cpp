@@ -30,6 +30,18 @@ TEST_F(ListTest, AParameterWrittenThroughTheBaseClassBecomesTheItemsData)
     // A value wider than the item data keeps its low 32 bits, as SetItemData(DWORD) would.
     EXPECT_TRUE(pBase->SetItemData(0, (DWORD_PTR)(((ULONG_PTR)0x5A << (sizeof(LPARAM) * 4)) | 0x1234u)));
     EXPECT_EQ(list.GetItemData(0), sizeof(LPARAM) == 8 ? 0x1234u : 0x5A1234u);
+    // Also where the list view's change notification does not carry the old parameter.
+    frame.log.onMessage = [](UINT message, WPARAM, LPARAM lParam, LRESULT&) {
+        auto* pListView = reinterpret_cast<NMLISTVIEW*>(lParam);
+        if (message == WM_NOTIFY && pListView->hdr.code == (UINT)LVN_ITEMCHANGING)
+            pListView->lParam = 0;
+        return false;
+    };
+    const LPARAM block3 = list.RawParam(3);
+    EXPECT_TRUE(pBase->SetItemData(3, 99));
+    frame.log.onMessage = nullptr;
+    EXPECT_EQ(list.GetItemData(3), 99u);
+    EXPECT_EQ(list.RawParam(3), block3);
     EXPECT_EQ(QELListCtrl::GetItemMemoryBlockCount(), nBlocks) << "no block made or lost";
 
     // Everything of the class goes on working on those items.

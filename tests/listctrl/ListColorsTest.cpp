@@ -95,6 +95,19 @@ TEST_F(ListTest, PaintedCellsShowTheirColours)
     list.GetSubItemRect(1, 1, LVIR_BOUNDS, rcLeft);
     EXPECT_EQ(PixelAt(list, rcLeft.right - 5, rcLeft.CenterPoint().y), Window());
     EXPECT_EQ(CountPixels(list, rcLeft, kRed), 0);
+
+    // A list view that gives column 0 no stage of its own (Wine's does, not
+    // every one must) still draws it in its colours: the item stage has them.
+    list.SetItemBkColor(1, 0, kNavy, FALSE);
+    list.SetItemTextColor(1, 0, kYellow, FALSE);
+    NMLVCUSTOMDRAW draw = {};
+    draw.nmcd.hdr = { list.m_hWnd, kListId, (UINT)NM_CUSTOMDRAW };
+    draw.nmcd.dwDrawStage = CDDS_ITEMPREPAINT;
+    draw.nmcd.dwItemSpec = 1;
+    draw.clrText = draw.clrTextBk = CLR_DEFAULT;
+    EXPECT_EQ(frame.SendMessage(WM_NOTIFY, kListId, (LPARAM)&draw), CDRF_NOTIFYSUBITEMDRAW);
+    EXPECT_EQ(draw.clrText, kYellow);
+    EXPECT_EQ(draw.clrTextBk, kNavy);
 }
 
 TEST_F(ListTest, RedrawFalseLeavesThePaintingForLater)

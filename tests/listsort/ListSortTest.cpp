@@ -37,6 +37,17 @@ TEST_F(SortTest, SeparatorRowsStayAndSplitTheBlocks)
     EXPECT_EQ("---|---|a|b", Sorted({ "---", "b", "a", "---" }));
 }
 
+TEST_F(SortTest, TextsAreTakenAsFarAsTheListViewCopiedThem)
+{
+    Load({ "pear", "fig", "kiwi" });
+    // Far more than any buffer holds: nothing past what was copied is read.
+    list.nOverstatedLength = 64 << 20;
+    EXPECT_EQ(list.CListCtrl::GetItemText(1, 0).GetLength(), 3);
+    list.SortItems(0, TRUE);
+    list.nOverstatedLength = 0;
+    EXPECT_EQ("fig|kiwi|pear", Rows());
+}
+
 TEST_F(SortTest, HeaderClicksSortAscendingThenReverseAndTellTheParent)
 {
     Load({ "20", "3", "100" });

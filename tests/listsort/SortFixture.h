@@ -15,12 +15,17 @@ public:
     // While set, the list view's own sort does nothing but claim success, as a
     // faulty platform sort would.
     bool bIgnorePlatformSort = false;
+    // Added to every text length the list view reports, as Wine's reports more
+    // than it copied into a buffer too small.
+    LRESULT nOverstatedLength = 0;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == LVM_SORTITEMS && bIgnorePlatformSort)
             return TRUE;
+        if (message == LVM_GETITEMTEXTA && nOverstatedLength != 0)
+            return QELListCtrl::WindowProc(message, wParam, lParam) + nOverstatedLength;
         return QELListCtrl::WindowProc(message, wParam, lParam);
     }
 };

@@ -1,8 +1,9 @@
 // The saved state: exact bytes in the registry, restore across toolbars made
 // in either order, damaged values of every short length, options as saved
 // with the buttons the control restored (none at all included), a restore
-// the platform gives up on, an application without a key, and a parent that
-// calls back into the toolbar from its notifications.
+// the platform gives up on, a control that frees the saved block itself (as
+// Windows' does), an application without a key, and a parent that calls back
+// into the toolbar from its notifications.
 #include "ToolbarOptionsSupport.h"
 #include <gtest/gtest.h>
 
@@ -212,6 +213,49 @@ TEST_F(CStateFixture, ARestoreThePlatformGivesUpOnKeepsWhatItDeliveredOnly)
             EXPECT_EQ(bar.Commands(), ids);
         }
     }
+}
+
+TEST_F(CStateFixture, TheSavedBlockIsLeftToTheControlThatFreesIt)
+{
+    COptionsToolbar bar;
+    Make(bar);
+    bar.SetIconOptions(QELToolbar::LargeIcons, TRUE);
+    // Windows' toolbar: the first save notification without a block, the
+    // parent's block filled with one record per button, and freed by the
+    // control once stored (here after SaveState returns, so a second free
+    // by the toolbar shows).
+    void* pBlock = nullptr;
+    DWORD cbBlock = 0;
+    bar.onSaveRestore = [&](BOOL bSave, LRESULT& lResult) {
+        if (!bSave)
+            return false;
+        const int nButtons = (int)::SendMessageA(bar.m_hWnd, TB_BUTTONCOUNT, 0, 0);
+        NMTBSAVE nm = {};
+        nm.hdr.hwndFrom = bar.m_hWnd;
+        nm.hdr.idFrom = (UINT_PTR)bar.GetDlgCtrlID();
+        nm.hdr.code = TBN_SAVE;
+        nm.cbData = 4 * (UINT)nButtons;
+        nm.iItem = -1;
+        nm.cButtons = nButtons;
+        ::SendMessageA(::GetParent(bar.m_hWnd), WM_NOTIFY, nm.hdr.idFrom, (LPARAM)&nm);
+        pBlock = nm.pData;
+        cbBlock = nm.cbData;
+        for (int i = 0; i < nButtons && nm.pCurrent != nullptr; i++) {
+            TBBUTTON button = {};
+            ::SendMessageA(bar.m_hWnd, TB_GETBUTTON, (WPARAM)i, (LPARAM)&button);
+            *nm.pCurrent++ = (DWORD)button.idCommand;
+        }
+        lResult = TRUE;
+        return true;
+    };
+    bar.SaveState();
+    bar.onSaveRestore = nullptr;
+    ASSERT_NE(pBlock, nullptr) << "the toolbar gave the control a block with its options";
+    ASSERT_TRUE(::HeapValidate(::GetProcessHeap(), 0, pBlock)) << "the toolbar freed the block the control frees";
+    EXPECT_EQ(cbBlock, 8 + 4 * (DWORD)bar.Commands().size());
+    EXPECT_EQ(std::vector<BYTE>((BYTE*)pBlock, (BYTE*)pBlock + 8),
+              Prefix(QELToolbar::LargeIcons, QELToolbar::NoTextLabels));
+    EXPECT_EQ(::LocalFree(pBlock), nullptr);
 }
 
 TEST(ToolbarState, AnApplicationWithoutAKeyNameSavesNothing)
