@@ -98,7 +98,7 @@ void ExpectNothingLeftAfterCycles(const char* name, const std::function<void(int
     double dSeconds = std::chrono::duration<double>(Clock::now() - start).count();
     const ObjectCounts after = CountObjects();
     char timing[96] = "";
-    if (nCycles >= kThousand)
+    if (nCycles >= 2 * kThousand)
         std::snprintf(timing, sizeof(timing), " (%.1f ms per cycle in the first thousand, %.1f in the last)", dFirstMs,
                       dLastMs);
     std::printf("cycles: %-18s %6d cycles in %6.1f s%s; before %s; after %s\n", name, nCycles, dSeconds, timing,
