@@ -53,8 +53,9 @@ public:
     static void About(const CString& strProduct, const CString& strName, const CString& strCompany,
                       HWND* pParent = nullptr);
     // Formats as printf does (the text is never cut) and shows it in the
-    // application's message box with an OK button.
-    static void Message(const char* lpszFormat, ...);
+    // application's message box with an OK button. Strings go in as LPCSTR
+    // (a CString as (LPCSTR)str); the compiler's format check names a mistake.
+    static void Message(const char* lpszFormat, ...) AFX_PRINTF_FORMAT(1, 2);
     // A length converter over ten units (0 Microns ... 4 Kilometers, 5
     // Microinches ... 9 Miles); the indexes preselect the two lists.
     static void UnitConverter(int nFromUnit, int nToUnit, HWND* pParent = nullptr);

@@ -29,6 +29,8 @@
 #include "ZUZIVU70Defs.h"
 #include "afxcmn.h"
 #include "afxdisp.h"
+#include <cstddef>
+#include <type_traits>
 
 // Messages sent to the parent window (SendMessage; the return value is ignored).
 #define LISTMSG_CHECKCLICKED (WM_APP + 10000)  // wParam item, lParam the mouse message (WM_LBUTTONDOWN ...)
@@ -134,8 +136,22 @@ public:
     int InsertItem(int nItem, LPCSTR lpszItem, int nImage);
     int InsertItem(UINT nMask, int nItem, LPCSTR lpszItem, UINT nState, UINT nStateMask, int nImage, LPARAM lParam);
     int InsertItem(const LVITEMA* pItem);
-    // Texts of column 0, 1, 2 ...; give one for every column or end the list with a null pointer.
-    int InsertItemEx(int nItem, LPCSTR lpszText, ...);
+    // Texts of column 0, 1, 2 ..., each an LPCSTR or a CString, as many as
+    // wanted: the list ends by itself (or at a null pointer among the texts).
+    // Texts beyond the last column are left out; columns beyond the last text
+    // stay empty. Returns the new item's index, -1 when refused.
+    template <typename... Texts>
+    int InsertItemEx(int nItem, LPCSTR lpszText, const Texts&... texts)
+    {
+        // The exported form below, reached by its address: by name, each call
+        // would come back to this template.
+        int (QELListCtrl::*pfnInsert)(int, LPCSTR, ...) = &QELListCtrl::InsertItemEx;
+        return (this->*pfnInsert)(nItem, lpszText, _ItemExText(texts)..., static_cast<LPCSTR>(nullptr));
+    }
+    // The exported form: LPCSTR texts only, ended by a null pointer. A call with
+    // one text alone comes here (the template takes every longer list), and the
+    // compiler asks for the null pointer (-Wformat).
+    int InsertItemEx(int nItem, LPCSTR lpszText, ...) QEL_NULL_TERMINATED;
     BOOL DeleteItem(int nItem, BOOL bSelectNext = FALSE);
     int DeleteAllItems(DWORD dwFilter = ITEMSTATE_ANY);
     BOOL SwapItems(int nItem1, int nItem2);
@@ -269,6 +285,17 @@ protected:
     void OnColumnclick(NMHDR* pNMHDR, LRESULT* pResult);
 
     // ----- internals -------------------------------------------------------------------------
+    // The texts InsertItemEx's template passes on: a CString as its characters,
+    // and NULL (an integer in C++) or nullptr as the end of the list.
+    static LPCSTR _ItemExText(LPCSTR lpszText) { return lpszText; }
+    static LPCSTR _ItemExText(const CString& strText) { return strText; }
+    static LPCSTR _ItemExText(std::nullptr_t) { return nullptr; }
+    template <typename Null, typename = std::enable_if_t<std::is_integral<Null>::value>>
+    static LPCSTR _ItemExText(Null)
+    {
+        return nullptr;
+    }
+
     struct Parts;
     // The working parts; null only when memory ran out at construction, and then
     // every operation answers its failure value.

@@ -115,7 +115,10 @@ std::vector<BadInput> PromptTable(Parents& parents)
                              return IDOK;
                          });
                          QELGUIUtils::Message(nullptr);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-zero-length"
                          QELGUIUtils::Message("");
+#pragma GCC diagnostic pop
                          QELGUIUtils::Message("%s", OddTexts::Megabyte().c_str());
                          QELGUIUtils::Message(OddTexts::DoubleByte());
                          ASSERT_EQ(lengths.size(), 4u);

@@ -9,6 +9,9 @@
 #    package's folder and architecture put in; the program must start and end
 #    with 0. A package that leaves out the runtime, a DLL or the toolchain, or
 #    a README recipe that no longer builds, fails here.
+# 3. The compile checks of misuse/ against the same package: a CString given
+#    to a printf-style function, or an unended list of texts, must be refused
+#    under -Werror=format, and the right forms accepted.
 foreach(arg BUILD_DIR SOURCE_DIR ARCH EMULATOR)
   if(NOT DEFINED ${arg})
     message(FATAL_ERROR "ConsumerTest.cmake needs -D${arg}=...")
@@ -18,6 +21,7 @@ endforeach()
 set(work ${BUILD_DIR}/consumer)
 set(package ${work}/package)
 set(recipe ${work}/recipe)
+set(misuse ${work}/misuse)
 
 function(run what dir)
   execute_process(COMMAND ${ARGN} WORKING_DIRECTORY ${dir} RESULT_VARIABLE status OUTPUT_VARIABLE out
@@ -91,3 +95,9 @@ if(NOT ran)
   message(FATAL_ERROR "consumer: the README's recipe runs no program")
 endif()
 
+# 3.
+string(TIMESTAMP started "%s" UTC)
+run("the misuse checks" ${work} ${CMAKE_COMMAND} -S ${SOURCE_DIR}/tests/consumer/misuse -B ${misuse}
+    -DCMAKE_TOOLCHAIN_FILE=${package}/lib/cmake/ZUZIVU70/toolchain-${ARCH}.cmake -DCMAKE_PREFIX_PATH=${package})
+seconds_since(${started} elapsed)
+message(STATUS "consumer: the misuse checks passed in ${elapsed} s")
