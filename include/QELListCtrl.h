@@ -13,8 +13,8 @@
 // block from its insertion to its deletion, whoever deletes it (this class, the
 // base class or the window's destruction: the item store follows the list view's
 // deletion notifications). The list view's item parameter holds the block's
-// address; the caller's item data is a 32-bit DWORD inside the block on both
-// architectures. A parameter written from outside (CListCtrl::SetItemData, say)
+// address; the caller's item data is a pointer-sized DWORD_PTR inside the block,
+// so a pointer round-trips on both architectures. A parameter written from outside (CListCtrl::SetItemData, say)
 // becomes the item's data and the item keeps its block. Moves, swaps and the sort
 // hand the same block to the new row through the row writer; only the item store
 // makes, finds and releases blocks, and a block keeps its address for the
@@ -65,7 +65,7 @@
 // the colours of every cell. Blocks are made and released by the control only.
 struct QELListItemMemory
 {
-    DWORD dwData;       // the caller's item data (32 bits on every architecture)
+    DWORD_PTR dwData;   // the caller's item data, as wide as a pointer
     int nColumns;       // entries of each half of pColors, 0 without an array
     COLORREF* pColors;  // nColumns text colours, then nColumns background colours, or null
     COLORREF crText;    // every cell's text colour while pColors is null
@@ -107,8 +107,10 @@ public:
     COLORREF GetItemBkColor(int nItem, int nColumn) const;
     BOOL SetItemImage(int nItem, int nColumn, int nImage);
     int GetItemImage(int nItem, int nColumn) const;
-    DWORD GetItemData(int nItem) const;
-    BOOL SetItemData(int nItem, DWORD dwData);
+    // The item data is as wide as a pointer (the list view's item parameter is
+    // the item's memory block): a pointer stored here comes back whole.
+    DWORD_PTR GetItemData(int nItem) const;
+    BOOL SetItemData(int nItem, DWORD_PTR dwData);
     BOOL SetItem(int nItem, int nSubItem, UINT nMask, LPCSTR lpszItem, int nImage, UINT nState, UINT nStateMask,
                  LPARAM lParam);
     BOOL SetItem(const LVITEMA* pItem);
@@ -312,11 +314,11 @@ protected:
     LPARAM _GetItemParam(int nItem) const;
     // The caller's data an item parameter stands for: a block's data, or a value
     // written from outside as it is.
-    DWORD _ItemDataOf(LPARAM param) const;
+    DWORD_PTR _ItemDataOf(LPARAM param) const;
     // Gives an item in the list its block, the item parameter becoming its data.
     void _AllocItemMemory(int nItem);
     // A new block in the system colours of now, or null when out of memory.
-    QELListItemMemory* _CreateItemMemory(DWORD dwData);
+    QELListItemMemory* _CreateItemMemory(DWORD_PTR dwData);
     void _FreeItemMemory(int nItem);
     // Frees the memory of every item (of items being moved, when their moves end).
     void _FreeAllItemMemory();
