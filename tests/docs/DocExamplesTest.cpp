@@ -227,6 +227,17 @@ TEST(DocExamples, ToolbarDocksWithItsMenuAndSearchField)
     bar.ClientToScreen(&rect);
     EXPECT_EQ(rect.left, answer.windowRect.left);
     EXPECT_EQ(rect.bottom, answer.windowRect.top);
+    // The command strings of the page's resources: the tooltip after the line
+    // break, the status text before it.
+    NMTTDISPINFOA tip = {};
+    tip.hdr.hwndFrom = bar.m_hWnd;
+    tip.hdr.idFrom = ID_DOC_NEW;
+    tip.hdr.code = TTN_GETDISPINFOA;
+    frame.SendMessage(WM_NOTIFY, ID_DOC_NEW, (LPARAM)&tip);
+    EXPECT_STREQ("New", tip.lpszText);
+    CString strStatus;
+    frame.GetMessageString(ID_DOC_OPEN, strStatus);
+    EXPECT_STREQ("Opens a document; the arrow lists recent files", strStatus);
     AfxGetApp()->m_pMainWnd = nullptr;
 }
 
