@@ -203,6 +203,25 @@ TEST(DocExamples, BackupNamesAndTheProgressWindow)
     ::RemoveDirectoryA(strDir);
 }
 
+TEST(DocExamples, OffsetPromptStartsWithTheValueAndTakesANegativeOne)
+{
+    CRecordingFrame frame;
+    double dOffset = 2.5;
+    std::string field;
+    ModalAnswerer answer([&](HWND hDlg) {
+        HWND hEdit = ::FindWindowExA(hDlg, nullptr, "Edit", nullptr);
+        char sz[32] = "";
+        ::GetWindowTextA(hEdit, sz, sizeof(sz));
+        field = sz;
+        ::SetWindowTextA(hEdit, "-4.25");
+        ModalAnswerer::PressButton(IDOK)(hDlg);
+    });
+    EXPECT_TRUE(AskOffset(&frame, dOffset));
+    ASSERT_TRUE(answer.Answered());
+    EXPECT_EQ("2.5", field);
+    EXPECT_EQ(-4.25, dOffset) << "DBL_MIN is no lower bound";
+}
+
 TEST(DocExamples, ToolbarDocksWithItsMenuAndSearchField)
 {
     CRecordingFrame frame;
