@@ -1,30 +1,21 @@
-// QELListCtrl: an extended report-view list control.
+// QELListCtrl: an extended report-view list control: typed cell texts, sorting
+// by any column, colours per cell, item data as wide as a pointer, in-place
+// editing, check boxes in four styles and rows that move.
 //
-// Notes for everyone who adds to this class
-// -----------------------------------------
-// Forced styles. The control is always a visible child report view with both
-// scroll bars: the window style always has WS_CHILD | WS_VISIBLE | WS_VSCROLL |
-// WS_HSCROLL | LVS_REPORT (0x50300001) and never the other view bit 0x0002,
-// LVS_EDITLABELS or LVS_NOSCROLL (0x2202). The list-view extended style always
-// has LVS_EX_FULLROWSELECT | LVS_EX_SUBITEMIMAGES (0x22). Go through
-// ModifyStyle / SetExtendedStyle of this class, never the base's, so the rule holds.
+// Styles. The control is always a visible child report view with both scroll
+// bars and full-row selection: WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL |
+// LVS_REPORT are always set and LVS_EDITLABELS and LVS_NOSCROLL never, and the
+// extended style always has LVS_EX_FULLROWSELECT | LVS_EX_SUBITEMIMAGES. Change
+// styles through ModifyStyle and SetExtendedStyle of this class, which keep
+// that rule; the base class's would not.
 //
-// Item memory. Every item inserted through this class owns one QELListItemMemory
-// block from its insertion to its deletion, whoever deletes it (this class, the
-// base class or the window's destruction: the item store follows the list view's
-// deletion notifications). The list view's item parameter holds the block's
-// address; the caller's item data is a pointer-sized DWORD_PTR inside the block,
-// so a pointer round-trips on both architectures. A parameter written from outside (CListCtrl::SetItemData, say)
-// becomes the item's data and the item keeps its block. Moves, swaps and the sort
-// hand the same block to the new row through the row writer; only the item store
-// makes, finds and releases blocks, and a block keeps its address for the
-// item's whole life, across column changes too.
-//
-// Bookkeeping. Operations that change items or columns first end the edit in
-// progress (commit or discard) and, where the change may break the order,
-// forget the sort order: _BeginChange does both in that order. Writes the class
-// makes for itself (commits, moves, the sort) go through the row writer, which
-// offers only the list view's own text, image, state and parameter writes.
+// Items. Each item inserted through this class (or behind its back, through
+// the base class or the list view's own messages) has a block of memory of the
+// control's, which holds the caller's item data and the colours of its cells;
+// the list view's item parameter is the block's address. Read and write the
+// data through this class (GetItemData, SetItemData, GetItem, SetItem); a value
+// written into the parameter through the base class becomes the item's data.
+// Sorting, moving and swapping rows take the data and colours along.
 #pragma once
 #include "ZUZIVU70Defs.h"
 #include "afxcmn.h"
