@@ -62,6 +62,12 @@ int SaveToolbarStates(CGalleryFrame& frame, LPCSTR lpszDir)
     QELToolbar& nav = frame.GetNavBar();
     QELToolbar& pages = frame.GetPagesBar();
     int nSaved = shoot("toolbars-top");
+    // Where the two bars lie in the top row, to put them back there: docked
+    // without a place, a bar takes a row of its own, and the find bar, which
+    // stays, would be left alone in the first row with a gap where they were.
+    CRect rectNavTop, rectPagesTop;
+    nav.GetWindowRect(&rectNavTop);
+    pages.GetWindowRect(&rectPagesTop);
 
     // Both on the left side, one under the other.
     frame.DockControlBar(&nav, AFX_IDW_DOCKBAR_LEFT);
@@ -73,18 +79,14 @@ int SaveToolbarStates(CGalleryFrame& frame, LPCSTR lpszDir)
     nSaved += shoot("toolbars-left");
 
     // The navigation bar back at the top, the pages bar floating over the page.
-    frame.DockControlBar(&nav, AFX_IDW_DOCKBAR_TOP);
+    frame.DockControlBar(&nav, AFX_IDW_DOCKBAR_TOP, &rectNavTop);
     CRect rectFrame;
     frame.GetWindowRect(&rectFrame);
     frame.FloatControlBar(&pages, CPoint(rectFrame.left + rectFrame.Width() / 2, rectFrame.top + 200));
     nSaved += shoot("toolbars-floating");
 
     // Back where they started.
-    frame.DockControlBar(&pages, AFX_IDW_DOCKBAR_TOP);
-    frame.RecalcLayout();
-    nav.GetWindowRect(&rect);
-    rect.OffsetRect(rect.Width(), 0);
-    frame.DockControlBar(&pages, AFX_IDW_DOCKBAR_TOP, &rect);
+    frame.DockControlBar(&pages, AFX_IDW_DOCKBAR_TOP, &rectPagesTop);
     frame.RecalcLayout();
     return nSaved;
 }
