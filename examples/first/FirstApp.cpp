@@ -68,8 +68,8 @@ int CFirstFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_list.InsertItemEx(1, "Earth", "1", "1.00");
     m_list.InsertItemEx(2, "Mars", "2", "1.52");
     m_list.InsertItemEx(3, "Jupiter", "95", "5.20");
-    m_list.SetSortable(TRUE);   // a click on a header sorts by that column
-    m_list.SortItems(1, FALSE); // most moons first; LISTMSG_SORTED fills the status line
+    m_list.SetSortable(TRUE);    // a click on a header sorts by that column
+    m_list.SortItems(1, FALSE);  // most moons first; LISTMSG_SORTED fills the status line
     return 0;
 }
 
@@ -98,8 +98,7 @@ void CFirstFrame::OnHelpAbout()
 LRESULT CFirstFrame::OnListSorted(WPARAM wParam, LPARAM lParam)
 {
     CString strText;
-    strText.Format(" Sorted by %s, %s", (LPCSTR)m_list.GetHeaderText((int)wParam),
-                   lParam ? "ascending" : "descending");
+    strText.Format(" Sorted by %s, %s", (LPCSTR)m_list.GetHeaderText((int)wParam), lParam ? "ascending" : "descending");
     m_status.SetWindowText(strText);
     return 0;
 }

@@ -102,14 +102,14 @@ std::vector<BadInput> PromptTable(Parents& parents)
              }
              EXPECT_EQ(nShown, 24);
          } });
-    table.push_back({ "pictures of windows that are none, garbage or gone, and to paths that are none or unwritable",
-                      [&parents] {
-                          for (HWND hWnd : { parents.hNull, parents.hGarbage, parents.hGone })
-                              EXPECT_FALSE(QELGUIUtils::SaveWindowPng(hWnd, "zuz-never.png"));
-                          EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA("zuz-never.png"));
-                          for (LPCSTR lpszPath : { (LPCSTR)nullptr, "", "Q:\\zuz\\no such folder\\x.png" })
-                              EXPECT_FALSE(QELGUIUtils::SaveWindowPng(parents.hLive, lpszPath));
-                      } });
+    table.push_back(
+        { "pictures of windows that are none, garbage or gone, and to paths that are none or unwritable", [&parents] {
+             for (HWND hWnd : { parents.hNull, parents.hGarbage, parents.hGone })
+                 EXPECT_FALSE(QELGUIUtils::SaveWindowPng(hWnd, "zuz-never.png"));
+             EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA("zuz-never.png"));
+             for (LPCSTR lpszPath : { (LPCSTR) nullptr, "", "Q:\\zuz\\no such folder\\x.png" })
+                 EXPECT_FALSE(QELGUIUtils::SaveWindowPng(parents.hLive, lpszPath));
+         } });
     table.push_back({ "units out of range", [] {
                          int nShown = 0;
                          ImmediateAnswer answer([&](HWND) { return ++nShown % 2 ? IDOK : IDCANCEL; });
