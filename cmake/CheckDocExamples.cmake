@@ -1,9 +1,12 @@
 # Checks (cmake -P, -DDOCS_DIR=<docs folder>) that every page of docs/ quotes
-# its usage example exactly as the file under docs/examples/ has it, between
+# its usage examples exactly as the files have them, between
 #   <!-- example: examples/Name.cpp -->  ```cpp ... ```  <!-- end example -->
-# in the page and the "// [example]" and "// [end example]" lines in the file,
-# and that every example file is quoted by a page. The files are compiled and
-# run by DocsTests, so a page cannot show code that no longer builds or works.
+# in the page (the path is relative to docs/: examples/Name.rc, or a program of
+# the top examples/ folder, ../examples/first/FirstApp.cpp) and the
+# "// [example]" and "// [end example]" lines in the file, and that every file
+# of docs/examples/ is quoted by a page. The files under docs/examples/ are
+# compiled and run by DocsTests, the programs of examples/ by their own tests,
+# so a page cannot show code that no longer builds or works.
 if(NOT DEFINED DOCS_DIR)
   message(FATAL_ERROR "CheckDocExamples.cmake needs -DDOCS_DIR=...")
 endif()
@@ -37,15 +40,15 @@ endfunction()
 
 set(failures 0)
 file(GLOB pages ${DOCS_DIR}/*.md)
-file(GLOB examples RELATIVE ${DOCS_DIR} ${DOCS_DIR}/examples/*.cpp)
+file(GLOB examples RELATIVE ${DOCS_DIR} ${DOCS_DIR}/examples/*.cpp ${DOCS_DIR}/examples/*.rc)
 set(quoted)
 foreach(page ${pages})
   file(READ ${page} text)
   get_filename_component(page_name ${page} NAME)
   # Only real file names: a page that explains the markers ("examples/<Name>.cpp") quotes nothing.
-  string(REGEX MATCHALL "<!-- example: examples/[A-Za-z0-9_]+\\.cpp -->" markers "${text}")
+  string(REGEX MATCHALL "<!-- example: [A-Za-z0-9_./]*examples/[A-Za-z0-9_/]+\\.(cpp|rc) -->" markers "${text}")
   foreach(marker ${markers})
-    string(REGEX REPLACE "<!-- example: (examples/[A-Za-z0-9_]+\\.cpp) -->" "\\1" file "${marker}")
+    string(REGEX REPLACE "<!-- example: ([A-Za-z0-9_./]+) -->" "\\1" file "${marker}")
     list(APPEND quoted ${file})
     if(NOT EXISTS ${DOCS_DIR}/${file})
       message(SEND_ERROR "${page_name}: quotes ${file}, which does not exist")
@@ -55,7 +58,7 @@ foreach(page ${pages})
     # The page: from the marker on, the fenced block.
     string(FIND "${text}" "${marker}" at)
     string(SUBSTRING "${text}" ${at} -1 from_marker)
-    lines_between("${from_marker}" "```cpp" "```" shown)
+    lines_between("${from_marker}" "```" "```" shown)
     file(READ ${DOCS_DIR}/${file} source)
     lines_between("${source}" "// [example]" "// [end example]" wanted)
     if(NOT shown STREQUAL wanted)

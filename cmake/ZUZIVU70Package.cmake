@@ -1,7 +1,8 @@
 # What `cmake --install` gives a developer: the public headers of the library
 # and of the framework layer (include/), both DLLs (bin/), their import
 # libraries (lib/), the framework's WinMain object (lib/ZUZIVU70/) and a CMake
-# package (lib/cmake/ZUZIVU70/) with one target to link, ZUZIVU70::ZUZIVU70.
+# package (lib/cmake/ZUZIVU70/) with one target to link, ZUZIVU70::ZUZIVU70,
+# and the toolchain files of both architectures.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
@@ -33,4 +34,8 @@ configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/ZUZIVU70Config.cmake.i
 write_basic_package_version_file(${CMAKE_BINARY_DIR}/package-config/ZUZIVU70ConfigVersion.cmake
                                  VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)
 install(FILES ${CMAKE_BINARY_DIR}/package-config/ZUZIVU70Config.cmake ${CMAKE_BINARY_DIR}/package-config/ZUZIVU70ConfigVersion.cmake
+        DESTINATION ${ZUZ_PACKAGE_DIR})
+# The cross-compiling toolchains an application configures with
+# (-DCMAKE_TOOLCHAIN_FILE=<prefix>/lib/cmake/ZUZIVU70/toolchain-x86_64.cmake).
+install(FILES ${PROJECT_SOURCE_DIR}/cmake/toolchain-i686.cmake ${PROJECT_SOURCE_DIR}/cmake/toolchain-x86_64.cmake
         DESTINATION ${ZUZ_PACKAGE_DIR})

@@ -78,7 +78,7 @@ void CDialogShot::Poll()
             m_prepare(hDlg);
         ::RedrawWindow(hDlg, nullptr, nullptr,
                        RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        m_bSaved = SaveWindowPng(hDlg, m_strPath);
+        m_bSaved = QELGUIUtils::SaveWindowPng(hDlg, m_strPath);
         ::PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(m_nCloseCommand, BN_CLICKED),
                        (LPARAM)::GetDlgItem(hDlg, m_nCloseCommand));
         return;

@@ -40,6 +40,15 @@ public:
     // frame or bar, bars without windows, or pBar == pReference.
     static void DockToolbar(CMDIFrameWnd* pFrame, CToolBar* pBar, CToolBar* pReference);
 
+    // ----- pictures -------------------------------------------------------------------------
+    // Saves what the window shows on the screen now, frame and children, with the
+    // visible windows it owns (floating toolbars) over it, as a PNG file (a
+    // path in the program's terms: "shot.png", "C:\\shots\\main.png").
+    // Under Wine's headless driver too, where nothing is shown: the picture of a
+    // run without a user. FALSE for a window that does not exist or has no size,
+    // a path that cannot be written, or no PNG encoder.
+    static BOOL SaveWindowPng(HWND hWnd, LPCSTR lpszPath);
+
     // ----- prompts --------------------------------------------------------------------------
     // Asks for one number. DBL_MIN as minimum and DBL_MAX as maximum stand for
     // no bound. 1 with the number in dValue after OK; 0 after Cancel or when
@@ -53,8 +62,9 @@ public:
     static void About(const CString& strProduct, const CString& strName, const CString& strCompany,
                       HWND* pParent = nullptr);
     // Formats as printf does (the text is never cut) and shows it in the
-    // application's message box with an OK button.
-    static void Message(const char* lpszFormat, ...);
+    // application's message box with an OK button. Strings go in as LPCSTR
+    // (a CString as (LPCSTR)str); the compiler's format check names a mistake.
+    static void Message(const char* lpszFormat, ...) AFX_PRINTF_FORMAT(1, 2);
     // A length converter over ten units (0 Microns ... 4 Kilometers, 5
     // Microinches ... 9 Miles); the indexes preselect the two lists.
     static void UnitConverter(int nFromUnit, int nToUnit, HWND* pParent = nullptr);

@@ -1,34 +1,27 @@
-// QELListCtrl: an extended report-view list control.
+// QELListCtrl: an extended report-view list control: typed cell texts, sorting
+// by any column, colours per cell, item data as wide as a pointer, in-place
+// editing, check boxes in four styles and rows that move.
 //
-// Notes for everyone who adds to this class
-// -----------------------------------------
-// Forced styles. The control is always a visible child report view with both
-// scroll bars: the window style always has WS_CHILD | WS_VISIBLE | WS_VSCROLL |
-// WS_HSCROLL | LVS_REPORT (0x50300001) and never the other view bit 0x0002,
-// LVS_EDITLABELS or LVS_NOSCROLL (0x2202). The list-view extended style always
-// has LVS_EX_FULLROWSELECT | LVS_EX_SUBITEMIMAGES (0x22). Go through
-// ModifyStyle / SetExtendedStyle of this class, never the base's, so the rule holds.
+// Styles. The control is always a visible child report view with both scroll
+// bars and full-row selection: WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL |
+// LVS_REPORT are always set and LVS_EDITLABELS and LVS_NOSCROLL never, and the
+// extended style always has LVS_EX_FULLROWSELECT | LVS_EX_SUBITEMIMAGES. Change
+// styles through ModifyStyle and SetExtendedStyle of this class, which keep
+// that rule; the base class's would not.
 //
-// Item memory. Every item inserted through this class owns one QELListItemMemory
-// block from its insertion to its deletion, whoever deletes it (this class, the
-// base class or the window's destruction: the item store follows the list view's
-// deletion notifications). The list view's item parameter holds the block's
-// address; the caller's item data is a 32-bit DWORD inside the block on both
-// architectures. A parameter written from outside (CListCtrl::SetItemData, say)
-// becomes the item's data and the item keeps its block. Moves, swaps and the sort
-// hand the same block to the new row through the row writer; only the item store
-// makes, finds and releases blocks, and a block keeps its address for the
-// item's whole life, across column changes too.
-//
-// Bookkeeping. Operations that change items or columns first end the edit in
-// progress (commit or discard) and, where the change may break the order,
-// forget the sort order: _BeginChange does both in that order. Writes the class
-// makes for itself (commits, moves, the sort) go through the row writer, which
-// offers only the list view's own text, image, state and parameter writes.
+// Items. Each item inserted through this class (or behind its back, through
+// the base class or the list view's own messages) has a block of memory of the
+// control's, which holds the caller's item data and the colours of its cells;
+// the list view's item parameter is the block's address. Read and write the
+// data through this class (GetItemData, SetItemData, GetItem, SetItem); a value
+// written into the parameter through the base class becomes the item's data.
+// Sorting, moving and swapping rows take the data and colours along.
 #pragma once
 #include "ZUZIVU70Defs.h"
 #include "afxcmn.h"
 #include "afxdisp.h"
+#include <cstddef>
+#include <type_traits>
 
 // Messages sent to the parent window (SendMessage; the return value is ignored).
 #define LISTMSG_CHECKCLICKED (WM_APP + 10000)  // wParam item, lParam the mouse message (WM_LBUTTONDOWN ...)
@@ -63,7 +56,7 @@
 // the colours of every cell. Blocks are made and released by the control only.
 struct QELListItemMemory
 {
-    DWORD dwData;       // the caller's item data (32 bits on every architecture)
+    DWORD_PTR dwData;   // the caller's item data, as wide as a pointer
     int nColumns;       // entries of each half of pColors, 0 without an array
     COLORREF* pColors;  // nColumns text colours, then nColumns background colours, or null
     COLORREF crText;    // every cell's text colour while pColors is null
@@ -105,8 +98,10 @@ public:
     COLORREF GetItemBkColor(int nItem, int nColumn) const;
     BOOL SetItemImage(int nItem, int nColumn, int nImage);
     int GetItemImage(int nItem, int nColumn) const;
-    DWORD GetItemData(int nItem) const;
-    BOOL SetItemData(int nItem, DWORD dwData);
+    // The item data is as wide as a pointer (the list view's item parameter is
+    // the item's memory block): a pointer stored here comes back whole.
+    DWORD_PTR GetItemData(int nItem) const;
+    BOOL SetItemData(int nItem, DWORD_PTR dwData);
     BOOL SetItem(int nItem, int nSubItem, UINT nMask, LPCSTR lpszItem, int nImage, UINT nState, UINT nStateMask,
                  LPARAM lParam);
     BOOL SetItem(const LVITEMA* pItem);
@@ -134,8 +129,22 @@ public:
     int InsertItem(int nItem, LPCSTR lpszItem, int nImage);
     int InsertItem(UINT nMask, int nItem, LPCSTR lpszItem, UINT nState, UINT nStateMask, int nImage, LPARAM lParam);
     int InsertItem(const LVITEMA* pItem);
-    // Texts of column 0, 1, 2 ...; give one for every column or end the list with a null pointer.
-    int InsertItemEx(int nItem, LPCSTR lpszText, ...);
+    // Texts of column 0, 1, 2 ..., each an LPCSTR or a CString, as many as
+    // wanted: the list ends by itself (or at a null pointer among the texts).
+    // Texts beyond the last column are left out; columns beyond the last text
+    // stay empty. Returns the new item's index, -1 when refused.
+    template <typename... Texts>
+    int InsertItemEx(int nItem, LPCSTR lpszText, const Texts&... texts)
+    {
+        // The exported form below, reached by its address: by name, each call
+        // would come back to this template.
+        int (QELListCtrl::*pfnInsert)(int, LPCSTR, ...) = &QELListCtrl::InsertItemEx;
+        return (this->*pfnInsert)(nItem, lpszText, _ItemExText(texts)..., static_cast<LPCSTR>(nullptr));
+    }
+    // The exported form: LPCSTR texts only, ended by a null pointer. A call with
+    // one text alone comes here (the template takes every longer list), and the
+    // compiler asks for the null pointer (-Wformat).
+    int InsertItemEx(int nItem, LPCSTR lpszText, ...) QEL_NULL_TERMINATED;
     BOOL DeleteItem(int nItem, BOOL bSelectNext = FALSE);
     int DeleteAllItems(DWORD dwFilter = ITEMSTATE_ANY);
     BOOL SwapItems(int nItem1, int nItem2);
@@ -269,6 +278,17 @@ protected:
     void OnColumnclick(NMHDR* pNMHDR, LRESULT* pResult);
 
     // ----- internals -------------------------------------------------------------------------
+    // The texts InsertItemEx's template passes on: a CString as its characters,
+    // and NULL (an integer in C++) or nullptr as the end of the list.
+    static LPCSTR _ItemExText(LPCSTR lpszText) { return lpszText; }
+    static LPCSTR _ItemExText(const CString& strText) { return strText; }
+    static LPCSTR _ItemExText(std::nullptr_t) { return nullptr; }
+    template <typename Null, typename = std::enable_if_t<std::is_integral<Null>::value>>
+    static LPCSTR _ItemExText(Null)
+    {
+        return nullptr;
+    }
+
     struct Parts;
     // The working parts; null only when memory ran out at construction, and then
     // every operation answers its failure value.
@@ -285,11 +305,11 @@ protected:
     LPARAM _GetItemParam(int nItem) const;
     // The caller's data an item parameter stands for: a block's data, or a value
     // written from outside as it is.
-    DWORD _ItemDataOf(LPARAM param) const;
+    DWORD_PTR _ItemDataOf(LPARAM param) const;
     // Gives an item in the list its block, the item parameter becoming its data.
     void _AllocItemMemory(int nItem);
     // A new block in the system colours of now, or null when out of memory.
-    QELListItemMemory* _CreateItemMemory(DWORD dwData);
+    QELListItemMemory* _CreateItemMemory(DWORD_PTR dwData);
     void _FreeItemMemory(int nItem);
     // Frees the memory of every item (of items being moved, when their moves end).
     void _FreeAllItemMemory();

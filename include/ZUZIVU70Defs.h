@@ -7,3 +7,11 @@
 #else
 #define QEL_API __declspec(dllimport)
 #endif
+
+// A variadic function whose list of pointers ends with a null pointer: the
+// compiler's format check (-Wformat) names a call that leaves it out.
+#if defined(__GNUC__)
+#define QEL_NULL_TERMINATED __attribute__((sentinel))
+#else
+#define QEL_NULL_TERMINATED
+#endif

@@ -1,5 +1,30 @@
 // The working parts of a QELListCtrl, each with one job: the item store, the
 // writer of the list view's own row changes, the cell editor and the sort order.
+//
+// Notes for everyone who adds to the class
+// ----------------------------------------
+// Forced styles. The window style always has WS_CHILD | WS_VISIBLE | WS_VSCROLL |
+// WS_HSCROLL | LVS_REPORT (0x50300001) and never the other view bit 0x0002,
+// LVS_EDITLABELS or LVS_NOSCROLL (0x2202); the list-view extended style always
+// has LVS_EX_FULLROWSELECT | LVS_EX_SUBITEMIMAGES (0x22). Go through the
+// class's ModifyStyle / SetExtendedStyle, never the base's, so the rule holds.
+//
+// Item memory. Every item owns one QELListItemMemory block from its insertion
+// to its deletion, whoever deletes it (the class, the base class or the
+// window's destruction: the item store follows the list view's deletion
+// notifications). The list view's item parameter holds the block's address;
+// the caller's item data is a DWORD_PTR inside the block. A parameter written
+// from outside (CListCtrl::SetItemData, say) becomes the item's data and the
+// item keeps its block. Moves, swaps and the sort hand the same block to the
+// new row through the row writer; only the item store makes, finds and
+// releases blocks, and a block keeps its address for the item's whole life,
+// across column changes too.
+//
+// Bookkeeping. Operations that change items or columns first end the edit in
+// progress (commit or discard) and, where the change may break the order,
+// forget the sort order: _BeginChange does both in that order. Writes the class
+// makes for itself (commits, moves, the sort) go through the row writer, which
+// offers only the list view's own text, image, state and parameter writes.
 #pragma once
 #include "QELListCtrl.h"
 #include "ListCellEditor.h"

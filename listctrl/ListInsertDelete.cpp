@@ -55,7 +55,7 @@ int QELListCtrl::_InsertWithMemory(const LVITEMA& item)
     // and the list view is asked once instead of insert, read back and set again
     // (which would also tell the parent of a changed item on every insertion).
     LVITEMA copy = item;
-    QELListItemMemory* pMemory = _CreateItemMemory((item.mask & LVIF_PARAM) ? static_cast<DWORD>(item.lParam) : 0);
+    QELListItemMemory* pMemory = _CreateItemMemory((item.mask & LVIF_PARAM) ? static_cast<DWORD_PTR>(item.lParam) : 0);
     // An item without its block could keep neither its data nor its colours:
     // without memory nothing is inserted.
     if (pMemory == nullptr)

@@ -4,9 +4,9 @@
 #include "ListCtrlParts.h"
 #include "ListItemRecord.h"
 
-DWORD QELListCtrl::GetItemData(int nItem) const { return _ItemDataOf(_GetItemParam(nItem)); }
+DWORD_PTR QELListCtrl::GetItemData(int nItem) const { return _ItemDataOf(_GetItemParam(nItem)); }
 
-BOOL QELListCtrl::SetItemData(int nItem, DWORD dwData)
+BOOL QELListCtrl::SetItemData(int nItem, DWORD_PTR dwData)
 {
     QELListItemMemory* pMemory = _GetItemMemory(nItem);
     if (pMemory == nullptr)
@@ -31,7 +31,7 @@ BOOL QELListCtrl::SetItem(const LVITEMA* pItem)
     if (item.mask & LVIF_PARAM) {
         QELListItemMemory* pMemory = _GetItemMemory(item.iItem);
         if (pMemory != nullptr) {
-            pMemory->dwData = static_cast<DWORD>(item.lParam);
+            pMemory->dwData = static_cast<DWORD_PTR>(item.lParam);
             item.lParam = reinterpret_cast<LPARAM>(pMemory);
         } else {
             // An item without memory cannot keep data, which is reported as failure.

@@ -30,13 +30,13 @@ QELListItemMemory* QELListCtrl::_GetItemMemory(int nItem) const
     return m_pParts != nullptr ? m_pParts->store.Find(_GetItemParam(nItem)) : nullptr;
 }
 
-DWORD QELListCtrl::_ItemDataOf(LPARAM param) const
+DWORD_PTR QELListCtrl::_ItemDataOf(LPARAM param) const
 {
     const QELListItemMemory* pMemory = m_pParts != nullptr ? m_pParts->store.Find(param) : nullptr;
-    return pMemory != nullptr ? pMemory->dwData : static_cast<DWORD>(param);
+    return pMemory != nullptr ? pMemory->dwData : static_cast<DWORD_PTR>(param);
 }
 
-QELListItemMemory* QELListCtrl::_CreateItemMemory(DWORD dwData)
+QELListItemMemory* QELListCtrl::_CreateItemMemory(DWORD_PTR dwData)
 {
     if (m_pParts == nullptr)
         return nullptr;
@@ -53,9 +53,8 @@ void QELListCtrl::_AllocItemMemory(int nItem)
     item.iItem = nItem;
     if (!::SendMessageA(m_hWnd, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
         return;
-    // The param given when the item was inserted becomes the item data (32 bits,
-    // as the data is a DWORD).
-    QELListItemMemory* pMemory = _CreateItemMemory(static_cast<DWORD>(item.lParam));
+    // The param given when the item was inserted becomes the item data, whole.
+    QELListItemMemory* pMemory = _CreateItemMemory(static_cast<DWORD_PTR>(item.lParam));
     if (pMemory != nullptr && !m_pParts->rows.SetParam(nItem, reinterpret_cast<LPARAM>(pMemory)))
         m_pParts->store.Release(pMemory);
 }

@@ -64,7 +64,7 @@ BOOL QELListCtrl::OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult)
         if (pMemory != nullptr && written != reinterpret_cast<LPARAM>(pMemory)) {
             // The value written is the caller's data (as a developer calling
             // SetItemData meant), and the item keeps its block.
-            pMemory->dwData = static_cast<DWORD>(written);
+            pMemory->dwData = static_cast<DWORD_PTR>(written);
             m_pParts->rows.SetParam(nItem, reinterpret_cast<LPARAM>(pMemory));
         }
     }

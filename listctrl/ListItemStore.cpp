@@ -37,7 +37,7 @@ ListItemStore::~ListItemStore()
 
 LONG ListItemStore::LiveInModule() { return g_nLiveBlocks; }
 
-QELListItemMemory* ListItemStore::Create(DWORD dwData, COLORREF crText, COLORREF crBk)
+QELListItemMemory* ListItemStore::Create(DWORD_PTR dwData, COLORREF crText, COLORREF crBk)
 {
     QELListItemMemory* pSlot = m_pFree;
     if (pSlot != nullptr) {

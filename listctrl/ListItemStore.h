@@ -20,7 +20,7 @@ public:
     ListItemStore& operator=(const ListItemStore&) = delete;
 
     // A new block whose every cell has these colours; null when out of memory.
-    QELListItemMemory* Create(DWORD dwData, COLORREF crText, COLORREF crBk);
+    QELListItemMemory* Create(DWORD_PTR dwData, COLORREF crText, COLORREF crBk);
     // The live block this parameter holds, or null for any other value.
     QELListItemMemory* Find(LPARAM param) const;
     // Gives a live block back; FALSE for anything that is not one. A pinned

@@ -23,4 +23,15 @@ void CopyFiles(const CStringArray& files, CWnd* pParent)
     }
     progress.EndProgress();
 }
+
+// Asks for an offset, which may be negative, starting from the one in use.
+// The field starts with dOffset, which changes only after OK. DBL_MIN (the
+// smallest positive double, not the lowest one) stands for "no lower bound",
+// as DBL_MAX does for no upper one. The parent is given by the address of its
+// window handle.
+BOOL AskOffset(CWnd* pParent, double& dOffset)
+{
+    HWND hParent = pParent->GetSafeHwnd();
+    return QELGUIUtils::Real(dOffset, "Offset", "Offset in mm:", DBL_MIN, DBL_MAX, TRUE, TRUE, &hParent) == 1;
+}
 // [end example]

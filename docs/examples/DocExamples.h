@@ -19,5 +19,6 @@ BOOL LoadViewSettings(const CString& strKey, CRect* pWindow, COLORREF* pAccent, 
 // dialogs.md
 CString BackupName(const CString& strDocument);
 void CopyFiles(const CStringArray& files, CWnd* pParent);
+BOOL AskOffset(CWnd* pParent, double& dOffset);
 // toolbar.md
 BOOL MakeMainToolbar(QELToolbar& bar, CFrameWnd* pFrame);

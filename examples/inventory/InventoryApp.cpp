@@ -22,10 +22,9 @@ public:
     BOOL InitInstance() override
     {
         auto* pFrame = new CInventoryFrame;
-        if (!pFrame->LoadFrame(IDR_INVENTORY, WS_OVERLAPPEDWINDOW)) {
-            delete pFrame;
+        // A frame deletes itself when its window cannot be made.
+        if (!pFrame->LoadFrame(IDR_INVENTORY, WS_OVERLAPPEDWINDOW))
             return FALSE;
-        }
         m_pMainWnd = pFrame;
         pFrame->SetWindowPos(nullptr, 0, 0, 720, 420, SWP_NOMOVE | SWP_NOZORDER);
         CString strCmd = m_lpCmdLine != nullptr ? m_lpCmdLine : "";

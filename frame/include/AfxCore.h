@@ -30,6 +30,20 @@
 #define AFXAPI    __stdcall
 #define AFX_CDECL __cdecl
 
+// Marks a printf-style function for the compiler's format check (-Wformat, in
+// -Wall): nFormat is the position of the format among the parameters (a member
+// function's object counts as 1), nFirst that of the first value, 0 for a
+// va_list. Values are formatted by the mingw runtime's printf, whose rules GCC
+// calls gnu_printf. A CString given for %s is then named as the mistake it is:
+// "..." receives the object, not its characters.
+#if defined(__clang__)
+#define AFX_PRINTF_FORMAT(nFormat, nFirst) __attribute__((format(printf, nFormat, nFirst)))
+#elif defined(__GNUC__)
+#define AFX_PRINTF_FORMAT(nFormat, nFirst) __attribute__((format(gnu_printf, nFormat, nFirst)))
+#else
+#define AFX_PRINTF_FORMAT(nFormat, nFirst)
+#endif
+
 // Checks are for the library's developers: they never stop a release build.
 #ifndef ASSERT
 #ifdef _DEBUG

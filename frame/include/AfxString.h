@@ -123,13 +123,15 @@ public:
     int ReverseFind(char ch) const;
     int FindOneOf(LPCSTR lpszCharSet) const;
 
-    // Formatting through the printf family of the mingw runtime (%lld and %I64d both work).
-    // Pass strings as LPCSTR: a CString object given to "..." is not its character pointer.
-    void AFX_CDECL Format(LPCSTR lpszFormat, ...);
+    // Formatting through the printf family of the mingw runtime (%lld and %I64d both work;
+    // the compiler's format check knows the standard spellings, %lld and %zu, only).
+    // Pass strings as LPCSTR: a CString object given to "..." is not its character pointer,
+    // and the compiler's format check says so.
+    void AFX_CDECL Format(LPCSTR lpszFormat, ...) AFX_PRINTF_FORMAT(2, 3);
     void AFX_CDECL Format(UINT nFormatID, ...);
-    void FormatV(LPCSTR lpszFormat, va_list argList);
-    void AFX_CDECL AppendFormat(LPCSTR lpszFormat, ...);
-    void AppendFormatV(LPCSTR lpszFormat, va_list argList);
+    void FormatV(LPCSTR lpszFormat, va_list argList) AFX_PRINTF_FORMAT(2, 0);
+    void AFX_CDECL AppendFormat(LPCSTR lpszFormat, ...) AFX_PRINTF_FORMAT(2, 3);
+    void AppendFormatV(LPCSTR lpszFormat, va_list argList) AFX_PRINTF_FORMAT(2, 0);
 
     // String resources: the module is the one the framework's resource chain finds for nID.
     // FALSE, with the string unchanged, when there is no such string.

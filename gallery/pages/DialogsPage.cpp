@@ -233,7 +233,7 @@ private:
         }
         progress.m_dlg.RedrawWindow(nullptr, nullptr,
                                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        BOOL bSaved = SaveWindowPng(progress.m_dlg.m_hWnd, lpszPath);
+        BOOL bSaved = QELGUIUtils::SaveWindowPng(progress.m_dlg.m_hWnd, lpszPath);
         progress.EndProgress();
         return bSaved;
     }

@@ -377,8 +377,8 @@ private:
         CString str = "The gallery remembers its own settings the same way, under HKEY_CURRENT_USER\\" +
                       settings.GetCurrentPath() + ": ";
         if (settings.ReadRect("Window", &rcWindow))
-            str.AppendFormat("window at %ld, %ld, %ld x %ld at %d DPI%s; ", rcWindow.left, rcWindow.top,
-                             rcWindow.Width(), rcWindow.Height(), settings.ReadInt("Window DPI", 96),
+            str.AppendFormat("window at %ld, %ld, %d x %d at %d DPI%s; ", rcWindow.left, rcWindow.top, rcWindow.Width(),
+                             rcWindow.Height(), settings.ReadInt("Window DPI", 96),
                              settings.ReadBool("Maximized", FALSE) ? " (maximized)" : "");
         else
             str += "no window position yet (it is saved when the gallery closes); ";

@@ -1,7 +1,8 @@
 // The dialog utilities given bad input: parents that are null, point to no
 // window, to a garbage handle or to a window destroyed before the call; null,
 // empty, 1 MB and double-byte texts; bounds reversed or not numbers; units out
-// of range; windows destroyed under a progress window. Each dialog still shows
+// of range; pictures of no window or to no file; windows destroyed under a
+// progress window. Each dialog still shows
 // and is answered, each call answers what it documents, nothing crashes.
 #include "BadInputSupport.h"
 #include "ImmediateAnswer.h"
@@ -101,6 +102,14 @@ std::vector<BadInput> PromptTable(Parents& parents)
              }
              EXPECT_EQ(nShown, 24);
          } });
+    table.push_back(
+        { "pictures of windows that are none, garbage or gone, and to paths that are none or unwritable", [&parents] {
+             for (HWND hWnd : { parents.hNull, parents.hGarbage, parents.hGone })
+                 EXPECT_FALSE(QELGUIUtils::SaveWindowPng(hWnd, "zuz-never.png"));
+             EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA("zuz-never.png"));
+             for (LPCSTR lpszPath : { (LPCSTR) nullptr, "", "Q:\\zuz\\no such folder\\x.png" })
+                 EXPECT_FALSE(QELGUIUtils::SaveWindowPng(parents.hLive, lpszPath));
+         } });
     table.push_back({ "units out of range", [] {
                          int nShown = 0;
                          ImmediateAnswer answer([&](HWND) { return ++nShown % 2 ? IDOK : IDCANCEL; });
@@ -115,7 +124,10 @@ std::vector<BadInput> PromptTable(Parents& parents)
                              return IDOK;
                          });
                          QELGUIUtils::Message(nullptr);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-zero-length"
                          QELGUIUtils::Message("");
+#pragma GCC diagnostic pop
                          QELGUIUtils::Message("%s", OddTexts::Megabyte().c_str());
                          QELGUIUtils::Message(OddTexts::DoubleByte());
                          ASSERT_EQ(lengths.size(), 4u);

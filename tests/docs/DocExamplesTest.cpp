@@ -203,6 +203,25 @@ TEST(DocExamples, BackupNamesAndTheProgressWindow)
     ::RemoveDirectoryA(strDir);
 }
 
+TEST(DocExamples, OffsetPromptStartsWithTheValueAndTakesANegativeOne)
+{
+    CRecordingFrame frame;
+    double dOffset = 2.5;
+    std::string field;
+    ModalAnswerer answer([&](HWND hDlg) {
+        HWND hEdit = ::FindWindowExA(hDlg, nullptr, "Edit", nullptr);
+        char sz[32] = "";
+        ::GetWindowTextA(hEdit, sz, sizeof(sz));
+        field = sz;
+        ::SetWindowTextA(hEdit, "-4.25");
+        ModalAnswerer::PressButton(IDOK)(hDlg);
+    });
+    EXPECT_TRUE(AskOffset(&frame, dOffset));
+    ASSERT_TRUE(answer.Answered());
+    EXPECT_EQ("2.5", field);
+    EXPECT_EQ(-4.25, dOffset) << "DBL_MIN is no lower bound";
+}
+
 TEST(DocExamples, ToolbarDocksWithItsMenuAndSearchField)
 {
     CRecordingFrame frame;
@@ -227,6 +246,17 @@ TEST(DocExamples, ToolbarDocksWithItsMenuAndSearchField)
     bar.ClientToScreen(&rect);
     EXPECT_EQ(rect.left, answer.windowRect.left);
     EXPECT_EQ(rect.bottom, answer.windowRect.top);
+    // The command strings of the page's resources: the tooltip after the line
+    // break, the status text before it.
+    NMTTDISPINFOA tip = {};
+    tip.hdr.hwndFrom = bar.m_hWnd;
+    tip.hdr.idFrom = ID_DOC_NEW;
+    tip.hdr.code = TTN_GETDISPINFOA;
+    frame.SendMessage(WM_NOTIFY, ID_DOC_NEW, (LPARAM)&tip);
+    EXPECT_STREQ("New", tip.lpszText);
+    CString strStatus;
+    frame.GetMessageString(ID_DOC_OPEN, strStatus);
+    EXPECT_STREQ("Opens a document; the arrow lists recent files", strStatus);
     AfxGetApp()->m_pMainWnd = nullptr;
 }
 

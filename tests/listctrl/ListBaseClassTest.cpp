@@ -27,9 +27,10 @@ TEST_F(ListTest, AParameterWrittenThroughTheBaseClassBecomesTheItemsData)
     EXPECT_EQ(list.GetItemData(2), 77u);
     EXPECT_EQ(Text(2), "Renamed");
     EXPECT_EQ(list.RawParam(2), block2);
-    // A value wider than the item data keeps its low 32 bits, as SetItemData(DWORD) would.
-    EXPECT_TRUE(pBase->SetItemData(0, (DWORD_PTR)(((ULONG_PTR)0x5A << (sizeof(LPARAM) * 4)) | 0x1234u)));
-    EXPECT_EQ(list.GetItemData(0), sizeof(LPARAM) == 8 ? 0x1234u : 0x5A1234u);
+    // A value as wide as a pointer is kept whole.
+    const DWORD_PTR wide = ((DWORD_PTR)0x5A << (sizeof(LPARAM) * 4)) | 0x1234u;
+    EXPECT_TRUE(pBase->SetItemData(0, wide));
+    EXPECT_EQ(list.GetItemData(0), wide);
     // Also where the list view's change notification does not carry the old parameter.
     frame.log.onMessage = [](UINT message, WPARAM, LPARAM lParam, LRESULT&) {
         auto* pListView = reinterpret_cast<NMLISTVIEW*>(lParam);

@@ -55,6 +55,12 @@ TEST_F(ListTest, InsertItemExReadsNoArgumentBeyondTheColumns)
     ASSERT_EQ(list.InsertItemEx(1, "a", "b", "c", nullptr), 1);
     EXPECT_EQ(Text(1, 2), "c");
     EXPECT_EQ(Text(1, 3), "");
+    // CString texts as they are, and a list without a null pointer: it ends by itself.
+    const CString strB = "b2", strD = "d2";
+    ASSERT_EQ(list.InsertItemEx(2, CString("a2"), strB, "c2"), 2);
+    EXPECT_EQ(Text(2, 0) + Text(2, 1) + Text(2, 2) + "|" + Text(2, 3), "a2b2c2|");
+    ASSERT_EQ(list.InsertItemEx(3, "a3", strB, "c3", strD, "e3", NULL), 3);
+    EXPECT_EQ(Text(3, 0) + Text(3, 1) + Text(3, 2) + Text(3, 3), "a3b2c3d2");
     // A refused insertion allocates nothing.
     LONG nBlocks = QELListCtrl::GetItemMemoryBlockCount();
     list.nRefuseInserts = 1;

@@ -1,4 +1,4 @@
-// Item data lives in the item memory as a 32-bit value; the item parameter
+// Item data lives in the item memory, as wide as a pointer; the item parameter
 // holds the block. Cell images.
 #include "ListFixture.h"
 
@@ -36,17 +36,33 @@ TEST_F(ListTest, InsertedParamBecomesTheItemData)
     EXPECT_EQ(list.GetItemData(-1), 0u);
 }
 
-TEST_F(ListTest, ItemDataIsThirtyTwoBitsOnEveryArchitecture)
+TEST_F(ListTest, ItemDataIsAsWideAsAPointer)
 {
-    LPARAM lWide = (LPARAM)(((ULONG_PTR)0x12345678 << (sizeof(LPARAM) * 4)) | 0x9ABCDEF0u);
-    ASSERT_EQ(list.InsertItem(LVIF_TEXT | LVIF_PARAM, 0, "Wide", 0, 0, 0, lWide), 0);
-    EXPECT_EQ(list.GetItemData(0), (DWORD)lWide);
-    EXPECT_TRUE(list.SetItemData(0, 0xFFFFFFFFu));
-    EXPECT_EQ(list.GetItemData(0), 0xFFFFFFFFu);
+    // Above 4 GiB on x86_64, where heaps and images lie: every path keeps it whole.
+    const DWORD_PTR wide = ((DWORD_PTR)0x12345678 << (sizeof(DWORD_PTR) * 4)) | 0x9ABCDEF0u;
+    ASSERT_EQ(list.InsertItem(LVIF_TEXT | LVIF_PARAM, 0, "b", 0, 0, 0, (LPARAM)wide), 0);
+    EXPECT_EQ(list.GetItemData(0), wide);
+    ASSERT_EQ(list.InsertItem(1, "a"), 1);
+    EXPECT_TRUE(list.SetItemData(1, wide + 1));
+    EXPECT_TRUE(list.SetItem(0, 0, LVIF_PARAM, nullptr, 0, 0, 0, (LPARAM)(wide + 2)));
     LVITEMA item = {};
     item.mask = LVIF_PARAM;
     ASSERT_TRUE(list.GetItem(&item));
-    EXPECT_EQ((DWORD)item.lParam, 0xFFFFFFFFu);
+    EXPECT_EQ((DWORD_PTR)item.lParam, wide + 2);
+    // Written from outside through the base class: the item keeps its block.
+    const LPARAM block = list.RawParam(1);
+    EXPECT_TRUE(list.CListCtrl::SetItemData(1, wide + 3));
+    EXPECT_EQ(list.GetItemData(1), wide + 3);
+    EXPECT_EQ(list.RawParam(1), block);
+    // The sort and the moves take it with the row.
+    list.SortItems(0, TRUE);
+    ASSERT_EQ(Rows(), "a|b");
+    EXPECT_EQ(list.GetItemData(0), wide + 3);
+    EXPECT_EQ(list.GetItemData(1), wide + 2);
+    EXPECT_EQ(list.MoveToBottom(0), 1);
+    EXPECT_EQ(list.GetItemData(1), wide + 3);
+    EXPECT_TRUE(list.SwapItems(0, 1));
+    EXPECT_EQ(list.GetItemData(0), wide + 3);
 }
 
 TEST_F(ListTest, SetItemStoresTheParamInTheMemoryWithoutChangingTheCallersRecord)
