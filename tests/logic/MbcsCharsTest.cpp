@@ -36,17 +36,20 @@ TEST(MbcsChars, DoubleBytePagesKeepTrailBytesWithTheirLead)
         std::string text;
         Lengths lengths;
     } cases[] = {
-        { 932, "\x95\x5C" "a", { 2, 1 } },          // 表, then 'a'
-        { 932, "\x83\x41\x83\x5C", { 2, 2 } },      // ア ソ: trails 'A' and '\'
-        { 932, "\xB1\x5C", { 1, 1 } },              // half-width katakana ｱ leads nothing
-        { 932, "\xE0\x40\xFC\x40", { 2, 2 } },      // the second lead range, both ends
+        { 932,
+          "\x95\x5C"
+          "a",
+          { 2, 1 } },                                               // 表, then 'a'
+        { 932, "\x83\x41\x83\x5C", { 2, 2 } },                      // ア ソ: trails 'A' and '\'
+        { 932, "\xB1\x5C", { 1, 1 } },                              // half-width katakana ｱ leads nothing
+        { 932, "\xE0\x40\xFC\x40", { 2, 2 } },                      // the second lead range, both ends
         { 932, "\x80\x5C\xA0\x5C\xFD\x5C", { 1, 1, 1, 1, 1, 1 } },  // just outside the ranges
-        { 936, "\x81\x5C\xFE\x7E", { 2, 2 } },      // GBK
-        { 949, "\x81\x41\xB0\xA1", { 2, 2 } },      // Unified Hangul: 갂 가
-        { 950, "\xB3\x5C\xA5\x5C", { 2, 2 } },      // Big5: 許 功
-        { 950, "a\xB3", { 1, 1 } },                 // a lead cut off by the end
-        { 932, std::string("\x95\0a", 3), { 1, 1, 1 } },  // a lead before NUL
-        { 1252, "\x95\x5C", { 1, 1 } },             // single-byte pages: one byte each
+        { 936, "\x81\x5C\xFE\x7E", { 2, 2 } },                      // GBK
+        { 949, "\x81\x41\xB0\xA1", { 2, 2 } },                      // Unified Hangul: 갂 가
+        { 950, "\xB3\x5C\xA5\x5C", { 2, 2 } },                      // Big5: 許 功
+        { 950, "a\xB3", { 1, 1 } },                                 // a lead cut off by the end
+        { 932, std::string("\x95\0a", 3), { 1, 1, 1 } },            // a lead before NUL
+        { 1252, "\x95\x5C", { 1, 1 } },                             // single-byte pages: one byte each
     };
     for (const Case& c : cases)
         EXPECT_EQ(Steps(mbcs_chars::ForCodePage(c.codePage), c.text), c.lengths) << "code page " << c.codePage;
@@ -62,15 +65,17 @@ TEST(MbcsChars, Utf8SequencesAndTheirInvalidForms)
         Lengths lengths;
     } cases[] = {
         { "a\xC3\xA9\xE8\xA1\xA8\xF0\x9F\x98\x80", { 1, 2, 3, 4 } },  // a é 表 😀
-        { "\xEF\xBF\xBF\xF4\x8F\xBF\xBF", { 3, 4 } },                  // U+FFFF, U+10FFFF
-        { "\x80\xBF", { 1, 1 } },                                      // stray continuations
-        { "\xC0\xAF\xC1\xBF", { 1, 1, 1, 1 } },                        // overlong two-byte forms
-        { "\xE0\x80\xAF", { 1, 1, 1 } },                               // overlong three-byte form
-        { "\xED\xA0\x80", { 1, 1, 1 } },                               // a surrogate
-        { "\xF0\x8F\xBF\xBF", { 1, 1, 1, 1 } },                        // overlong four-byte form
-        { "\xF4\x90\x80\x80\xF5\x80", { 1, 1, 1, 1, 1, 1 } },          // beyond U+10FFFF
-        { "\xE8\xA1" "a", { 1, 1, 1 } },                               // cut, then ASCII
-        { "\xF0\x9F\x98", { 1, 1, 1 } },                               // cut by the end
+        { "\xEF\xBF\xBF\xF4\x8F\xBF\xBF", { 3, 4 } },                 // U+FFFF, U+10FFFF
+        { "\x80\xBF", { 1, 1 } },                                     // stray continuations
+        { "\xC0\xAF\xC1\xBF", { 1, 1, 1, 1 } },                       // overlong two-byte forms
+        { "\xE0\x80\xAF", { 1, 1, 1 } },                              // overlong three-byte form
+        { "\xED\xA0\x80", { 1, 1, 1 } },                              // a surrogate
+        { "\xF0\x8F\xBF\xBF", { 1, 1, 1, 1 } },                       // overlong four-byte form
+        { "\xF4\x90\x80\x80\xF5\x80", { 1, 1, 1, 1, 1, 1 } },         // beyond U+10FFFF
+        { "\xE8\xA1"
+          "a",
+          { 1, 1, 1 } },                  // cut, then ASCII
+        { "\xF0\x9F\x98", { 1, 1, 1 } },  // cut by the end
         { "\xC3", { 1 } },
     };
     for (const Case& c : cases)
@@ -81,7 +86,8 @@ TEST(MbcsChars, Utf8SequencesAndTheirInvalidForms)
 TEST(MbcsChars, CutsAndStartsFallOnCharacterBoundaries)
 {
     Encoding sjis = mbcs_chars::ForCodePage(932);
-    const std::string text = "a\x95\x5C\x95\x5C" "b";  // a表表b
+    const std::string text = "a\x95\x5C\x95\x5C"
+                             "b";  // a表表b
     EXPECT_EQ(mbcs_chars::CutLength(sjis, text.data(), text.size(), 2), 1u);
     EXPECT_EQ(mbcs_chars::CutLength(sjis, text.data(), text.size(), 4), 3u);
     EXPECT_EQ(mbcs_chars::CutLength(sjis, text.data(), text.size(), 5), 5u);
@@ -90,7 +96,8 @@ TEST(MbcsChars, CutsAndStartsFallOnCharacterBoundaries)
     EXPECT_EQ(mbcs_chars::CharStart(sjis, text.data(), text.size(), 4), 3u);
     EXPECT_EQ(mbcs_chars::CharStart(sjis, text.data(), text.size(), 2), 1u);
 
-    const std::string utf8 = "\xE8\xA1\xA8" "x";
+    const std::string utf8 = "\xE8\xA1\xA8"
+                             "x";
     EXPECT_EQ(mbcs_chars::CutLength(Encoding::Utf8(), utf8.data(), utf8.size(), 2), 0u);
     EXPECT_EQ(mbcs_chars::CharStart(Encoding::Utf8(), utf8.data(), utf8.size(), 2), 0u);
 }
