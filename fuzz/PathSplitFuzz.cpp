@@ -13,7 +13,7 @@ bool IsSeparator(char ch) { return ch == '\\' || ch == '/'; }
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const char* psz = reinterpret_cast<const char*>(data);
-    path_split::PathParts p = path_split::SplitPath(psz, size);
+    path_split::PathParts p = path_split::SplitPath(psz, size, mbcs_chars::Encoding::SingleByte());
     std::string path(psz, size);
 
     if (!(p.drive.empty() || (p.drive.size() == 2 && p.drive[1] == ':')))
