@@ -1,6 +1,6 @@
 // Steps through arbitrary bytes in every encoding the text stepping knows. A character is never
-// empty and never runs past the text; the start of any byte's character and any cut are
-// boundaries that stepping from the start also reaches.
+// empty and never runs past the text; the start of any byte's character, any cut and the whole
+// characters of a full buffer are boundaries that stepping from the start also reaches.
 #include "FuzzInput.h"
 #include "MbcsChars.h"
 #include <cstdlib>
@@ -32,6 +32,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     std::size_t cut = mbcs_chars::CutLength(enc, text.data(), n, nMax);
     if (cut > nMax || cut > n || !boundary[cut])
+        std::abort();
+    // A full buffer loses only a character cut short at its end.
+    std::size_t whole = mbcs_chars::WholeLength(enc, text.data(), n);
+    if (whole > n || !boundary[whole] || (whole < n && !enc.IsCutShort(text.data() + whole, n - whole)))
         std::abort();
     return 0;
 }

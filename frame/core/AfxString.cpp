@@ -54,18 +54,6 @@ void afx_string_buffer::Release(CStringData* d)
         std::free(d);
 }
 
-const mbcs_chars::Encoding& afx_string_buffer::AnsiChars()
-{
-    static const mbcs_chars::Encoding encoding = [] {
-        CPINFO info = {};
-        UINT codePage = GetACP();
-        if (codePage != CP_UTF8 && !GetCPInfo(CP_ACP, &info))
-            return mbcs_chars::Encoding::SingleByte();
-        return mbcs_chars::Encoding::ForAnsiCodePage(codePage, info.LeadByte, sizeof info.LeadByte);
-    }();
-    return encoding;
-}
-
 // ---------------------------------------------------------------------------------------------
 // Buffer management
 

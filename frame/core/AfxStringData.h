@@ -1,7 +1,7 @@
 // Buffer bookkeeping shared by CString's source files (internal to ZUZIFrame.dll).
 #pragma once
 #include "AfxString.h"
-#include "MbcsChars.h"
+#include "AfxAnsiChars.h"
 #include <climits>
 
 namespace afx_string_buffer {
@@ -24,9 +24,8 @@ CStringData* Allocate(int nAlloc);
 // Drops one reference; frees the buffer with the last one (never the shared empty string).
 void Release(CStringData* d);
 
-// How the ANSI code page forms characters from bytes. Read once: a process keeps its code page.
-const mbcs_chars::Encoding& AnsiChars();
-// Bytes of the character at p, with nLeft bytes left (at least 1).
-inline int CharLength(LPCSTR p, int nLeft) { return static_cast<int>(AnsiChars().Length(p, nLeft)); }
+// Strings step through their text by the characters of the ANSI code page.
+using afx_ansi::CharLength;
+inline const mbcs_chars::Encoding& AnsiChars() { return afx_ansi::Chars(); }
 
 }  // namespace afx_string_buffer

@@ -96,6 +96,22 @@ TEST(MbcsChars, CutsAndStartsFallOnCharacterBoundaries)
     EXPECT_EQ(mbcs_chars::CharStart(sjis, text.data(), text.size(), 4), 3u);
     EXPECT_EQ(mbcs_chars::CharStart(sjis, text.data(), text.size(), 2), 1u);
 
+    // A buffer that filled up loses the character it cut short, and only that.
+    struct Whole
+    {
+        unsigned codePage;
+        std::string text;
+        std::size_t length;
+    } wholes[] = {
+        { 932, "a\x95", 1 },           { 932, "a\x95\x5C", 3 },       { 932, "\x95\x5C\x95", 2 },
+        { 65001, "a\xE8\xA1", 1 },     { 65001, "a\xF0\x9F\x98", 1 }, { 65001, "a\xE8", 1 },
+        { 65001, "a\xE8\xA1\xA8", 4 }, { 65001, "a\xE8\x41", 3 },     { 65001, "a\xED\xA0", 3 },
+        { 65001, "a\x80", 2 },         { 1252, "a\x95", 2 },
+    };
+    for (const Whole& w : wholes)
+        EXPECT_EQ(mbcs_chars::WholeLength(mbcs_chars::ForCodePage(w.codePage), w.text.data(), w.text.size()), w.length)
+            << "code page " << w.codePage << ", " << w.text.size() << " bytes";
+
     const std::string utf8 = "\xE8\xA1\xA8"
                              "x";
     EXPECT_EQ(mbcs_chars::CutLength(Encoding::Utf8(), utf8.data(), utf8.size(), 2), 0u);

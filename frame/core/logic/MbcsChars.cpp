@@ -10,8 +10,9 @@ const unsigned char kLead950[4] = { 0x81, 0xFE, 0, 0 };
 namespace {
 bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
 
-// Length of a well-formed UTF-8 sequence at text[0], or 1 when it is not one.
-std::size_t Utf8Length(const unsigned char* p, std::size_t nAvailable)
+// Length of a well-formed UTF-8 sequence at text[0], or 1 when it is not one; with bPrefix, the
+// length a sequence that is well formed as far as the bytes go would have (0 when it is not one).
+std::size_t Utf8Length(const unsigned char* p, std::size_t nAvailable, bool bPrefix = false)
 {
     unsigned char b = p[0];
     std::size_t n;
@@ -31,13 +32,14 @@ std::size_t Utf8Length(const unsigned char* p, std::size_t nAvailable)
         else if (b == 0xF4)
             hi = 0x8F;  // beyond U+10FFFF
     } else
-        return 1;
-    if (nAvailable < n || p[1] < lo || p[1] > hi)
-        return 1;
-    for (std::size_t i = 2; i < n; ++i)
-        if (!IsContinuation(p[i]))
-            return 1;
-    return n;
+        return bPrefix ? 0 : 1;
+    std::size_t nHave = nAvailable < n ? nAvailable : n;
+    bool bFormed = nHave < 2 || (p[1] >= lo && p[1] <= hi);
+    for (std::size_t i = 2; bFormed && i < nHave; ++i)
+        bFormed = IsContinuation(p[i]);
+    if (bPrefix)
+        return bFormed ? n : 0;
+    return bFormed && nHave == n ? n : 1;
 }
 }  // namespace
 
@@ -84,6 +86,18 @@ std::size_t Encoding::Length(const char* text, std::size_t nAvailable) const
     return 1;
 }
 
+bool Encoding::IsCutShort(const char* text, std::size_t nAvailable) const
+{
+    auto* p = reinterpret_cast<const unsigned char*>(text);
+    if (nAvailable == 0)
+        return false;
+    if (m_kind == Kind::Double)
+        return nAvailable == 1 && m_lead[p[0]];
+    if (m_kind == Kind::Utf8)
+        return Utf8Length(p, nAvailable, true) > nAvailable;
+    return false;
+}
+
 Encoding ForCodePage(unsigned codePage)
 {
     switch (codePage) {
@@ -117,6 +131,14 @@ std::size_t CharStart(const Encoding& enc, const char* text, std::size_t nLength
     for (std::size_t next; (next = Next(enc, text, nLength, start)) <= nPos;)
         start = next;
     return start;
+}
+
+std::size_t WholeLength(const Encoding& enc, const char* text, std::size_t nLength)
+{
+    std::size_t pos = 0;
+    while (pos < nLength && !enc.IsCutShort(text + pos, nLength - pos))
+        pos = Next(enc, text, nLength, pos);
+    return pos;
 }
 
 std::size_t CutLength(const Encoding& enc, const char* text, std::size_t nLength, std::size_t nMax)

@@ -27,6 +27,9 @@ public:
     // Bytes of the character that starts at text[0], with nAvailable bytes left: 1 to
     // nAvailable, and 0 only when nothing is left.
     std::size_t Length(const char* text, std::size_t nAvailable) const;
+    // Whether the nAvailable bytes at text are the beginning of a character that needs more: a
+    // lead byte alone, or a UTF-8 sequence well formed as far as it goes but short.
+    bool IsCutShort(const char* text, std::size_t nAvailable) const;
     bool IsLeadByte(unsigned char byte) const { return m_kind == Kind::Double && m_lead[byte]; }
     bool IsSingleByte() const { return m_kind == Kind::Single; }
 
@@ -50,6 +53,8 @@ std::size_t Next(const Encoding& enc, const char* text, std::size_t nLength, std
 // Start of the character that holds byte nPos. A trail byte can look like a lead byte, so this
 // reads from the start of the text.
 std::size_t CharStart(const Encoding& enc, const char* text, std::size_t nLength, std::size_t nPos);
+// The text without a last character that was cut short (a buffer that filled up).
+std::size_t WholeLength(const Encoding& enc, const char* text, std::size_t nLength);
 // The longest head of the text no longer than nMax bytes that does not cut a character.
 std::size_t CutLength(const Encoding& enc, const char* text, std::size_t nLength, std::size_t nMax);
 
