@@ -55,16 +55,22 @@ BOOL ApplyOrRefuse(TNumericEdit& edit, int& nRefusing, bool bOnlyChanges, LRESUL
 // ----- the handlers both edits share ------------------------------------------------
 
 // Their message maps: characters, focus loss, keys, and the edit commands of
-// the keyboard and the context menu (paste, cut, clear, undo).
-#define ON_NUMERIC_EDIT_FILTER()        \
-    ON_WM_CHAR()                        \
-    ON_WM_KILLFOCUS()                   \
-    ON_WM_KEYDOWN()                     \
-    ON_WM_SYSKEYDOWN()                  \
-    ON_MESSAGE(WM_PASTE, OnEditCommand) \
-    ON_MESSAGE(WM_CUT, OnEditCommand)   \
-    ON_MESSAGE(WM_CLEAR, OnEditCommand) \
-    ON_MESSAGE(WM_UNDO, OnEditCommand)  \
+// the keyboard and the context menu (paste, cut, clear, undo). An input method
+// hands a double-byte character over whole in WM_IME_CHAR, which the edit
+// control inserts without a WM_CHAR: it is tested like a paste. (A double-byte
+// character typed into an ANSI window comes as two WM_CHARs; the control holds
+// the lead byte until the trail arrives, so the text is tested with the whole
+// character in it, and a refusal takes both bytes back.)
+#define ON_NUMERIC_EDIT_FILTER()           \
+    ON_WM_CHAR()                           \
+    ON_MESSAGE(WM_IME_CHAR, OnEditCommand) \
+    ON_WM_KILLFOCUS()                      \
+    ON_WM_KEYDOWN()                        \
+    ON_WM_SYSKEYDOWN()                     \
+    ON_MESSAGE(WM_PASTE, OnEditCommand)    \
+    ON_MESSAGE(WM_CUT, OnEditCommand)      \
+    ON_MESSAGE(WM_CLEAR, OnEditCommand)    \
+    ON_MESSAGE(WM_UNDO, OnEditCommand)     \
     ON_MESSAGE(EM_UNDO, OnEditCommand)
 
 template <class TNumericEdit>

@@ -3,6 +3,7 @@
 #include "QELGUIUtils.h"
 #include "QELCheckMessageBox.h"
 #include "logic/PathSplit.h"
+#include "QELAnsiChars.h"
 #include "QELMemory.h"
 #include <cstdarg>
 
@@ -15,7 +16,8 @@ void QELGUIUtils::SplitPath(const CString& strPath, CString& strDrive, CString& 
 {
     // Out of memory, every part is empty: no part is ever given cut or stale.
     path_split::PathParts parts;
-    if (!qel_memory::NoThrowDone([&] { parts = path_split::SplitPath(strPath, (size_t)strPath.GetLength()); })) {
+    if (!qel_memory::NoThrowDone(
+            [&] { parts = path_split::SplitPath(strPath, (size_t)strPath.GetLength(), qel_ansi::Chars()); })) {
         strDrive.Empty();
         strFolder.Empty();
         strName.Empty();

@@ -1,5 +1,6 @@
 // QELToolbar: the customization table, the customize dialog with its options
 // panel, and the control's customization notifications.
+#include "QELAnsiChars.h"
 #include "QELToolbar.h"
 #include "QELCustomizeDialog.h"
 #include "QELMemory.h"
@@ -146,7 +147,10 @@ void QELToolbar::OnToolBarGetButtonInfo(NMHDR* pNMHDR, LRESULT* pResult)
     const CToolBarButtonInfo& info = m_arrButtonInfo[nItem];
     pNMTB->tbButton = info.tbButton;
     if (pNMTB->pszText != nullptr && pNMTB->cchText > 0) {
-        const int nCopy = info.strText.GetLength() < pNMTB->cchText - 1 ? info.strText.GetLength() : pNMTB->cchText - 1;
+        // A label longer than the buffer is cut before a character, never between its bytes.
+        const int nLength = info.strText.GetLength();
+        const int nCopy = static_cast<int>(
+            mbcs_chars::CutLength(qel_ansi::Chars(), info.strText, (size_t)nLength, (size_t)(pNMTB->cchText - 1)));
         memcpy(pNMTB->pszText, (LPCSTR)info.strText, (size_t)nCopy);
         pNMTB->pszText[nCopy] = '\0';
     }

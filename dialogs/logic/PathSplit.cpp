@@ -4,36 +4,39 @@ namespace path_split {
 
 namespace {
 bool IsSeparator(char ch) { return ch == '\\' || ch == '/'; }
-
-std::string Cut(const char* p, std::size_t n) { return std::string(p, n < kMaxPart ? n : kMaxPart); }
 }
 
-PathParts SplitPath(const char* pszPath, std::size_t nLength)
+PathParts SplitPath(const char* pszPath, std::size_t nLength, const mbcs_chars::Encoding& chars)
 {
     PathParts parts;
     if (pszPath == nullptr)
         return parts;
+    // A part longer than kMaxPart is cut where a character starts, never between its bytes.
+    auto cut = [&](std::size_t from, std::size_t n) {
+        return std::string(pszPath + from,
+                           n < kMaxPart ? n : mbcs_chars::CutLength(chars, pszPath + from, n, kMaxPart));
+    };
     std::size_t rest = 0;
-    if (nLength >= 2 && pszPath[1] == ':') {
+    if (nLength >= 2 && pszPath[1] == ':' && chars.Length(pszPath, nLength) == 1) {
         parts.drive.assign(pszPath, 2);
         rest = 2;
     }
 
-    // The folder runs to the last separator, so a dot inside it never starts an extension.
-    std::size_t file = rest;
-    for (std::size_t i = rest; i < nLength; ++i) {
-        if (IsSeparator(pszPath[i]))
+    // Only whole one-byte characters separate or start an extension: a double-byte character's
+    // trail byte may be '\' (0x95 0x5C in Shift-JIS) and is part of a name. The folder runs to
+    // the last separator, so a dot inside it never starts an extension.
+    std::size_t file = rest, dot = nLength;
+    for (std::size_t i = rest, n; i < nLength; i += n) {
+        n = chars.Length(pszPath + i, nLength - i);
+        if (n == 1 && IsSeparator(pszPath[i])) {
             file = i + 1;
-    }
-    parts.folder = Cut(pszPath + rest, file - rest);
-
-    std::size_t dot = nLength;
-    for (std::size_t i = file; i < nLength; ++i) {
-        if (pszPath[i] == '.')
+            dot = nLength;
+        } else if (n == 1 && pszPath[i] == '.')
             dot = i;
     }
-    parts.name = Cut(pszPath + file, dot - file);
-    std::string extension = Cut(pszPath + dot, nLength - dot);
+    parts.folder = cut(rest, file - rest);
+    parts.name = cut(file, dot - file);
+    std::string extension = cut(dot, nLength - dot);
     std::size_t nDots = extension.find_first_not_of('.');
     parts.extension = nDots == std::string::npos ? std::string() : extension.substr(nDots);
     return parts;

@@ -1,6 +1,7 @@
 // Splitting a file path into drive, folder, name and extension, on the text
 // alone: nothing is looked up in the file system.
 #pragma once
+#include "MbcsChars.h"
 #include <cstddef>
 #include <string>
 
@@ -17,7 +18,8 @@ struct PathParts
     std::string extension;  // after the last '.' of the file name, never starting with '.'
 };
 
-// Both '\' and '/' separate folders. The text may hold any bytes, NUL included.
-PathParts SplitPath(const char* pszPath, std::size_t nLength);
+// Both '\' and '/' separate folders. The text may hold any bytes, NUL included; chars says
+// how its code page forms characters.
+PathParts SplitPath(const char* pszPath, std::size_t nLength, const mbcs_chars::Encoding& chars);
 
 }  // namespace path_split

@@ -1,8 +1,12 @@
 // CFrameWnd and its bars: idle layout, the bar-visibility commands, status
 // texts and tooltips from the command strings.
+#include "AfxAnsiChars.h"
 #include "AfxControlBar.h"
 #include "afxext.h"
+#include <algorithm>
 #include <cstring>
+#include <memory>
+#include <new>
 
 LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
 {
@@ -93,15 +97,28 @@ BOOL CFrameWnd::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
     if (strTip.IsEmpty())
         return FALSE;
 
+    // A tip longer than the notification's buffer is cut before a character, never between the
+    // bytes of one (or between the halves of a surrogate pair).
     if (pNMHDR->code == TTN_GETDISPINFOA) {
         auto* pInfo = reinterpret_cast<NMTTDISPINFOA*>(pNMHDR);
-        lstrcpynA(pInfo->szText, strTip, (int)_countof(pInfo->szText));
+        int nCopy = afx_ansi::CutLength(strTip, strTip.GetLength(), (int)_countof(pInfo->szText) - 1);
+        std::memcpy(pInfo->szText, static_cast<LPCSTR>(strTip), nCopy);
+        pInfo->szText[nCopy] = '\0';
         pInfo->lpszText = pInfo->szText;
         pInfo->hinst = nullptr;
     } else {
         auto* pInfo = reinterpret_cast<NMTTDISPINFOW*>(pNMHDR);
-        ::MultiByteToWideChar(CP_ACP, 0, strTip, -1, pInfo->szText, (int)_countof(pInfo->szText));
-        pInfo->szText[_countof(pInfo->szText) - 1] = L'\0';
+        // Converted whole first: a conversion into a buffer too small fails.
+        int nWide = ::MultiByteToWideChar(CP_ACP, 0, strTip, strTip.GetLength(), nullptr, 0);
+        std::unique_ptr<wchar_t[]> wide(new (std::nothrow) wchar_t[nWide > 0 ? nWide : 1]);
+        if (wide == nullptr || nWide <= 0)
+            return FALSE;
+        ::MultiByteToWideChar(CP_ACP, 0, strTip, strTip.GetLength(), wide.get(), nWide);
+        int nCopy = std::min(nWide, (int)_countof(pInfo->szText) - 1);
+        if (nCopy < nWide && IS_HIGH_SURROGATE(wide[nCopy - 1]))
+            --nCopy;
+        std::memcpy(pInfo->szText, wide.get(), nCopy * sizeof(wchar_t));
+        pInfo->szText[nCopy] = L'\0';
         pInfo->lpszText = pInfo->szText;
         pInfo->hinst = nullptr;
     }

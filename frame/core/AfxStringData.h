@@ -1,6 +1,7 @@
 // Buffer bookkeeping shared by CString's source files (internal to ZUZIFrame.dll).
 #pragma once
 #include "AfxString.h"
+#include "AfxAnsiChars.h"
 #include <climits>
 
 namespace afx_string_buffer {
@@ -22,5 +23,9 @@ int SafeLength(LPCSTR p);
 CStringData* Allocate(int nAlloc);
 // Drops one reference; frees the buffer with the last one (never the shared empty string).
 void Release(CStringData* d);
+
+// Strings step through their text by the characters of the ANSI code page.
+using afx_ansi::CharLength;
+inline const mbcs_chars::Encoding& AnsiChars() { return afx_ansi::Chars(); }
 
 }  // namespace afx_string_buffer

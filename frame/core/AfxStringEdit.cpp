@@ -7,37 +7,119 @@
 
 using namespace afx_string_buffer;
 
+// Every search below looks only where a character starts: in the double-byte code pages a
+// trail byte may be '\' or a letter, and in UTF-8 a character's later bytes are not characters.
 namespace {
 // Position of sub in text[nStart, nLength), bounded by the length rather than a terminator.
 int Search(LPCSTR text, int nLength, LPCSTR sub, int nSub, int nStart)
 {
     if (nSub == 0)
         return nStart;
-    for (int i = nStart; i <= nLength - nSub; ++i) {
-        auto* p = static_cast<const char*>(std::memchr(text + i, sub[0], nLength - nSub - i + 1));
-        if (p == nullptr)
-            return -1;
-        i = static_cast<int>(p - text);
-        if (std::memcmp(p, sub, nSub) == 0)
-            return i;
+    if (AnsiChars().IsSingleByte()) {
+        for (int i = nStart; i <= nLength - nSub; ++i) {
+            auto* p = static_cast<const char*>(std::memchr(text + i, sub[0], nLength - nSub - i + 1));
+            if (p == nullptr)
+                return -1;
+            i = static_cast<int>(p - text);
+            if (std::memcmp(p, sub, nSub) == 0)
+                return i;
+        }
+        return -1;
     }
+    for (int i = nStart; i <= nLength - nSub; i += CharLength(text + i, nLength - i))
+        if (std::memcmp(text + i, sub, nSub) == 0)
+            return i;
     return -1;
 }
 
-// Membership table for the character-set arguments; the terminator is never a member.
-struct CharSet
+// The characters of a character-set argument; the terminator is never a member. A character
+// of the text is a member only when the set holds the whole of it.
+class CharSet
 {
-    bool has[256] = {};
-    explicit CharSet(LPCSTR set)
+public:
+    explicit CharSet(LPCSTR set) : m_set(set), m_nSet(SafeLength(set))
     {
-        if (set != nullptr)
-            for (; *set != '\0'; ++set)
-                has[static_cast<unsigned char>(*set)] = true;
+        for (int i = 0; i < m_nSet; i += CharLength(m_set + i, m_nSet - i)) {
+            if (CharLength(m_set + i, m_nSet - i) == 1)
+                m_single[static_cast<unsigned char>(m_set[i])] = true;
+            else
+                m_bMultiByte = true;
+        }
     }
-    bool operator()(char c) const { return has[static_cast<unsigned char>(c)]; }
+    // Whether the character of nChar bytes at p is one of the set's.
+    bool operator()(LPCSTR p, int nChar) const
+    {
+        if (nChar == 1)
+            return m_single[static_cast<unsigned char>(*p)];
+        if (!m_bMultiByte)
+            return false;
+        for (int i = 0, n; i < m_nSet; i += n) {
+            n = CharLength(m_set + i, m_nSet - i);
+            if (n == nChar && std::memcmp(m_set + i, p, n) == 0)
+                return true;
+        }
+        return false;
+    }
+
+private:
+    LPCSTR m_set;
+    int m_nSet;
+    bool m_single[256] = {};
+    bool m_bMultiByte = false;
 };
 
-bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+// The single-byte character ch; a byte of a longer character never matches.
+struct IsChar
+{
+    char ch;
+    bool operator()(LPCSTR p, int nChar) const { return nChar == 1 && *p == ch; }
+};
+
+bool IsSpace(LPCSTR p, int nChar) { return nChar == 1 && std::isspace(static_cast<unsigned char>(*p)) != 0; }
+
+// Length of the head of text[nFrom, nLength) whose characters all satisfy (or, with bWhile
+// false, all fail) the test.
+template <class Pred>
+int Span(LPCSTR text, int nLength, int nFrom, Pred in, bool bWhile)
+{
+    int i = nFrom;
+    while (i < nLength) {
+        int n = CharLength(text + i, nLength - i);
+        if (in(text + i, n) != bWhile)
+            break;
+        i += n;
+    }
+    return i - nFrom;
+}
+
+// Rewrites each single-byte character through convert; longer characters, trail bytes
+// included, stay exactly as they were.
+template <class Convert>
+void ConvertSingleBytes(char* p, int nLength, Convert convert)
+{
+    for (int i = 0, n; i < nLength; i += n) {
+        n = CharLength(p + i, nLength - i);
+        if (n == 1)
+            p[i] = static_cast<char>(convert(static_cast<unsigned char>(p[i])));
+    }
+}
+
+// Counts the single-byte characters ch, or with bRemove also drops them, in place.
+int CountOrRemove(char* p, int nLength, char ch, bool bRemove)
+{
+    int nCount = 0, nOut = 0;
+    for (int i = 0, n; i < nLength; i += n) {
+        n = CharLength(p + i, nLength - i);
+        if (n == 1 && p[i] == ch) {
+            ++nCount;
+            continue;
+        }
+        if (bRemove)
+            std::memmove(p + nOut, p + i, n);
+        nOut += n;
+    }
+    return nCount;
+}
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -65,20 +147,12 @@ CString CString::Right(int nCount) const
 
 CString CString::SpanIncluding(LPCSTR lpszCharSet) const
 {
-    CharSet set(lpszCharSet);
-    int n = 0;
-    while (n < GetLength() && set(m_pszData[n]))
-        ++n;
-    return Left(n);
+    return Left(Span(m_pszData, GetLength(), 0, CharSet(lpszCharSet), true));
 }
 
 CString CString::SpanExcluding(LPCSTR lpszCharSet) const
 {
-    CharSet set(lpszCharSet);
-    int n = 0;
-    while (n < GetLength() && !set(m_pszData[n]))
-        ++n;
-    return Left(n);
+    return Left(Span(m_pszData, GetLength(), 0, CharSet(lpszCharSet), false));
 }
 
 CString CString::Tokenize(LPCSTR pszTokens, int& iStart) const
@@ -95,16 +169,12 @@ CString CString::Tokenize(LPCSTR pszTokens, int& iStart) const
         return Mid(nFrom);
     }
     CharSet delimiters(pszTokens);
-    int nFrom = iStart;
-    while (nFrom < nLength && delimiters(m_pszData[nFrom]))
-        ++nFrom;
+    int nFrom = iStart + Span(m_pszData, nLength, iStart, delimiters, true);
     if (nFrom >= nLength) {
         iStart = -1;
         return CString();
     }
-    int nTo = nFrom;
-    while (nTo < nLength && !delimiters(m_pszData[nTo]))
-        ++nTo;
+    int nTo = nFrom + Span(m_pszData, nLength, nFrom, delimiters, false);
     iStart = nTo + 1;
     return Mid(nFrom, nTo - nFrom);
 }
@@ -118,8 +188,7 @@ CString& CString::MakeUpper()
     if (nLength == 0)
         return *this;
     if (char* p = PrepareWrite(nLength))
-        for (int i = 0; i < nLength; ++i)
-            p[i] = static_cast<char>(std::toupper(static_cast<unsigned char>(p[i])));
+        ConvertSingleBytes(p, nLength, [](unsigned char c) { return std::toupper(c); });
     return *this;
 }
 
@@ -129,8 +198,7 @@ CString& CString::MakeLower()
     if (nLength == 0)
         return *this;
     if (char* p = PrepareWrite(nLength))
-        for (int i = 0; i < nLength; ++i)
-            p[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(p[i])));
+        ConvertSingleBytes(p, nLength, [](unsigned char c) { return std::tolower(c); });
     return *this;
 }
 
@@ -139,8 +207,21 @@ CString& CString::MakeReverse()
     int nLength = GetLength();
     if (nLength < 2)
         return *this;
-    if (char* p = PrepareWrite(nLength))
-        std::reverse(p, p + nLength);
+    if (AnsiChars().IsSingleByte()) {
+        if (char* p = PrepareWrite(nLength))
+            std::reverse(p, p + nLength);
+        return *this;
+    }
+    // Characters keep their bytes in order, so they are copied whole, from a copy of the text
+    // read from its start.
+    CString original(m_pszData, nLength);
+    char* p = PrepareWrite(nLength);
+    if (p == nullptr || original.GetLength() != nLength)
+        return *this;
+    for (int i = 0, n; i < nLength; i += n) {
+        n = CharLength(original.m_pszData + i, nLength - i);
+        std::memcpy(p + nLength - i - n, original.m_pszData + i, n);
+    }
     return *this;
 }
 
@@ -149,13 +230,19 @@ int CString::Replace(char chOld, char chNew)
     if (chOld == chNew)
         return 0;
     int nLength = GetLength();
-    int nCount = static_cast<int>(std::count(m_pszData, m_pszData + nLength, chOld));
-    if (nCount == 0)
+    if (CountOrRemove(m_pszData, nLength, chOld, false) == 0)
         return 0;
     char* p = PrepareWrite(nLength);
     if (p == nullptr)
         return 0;
-    std::replace(p, p + nLength, chOld, chNew);
+    int nCount = 0;
+    for (int i = 0, n; i < nLength; i += n) {
+        n = CharLength(p + i, nLength - i);
+        if (n == 1 && p[i] == chOld) {
+            p[i] = chNew;
+            ++nCount;
+        }
+    }
     return nCount;
 }
 
@@ -201,13 +288,12 @@ int CString::Replace(LPCSTR lpszOld, LPCSTR lpszNew)
 int CString::Remove(char chRemove)
 {
     int nLength = GetLength();
-    int nCount = static_cast<int>(std::count(m_pszData, m_pszData + nLength, chRemove));
-    if (nCount == 0)
+    if (CountOrRemove(m_pszData, nLength, chRemove, false) == 0)
         return 0;
     char* p = PrepareWrite(nLength);
     if (p == nullptr)
         return 0;
-    std::remove(p, p + nLength, chRemove);
+    int nCount = CountOrRemove(p, nLength, chRemove, true);
     SetLength(nLength - nCount);
     return nCount;
 }
@@ -273,14 +359,17 @@ namespace {
 template <class Pred>
 void TrimBounds(LPCSTR text, int nLength, Pred trim, bool bLeft, bool bRight, int& nFirst, int& nEnd)
 {
-    nFirst = 0;
+    nFirst = bLeft ? Span(text, nLength, 0, trim, true) : 0;
     nEnd = nLength;
-    if (bLeft)
-        while (nFirst < nEnd && trim(text[nFirst]))
-            ++nFirst;
-    if (bRight)
-        while (nEnd > nFirst && trim(text[nEnd - 1]))
-            --nEnd;
+    if (bRight) {
+        // Characters cannot be read backwards: the end is after the last one that stays.
+        nEnd = nFirst;
+        for (int i = nFirst, n; i < nLength; i += n) {
+            n = CharLength(text + i, nLength - i);
+            if (!trim(text + i, n))
+                nEnd = i + n;
+        }
+    }
 }
 }  // namespace
 
@@ -295,9 +384,9 @@ CString& CString::Trim() { ZUZ_TRIM_BODY(IsSpace, true, true) }
 CString& CString::TrimLeft() { ZUZ_TRIM_BODY(IsSpace, true, false) }
 CString& CString::TrimRight() { ZUZ_TRIM_BODY(IsSpace, false, true) }
 
-CString& CString::Trim(char chTarget) { ZUZ_TRIM_BODY([chTarget](char c) { return c == chTarget; }, true, true) }
-CString& CString::TrimLeft(char chTarget) { ZUZ_TRIM_BODY([chTarget](char c) { return c == chTarget; }, true, false) }
-CString& CString::TrimRight(char chTarget) { ZUZ_TRIM_BODY([chTarget](char c) { return c == chTarget; }, false, true) }
+CString& CString::Trim(char chTarget) { ZUZ_TRIM_BODY(IsChar{chTarget}, true, true) }
+CString& CString::TrimLeft(char chTarget) { ZUZ_TRIM_BODY(IsChar{chTarget}, true, false) }
+CString& CString::TrimRight(char chTarget) { ZUZ_TRIM_BODY(IsChar{chTarget}, false, true) }
 
 CString& CString::Trim(LPCSTR lpszTargets) { ZUZ_TRIM_BODY(CharSet(lpszTargets), true, true) }
 CString& CString::TrimLeft(LPCSTR lpszTargets) { ZUZ_TRIM_BODY(CharSet(lpszTargets), true, false) }
@@ -314,8 +403,8 @@ int CString::Find(char ch, int nStart) const
     int nLength = GetLength();
     if (nStart < 0 || nStart >= nLength)
         return -1;
-    auto* p = static_cast<const char*>(std::memchr(m_pszData + nStart, ch, nLength - nStart));
-    return p != nullptr ? static_cast<int>(p - m_pszData) : -1;
+    int n = Span(m_pszData, nLength, nStart, IsChar{ ch }, false);
+    return nStart + n < nLength ? nStart + n : -1;
 }
 
 int CString::Find(LPCSTR lpszSub, int nStart) const
@@ -328,17 +417,19 @@ int CString::Find(LPCSTR lpszSub, int nStart) const
 
 int CString::ReverseFind(char ch) const
 {
-    for (int i = GetLength() - 1; i >= 0; --i)
-        if (m_pszData[i] == ch)
-            return i;
-    return -1;
+    // Read from the start: a trail byte equal to ch is not a match.
+    int nLength = GetLength(), nFound = -1;
+    for (int i = 0, n; i < nLength; i += n) {
+        n = CharLength(m_pszData + i, nLength - i);
+        if (n == 1 && m_pszData[i] == ch)
+            nFound = i;
+    }
+    return nFound;
 }
 
 int CString::FindOneOf(LPCSTR lpszCharSet) const
 {
-    CharSet set(lpszCharSet);
-    for (int i = 0; i < GetLength(); ++i)
-        if (set(m_pszData[i]))
-            return i;
-    return -1;
+    int nLength = GetLength();
+    int n = Span(m_pszData, nLength, 0, CharSet(lpszCharSet), false);
+    return n < nLength ? n : -1;
 }

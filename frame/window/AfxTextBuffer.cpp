@@ -1,4 +1,5 @@
 #include "AfxTextBuffer.h"
+#include "AfxAnsiChars.h"
 
 namespace afx_detail {
 
@@ -12,18 +13,9 @@ int TerminateCopiedText(LPSTR lpszBuffer, int nSize, int nReported)
             break;
         }
     }
-    // A lead byte whose second half was cut off is not a character.
-    for (int i = 0; i < nLength;) {
-        if (::IsDBCSLeadByte(static_cast<BYTE>(lpszBuffer[i]))) {
-            if (i + 1 >= nLength) {
-                nLength = i;
-                break;
-            }
-            i += 2;
-        } else {
-            ++i;
-        }
-    }
+    // A character whose last bytes were cut off (a lead byte without its trail, a UTF-8
+    // sequence cut short) is not a character.
+    nLength = afx_ansi::WholeLength(lpszBuffer, nLength);
     lpszBuffer[nLength] = '\0';
     return nLength;
 }

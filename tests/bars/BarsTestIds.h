@@ -7,4 +7,5 @@
 #define ID_CMD_TWO   40002
 #define ID_CMD_THREE 40003
 #define ID_CMD_FOUR  40004
+#define ID_CMD_LONGTIP 40005
 #define IDR_STDBAR   303

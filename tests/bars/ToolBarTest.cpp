@@ -5,6 +5,7 @@
 #include "PixelReader.h"
 #include "UserInput.h"
 #include <gtest/gtest.h>
+#include <cstring>
 
 namespace {
 CPoint Center(CToolBar& bar, int nIndex)
@@ -252,6 +253,26 @@ TEST(ToolBar, TooltipsAndStatusTextsComeFromTheCommandStrings)
     frame.SendMessage(WM_NOTIFY, ID_CMD_TWO, (LPARAM)&wide);
     ASSERT_NE(wide.lpszText, nullptr);
     EXPECT_EQ(std::wstring(wide.lpszText), L"Second");
+
+    // A tip longer than the notification's buffer is cut before a character: under code page 932
+    // (BarsTestsJapanese) after 39 characters 表 of 2 bytes, never after a lead byte alone;
+    // elsewhere each 表 is one byte '?' and all 45 fit. The wide form holds all 45 characters.
+    const bool bShiftJis = GetACP() == 932;
+    NMTTDISPINFOA longTip = {};
+    longTip.hdr.hwndFrom = bar.m_hWnd;
+    longTip.hdr.idFrom = ID_CMD_LONGTIP;
+    longTip.hdr.code = TTN_GETDISPINFOA;
+    frame.SendMessage(WM_NOTIFY, ID_CMD_LONGTIP, (LPARAM)&longTip);
+    ASSERT_NE(longTip.lpszText, nullptr);
+    EXPECT_EQ(std::strlen(longTip.lpszText), bShiftJis ? 78u : 45u);
+    EXPECT_EQ((BYTE)longTip.lpszText[0], bShiftJis ? 0x95 : '?');
+    NMTTDISPINFOW longWide = {};
+    longWide.hdr.hwndFrom = bar.m_hWnd;
+    longWide.hdr.idFrom = ID_CMD_LONGTIP;
+    longWide.hdr.code = TTN_GETDISPINFOW;
+    frame.SendMessage(WM_NOTIFY, ID_CMD_LONGTIP, (LPARAM)&longWide);
+    ASSERT_NE(longWide.lpszText, nullptr);
+    EXPECT_EQ(std::wstring(longWide.lpszText), std::wstring(45, bShiftJis ? L'\x8868' : L'?'));
 
     // The mouse over a button puts its status text in the status bar; off
     // every button, the idle text comes back.

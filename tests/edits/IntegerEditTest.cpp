@@ -46,6 +46,17 @@ TEST_F(IntegerEditTest, SignsAndDigitsAreTypedAndEverythingElseIsRefused)
     EXPECT_EQ(TextOf(edit), "+42");
     Type(edit, "1a23");
     EXPECT_EQ(TextOf(edit), "+421");
+    // A double-byte character, typed as lead and trail byte or handed over whole by an input
+    // method, is refused whole: even a full-width digit (１, 0x82 0x50 in Shift-JIS). Whether the
+    // edit inserts an input method's character itself or has it posted back as characters, the
+    // text is tested.
+    Type(edit, "\x82\x50");
+    EXPECT_EQ(TextOf(edit), "+421");
+    for (WPARAM ch : { WPARAM(0x8250), WPARAM('x'), WPARAM('7') }) {
+        ::SendMessageA(edit.m_hWnd, WM_IME_CHAR, ch, 1);
+        PumpMessages();
+    }
+    EXPECT_EQ(TextOf(edit), "+4217");
 }
 
 TEST_F(IntegerEditTest, MinusIsRefusedAnywhereWhileTheRangeStartsAtZero)

@@ -1,6 +1,7 @@
 // The framework's value classes: strings, arrays, lists, maps, geometry and dates.
 #include "afxtempl.h"
 #include "afxdisp.h"
+#include "frame/core/logic/MbcsChars.h"
 #include <gtest/gtest.h>
 #include <climits>
 #include <cmath>
@@ -271,6 +272,90 @@ TEST(CStringTest, Tokenize)
     pos = 1000;
     EXPECT_STREQ("", s.Tokenize(",", pos));
     EXPECT_EQ(-1, pos);
+}
+
+// The framework's own text stepping against the lead bytes the system reports for each
+// double-byte code page: the two must agree wherever the library runs.
+TEST(CStringTest, LeadBytesAgreeWithTheSystem)
+{
+    for (UINT codePage : { 932u, 936u, 949u, 950u }) {
+        CPINFO info = {};
+        ASSERT_TRUE(GetCPInfo(codePage, &info)) << codePage;
+        mbcs_chars::Encoding ours = mbcs_chars::ForCodePage(codePage);
+        for (int b = 0; b < 256; ++b)
+            EXPECT_EQ(IsDBCSLeadByteEx(codePage, static_cast<BYTE>(b)) != FALSE,
+                      ours.IsLeadByte(static_cast<unsigned char>(b)))
+                << "code page " << codePage << ", byte " << b;
+    }
+}
+
+// Under Shift-JIS a character's trail byte may be '\' (0x5C in 表, 0x95 0x5C) or a letter (0x61 in
+// ツ, 0x83 0x61): searching, trimming, splitting and case changes see whole characters only. Runs
+// where the ANSI code page is 932 (FrameTestsJapanese); ZUZ_CODE_PAGE says the prefix was made so.
+TEST(CStringTest, SearchesStepByCharactersOfTheAnsiCodePage)
+{
+    char wanted[16] = {};
+    if (GetEnvironmentVariableA("ZUZ_CODE_PAGE", wanted, sizeof wanted) == 0)
+        GTEST_SKIP() << "runs in the Japanese prefix only";
+    ASSERT_EQ(static_cast<UINT>(std::atoi(wanted)), GetACP()) << "the prefix lost its locale";
+
+    // Each text holds a '\' or a letter both as a character and as a trail byte.
+    const CString path("a\\\x95\x5C\\\x95\x5C");  // a\表\表
+    EXPECT_EQ(1, path.Find('\\'));
+    EXPECT_EQ(4, path.Find('\\', 2));
+    EXPECT_EQ(4, path.Find("\\", 2));
+    EXPECT_EQ(4, path.ReverseFind('\\'));
+    EXPECT_EQ(1, path.FindOneOf("/\\"));
+    EXPECT_EQ(2, CString("ab\x95\x5C").FindOneOf("\x95\x5C"));
+    EXPECT_EQ(-1, CString("a\\").FindOneOf("\x95\x5C"));  // the set's trail byte is no member
+    EXPECT_EQ(-1, CString("\x95\x5C").Find('\\'));
+
+    struct Edit
+    {
+        const char* what;
+        CString got;
+        const char* expected;
+    };
+    auto edited = [&path](auto edit) {
+        CString s(path);
+        edit(s);
+        return s;
+    };
+    int pos = 0;
+    const CString tokens("\x95\x5C\\x");
+    CString first = tokens.Tokenize("\\", pos);
+    const Edit edits[] = {
+        { "Replace(char)", edited([](CString& s) { s.Replace('\\', '/'); }), "a/\x95\x5C/\x95\x5C" },
+        { "Replace(text)", edited([](CString& s) { s.Replace("\\", "//"); }), "a//\x95\x5C//\x95\x5C" },
+        { "Remove", edited([](CString& s) { s.Remove('\\'); }), "a\x95\x5C\x95\x5C" },
+        { "TrimRight(char)", edited([](CString& s) { s.TrimRight('\\'); }), "a\\\x95\x5C\\\x95\x5C" },
+        { "TrimRight(set)", edited([](CString& s) { s.TrimRight("\\ "); }), "a\\\x95\x5C\\\x95\x5C" },
+        { "TrimLeft(set)",
+          CString("\x95\x5C"
+                  "a")
+              .TrimLeft("\x95\x40"),
+          "\x95\x5C"
+          "a" },
+        { "Trim(set)",
+          CString("\x95\x5C\\"
+                  "a\x95\x5C")
+              .Trim("\x95\x5C"),
+          "\\a" },
+        { "SpanIncluding", CString("\x95\x5C\x95\x5C\\").SpanIncluding("\x95\x5C"), "\x95\x5C\x95\x5C" },
+        { "SpanExcluding", path.Mid(2).SpanExcluding("\\"), "\x95\x5C" },
+        { "Tokenize", first + "|" + tokens.Tokenize("\\", pos), "\x95\x5C|x" },
+        { "MakeUpper", CString("a\x83\x61").MakeUpper(), "A\x83\x61" },  // aツ
+        { "MakeLower", CString("A\x83\x41").MakeLower(), "a\x83\x41" },  // Aア
+        { "MakeReverse",
+          CString("a\x95\x5C"
+                  "b")
+              .MakeReverse(),
+          "b\x95\x5C"
+          "a" },
+        { "Left counts bytes", path.Left(3), "a\\\x95" },
+    };
+    for (const Edit& e : edits)
+        EXPECT_EQ(0, std::strcmp(e.got, e.expected)) << e.what << ": got \"" << static_cast<LPCSTR>(e.got) << "\"";
 }
 
 TEST(CStringTest, ReplaceGrowsAndShrinks)

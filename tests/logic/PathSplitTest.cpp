@@ -6,7 +6,10 @@
 using path_split::PathParts;
 
 namespace {
-PathParts Split(const std::string& path) { return path_split::SplitPath(path.data(), path.size()); }
+PathParts Split(const std::string& path, unsigned codePage = 1252)
+{
+    return path_split::SplitPath(path.data(), path.size(), mbcs_chars::ForCodePage(codePage));
+}
 
 struct Case
 {
@@ -99,5 +102,23 @@ TEST(PathSplit, BytesAfterANulAndHighBytesAreText)
     EXPECT_EQ(p.extension, "d");
     // Bytes of a multibyte character set are never taken for separators.
     EXPECT_EQ(Split("\xE9t\xE9\\r\xE9sum\xE9.txt").name, "r\xE9sum\xE9");
-    EXPECT_EQ(path_split::SplitPath(nullptr, 5).name, "");
+    EXPECT_EQ(path_split::SplitPath(nullptr, 5, mbcs_chars::Encoding::SingleByte()).name, "");
+}
+
+// In the double-byte code pages a trail byte may be '\' (表 is 0x95 0x5C in Shift-JIS, 許 0xB3 0x5C
+// in Big5) or a letter: only whole one-byte characters separate, and a long part is cut
+// before a character rather than between its bytes.
+TEST(PathSplit, DoubleByteCharactersStayWhole)
+{
+    PathParts p = Split("C:\\\x95\x5C\\\x95\x5C.txt", 932);  // C:\表\表.txt
+    EXPECT_EQ(p.folder, "\\\x95\x5C\\");
+    EXPECT_EQ(p.name, "\x95\x5C");
+    EXPECT_EQ(p.extension, "txt");
+    EXPECT_EQ(Split("\xB3\x5C.\xB3\x5C", 950).extension, "\xB3\x5C");
+    EXPECT_EQ(Split("\x81:x", 936).drive, "");  // the colon is a trail byte, not a drive's
+
+    std::string name;
+    for (int i = 0; i < 130; ++i)
+        name += "\x95\x5C";  // 260 bytes: the 255th is a lead byte
+    EXPECT_EQ(Split(name, 932).name, name.substr(0, 254));
 }

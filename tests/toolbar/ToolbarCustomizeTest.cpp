@@ -308,6 +308,16 @@ TEST_F(CCustomizeFixture, EveryNotificationGetsItsAnswer)
         }
     }
 
+    // A label cut to the buffer is cut before a character, never between its bytes: 表表 in
+    // Shift-JIS (ToolbarTestsJapanese); bytes of code page 1252 elsewhere.
+    bar.m_arrButtonInfo[1].strText = "\x95\x5C\x95\x5C";
+    NMTOOLBARA cut = {};
+    cut.iItem = 1;
+    cut.cchText = 4;
+    cut.pszText = sz;
+    EXPECT_EQ(Notify(cut.hdr, TBN_GETBUTTONINFOA), TRUE);
+    EXPECT_STREQ(sz, GetACP() == 932 ? "\x95\x5C" : "\x95\x5C\x95");
+
     // A change of buttons gives the new ones the present labels.
     bar.SetTextOptions(QELToolbar::ShowTextLabels, TRUE);
     TBBUTTON four = extra[0].tbButton;
