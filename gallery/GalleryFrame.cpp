@@ -45,7 +45,23 @@ BEGIN_MESSAGE_MAP(CGalleryFrame, CFrameWnd)
     ON_UPDATE_COMMAND_UI_RANGE(ID_GALLERY_GOTO, ID_GALLERY_FIND_PAGE, OnUpdateFindBar)
     ON_CBN_SELCHANGE(ID_GALLERY_PAGE_COMBO, OnPageChosen)
     ON_EN_CHANGE(ID_GALLERY_FIND_PAGE, OnFindPage)
+    ON_REGISTERED_MESSAGE(s_nCountGdiObjects, OnCountGdiObjects)
 END_MESSAGE_MAP()
+
+const UINT CGalleryFrame::s_nCountGdiObjects = ::RegisterWindowMessageA("ZUZIVU70 gallery GDI objects");
+
+LRESULT CGalleryFrame::OnCountGdiObjects(WPARAM, LPARAM)
+{
+    const DWORD nObjects = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+    if (nObjects != 0)
+        return nObjects;
+    // Wine answers 0 (a stub) but takes a handle whose upper word is 0 as
+    // naming the slot of its low word: every slot looked up counts them.
+    LRESULT nSlots = 0;
+    for (ULONG_PTR i = 1; i < 0x10000; ++i)
+        nSlots += ::GetObjectType(reinterpret_cast<HGDIOBJ>(i)) != 0;
+    return nSlots;
+}
 
 CGalleryFrame::CGalleryFrame() = default;
 CGalleryFrame::~CGalleryFrame() = default;

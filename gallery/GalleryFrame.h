@@ -35,6 +35,10 @@ public:
     QELToolbar& GetFindBar() { return m_wndFindBar; }
     void RecalcLayout(BOOL bNotify = TRUE) override;
 
+    // Sent by the long monkey run to watch the gallery for growth: the main
+    // window answers with the number of GDI objects the process holds.
+    static const UINT s_nCountGdiObjects;
+
 protected:
     int OnCreate(LPCREATESTRUCT lpcs);
     void OnDestroy();
@@ -50,6 +54,7 @@ protected:
     void OnUpdateFindBar(CCmdUI* pCmdUI);
     void OnPageChosen();
     void OnFindPage();
+    LRESULT OnCountGdiObjects(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -7,6 +7,14 @@
 #include <string>
 #include <vector>
 
+// What the gallery holds at one moment, for the long run's growth check.
+struct GallerySample
+{
+    SIZE_T nPrivateKb = 0;
+    long nGdi = 0;
+    long nUser = 0;
+};
+
 class GalleryProcess
 {
 public:
@@ -38,6 +46,9 @@ public:
 
     // Posts a message to a window of the gallery only; false for any other window.
     bool Post(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) const;
+    // The gallery's private bytes, its GDI objects (its main window counts
+    // them when asked) and its windows; false when it did not answer in nMs.
+    bool Sample(GallerySample& sample, DWORD nMs) const;
     // A toolbar button's rectangle, read through memory in the gallery's process; false when none.
     bool ToolbarButtonRect(HWND hToolbar, int nCommand, RECT& rect) const;
 

@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <deque>
+#include <vector>
 
 namespace {
 unsigned long EnvNumber(const char* name, unsigned long nDefault)
@@ -18,6 +20,28 @@ unsigned long EnvNumber(const char* name, unsigned long nDefault)
 }
 
 const DWORD kHangMs = 5000;
+
+// A long run samples the gallery every minute (ZUZ_MONKEY_SAMPLE_SECONDS).
+// What is open varies with the random input, so a sample alone says little;
+// a growth trend is the least of the last third of the samples above the most
+// of the first third, both taken after the first minutes, by more than what
+// one page or dialog more or less holds.
+const size_t kSettleSamples = 2;
+const size_t kTrendSamples = 6;
+
+template <class T, class Field>
+void ExpectNoGrowth(const std::vector<GallerySample>& samples, Field field, T slack, const char* what)
+{
+    const size_t nFrom = kSettleSamples, nThird = (samples.size() - nFrom) / 3;
+    T earlyMost = 0, lateLeast = 0;
+    for (size_t i = nFrom; i < nFrom + nThird; ++i)
+        earlyMost = std::max(earlyMost, (T)field(samples[i]));
+    for (size_t i = samples.size() - nThird; i < samples.size(); ++i)
+        lateLeast = i == samples.size() - nThird ? (T)field(samples[i]) : std::min(lateLeast, (T)field(samples[i]));
+    EXPECT_LE(lateLeast, earlyMost + slack)
+        << what << " grew: at least " << lateLeast << " in the last third of the run, at most " << earlyMost
+        << " in the first";
+}
 
 // The gallery's top-level windows, for the report of a hang.
 std::string Windows(const GalleryProcess& gallery)
@@ -55,6 +79,19 @@ TEST(Monkey, GalleryUnderRandomInput)
     };
 
     const DWORD dwStart = ::GetTickCount();
+    const DWORD dwSampleMs = EnvNumber("ZUZ_MONKEY_SAMPLE_SECONDS", 60) * 1000;
+    std::vector<GallerySample> samples;
+    auto sample = [&] {
+        GallerySample s;
+        if (!gallery.Sample(s, kHangMs))
+            return false;
+        samples.push_back(s);
+        std::printf("monkey: minute %.1f: %lu KB private, %ld GDI objects, %ld windows\n",
+                    (::GetTickCount() - dwStart) / 60000.0, (unsigned long)s.nPrivateKb, s.nGdi, s.nUser);
+        std::fflush(stdout);
+        return true;
+    };
+    ASSERT_TRUE(sample()) << "the gallery did not tell what it holds";
     // Since when the main window has been disabled with no dialog to answer.
     DWORD dwWaitingSince = 0;
     std::string strBeforeWaiting;
@@ -89,6 +126,16 @@ TEST(Monkey, GalleryUnderRandomInput)
                    << " actions, seed " << nSeed << "; last actions:" << history()
                    << "\nits windows:" << Windows(gallery);
         }
+        if (::GetTickCount() - dwStart >= samples.size() * dwSampleMs && !sample()) {
+            FAIL() << "the gallery did not tell what it holds within " << kHangMs / 1000 << " s after "
+                   << monkey.Actions() << " actions, seed " << nSeed << "; last actions:" << history();
+        }
+    }
+    if (samples.size() >= kSettleSamples + kTrendSamples) {
+        ExpectNoGrowth<SIZE_T>(samples, [](const GallerySample& s) { return s.nPrivateKb; },
+                               samples[kSettleSamples].nPrivateKb / 10 + 1024, "the private bytes (KB)");
+        ExpectNoGrowth<long>(samples, [](const GallerySample& s) { return s.nGdi; }, 16, "the GDI objects");
+        ExpectNoGrowth<long>(samples, [](const GallerySample& s) { return s.nUser; }, 8, "the windows");
     }
     const double dMinutes = (::GetTickCount() - dwStart) / 60000.0;
     std::printf("monkey: %.2f minutes, %ld actions, %ld dialogs answered, %ld menus closed, seed %u\n", dMinutes,
