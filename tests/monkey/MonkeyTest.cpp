@@ -20,6 +20,8 @@ unsigned long EnvNumber(const char* name, unsigned long nDefault)
 }
 
 const DWORD kHangMs = 5000;
+// How long a gallery that missed kHangMs is given to show it was only slow.
+const DWORD kLateAnswerMs = 60000;
 
 // A long run samples the gallery every minute (ZUZ_MONKEY_SAMPLE_SECONDS).
 // What is open varies with the random input, so a sample alone says little;
@@ -122,8 +124,18 @@ TEST(Monkey, GalleryUnderRandomInput)
                    << "; last actions:" << history();
         }
         if (!gallery.Responds(kHangMs)) {
-            FAIL() << "the gallery did not answer for " << kHangMs / 1000 << " s after " << monkey.Actions()
-                   << " actions, seed " << nSeed << "; last actions:" << history()
+            // Whether it was slow or stuck: how long it took in the end. Said
+            // at once, so that a debugger can be attached while it waits.
+            std::printf("monkey: no answer for %lu s, waiting up to %lu s more\n", kHangMs / 1000,
+                        kLateAnswerMs / 1000);
+            std::fflush(stdout);
+            const DWORD dwSince = ::GetTickCount();
+            const bool bLater = gallery.Responds(kLateAnswerMs);
+            const std::string strLater =
+                bLater ? "answered after " + std::to_string((::GetTickCount() - dwSince + kHangMs) / 1000) + " s"
+                       : "still no answer after " + std::to_string((kHangMs + kLateAnswerMs) / 1000) + " s";
+            FAIL() << "the gallery did not answer for " << kHangMs / 1000 << " s (" << strLater << ") after "
+                   << monkey.Actions() << " actions, seed " << nSeed << "; last actions:" << history()
                    << "\nits windows:" << Windows(gallery);
         }
         if (::GetTickCount() - dwStart >= samples.size() * dwSampleMs && !sample()) {
@@ -132,10 +144,13 @@ TEST(Monkey, GalleryUnderRandomInput)
         }
     }
     if (samples.size() >= kSettleSamples + kTrendSamples) {
-        ExpectNoGrowth<SIZE_T>(samples, [](const GallerySample& s) { return s.nPrivateKb; },
-                               samples[kSettleSamples].nPrivateKb / 10 + 1024, "the private bytes (KB)");
-        ExpectNoGrowth<long>(samples, [](const GallerySample& s) { return s.nGdi; }, 16, "the GDI objects");
-        ExpectNoGrowth<long>(samples, [](const GallerySample& s) { return s.nUser; }, 8, "the windows");
+        ExpectNoGrowth<SIZE_T>(
+            samples, [](const GallerySample& s) { return s.nPrivateKb; },
+            samples[kSettleSamples].nPrivateKb / 10 + 1024, "the private bytes (KB)");
+        ExpectNoGrowth<long>(
+            samples, [](const GallerySample& s) { return s.nGdi; }, 16, "the GDI objects");
+        ExpectNoGrowth<long>(
+            samples, [](const GallerySample& s) { return s.nUser; }, 8, "the windows");
     }
     const double dMinutes = (::GetTickCount() - dwStart) / 60000.0;
     std::printf("monkey: %.2f minutes, %ld actions, %ld dialogs answered, %ld menus closed, seed %u\n", dMinutes,
