@@ -32,12 +32,19 @@ public:
     bool IsCutShort(const char* text, std::size_t nAvailable) const;
     bool IsLeadByte(unsigned char byte) const { return m_kind == Kind::Double && m_lead[byte]; }
     bool IsSingleByte() const { return m_kind == Kind::Single; }
+    bool IsDoubleByte() const { return m_kind == Kind::Double; }
 
 private:
     enum class Kind { Single, Double, Utf8 };
     Kind m_kind = Kind::Single;
     bool m_lead[256] = {};
 };
+
+// The most bytes a character takes in any code page here (a four-byte UTF-8 sequence). A
+// platform that copies only whole characters into a buffer may leave up to this many bytes
+// minus one unused before the end of a buffer it could not fill: a text that reaches that far
+// may have been cut.
+constexpr std::size_t kMaxCharBytes = 4;
 
 // The lead-byte ranges of the double-byte code pages, as GetCPInfo reports them.
 extern const unsigned char kLead932[6];  // Shift-JIS
