@@ -2,6 +2,9 @@
 #include "AfxString.h"
 #include "AfxStringData.h"
 #include "AfxModule.h"
+#include "AfxAnsiChars.h"
+#include <mbstring.h>
+#include <cctype>
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
@@ -366,13 +369,74 @@ void CString::SetAt(int nIndex, char ch)
 // ---------------------------------------------------------------------------------------------
 // Comparison
 
-int CString::Compare(LPCSTR lpsz) const { return std::strcmp(m_pszData, lpsz != nullptr ? lpsz : ""); }
+namespace {
+// In a double-byte code page the framework compares as the runtime's multibyte functions do
+// (_mbscmp, _mbsicmp): by whole characters, a one-byte character before every two-byte one,
+// and without case only where a character has a case (a trail byte that looks like a letter
+// is none). Written out here because those functions read the byte after a lead byte even
+// when it is the terminator (and Wine's then step past it): a lead byte that ends the text
+// stands alone, as everywhere in the framework. Elsewhere (one byte a character, or UTF-8,
+// whose byte order is its characters' order) bytes compare as unsigned values.
+int CompareCharacters(LPCSTR lpsz1, LPCSTR lpsz2, bool bNoCase)
+{
+    const mbcs_chars::Encoding& chars = afx_ansi::Chars();
+    const auto* p1 = reinterpret_cast<const unsigned char*>(lpsz1);
+    const auto* p2 = reinterpret_cast<const unsigned char*>(lpsz2);
+    const size_t n1 = std::strlen(lpsz1), n2 = std::strlen(lpsz2);
+    size_t i1 = 0, i2 = 0;
+    while (i1 < n1 && i2 < n2) {
+        const size_t nChar1 = chars.Length(lpsz1 + i1, n1 - i1), nChar2 = chars.Length(lpsz2 + i2, n2 - i2);
+        const bool bDouble1 = nChar1 == 2 && chars.IsLeadByte(p1[i1]);
+        const bool bDouble2 = nChar2 == 2 && chars.IsLeadByte(p2[i2]);
+        unsigned int c1 = bDouble1 ? (p1[i1] << 8 | p1[i1 + 1]) : p1[i1];
+        unsigned int c2 = bDouble2 ? (p2[i2] << 8 | p2[i2 + 1]) : p2[i2];
+        if (bNoCase) {
+            c1 = bDouble1 ? _mbctolower(c1) : static_cast<unsigned int>(std::tolower(static_cast<int>(c1)));
+            c2 = bDouble2 ? _mbctolower(c2) : static_cast<unsigned int>(std::tolower(static_cast<int>(c2)));
+        }
+        if (c1 != c2)
+            return c1 < c2 ? -1 : 1;
+        i1 += bDouble1 ? 2 : 1;
+        i2 += bDouble2 ? 2 : 1;
+    }
+    return i1 < n1 ? 1 : (i2 < n2 ? -1 : 0);
+}
 
-int CString::CompareNoCase(LPCSTR lpsz) const { return _stricmp(m_pszData, lpsz != nullptr ? lpsz : ""); }
+bool ComparesByBytes() { return !afx_ansi::Chars().IsDoubleByte(); }
 
-int CString::Collate(LPCSTR lpsz) const { return std::strcoll(m_pszData, lpsz != nullptr ? lpsz : ""); }
+// Collation in the user's locale, where characters take several bytes: the system converts
+// the texts whole, so no character is read in halves.
+int CollateCharacters(LPCSTR lpsz1, LPCSTR lpsz2, DWORD dwFlags)
+{
+    const int nResult = ::CompareStringA(LOCALE_USER_DEFAULT, dwFlags, lpsz1, -1, lpsz2, -1);
+    return nResult == 0 ? std::strcmp(lpsz1, lpsz2) : nResult - CSTR_EQUAL;
+}
+}  // namespace
 
-int CString::CollateNoCase(LPCSTR lpsz) const { return _stricoll(m_pszData, lpsz != nullptr ? lpsz : ""); }
+int CString::Compare(LPCSTR lpsz) const
+{
+    lpsz = lpsz != nullptr ? lpsz : "";
+    return ComparesByBytes() ? std::strcmp(m_pszData, lpsz) : CompareCharacters(m_pszData, lpsz, false);
+}
+
+int CString::CompareNoCase(LPCSTR lpsz) const
+{
+    lpsz = lpsz != nullptr ? lpsz : "";
+    return ComparesByBytes() ? _stricmp(m_pszData, lpsz) : CompareCharacters(m_pszData, lpsz, true);
+}
+
+int CString::Collate(LPCSTR lpsz) const
+{
+    lpsz = lpsz != nullptr ? lpsz : "";
+    return afx_ansi::Chars().IsSingleByte() ? std::strcoll(m_pszData, lpsz) : CollateCharacters(m_pszData, lpsz, 0);
+}
+
+int CString::CollateNoCase(LPCSTR lpsz) const
+{
+    lpsz = lpsz != nullptr ? lpsz : "";
+    return afx_ansi::Chars().IsSingleByte() ? _stricoll(m_pszData, lpsz)
+                                            : CollateCharacters(m_pszData, lpsz, NORM_IGNORECASE);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Raw buffer access
