@@ -314,6 +314,9 @@ TEST(CStringTest, SearchesStepByCharactersOfTheAnsiCodePage)
     EXPECT_EQ(0, CString("A\x83\x41").CompareNoCase("a\x83\x41"));
     EXPECT_LT(CString("\xB1").Compare("\x95\x5C"), 0);
     EXPECT_NE(0, CString("x\x95").Compare("x")) << "stray bytes after the last whole character still count";
+    // Collated as the user's locale orders words: kana before kanji.
+    EXPECT_LT(CString("\xB1").Collate("\x95\x5C"), 0);
+    EXPECT_EQ(0, CString("A\x83\x41").CollateNoCase("a\x83\x41"));
 
     struct Edit
     {
