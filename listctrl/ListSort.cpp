@@ -18,7 +18,6 @@
 #include "QELMemory.h"
 #include "QELAnsiChars.h"
 
-#include <mbstring.h>
 #include <oleauto.h>
 
 #include <cstdint>
@@ -53,11 +52,12 @@ bool ParseCellDate(const char* text, double& date)
     return true;
 }
 
-// Multibyte comparison in the runtime's code page: byte-wise for single-byte
-// code pages, by whole characters for double-byte ones.
+// Multibyte comparison in the ANSI code page, as _mbscmp compares: byte-wise for single-byte
+// code pages, by whole characters for double-byte ones. Not the runtime's own, which reads
+// past a lead byte that ends a text (into the next text of the sort's buffer, or beyond it).
 int CompareCellMbcs(const char* text1, const char* text2)
 {
-    return _mbscmp(reinterpret_cast<const unsigned char*>(text1), reinterpret_cast<const unsigned char*>(text2));
+    return mbcs_chars::Compare(qel_ansi::Chars(), text1, std::strlen(text1), text2, std::strlen(text2));
 }
 
 list_sort::KeyComparer CellComparer() { return list_sort::KeyComparer(ParseCellDate, CompareCellMbcs); }

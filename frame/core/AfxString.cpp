@@ -373,33 +373,19 @@ namespace {
 // In a double-byte code page the framework compares as the runtime's multibyte functions do
 // (_mbscmp, _mbsicmp): by whole characters, a one-byte character before every two-byte one,
 // and without case only where a character has a case (a trail byte that looks like a letter
-// is none). Written out here because those functions read the byte after a lead byte even
-// when it is the terminator (and Wine's then step past it): a lead byte that ends the text
-// stands alone, as everywhere in the framework. Elsewhere (one byte a character, or UTF-8,
-// whose byte order is its characters' order) bytes compare as unsigned values.
+// is none). Written out (mbcs_chars::Compare) because those functions read the byte after a
+// lead byte even when it is the terminator, and Wine's then step past it. Elsewhere (one byte
+// a character, or UTF-8, whose byte order is its characters' order) bytes compare as unsigned
+// values.
+unsigned FoldCase(unsigned c)
+{
+    return c > 0xFF ? _mbctolower(c) : static_cast<unsigned>(std::tolower(static_cast<int>(c)));
+}
+
 int CompareCharacters(LPCSTR lpsz1, LPCSTR lpsz2, bool bNoCase)
 {
-    const mbcs_chars::Encoding& chars = afx_ansi::Chars();
-    const auto* p1 = reinterpret_cast<const unsigned char*>(lpsz1);
-    const auto* p2 = reinterpret_cast<const unsigned char*>(lpsz2);
-    const size_t n1 = std::strlen(lpsz1), n2 = std::strlen(lpsz2);
-    size_t i1 = 0, i2 = 0;
-    while (i1 < n1 && i2 < n2) {
-        const size_t nChar1 = chars.Length(lpsz1 + i1, n1 - i1), nChar2 = chars.Length(lpsz2 + i2, n2 - i2);
-        const bool bDouble1 = nChar1 == 2 && chars.IsLeadByte(p1[i1]);
-        const bool bDouble2 = nChar2 == 2 && chars.IsLeadByte(p2[i2]);
-        unsigned int c1 = bDouble1 ? (p1[i1] << 8 | p1[i1 + 1]) : p1[i1];
-        unsigned int c2 = bDouble2 ? (p2[i2] << 8 | p2[i2 + 1]) : p2[i2];
-        if (bNoCase) {
-            c1 = bDouble1 ? _mbctolower(c1) : static_cast<unsigned int>(std::tolower(static_cast<int>(c1)));
-            c2 = bDouble2 ? _mbctolower(c2) : static_cast<unsigned int>(std::tolower(static_cast<int>(c2)));
-        }
-        if (c1 != c2)
-            return c1 < c2 ? -1 : 1;
-        i1 += bDouble1 ? 2 : 1;
-        i2 += bDouble2 ? 2 : 1;
-    }
-    return i1 < n1 ? 1 : (i2 < n2 ? -1 : 0);
+    return mbcs_chars::Compare(afx_ansi::Chars(), lpsz1, std::strlen(lpsz1), lpsz2, std::strlen(lpsz2),
+                               bNoCase ? FoldCase : nullptr);
 }
 
 bool ComparesByBytes() { return !afx_ansi::Chars().IsDoubleByte(); }

@@ -65,4 +65,13 @@ std::size_t WholeLength(const Encoding& enc, const char* text, std::size_t nLeng
 // The longest head of the text no longer than nMax bytes that does not cut a character.
 std::size_t CutLength(const Encoding& enc, const char* text, std::size_t nLength, std::size_t nMax);
 
+// Compares two texts of nLength1 and nLength2 bytes as the runtime's multibyte comparison
+// (_mbscmp) does: in a double-byte code page character by character, a two-byte character
+// being lead << 8 | trail, so a one-byte character orders before every two-byte one; a lead
+// byte that ends a text stands alone. Elsewhere byte by byte, as unsigned values (UTF-8's byte
+// order is its characters' order). fold, when given, maps each character's value first (case
+// folding). Negative, zero or positive; never reads past either text.
+int Compare(const Encoding& enc, const char* text1, std::size_t nLength1, const char* text2, std::size_t nLength2,
+            unsigned (*fold)(unsigned) = nullptr);
+
 }  // namespace mbcs_chars
