@@ -1,6 +1,7 @@
 // QELStatic: setters, attachment, flashing and clicks. Painting is in
 // QELStaticPaint.cpp.
 #include "QELStatic.h"
+#include "QELAnsiChars.h"
 #include "LinkAccessible.h"
 #include "LinkKeyboard.h"
 #include "QELWindowLife.h"
@@ -30,20 +31,15 @@ const UINT_PTR kFlashTimer = 1;
 const UINT kFlashIntervalMs = 500;
 
 // Copies at most nMax bytes of pszFace into the face name of lf, cut so that
-// it fits with its terminator and never in the middle of a double-byte
-// character.
+// it fits with its terminator and never inside a character of the ANSI code
+// page (two bytes in the double-byte ones, up to four in UTF-8). A character
+// already cut short where the given bytes end goes too.
 void CopyFaceName(LOGFONTA& lf, const char* pszFace, size_t nMax)
 {
     char szFace[LF_FACESIZE] = "";
-    size_t n = 0;
-    while (n < nMax && pszFace[n] != '\0') {
-        size_t nChar = 1;
-        if (::IsDBCSLeadByte(static_cast<BYTE>(pszFace[n])) && n + 1 < nMax && pszFace[n + 1] != '\0')
-            nChar = 2;
-        if (n + nChar > LF_FACESIZE - 1)
-            break;
-        n += nChar;
-    }
+    const mbcs_chars::Encoding& chars = qel_ansi::Chars();
+    const size_t nWhole = mbcs_chars::WholeLength(chars, pszFace, strnlen(pszFace, nMax));
+    const size_t n = mbcs_chars::CutLength(chars, pszFace, nWhole, LF_FACESIZE - 1);
     std::memcpy(szFace, pszFace, n);
     szFace[n] = '\0';
     std::memcpy(lf.lfFaceName, szFace, sizeof(szFace));

@@ -1,6 +1,7 @@
 // Steps through arbitrary bytes in every encoding the text stepping knows. A character is never
 // empty and never runs past the text; the start of any byte's character, any cut and the whole
-// characters of a full buffer are boundaries that stepping from the start also reaches.
+// characters of a full buffer are boundaries that stepping from the start also reaches; two
+// texts compare antisymmetrically, equal only when their bytes are.
 #include "FuzzInput.h"
 #include "MbcsChars.h"
 #include <cstdlib>
@@ -36,6 +37,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // A full buffer loses only a character cut short at its end.
     std::size_t whole = mbcs_chars::WholeLength(enc, text.data(), n);
     if (whole > n || !boundary[whole] || (whole < n && !enc.IsCutShort(text.data() + whole, n - whole)))
+        std::abort();
+    // Comparing the text's two halves: antisymmetric, and equal exactly when the bytes are.
+    const std::size_t nHalf = n / 2;
+    std::vector<char> first(text.begin(), text.begin() + nHalf), second(text.begin() + nHalf, text.end());
+    const int forward = mbcs_chars::Compare(enc, first.data(), first.size(), second.data(), second.size());
+    const int backward = mbcs_chars::Compare(enc, second.data(), second.size(), first.data(), first.size());
+    if ((forward > 0) != (backward < 0) || (forward == 0) != (first == second))
         std::abort();
     return 0;
 }

@@ -49,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             std::abort();
     }
     FontRecord font;
-    if (DecodeFont(p, size, &font)) {
+    // Shift-JIS, whose lead bytes a stored name may end in.
+    if (DecodeFont(p, size, &font, mbcs_chars::ForCodePage(932))) {
         if (std::memchr(font.faceName, '\0', kFaceNameSize) == nullptr)
             std::abort();
         uint8_t out[kFontSize];

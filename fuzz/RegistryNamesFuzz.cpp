@@ -13,7 +13,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     std::string text(reinterpret_cast<const char*>(data), size);
     text = text.c_str();
-    if (KeyPathIsUsable(text.c_str())) {
+    const mbcs_chars::Encoding singleByte = mbcs_chars::Encoding::SingleByte();
+    // Other code pages read the same bytes as other characters: never past the text.
+    for (unsigned codePage : { 932u, 65001u }) {
+        KeyPathIsUsable(text.c_str(), mbcs_chars::ForCodePage(codePage));
+        ValueNameIsUsable(text.c_str(), mbcs_chars::ForCodePage(codePage));
+    }
+    if (KeyPathIsUsable(text.c_str(), singleByte)) {
         if (text.size() > kMaxPathLength || (!text.empty() && text[0] == '\\') ||
             text.find("\\\\") != std::string::npos)
             std::abort();
@@ -28,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             start = end + 1;
         }
     }
-    if (ValueNameIsUsable(text.c_str()) != (text.size() <= kMaxValueNameLength))
+    if (ValueNameIsUsable(text.c_str(), singleByte) != (text.size() <= kMaxValueNameLength))
         std::abort();
     return 0;
 }

@@ -38,10 +38,59 @@ GalleryPageRegistration::GalleryPageRegistration(const char* name, int order, st
     std::stable_sort(pages.begin(), pages.end(), [](const auto& a, const auto& b) { return a.order < b.order; });
 }
 
+CString GalleryAnsi(const wchar_t* text, const wchar_t* fallback)
+{
+    BOOL bLacking = FALSE;
+    const int nBytes = ::WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, &bLacking);
+    if (bLacking && fallback != nullptr)
+        return GalleryAnsi(fallback);
+    CString str;
+    if (nBytes > 1) {
+        ::WideCharToMultiByte(CP_ACP, 0, text, -1, str.GetBuffer(nBytes), nBytes, nullptr, nullptr);
+        str.ReleaseBuffer(nBytes - 1);
+    }
+    return str;
+}
+
+namespace {
+int CALLBACK TakeFirstFace(const LOGFONTA* pFont, const TEXTMETRICA*, DWORD, LPARAM lParam)
+{
+    // Faces named with '@' are the vertical forms of East Asian fonts.
+    if (pFont->lfFaceName[0] == '@')
+        return 1;
+    lstrcpynA(reinterpret_cast<LOGFONTA*>(lParam)->lfFaceName, pFont->lfFaceName, LF_FACESIZE);
+    return 0;
+}
+}
+
+void CGalleryPage::UseFaceOfAnsiCodePage(LOGFONTA& lf)
+{
+    // Where the ANSI code page is a Chinese, Japanese or Korean one, the pages' texts need a
+    // face with its characters: the default one may have none (Wine's has none). The first
+    // face the system has for the code page's character set, if there is one.
+    CHARSETINFO info = {};
+    if (!::TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<UINT_PTR>(::GetACP())), &info, TCI_SRCCODEPAGE))
+        return;
+    const BYTE nCharSet = static_cast<BYTE>(info.ciCharset);
+    if (nCharSet != SHIFTJIS_CHARSET && nCharSet != GB2312_CHARSET && nCharSet != HANGUL_CHARSET &&
+        nCharSet != CHINESEBIG5_CHARSET)
+        return;
+    LOGFONTA wanted = {};
+    wanted.lfCharSet = nCharSet;
+    HDC hDC = ::GetDC(nullptr);
+    ::EnumFontFamiliesExA(hDC, &wanted, TakeFirstFace, reinterpret_cast<LPARAM>(&wanted), 0);
+    ::ReleaseDC(nullptr, hDC);
+    if (wanted.lfFaceName[0] == '\0')
+        return;
+    lstrcpynA(lf.lfFaceName, wanted.lfFaceName, LF_FACESIZE);
+    lf.lfCharSet = nCharSet;
+}
+
 BOOL CGalleryPage::CreatePage(CWnd* pParent, const CRect& rect, UINT nID)
 {
     LOGFONTA lf = {};
     ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
+    UseFaceOfAnsiCodePage(lf);
     m_font.CreateFontIndirect(&lf);
     lf.lfWeight = FW_BOLD;
     lf.lfHeight = lf.lfHeight * 3 / 2;

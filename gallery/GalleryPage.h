@@ -11,6 +11,11 @@ int GalleryDpi();
 // A length in layout units (pixels at 96 DPI) in pixels at the gallery's DPI.
 int GalleryPx(int nUnits);
 
+// A text written in Unicode, in the ANSI code page the gallery runs in; when the code page
+// lacks one of its characters and a fallback is given, the fallback instead ('?' stands for
+// what is still missing).
+CString GalleryAnsi(const wchar_t* text, const wchar_t* fallback = nullptr);
+
 class CGalleryPage : public CWnd
 {
 public:
@@ -52,6 +57,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // A face for the ANSI code page's characters, where the default one may lack them.
+    static void UseFaceOfAnsiCodePage(LOGFONTA& lf);
     CFont m_font;
     CFont m_titleFont;
 };

@@ -3,6 +3,8 @@
 #include "QELListCtrl.h"
 #include "logic/ColumnDefinition.h"
 #include "QELMemory.h"
+#include "QELAnsiChars.h"
+#include <cstring>
 
 namespace {
 // The code page of the control's texts is the system's ANSI one.
@@ -55,7 +57,7 @@ BOOL QELListCtrl::SetColumnHeader(const CString& strHeadings)
     std::vector<list_columns::ColumnSpec> columns;
     if (!qel_memory::NoThrowDone([&] {
             columns = list_columns::ParseColumnDefinition(strHeadings, static_cast<size_t>(strHeadings.GetLength()),
-                                                         IsAnsiLeadByte);
+                                                          IsAnsiLeadByte);
         }))
         return FALSE;  // no column made
     for (const list_columns::ColumnSpec& column : columns) {
@@ -72,7 +74,7 @@ void PASCAL QELListCtrl::_StringSplit(const CString& strSource, CStringArray& ar
     std::vector<std::string> pieces;
     if (!qel_memory::NoThrowDone([&] {
             pieces = list_columns::SplitPieces(strSource, static_cast<size_t>(strSource.GetLength()), chSeparator,
-                                              IsAnsiLeadByte);
+                                               IsAnsiLeadByte);
         }))
         return;
     for (const std::string& piece : pieces)
@@ -110,21 +112,30 @@ CString QELListCtrl::GetHeaderText(int nColumn) const
     HWND hHeader = HeaderOf(m_hWnd);
     if (hHeader == nullptr || !HasColumnHeader())
         return CString();
-    // The header does not say how long its text is: a buffer that came back full
-    // may have cut it, so it grows until the text fits.
-    for (int nSize = 256; nSize <= 0x100000; nSize *= 2) {
+    // The header does not say how long its text is, and copies only whole characters: a
+    // text that comes within a character's bytes of the buffer's end may have been cut, so
+    // the buffer grows until the text ends short of that. One that still fills the largest
+    // buffer is cut there, before a character.
+    const mbcs_chars::Encoding& chars = qel_ansi::Chars();
+    const int kMaxText = 0x100000;
+    for (int nSize = 256; nSize <= kMaxText; nSize *= 2) {
         CString strText;
         HDITEMA item = {};
         item.mask = HDI_TEXT;
         item.pszText = strText.GetBuffer(nSize);
-        item.pszText[0] = '\0';
+        // Bytes the header leaves unwritten read as the end of the text.
+        std::memset(item.pszText, 0, static_cast<size_t>(nSize));
         item.cchTextMax = nSize;
         const BOOL bRead = static_cast<BOOL>(
             ::SendMessageA(hHeader, HDM_GETITEMA, static_cast<WPARAM>(nColumn), reinterpret_cast<LPARAM>(&item)));
-        strText.ReleaseBuffer();
+        const int nLength = static_cast<int>(strnlen(item.pszText, static_cast<size_t>(nSize - 1)));
+        const bool bRoomLeft = nLength < nSize - static_cast<int>(mbcs_chars::kMaxCharBytes);
+        const int nTaken =
+            bRoomLeft ? nLength : static_cast<int>(mbcs_chars::WholeLength(chars, item.pszText, nLength));
+        strText.ReleaseBuffer(nTaken);
         if (!bRead)
             return CString();
-        if (strText.GetLength() < nSize - 1)
+        if (bRoomLeft || nSize == kMaxText)
             return strText;
     }
     return CString();

@@ -40,7 +40,10 @@ BOOL QELListCtrl::EndEdit(BOOL bCommit)
         const int nRow = editor.Row();
         const int nColumn = editor.Column();
         CString strCell = CListCtrl::GetItemText(nRow, nColumn);
-        // Byte-wise: a change of letter case is a change.
+        // Byte-wise: for texts of whole characters equal bytes are what the multibyte
+        // comparison (_mbscmp) calls equal in any code page, and a lead byte that ends a text
+        // is neither dropped nor read past. A change of letter case is a change, also of a
+        // trail byte that looks like a letter.
         if (std::strcmp(strText, strCell) != 0) {
             m_pParts->rows.SetText(nRow, nColumn, strText);
             _UnsetSortedColumn();

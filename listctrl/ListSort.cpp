@@ -16,8 +16,8 @@
 #include "logic/ListCompare.h"
 #include "logic/ListSortAlgorithm.h"
 #include "QELMemory.h"
+#include "QELAnsiChars.h"
 
-#include <mbstring.h>
 #include <oleauto.h>
 
 #include <cstdint>
@@ -52,11 +52,12 @@ bool ParseCellDate(const char* text, double& date)
     return true;
 }
 
-// Multibyte comparison in the runtime's code page: byte-wise for single-byte
-// code pages, by whole characters for double-byte ones.
+// Multibyte comparison in the ANSI code page, as _mbscmp compares: byte-wise for single-byte
+// code pages, by whole characters for double-byte ones. Not the runtime's own, which reads
+// past a lead byte that ends a text (into the next text of the sort's buffer, or beyond it).
 int CompareCellMbcs(const char* text1, const char* text2)
 {
-    return _mbscmp(reinterpret_cast<const unsigned char*>(text1), reinterpret_cast<const unsigned char*>(text2));
+    return mbcs_chars::Compare(qel_ansi::Chars(), text1, std::strlen(text1), text2, std::strlen(text2));
 }
 
 list_sort::KeyComparer CellComparer() { return list_sort::KeyComparer(ParseCellDate, CompareCellMbcs); }
@@ -84,8 +85,10 @@ public:
                 int nLength = static_cast<int>(::SendMessageA(hList, LVM_GETITEMTEXTA, static_cast<WPARAM>(nFirst + k),
                                                               reinterpret_cast<LPARAM>(&item)));
                 // Windows' list view answers what it copied, Wine's more than that for
-                // a buffer too small: either way a full buffer may have cut the text.
-                if (nLength >= item.cchTextMax - 1 && scratch.size() < kMaxText) {
+                // a buffer too small: either way a full buffer may have cut the text,
+                // and one short by less than a character's bytes may have too.
+                if (nLength >= item.cchTextMax - static_cast<int>(mbcs_chars::kMaxCharBytes) &&
+                    scratch.size() < kMaxText) {
                     scratch.resize(scratch.size() * 2);
                     continue;
                 }
@@ -97,6 +100,9 @@ public:
                 if (pszText == scratch.data() && nTaken > scratch.size() - 1)
                     nTaken = scratch.size() - 1;
                 nTaken = strnlen(pszText, nTaken);
+                // A text that fills the largest buffer is compared as far as its last whole character.
+                if (pszText == scratch.data() && scratch.size() >= kMaxText)
+                    nTaken = mbcs_chars::WholeLength(qel_ansi::Chars(), pszText, nTaken);
                 m_buffer.insert(m_buffer.end(), pszText, pszText + nTaken);
                 break;
             }

@@ -2,6 +2,13 @@
 #pragma once
 #include "afxwin.h"
 #include "logic/RegistryNames.h"
+#include "QELAnsiChars.h"
+
+namespace registry_names {
+// The checks in the ANSI code page, the one the platform reads the names in.
+inline bool KeyPathIsUsable(const char* path) { return KeyPathIsUsable(path, qel_ansi::Chars()); }
+inline bool ValueNameIsUsable(const char* name) { return ValueNameIsUsable(name, qel_ansi::Chars()); }
+}
 
 class RegistryKeyHandle
 {

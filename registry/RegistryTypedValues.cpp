@@ -250,7 +250,7 @@ int QELRegistry::ReadFont(const CString& strName, CFont* pFont) const
     BYTE data[kFontSize];
     DWORD nSize = 0;
     FontRecord record;
-    if (!ReadValue(strName, data, sizeof(data), &nSize) || !DecodeFont(data, nSize, &record))
+    if (!ReadValue(strName, data, sizeof(data), &nSize) || !DecodeFont(data, nSize, &record, qel_ansi::Chars()))
         return 0;
     // The new font is made before the old one goes, so a record the system
     // refuses leaves the caller's font as it was.

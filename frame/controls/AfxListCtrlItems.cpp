@@ -1,6 +1,7 @@
 // CListCtrl: reading and changing items and their states.
 #include "AfxListCtrl.h"
 #include "AfxTextBuffer.h"
+#include "AfxAnsiChars.h"
 #include "AfxControlSend.h"
 #include <cstring>
 #include <vector>
@@ -76,7 +77,8 @@ CString CListCtrl::GetItemText(int nItem, int nSubItem) const
     if (!IsLive(m_hWnd))
         return CString();
     // The control cannot say how long the text is: a buffer it filled (or, under
-    // Wine, overstated) may have cut the text, so try again with twice the room.
+    // Wine, overstated) may have cut the text, and so may one it left short by less
+    // than a character's bytes; so try again with twice the room.
     std::vector<char> buffer;
     for (int nSize = 256; nSize <= kMaxItemText; nSize *= 2) {
         buffer.assign(static_cast<size_t>(nSize), '\0');
@@ -86,14 +88,18 @@ CString CListCtrl::GetItemText(int nItem, int nSubItem) const
         item.pszText = buffer.data();
         int nLength = static_cast<int>(
             ::SendMessageA(m_hWnd, LVM_GETITEMTEXTA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
-        if (nLength < nSize - 1 || nSize == kMaxItemText) {
+        if (nLength < nSize - static_cast<int>(mbcs_chars::kMaxCharBytes) || nSize == kMaxItemText) {
             // A text given by the parent may be left in the parent's own buffer.
             LPCSTR pszText = item.pszText != nullptr ? item.pszText : buffer.data();
             if (nLength <= 0 || pszText == LPSTR_TEXTCALLBACKA)
                 return CString();
             // Wine's list view may report more than it copied: what is taken
             // ends at the terminator.
-            return CString(pszText, static_cast<int>(strnlen(pszText, nLength < nSize ? nLength : nSize - 1)));
+            int nTaken = static_cast<int>(strnlen(pszText, nLength < nSize ? nLength : nSize - 1));
+            // A text cut at the cap ends before the character that did not fit whole.
+            if (nSize == kMaxItemText)
+                nTaken = afx_ansi::WholeLength(pszText, nTaken);
+            return CString(pszText, nTaken);
         }
     }
     return CString();

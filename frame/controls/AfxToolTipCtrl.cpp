@@ -3,6 +3,7 @@
 #include "AfxControlSend.h"
 #include "AfxControlInit.h"
 #include "AfxModule.h"
+#include "AfxAnsiChars.h"
 #include <cstring>
 #include <vector>
 
@@ -49,13 +50,29 @@ void CToolTipCtrl::GetText(CString& str, CWnd* pWnd, UINT_PTR nIDTool) const
     str.Empty();
     if (!IsLive(m_hWnd))
         return;
-    std::vector<char> buffer(static_cast<size_t>(kTipTextMax) + 1, '\0');
-    TTTOOLINFOA ti;
-    FillInToolInfo(ti, pWnd, nIDTool);
-    ti.lpszText = buffer.data();
+    // Read in the tooltip's own (wide) form and converted here: in a code page whose characters
+    // take several bytes, Wine's 8-bit form gives nothing at all for a tip longer than its
+    // buffer, and Windows' may cut inside a character. A long tip is cut to the 8-bit form's
+    // length, before a character.
+    std::vector<wchar_t> wide(static_cast<size_t>(kTipTextMax) + 1, L'\0');
+    TTTOOLINFOA tool;
+    FillInToolInfo(tool, pWnd, nIDTool);
+    TTTOOLINFOW ti = {};
+    ti.cbSize = TTTOOLINFOW_V2_SIZE;
+    ti.hwnd = tool.hwnd;
+    ti.uFlags = tool.uFlags;
+    ti.uId = tool.uId;
+    ti.lpszText = wide.data();
     // Newer versions take the buffer size in wParam; older ones ignore it.
-    ::SendMessageA(m_hWnd, TTM_GETTEXTA, static_cast<WPARAM>(kTipTextMax), reinterpret_cast<LPARAM>(&ti));
-    str = buffer.data();
+    ::SendMessageW(m_hWnd, TTM_GETTEXTW, static_cast<WPARAM>(kTipTextMax), reinterpret_cast<LPARAM>(&ti));
+    const int nWide = static_cast<int>(wcsnlen(wide.data(), static_cast<size_t>(kTipTextMax)));
+    const int nBytes = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), nWide, nullptr, 0, nullptr, nullptr);
+    if (nBytes <= 0)
+        return;
+    CString strWhole;
+    ::WideCharToMultiByte(CP_ACP, 0, wide.data(), nWide, strWhole.GetBuffer(nBytes), nBytes, nullptr, nullptr);
+    strWhole.ReleaseBuffer(nBytes);
+    str = strWhole.Left(afx_ansi::CutLength(strWhole, nBytes, kTipTextMax - 1));
 }
 
 BOOL CToolTipCtrl::GetToolInfo(CToolInfo& ToolInfo, CWnd* pWnd, UINT_PTR nIDTool) const

@@ -2,6 +2,9 @@
 #include "AfxString.h"
 #include "AfxStringData.h"
 #include "AfxModule.h"
+#include "AfxAnsiChars.h"
+#include <mbstring.h>
+#include <cctype>
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
@@ -366,13 +369,60 @@ void CString::SetAt(int nIndex, char ch)
 // ---------------------------------------------------------------------------------------------
 // Comparison
 
-int CString::Compare(LPCSTR lpsz) const { return std::strcmp(m_pszData, lpsz != nullptr ? lpsz : ""); }
+namespace {
+// In a double-byte code page the framework compares as the runtime's multibyte functions do
+// (_mbscmp, _mbsicmp): by whole characters, a one-byte character before every two-byte one,
+// and without case only where a character has a case (a trail byte that looks like a letter
+// is none). Written out (mbcs_chars::Compare) because those functions read the byte after a
+// lead byte even when it is the terminator, and Wine's then step past it. Elsewhere (one byte
+// a character, or UTF-8, whose byte order is its characters' order) bytes compare as unsigned
+// values.
+unsigned FoldCase(unsigned c)
+{
+    return c > 0xFF ? _mbctolower(c) : static_cast<unsigned>(std::tolower(static_cast<int>(c)));
+}
 
-int CString::CompareNoCase(LPCSTR lpsz) const { return _stricmp(m_pszData, lpsz != nullptr ? lpsz : ""); }
+int CompareCharacters(LPCSTR lpsz1, LPCSTR lpsz2, bool bNoCase)
+{
+    return mbcs_chars::Compare(afx_ansi::Chars(), lpsz1, std::strlen(lpsz1), lpsz2, std::strlen(lpsz2),
+                               bNoCase ? FoldCase : nullptr);
+}
 
-int CString::Collate(LPCSTR lpsz) const { return std::strcoll(m_pszData, lpsz != nullptr ? lpsz : ""); }
+bool ComparesByBytes() { return !afx_ansi::Chars().IsDoubleByte(); }
 
-int CString::CollateNoCase(LPCSTR lpsz) const { return _stricoll(m_pszData, lpsz != nullptr ? lpsz : ""); }
+// Collation in the user's locale, where characters take several bytes: the system converts
+// the texts whole, so no character is read in halves.
+int CollateCharacters(LPCSTR lpsz1, LPCSTR lpsz2, DWORD dwFlags)
+{
+    const int nResult = ::CompareStringA(LOCALE_USER_DEFAULT, dwFlags, lpsz1, -1, lpsz2, -1);
+    return nResult == 0 ? std::strcmp(lpsz1, lpsz2) : nResult - CSTR_EQUAL;
+}
+}  // namespace
+
+int CString::Compare(LPCSTR lpsz) const
+{
+    lpsz = lpsz != nullptr ? lpsz : "";
+    return ComparesByBytes() ? std::strcmp(m_pszData, lpsz) : CompareCharacters(m_pszData, lpsz, false);
+}
+
+int CString::CompareNoCase(LPCSTR lpsz) const
+{
+    lpsz = lpsz != nullptr ? lpsz : "";
+    return ComparesByBytes() ? _stricmp(m_pszData, lpsz) : CompareCharacters(m_pszData, lpsz, true);
+}
+
+int CString::Collate(LPCSTR lpsz) const
+{
+    lpsz = lpsz != nullptr ? lpsz : "";
+    return afx_ansi::Chars().IsSingleByte() ? std::strcoll(m_pszData, lpsz) : CollateCharacters(m_pszData, lpsz, 0);
+}
+
+int CString::CollateNoCase(LPCSTR lpsz) const
+{
+    lpsz = lpsz != nullptr ? lpsz : "";
+    return afx_ansi::Chars().IsSingleByte() ? _stricoll(m_pszData, lpsz)
+                                            : CollateCharacters(m_pszData, lpsz, NORM_IGNORECASE);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Raw buffer access

@@ -26,9 +26,17 @@ int Search(LPCSTR text, int nLength, LPCSTR sub, int nSub, int nStart)
         }
         return -1;
     }
-    for (int i = nStart; i <= nLength - nSub; i += CharLength(text + i, nLength - i))
-        if (std::memcmp(text + i, sub, nSub) == 0)
+    // A match starts and ends where characters of the text do: a search text that ends in a
+    // lead byte is not found in the character that byte begins.
+    for (int i = nStart; i <= nLength - nSub; i += CharLength(text + i, nLength - i)) {
+        if (std::memcmp(text + i, sub, nSub) != 0)
+            continue;
+        int nEnd = i;
+        while (nEnd < i + nSub)
+            nEnd += CharLength(text + nEnd, nLength - nEnd);
+        if (nEnd == i + nSub)
             return i;
+    }
     return -1;
 }
 

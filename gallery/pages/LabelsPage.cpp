@@ -96,7 +96,11 @@ public:
         // Left column: a banner, 3D headings and flashing labels. Right of
         // them, a rotated label and a picture with transparent captions.
         const int nTop = m_nRowTop;
-        Attach(m_banner, "  Quarterly sales review \x96 third quarter 2024", SS_LEFT | SS_CENTERIMAGE, Row(34, 430));
+        // An en dash where the ANSI code page has one (96 in 1252; not in Shift-JIS, where 96 is a lead byte).
+        Attach(m_banner,
+               GalleryAnsi(L"  Quarterly sales review \u2013 third quarter 2024",
+                           L"  Quarterly sales review - third quarter 2024"),
+               SS_LEFT | SS_CENTERIMAGE, Row(34, 430));
         LOGFONT lf = FontOf(PageFont());
         lf.lfHeight = lf.lfHeight * 3 / 2;
         lf.lfWeight = FW_BOLD;

@@ -11,7 +11,9 @@ const UINT IDC_RELOAD = 503;
 
 // The separator row: the same text in every column, so it splits the list
 // whichever column is sorted.
-const char kSeparator[] = "\x97\x97\x97";  // three em dashes in the ANSI code page
+// Three em dashes in the ANSI code page (97 each in 1252), or horizontal bars where it has
+// no em dash (81 5C each in Shift-JIS).
+CString Separator() { return GalleryAnsi(L"\u2014\u2014\u2014", L"\u2015\u2015\u2015"); }
 
 struct Batch
 {
@@ -72,7 +74,7 @@ public:
             m_list.CListCtrl::InsertColumn(c, kColumnNames[c], c == 5 ? LVCFMT_RIGHT : LVCFMT_LEFT,
                                            Px(kColumnWidths[c]));
         m_list.SetGridLines(TRUE);
-        m_list.SetSortSeparator(kSeparator);
+        m_list.SetSortSeparator(Separator());
         Fill();
         NextRow(8);
 
@@ -134,7 +136,7 @@ private:
             int nItem = m_list.InsertItem(i, "");
             if (b.product == nullptr) {
                 for (int c = 0; c < kColumns; ++c)
-                    m_list.SetItemText(nItem, c, kSeparator);
+                    m_list.SetItemText(nItem, c, static_cast<LPCSTR>(Separator()));
                 m_list.SetItemBkColor(nItem, -1, kSeparatorBk, FALSE);
                 m_list.SetItemTextColor(nItem, -1, kSeparatorText, FALSE);
                 continue;

@@ -133,7 +133,7 @@ bool OverlayInt32s(const uint8_t* data, size_t size, int32_t* values, size_t cou
     return true;
 }
 
-bool DecodeFont(const uint8_t* data, size_t size, FontRecord* font)
+bool DecodeFont(const uint8_t* data, size_t size, FontRecord* font, const mbcs_chars::Encoding& chars)
 {
     if (size != kFontSize)
         return false;
@@ -152,7 +152,9 @@ bool DecodeFont(const uint8_t* data, size_t size, FontRecord* font)
     font->quality = bytes[6];
     font->pitchAndFamily = bytes[7];
     std::memcpy(font->faceName, data + kFaceNameAt, kFaceNameSize);
-    font->faceName[kFaceNameSize - 1] = '\0';
+    const size_t nName = TextLength(font->faceName, kFaceNameSize);
+    if (nName == kFaceNameSize)
+        font->faceName[mbcs_chars::CutLength(chars, font->faceName, nName, kFaceNameSize - 1)] = '\0';
     return true;
 }
 

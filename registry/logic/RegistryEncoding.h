@@ -6,6 +6,7 @@
 // independent of the machine the code runs on. The decoders take whatever the
 // registry handed back (any size, any content) and never read past it.
 #pragma once
+#include "MbcsChars.h"
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -87,9 +88,10 @@ bool DecodeDate(const uint8_t* data, size_t size, DateRecord* date);
 bool OverlayInt32s(const uint8_t* data, size_t size, int32_t* values, size_t count);
 
 // Needs the whole record. The face name always comes back terminated within
-// its 32 bytes, so a stored name that fills them is cut to 31 characters
-// instead of running past the record.
-bool DecodeFont(const uint8_t* data, size_t size, FontRecord* font);
+// its 32 bytes, so a stored name that fills them is cut to at most 31 bytes,
+// before a character of the code page (chars), instead of running past the
+// record.
+bool DecodeFont(const uint8_t* data, size_t size, FontRecord* font, const mbcs_chars::Encoding& chars);
 
 // Length of stored text: up to its first NUL, never past size.
 size_t TextLength(const char* data, size_t size);

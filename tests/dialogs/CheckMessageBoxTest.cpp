@@ -5,6 +5,7 @@
 #include "ModalAnswerer.h"
 #include "PixelReader.h"
 #include "UserInput.h"
+#include "CodePagePrefix.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <string>
@@ -285,4 +286,50 @@ TEST(CheckMessageBox, NothingStaysHookedOrAttachedAfterwards)
     EXPECT_EQ(CWnd::FromHandlePermanent(hRaw), nullptr);
     EXPECT_EQ(refused.GetSafeHwnd(), nullptr);
     ::DestroyWindow(hRaw);
+}
+
+// Shift-JIS (DialogsTestsJapanese): texts whose characters end in '\\' or a letter (表 95 5C,
+// ソ 83 5C, 能 94 5C) reach the check message box, the about box and a formatted message whole,
+// and the check text is measured whole.
+TEST(CheckMessageBox, ShiftJisTextsComeThroughWhole)
+{
+    SKIP_UNLESS_IN_CODE_PAGE(932u);
+    const char* text =
+        "\x95\x5C\x82\xF0\x95\xDB\x91\xB6\x82\xB5\x82\xDC\x82\xB7\x82\xA9\x81\x48";  // 表を保存しますか？
+    // 今後は表示しない, three times over: wider than the box.
+    const std::string strCheck = "\x8D\xA1\x8C\xE3\x82\xCD\x95\x5C\x8E\xA6\x82\xB5\x82\xC8\x82\xA2"
+                                 "\x8D\xA1\x8C\xE3\x82\xCD\x95\x5C\x8E\xA6\x82\xB5\x82\xC8\x82\xA2"
+                                 "\x8D\xA1\x8C\xE3\x82\xCD\x95\x5C\x8E\xA6\x82\xB5\x82\xC8\x82\xA2";
+    const char* check = strCheck.c_str();
+    BoxLayout layout;
+    std::string message;
+    ModalAnswerer answer([&](HWND hBox) {
+        layout = ReadLayout(hBox);
+        message = WindowText(::GetDlgItem(hBox, 0xFFFF));
+        ModalAnswerer::PressButton(IDOK)(hBox);
+    });
+    QELCheckMessageBox box(nullptr, check);
+    EXPECT_EQ(box.Message(text, MB_OK, 0), IDOK);
+    // Measured whole: the check text, wider than the box, widens it to the text.
+    const int nNeeded = layout.checkTextSize.cx + 2 * ::GetSystemMetrics(SM_CXEDGE) + 33;
+    ASSERT_GT(nNeeded, Width(PlainBox(text, MB_OK)));
+    EXPECT_EQ(Width(layout.window), nNeeded);
+    EXPECT_EQ(message, text);
+    EXPECT_EQ(layout.checkText, check);
+
+    const char* product = "\x95\x5C\x8C\x76\x8E\x5A\x83\x5C\x83\x74\x83\x67 1.0";  // 表計算ソフト 1.0
+    const char* company =
+        "\x94\x5C\x97\xA6\x83\x5C\x83\x74\x83\x67\x8A\x94\x8E\xAE\x89\xEF\x8E\xD0";  // 能率ソフト株式会社
+    {
+        ModalAnswerer about(ModalAnswerer::PressButton(IDOK));
+        QELGUIUtils::About(product, "\x8E\x52\x93\x63", company, nullptr);
+        EXPECT_EQ(about.caption, std::string("About ") + product);
+        EXPECT_EQ(about.controlText[1013], product);
+        EXPECT_EQ(about.controlText[1015], company);
+    }
+    {
+        ModalAnswerer formatted(ModalAnswerer::PressButton(IDOK));
+        QELGUIUtils::Message("%s: %s", company, product);
+        EXPECT_EQ(formatted.messageText, std::string(company) + ": " + product);
+    }
 }

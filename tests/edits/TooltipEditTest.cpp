@@ -1,5 +1,6 @@
 // QELEdit: its tooltip, made on first need, with one tool over the edit.
 #include "EditTestSupport.h"
+#include "CodePagePrefix.h"
 
 namespace {
 const int IDS_TIP_RESOURCE = 7001;
@@ -176,4 +177,19 @@ TEST(TooltipEditNoWindow, ObjectGoneFirstTakesItsTipAlong)
         ASSERT_TRUE(::IsWindow(hTip));
     }
     EXPECT_FALSE(::IsWindow(hTip));
+}
+
+// Shift-JIS (EditsTestsJapanese): a tip longer than the tooltip's 1024-byte buffer, with 表 (95 5C)
+// across the buffer's end, reads back cut before that character, never after its lead byte.
+TEST_F(TooltipEditTest, ShiftJisTipsReadBackCutBeforeACharacter)
+{
+    SKIP_UNLESS_IN_CODE_PAGE(932u);
+    for (size_t nBefore : { size_t(1021), size_t(1022) }) {
+        const std::string tip = std::string(nBefore, 'a') + "\x95\x5C\x95\x5C" + "z";
+        edit.SetTooltipText(tip.c_str());
+        const std::string got = edit.TipText();
+        ASSERT_LE(got.size(), nBefore + 2) << nBefore;
+        EXPECT_EQ(got, tip.substr(0, got.size())) << nBefore;
+        EXPECT_EQ(got.size() % 2, nBefore % 2) << "cut inside a character after " << nBefore << " bytes";
+    }
 }

@@ -2,6 +2,7 @@
 #include "afxtempl.h"
 #include "afxdisp.h"
 #include "frame/core/logic/MbcsChars.h"
+#include "CodePagePrefix.h"
 #include <gtest/gtest.h>
 #include <climits>
 #include <cmath>
@@ -294,10 +295,7 @@ TEST(CStringTest, LeadBytesAgreeWithTheSystem)
 // where the ANSI code page is 932 (FrameTestsJapanese); ZUZ_CODE_PAGE says the prefix was made so.
 TEST(CStringTest, SearchesStepByCharactersOfTheAnsiCodePage)
 {
-    char wanted[16] = {};
-    if (GetEnvironmentVariableA("ZUZ_CODE_PAGE", wanted, sizeof wanted) == 0)
-        GTEST_SKIP() << "runs in the Japanese prefix only";
-    ASSERT_EQ(static_cast<UINT>(std::atoi(wanted)), GetACP()) << "the prefix lost its locale";
+    SKIP_UNLESS_IN_CODE_PAGE(932u);
 
     // Each text holds a '\' or a letter both as a character and as a trail byte.
     const CString path("a\\\x95\x5C\\\x95\x5C");  // a\表\表
@@ -309,6 +307,16 @@ TEST(CStringTest, SearchesStepByCharactersOfTheAnsiCodePage)
     EXPECT_EQ(2, CString("ab\x95\x5C").FindOneOf("\x95\x5C"));
     EXPECT_EQ(-1, CString("a\\").FindOneOf("\x95\x5C"));  // the set's trail byte is no member
     EXPECT_EQ(-1, CString("\x95\x5C").Find('\\'));
+    EXPECT_EQ(-1, CString("a\x95\x5C").Find("a\x95"));  // a search text ending in a lead byte is half a character
+    // Compared by characters, as the runtime's multibyte functions compare: ア and ャ differ only in
+    // a trail byte's letter case, and the one-byte ｱ orders before every two-byte character.
+    EXPECT_NE(0, CString("\x83\x41").CompareNoCase("\x83\x61"));
+    EXPECT_EQ(0, CString("A\x83\x41").CompareNoCase("a\x83\x41"));
+    EXPECT_LT(CString("\xB1").Compare("\x95\x5C"), 0);
+    EXPECT_NE(0, CString("x\x95").Compare("x")) << "stray bytes after the last whole character still count";
+    // Collated as the user's locale orders words: kana before kanji.
+    EXPECT_LT(CString("\xB1").Collate("\x95\x5C"), 0);
+    EXPECT_EQ(0, CString("A\x83\x41").CollateNoCase("a\x83\x41"));
 
     struct Edit
     {
@@ -327,6 +335,7 @@ TEST(CStringTest, SearchesStepByCharactersOfTheAnsiCodePage)
     const Edit edits[] = {
         { "Replace(char)", edited([](CString& s) { s.Replace('\\', '/'); }), "a/\x95\x5C/\x95\x5C" },
         { "Replace(text)", edited([](CString& s) { s.Replace("\\", "//"); }), "a//\x95\x5C//\x95\x5C" },
+        { "Replace(half)", edited([](CString& s) { s.Replace("\x95", "?"); }), "a\\\x95\x5C\\\x95\x5C" },
         { "Remove", edited([](CString& s) { s.Remove('\\'); }), "a\x95\x5C\x95\x5C" },
         { "TrimRight(char)", edited([](CString& s) { s.TrimRight('\\'); }), "a\\\x95\x5C\\\x95\x5C" },
         { "TrimRight(set)", edited([](CString& s) { s.TrimRight("\\ "); }), "a\\\x95\x5C\\\x95\x5C" },
@@ -356,6 +365,29 @@ TEST(CStringTest, SearchesStepByCharactersOfTheAnsiCodePage)
     };
     for (const Edit& e : edits)
         EXPECT_EQ(0, std::strcmp(e.got, e.expected)) << e.what << ": got \"" << static_cast<LPCSTR>(e.got) << "\"";
+}
+
+// In any code page whose characters take several bytes (the CTest entries ending in Japanese,
+// Chinese or Utf8): 表 is 95 5C, B1 ED or E8 A1 A8. Its first byte alone is half a character:
+// never found, replaced or counted as a character of a set.
+TEST(CStringTest, MultiByteCharactersStayWhole)
+{
+    SKIP_UNLESS_IN_ANOTHER_CODE_PAGE();
+    const CString ch(AnsiText(L"\u8868").c_str());
+    ASSERT_GE(ch.GetLength(), 2);
+    const CString head = ch.Left(1), text = "a" + ch + "z";
+    EXPECT_EQ(1, text.Find(ch));
+    EXPECT_EQ(-1, text.Find(head));
+    EXPECT_EQ(-1, text.FindOneOf(ch.Mid(1)));
+    CString replaced(text);
+    EXPECT_EQ(0, replaced.Replace(head, "?"));
+    CString reversed(text);
+    EXPECT_STREQ("z" + ch + "a", reversed.MakeReverse());
+    CString upper(text);
+    EXPECT_STREQ("A" + ch + "Z", upper.MakeUpper());
+    EXPECT_EQ(0, CString("A" + ch).CompareNoCase("a" + ch));
+    EXPECT_LT(CString("z").Compare(ch), 0);
+    EXPECT_NE(0, CString(text + head).Compare(text));
 }
 
 TEST(CStringTest, ReplaceGrowsAndShrinks)

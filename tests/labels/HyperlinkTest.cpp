@@ -1,6 +1,7 @@
 // The hyperlink control: attachment, colours by state, capture, clicks, tooltip.
 #include "LabelTestSupport.h"
 #include "ShellRecorder.h"
+#include "CodePagePrefix.h"
 #include "UserInput.h"
 #include <gtest/gtest.h>
 #include <string>
@@ -311,4 +312,24 @@ TEST(Hyperlink, CreatedLinkIsSetUpToo)
     CToolInfo info;
     ASSERT_TRUE(link.m_ToolTip.GetToolInfo(info, &link, 1001));
     EXPECT_EQ(CRect(info.rect), CRect(0, 0, 150, 20));
+}
+
+// Shift-JIS (LabelsTestsJapanese): ァ is 83 40, its trail byte the at sign. A document whose name
+// holds it is opened as itself, not as a mail address.
+TEST(Hyperlink, AnAtSignAsATrailByteMakesNoMailAddress)
+{
+    SKIP_UNLESS_IN_CODE_PAGE(932u);
+    ShellRecorder shell;
+    ASSERT_TRUE(shell.Ready());
+    std::string document = shell.DocumentPath();
+    document.insert(document.find_last_of('\\') + 1, "\x83\x40");
+    ASSERT_TRUE(::CopyFileA(shell.DocumentPath().c_str(), document.c_str(), FALSE));
+    {
+        LinkDialog t(document.c_str());
+        EXPECT_TRUE(t.link.GoToLinkUrl(""));
+        ShellRecorder::Launch launch;
+        ASSERT_TRUE(shell.WaitForLaunch(launch));
+        EXPECT_STRCASEEQ(launch.target.c_str(), document.c_str());
+    }
+    ::DeleteFileA(document.c_str());
 }

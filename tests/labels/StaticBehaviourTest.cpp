@@ -1,5 +1,6 @@
 // The decorated label's font description, styles, flashing and cursor.
 #include "LabelTestSupport.h"
+#include "CodePagePrefix.h"
 #include <gtest/gtest.h>
 #include <cstring>
 #include <string>
@@ -108,6 +109,22 @@ TEST(StaticFont, LongFaceNamesAreCutToFit)
     EXPECT_EQ(Face(label.m_lf), fits);
     label.SetFontName("");
     EXPECT_EQ(Face(label.m_lf), "");
+}
+
+// In any code page whose characters take several bytes (表 is 95 5C in Shift-JIS, E8 A1 A8 in
+// UTF-8): a character across the 31st byte goes whole, never leaving its first bytes behind.
+TEST(StaticFont, LongFaceNamesAreCutBeforeACharacter)
+{
+    SKIP_UNLESS_IN_ANOTHER_CODE_PAGE();
+    TestStatic label;
+    const std::string ch = AnsiText(L"\u8868");
+    label.SetFontName((std::string(LF_FACESIZE - 2, 'F') + ch).c_str());
+    EXPECT_EQ(Face(label.m_lf), std::string(LF_FACESIZE - 2, 'F'));
+    LOGFONT lf = label.m_lf;
+    std::memset(lf.lfFaceName, 'G', LF_FACESIZE);
+    std::memcpy(lf.lfFaceName + LF_FACESIZE - 2, ch.data(), 2);
+    label.SetFont(lf);
+    EXPECT_EQ(Face(label.m_lf), std::string(LF_FACESIZE - 2, 'G'));
 }
 
 TEST(StaticFont, SettersBeforeAttachWorkOnTheDefaultGuiFont)

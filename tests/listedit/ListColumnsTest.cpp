@@ -3,6 +3,7 @@
 #include "ListEditFixture.h"
 #include "ListEditResources.h"
 #include "PixelReader.h"
+#include "CodePagePrefix.h"
 
 namespace {
 const COLORREF kBlue = RGB(0, 0, 200);
@@ -230,4 +231,62 @@ TEST_F(ListEditTest, TheHeaderShowsItsImagesOnTheSideAsked)
     EXPECT_GT(xRightSide, xLeftSide + 20);
     ASSERT_TRUE(list.SetHeaderImage(3, 1, TRUE));
     EXPECT_EQ(imageLeft(), xRightSide) << "once on the right, always on the right";
+}
+
+// Shift-JIS (ListeditTestsJapanese): texts whose trail bytes are '\' and letters (表 95 5C, ソ 83 5C,
+// 能 94 5C, ア 83 41, ャ 83 61, デ 83 66) and a one-byte half-width katakana (ｱ B1) go through the
+// column definition, the header, a sort around a separator row and an edit in place whole.
+TEST_F(ListEditTest, ShiftJisTextsSplitSortAndEditByWholeCharacters)
+{
+    SKIP_UNLESS_IN_CODE_PAGE(932u);
+    ASSERT_TRUE(list.SetColumnHeader("\x95\x5C,60;\x83\x5C\x83\x41,80,2;\x83\x66"));
+    EXPECT_EQ(Describe(list), "[\x95\x5C 60 0][\x83\x5C\x83\x41 80 1][\x83\x66 100 0]");
+    EXPECT_EQ(std::string(list.GetHeaderText(1)), "\x83\x5C\x83\x41");
+
+    const char* rows[] = { "\x95\x5C", "\xB1", "\x83\x41", "\x94\x5C\x94\x5C", "\x83\x5C\x5C", "\x83\x5C" };
+    for (int i = 0; i < 6; ++i)
+        ASSERT_EQ(list.InsertItemEx(i, rows[i], "x"), i);
+    list.SetSortSeparator("\x94\x5C\x94\x5C");
+    list.SortItems(0, TRUE);
+    // By characters of the code page: a one-byte character before every two-byte one (byte by
+    // byte ｱ would come last), and the separator row stays.
+    EXPECT_EQ(ListRows(list), "\xB1|\x83\x41|\x95\x5C|\x94\x5C\x94\x5C|\x83\x5C|\x83\x5C\x5C");
+
+    // ア and ャ differ only in a trail byte's letter case: that is a change.
+    list.SetEditable(TRUE);
+    ASSERT_TRUE(list.StartEdit(1, 0));
+    EXPECT_EQ(list.EditorText(), "\x83\x41");
+    Type("\x83\x61");
+    EXPECT_TRUE(list.EndEdit(TRUE));
+    EXPECT_EQ(Text(1, 0), "\x83\x61");
+    ASSERT_TRUE(list.StartEdit(5, 0));
+    EXPECT_FALSE(list.EndEdit(TRUE)) << "the same text is no change";
+    EXPECT_EQ(Sent(LISTMSG_CELLEDITED), (Pairs{ { 1, 0 } }));
+}
+
+// A text read through a buffer that a character straddles the end of, in any code page whose
+// characters take several bytes (表 is 95 5C in Shift-JIS, B1 ED in GBK, E8 A1 A8 in UTF-8): the
+// header copies whole characters only and leaves bytes unwritten, which must not pass for the
+// end of the text; at the largest buffer the text is cut before the character, never inside it.
+TEST_F(ListEditTest, MultiByteTextsReadWholeAtEveryBufferEdge)
+{
+    SKIP_UNLESS_IN_ANOTHER_CODE_PAGE();
+    const std::string ch = AnsiText(L"\u8868");
+    ASSERT_GE(ch.size(), 2u);
+    for (int n : { 251, 252, 253, 254, 255, 256, 509, 510 }) {
+        const std::string text = std::string(static_cast<size_t>(n), 'a') + ch + "z";
+        ASSERT_TRUE(list.SetHeaderText(0, text.c_str()));
+        EXPECT_EQ(std::string(list.GetHeaderText(0)), text) << n << " bytes before the character";
+        ASSERT_TRUE(list.CListCtrl::SetItemText(0, 1, text.c_str()));
+        EXPECT_EQ(Text(0, 1), text) << n << " bytes before the character";
+    }
+    // Past the largest buffers (1 MB for the header, 16 MB for a cell) the character whose
+    // first byte fills the last byte goes whole.
+    for (size_t nCap : { size_t(1) << 20, size_t(16) << 20 }) {
+        const std::string text = std::string(nCap - 2, 'a') + ch + "z";
+        const bool bHeader = nCap == (size_t(1) << 20);
+        ASSERT_TRUE(bHeader ? list.SetHeaderText(0, text.c_str()) : list.CListCtrl::SetItemText(0, 1, text.c_str()));
+        const CString got = bHeader ? list.GetHeaderText(0) : list.CListCtrl::GetItemText(0, 1);
+        EXPECT_EQ(static_cast<size_t>(got.GetLength()), nCap - 2) << (bHeader ? "header" : "cell");
+    }
 }

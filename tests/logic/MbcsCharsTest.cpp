@@ -118,6 +118,38 @@ TEST(MbcsChars, CutsAndStartsFallOnCharacterBoundaries)
     EXPECT_EQ(mbcs_chars::CharStart(Encoding::Utf8(), utf8.data(), utf8.size(), 2), 0u);
 }
 
+// Ordered as the runtime's multibyte comparison orders: in Shift-JIS the one-byte ｱ (B1) before
+// 表 (95 5C), which bytes would put after it; a lead byte that ends a text stands alone and is
+// never read past; elsewhere bytes as unsigned values. Folding sees whole characters.
+TEST(MbcsChars, ComparesByCharacters)
+{
+    struct Case
+    {
+        unsigned codePage;
+        std::string text1, text2;
+        int expected;
+    } cases[] = {
+        { 932, "\xB1", "\x95\x5C", -1 },    { 1252, "\xB1", "\x95\x5C", 1 },   { 932, "a\x95", "a\x95", 0 },
+        { 932, "a\x95", "a", 1 },           { 932, "a\x95", "a\x95\x41", -1 }, { 932, "\x83\x41", "\x83\x61", -1 },
+        { 65001, "z", "\xE8\xA1\xA8", -1 }, { 65001, "\xC3\xA9", "\xE8", -1 }, { 936, "", "", 0 },
+        { 936, "\xB1\xED", "\xB1\xED", 0 }, { 949, "ab", "abc", -1 },
+    };
+    for (const Case& c : cases) {
+        // Exactly sized copies: a read past either text fails under AddressSanitizer.
+        std::unique_ptr<char[]> t1(new char[c.text1.size() + 1]), t2(new char[c.text2.size() + 1]);
+        std::copy(c.text1.begin(), c.text1.end(), t1.get());
+        std::copy(c.text2.begin(), c.text2.end(), t2.get());
+        const Encoding enc = mbcs_chars::ForCodePage(c.codePage);
+        const int got = mbcs_chars::Compare(enc, t1.get(), c.text1.size(), t2.get(), c.text2.size());
+        EXPECT_EQ((got > 0) - (got < 0), c.expected) << "code page " << c.codePage << ", " << c.text1;
+    }
+    // A fold sees ア (83 41) whole: its trail byte is no capital A.
+    auto lower = [](unsigned c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
+    const Encoding sjis = mbcs_chars::ForCodePage(932);
+    EXPECT_NE(0, mbcs_chars::Compare(sjis, "\x83\x41", 2, "\x83\x61", 2, lower));
+    EXPECT_EQ(0, mbcs_chars::Compare(sjis, "A\x83\x41", 3, "a\x83\x41", 3, lower));
+}
+
 // The system hands the lead-byte ranges as pairs ended by zeros, or fills the whole array.
 TEST(MbcsChars, LeadRangesAsTheSystemReportsThem)
 {

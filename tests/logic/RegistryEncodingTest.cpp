@@ -8,6 +8,9 @@
 
 using namespace registry_encoding;
 
+// Code page 1252's characters, one byte each.
+const mbcs_chars::Encoding kSingleByte = mbcs_chars::Encoding::SingleByte();
+
 namespace {
 
 std::vector<uint8_t> Bytes(std::initializer_list<int> list)
@@ -229,7 +232,7 @@ TEST(RegistryEncodingTest, FontRecordLayout)
     EXPECT_EQ(0, std::memcmp(out, clean, kFontSize));
 
     FontRecord back = {};
-    ASSERT_TRUE(DecodeFont(out, kFontSize, &back));
+    ASSERT_TRUE(DecodeFont(out, kFontSize, &back, kSingleByte));
     uint8_t again[kFontSize];
     EncodeFont(back, again);
     EXPECT_EQ(0, std::memcmp(out, again, kFontSize));
@@ -241,15 +244,20 @@ TEST(RegistryEncodingTest, FontsNeedTheWholeRecordAndAlwaysGetATerminatedName)
     EncodeFont(SampleFont(), out);
     FontRecord font = SampleFont();
     font.weight = 123;
-    EXPECT_FALSE(DecodeFont(out, kFontSize - 1, &font));
-    EXPECT_FALSE(DecodeFont(out, kFontSize + 4, &font));
+    EXPECT_FALSE(DecodeFont(out, kFontSize - 1, &font, kSingleByte));
+    EXPECT_FALSE(DecodeFont(out, kFontSize + 4, &font, kSingleByte));
     EXPECT_EQ(123, font.weight);
 
     // A face name filling all 32 bytes is cut, not read on into what follows.
     std::memset(out + 28, 'W', kFaceNameSize);
-    ASSERT_TRUE(DecodeFont(out, kFontSize, &font));
+    ASSERT_TRUE(DecodeFont(out, kFontSize, &font, kSingleByte));
     EXPECT_EQ(std::string(31, 'W'), std::string(font.faceName));
     EXPECT_EQ(700, font.weight);
+    // In Shift-JIS, before a character: 30 bytes and 表 (95 5C) lose the whole 表.
+    out[28 + 30] = '\x95';
+    out[28 + 31] = '\x5C';
+    ASSERT_TRUE(DecodeFont(out, kFontSize, &font, mbcs_chars::ForCodePage(932)));
+    EXPECT_EQ(std::string(30, 'W'), std::string(font.faceName));
 }
 
 TEST(RegistryEncodingTest, TextEndsAtTheFirstNulOrTheData)

@@ -5,6 +5,12 @@
 
 using namespace registry_names;
 
+namespace {
+const mbcs_chars::Encoding kSingleByte = mbcs_chars::Encoding::SingleByte();
+bool KeyPathIsUsable(const char* path) { return registry_names::KeyPathIsUsable(path, kSingleByte); }
+bool ValueNameIsUsable(const char* name) { return registry_names::ValueNameIsUsable(name, kSingleByte); }
+}
+
 TEST(RegistryNames, KeyPaths)
 {
     for (const char* good :
@@ -37,4 +43,30 @@ TEST(RegistryNames, ValueNames)
     EXPECT_FALSE(ValueNameIsUsable(std::string(16384, 'v').c_str()));
     EXPECT_FALSE(ValueNameIsUsable(std::string(1 << 20, 'v').c_str()));
     EXPECT_FALSE(ValueNameIsUsable(nullptr));
+}
+
+// The limits count characters as the platform's UTF-16 units, and a trail byte '\\' is part of
+// a name: in Shift-JIS ソ\\x (83 5C 5C 78) is ソ, then x; 255 two-byte characters make one name.
+TEST(RegistryNames, DoubleByteAndUtf8NamesCountCharacters)
+{
+    const mbcs_chars::Encoding sjis = mbcs_chars::ForCodePage(932), utf8 = mbcs_chars::ForCodePage(65001);
+    EXPECT_TRUE(registry_names::KeyPathIsUsable("\x83\x5C\\x", sjis));
+    EXPECT_FALSE(KeyPathIsUsable("\x83\x5C\\x")) << "in 1252 that is a doubled separator";
+    EXPECT_FALSE(registry_names::KeyPathIsUsable("\\\x83\x5C", sjis));
+    std::string name;
+    for (int i = 0; i < 255; ++i)
+        name += "\x95\x5C";
+    EXPECT_TRUE(registry_names::KeyPathIsUsable(name.c_str(), sjis));
+    EXPECT_FALSE(registry_names::KeyPathIsUsable((name + "k").c_str(), sjis));
+    std::string value;
+    for (int i = 0; i < 16383; ++i)
+        value += "\x95\x5C";
+    EXPECT_TRUE(registry_names::ValueNameIsUsable(value.c_str(), sjis));
+    EXPECT_FALSE(registry_names::ValueNameIsUsable((value + "v").c_str(), sjis));
+    // A four-byte UTF-8 character is a surrogate pair: two units.
+    std::string emoji;
+    for (int i = 0; i < 127; ++i)
+        emoji += "\xF0\x9F\x98\x80";
+    EXPECT_TRUE(registry_names::KeyPathIsUsable((emoji + "k").c_str(), utf8));
+    EXPECT_FALSE(registry_names::KeyPathIsUsable((emoji + "kk").c_str(), utf8));
 }

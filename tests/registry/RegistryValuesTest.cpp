@@ -1,6 +1,7 @@
 // QELRegistry: typed values, checked byte for byte in the registry itself and
 // through the platform's reg.exe.
 #include "ScratchKey.h"
+#include "CodePagePrefix.h"
 #include <cmath>
 #include <cstring>
 
@@ -434,4 +435,28 @@ TEST_F(RegistryValuesTest, DaysNoDateCanNameReadAsTheDefault)
         EXPECT_EQ(day, m_reg.ReadDateTime("Day", dtFallback).m_dt);
     }
 }
+}
+
+// Shift-JIS (RegistryTestsJapanese): key paths, value names and strings whose trail bytes are '\\'
+// (表 95 5C, ソ 83 5C) and letters (ア 83 41) go to the registry and come back byte for byte, and
+// the limits count characters: a trail byte '\\' is no separator, and a name of 150 two-byte
+// characters (300 bytes) is within the platform's 255 characters. (Wine's 8-bit registry calls
+// take paths of up to 260 characters in all, so the name is not made longer here.)
+TEST_F(RegistryValuesTest, ShiftJisNamesAndTextsRoundTrip)
+{
+    SKIP_UNLESS_IN_CODE_PAGE(932u);
+    const CString strSub = Path("\x83\x5C\\\x95\x5C\x83\x41");  // ソ\表ア
+    ASSERT_EQ(1, m_reg.SetKey(strSub, TRUE));
+    EXPECT_TRUE(RawKeyExists(Path("\x83\x5C")));
+    const char* texts[] = { "\x95\x5C", "C:\\\x95\x5C\\\x83\x5C.txt", "\x83\x41\x83\x5C" };
+    for (const char* text : texts) {
+        ASSERT_EQ(1, m_reg.WriteString(text, text)) << text;
+        EXPECT_STREQ(text, m_reg.ReadString(text, "default")) << text;
+    }
+    std::string name;
+    for (int i = 0; i < 150; ++i)
+        name += "\x95\x5C";
+    EXPECT_EQ(1, m_reg.SetKey(strSub + "\\" + name.c_str(), TRUE));
+    EXPECT_EQ(1, m_reg.WriteString(name.c_str(), name.c_str()));
+    EXPECT_STREQ(name.c_str(), m_reg.ReadString(name.c_str(), "default"));
 }

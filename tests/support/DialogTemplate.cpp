@@ -1,10 +1,15 @@
 #include "DialogTemplate.h"
 
 namespace {
+// A template's texts are UTF-16: the 8-bit text is read in the ANSI code page, as the
+// framework's own templates would have it (a byte is no character of its own in Shift-JIS).
 void AppendText(std::vector<WORD>& buf, const std::string& text)
 {
-    for (unsigned char c : text)
-        buf.push_back(c);
+    const int nWide = ::MultiByteToWideChar(CP_ACP, 0, text.data(), (int)text.size(), nullptr, 0);
+    std::vector<WCHAR> wide(nWide > 0 ? (size_t)nWide : 0);
+    if (nWide > 0)
+        ::MultiByteToWideChar(CP_ACP, 0, text.data(), (int)text.size(), wide.data(), nWide);
+    buf.insert(buf.end(), wide.begin(), wide.end());
     buf.push_back(0);
 }
 

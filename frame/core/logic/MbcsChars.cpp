@@ -148,4 +148,27 @@ std::size_t CutLength(const Encoding& enc, const char* text, std::size_t nLength
     return CharStart(enc, text, nLength, nMax);
 }
 
+int Compare(const Encoding& enc, const char* text1, std::size_t nLength1, const char* text2, std::size_t nLength2,
+            unsigned (*fold)(unsigned))
+{
+    auto* p1 = reinterpret_cast<const unsigned char*>(text1);
+    auto* p2 = reinterpret_cast<const unsigned char*>(text2);
+    // A character's value: one byte, or a lead byte and its trail.
+    auto next = [&enc, fold](const unsigned char* p, std::size_t nLeft, std::size_t& nBytes) {
+        nBytes = enc.IsDoubleByte() ? enc.Length(reinterpret_cast<const char*>(p), nLeft) : 1;
+        unsigned value = nBytes == 2 ? (unsigned(p[0]) << 8 | p[1]) : p[0];
+        return fold != nullptr ? fold(value) : value;
+    };
+    std::size_t i1 = 0, i2 = 0;
+    while (i1 < nLength1 && i2 < nLength2) {
+        std::size_t n1 = 0, n2 = 0;
+        const unsigned c1 = next(p1 + i1, nLength1 - i1, n1), c2 = next(p2 + i2, nLength2 - i2, n2);
+        if (c1 != c2)
+            return c1 < c2 ? -1 : 1;
+        i1 += n1;
+        i2 += n2;
+    }
+    return i1 < nLength1 ? 1 : (i2 < nLength2 ? -1 : 0);
+}
+
 }  // namespace mbcs_chars

@@ -32,12 +32,19 @@ public:
     bool IsCutShort(const char* text, std::size_t nAvailable) const;
     bool IsLeadByte(unsigned char byte) const { return m_kind == Kind::Double && m_lead[byte]; }
     bool IsSingleByte() const { return m_kind == Kind::Single; }
+    bool IsDoubleByte() const { return m_kind == Kind::Double; }
 
 private:
     enum class Kind { Single, Double, Utf8 };
     Kind m_kind = Kind::Single;
     bool m_lead[256] = {};
 };
+
+// The most bytes a character takes in any code page here (a four-byte UTF-8 sequence). A
+// platform that copies only whole characters into a buffer may leave up to this many bytes
+// minus one unused before the end of a buffer it could not fill: a text that reaches that far
+// may have been cut.
+constexpr std::size_t kMaxCharBytes = 4;
 
 // The lead-byte ranges of the double-byte code pages, as GetCPInfo reports them.
 extern const unsigned char kLead932[6];  // Shift-JIS
@@ -57,5 +64,14 @@ std::size_t CharStart(const Encoding& enc, const char* text, std::size_t nLength
 std::size_t WholeLength(const Encoding& enc, const char* text, std::size_t nLength);
 // The longest head of the text no longer than nMax bytes that does not cut a character.
 std::size_t CutLength(const Encoding& enc, const char* text, std::size_t nLength, std::size_t nMax);
+
+// Compares two texts of nLength1 and nLength2 bytes as the runtime's multibyte comparison
+// (_mbscmp) does: in a double-byte code page character by character, a two-byte character
+// being lead << 8 | trail, so a one-byte character orders before every two-byte one; a lead
+// byte that ends a text stands alone. Elsewhere byte by byte, as unsigned values (UTF-8's byte
+// order is its characters' order). fold, when given, maps each character's value first (case
+// folding). Negative, zero or positive; never reads past either text.
+int Compare(const Encoding& enc, const char* text1, std::size_t nLength1, const char* text2, std::size_t nLength2,
+            unsigned (*fold)(unsigned) = nullptr);
 
 }  // namespace mbcs_chars
