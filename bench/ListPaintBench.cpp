@@ -29,20 +29,6 @@ CBenchApp theApp("ZUZIVU70 paint benchmark");
 const int kRows = 10000;
 const RECT kListRect = { 0, 0, 1024, 768 };
 
-void AddColumns(HWND hList, int nColumns)
-{
-    for (int c = 0; c < nColumns; ++c) {
-        char name[16];
-        std::snprintf(name, sizeof(name), "Column %d", c);
-        LVCOLUMNA col = {};
-        col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-        col.pszText = name;
-        col.cx = 1000 / nColumns;
-        col.iSubItem = c;
-        ::SendMessageA(hList, LVM_INSERTCOLUMNA, (WPARAM)c, (LPARAM)&col);
-    }
-}
-
 std::string CellText(int nRow, int nColumn)
 {
     char buf[32];
@@ -79,7 +65,7 @@ HWND MakePlainList(CWnd& parent, int nColumns)
                           kListRect.left, kListRect.top, kListRect.right, kListRect.bottom, parent.m_hWnd, (HMENU)1,
                           ::GetModuleHandleA(nullptr), nullptr);
     ::SendMessageA(hList, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_SUBITEMIMAGES);
-    AddColumns(hList, nColumns);
+    AddListColumns(hList, nColumns, 1000 / nColumns);
     Fill(hList, nColumns);
     return hList;
 }
@@ -88,7 +74,7 @@ QELListCtrl* MakeColouredList(CWnd& parent, int nColumns)
 {
     QELListCtrl* pList = new QELListCtrl;
     pList->Create(&parent, 2, &kListRect, WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT);
-    AddColumns(pList->m_hWnd, nColumns);
+    AddListColumns(pList->m_hWnd, nColumns, 1000 / nColumns);
     pList->SetRedraw(FALSE);
     for (int i = 0; i < kRows; ++i) {
         pList->InsertItem(i, CellText(i, 0).c_str());
@@ -128,12 +114,6 @@ Span Scroll(HWND hList)
     t.wall /= nPages;
     t.cpu /= nPages;
     return t;
-}
-
-void KeepBest(Span& best, const Span& s)
-{
-    best.wall = (std::min)(best.wall, s.wall);
-    best.cpu = (std::min)(best.cpu, s.cpu);
 }
 
 void Line(const char* what, const Span& plain, const Span& qel, const char* goal)
@@ -265,10 +245,11 @@ void MeasureToolbar(CFrameWnd& frame, int nRounds)
         }
     }
     std::printf("toolbar, %d buttons, flat, hot tracking (%s):\n", nButtons, sizeof(void*) == 8 ? "x86_64" : "i686");
-    std::printf("  full repaint           CToolBar %8.3f ms (processor %7.3f)   QELToolbar %8.3f ms (processor %7.3f)   "
-                "ratio %.3f, processor %.3f; library allocations %ld in %d repaints\n",
-                tPlain.wall * 1e3, tPlain.cpu * 1e3, tQel.wall * 1e3, tQel.cpu * 1e3, tQel.wall / tPlain.wall,
-                tPlain.cpu > 0 ? tQel.cpu / tPlain.cpu : 0.0, nAllocations, nRounds * 20);
+    std::printf(
+        "  full repaint           CToolBar %8.3f ms (processor %7.3f)   QELToolbar %8.3f ms (processor %7.3f)   "
+        "ratio %.3f, processor %.3f; library allocations %ld in %d repaints\n",
+        tPlain.wall * 1e3, tPlain.cpu * 1e3, tQel.wall * 1e3, tQel.cpu * 1e3, tQel.wall / tPlain.wall,
+        tPlain.cpu > 0 ? tQel.cpu / tPlain.cpu : 0.0, nAllocations, nRounds * 20);
     qel.DestroyWindow();
     plain.DestroyWindow();
 }

@@ -89,20 +89,6 @@ std::vector<std::string> MakeCells(int nRows)
     return cells;
 }
 
-void AddColumns(HWND hList)
-{
-    for (int c = 0; c < kColumns; ++c) {
-        char name[16];
-        std::snprintf(name, sizeof(name), "Column %d", c);
-        LVCOLUMNA col = {};
-        col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-        col.pszText = name;
-        col.cx = 170;
-        col.iSubItem = c;
-        ::SendMessageA(hList, LVM_INSERTCOLUMNA, (WPARAM)c, (LPARAM)&col);
-    }
-}
-
 // Rows go in with painting suspended; the item parameter is whatever params gives.
 void FillList(HWND hList, const std::vector<std::string>& cells, int nRows, const std::vector<LPARAM>* params)
 {
@@ -132,7 +118,7 @@ HWND MakePlainList(CWnd& parent)
                           kListRect.left, kListRect.top, kListRect.right, kListRect.bottom, parent.m_hWnd, (HMENU)1,
                           ::GetModuleHandleA(nullptr), nullptr);
     ::SendMessageA(hList, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_SUBITEMIMAGES);
-    AddColumns(hList);
+    AddListColumns(hList, kColumns, 170);
     return hList;
 }
 
@@ -205,7 +191,7 @@ std::vector<std::string> Arrange(const std::vector<std::string>& cells, const st
 void MakeQelList(QELListCtrl& list, CWnd& parent, const std::vector<std::string>& cells, int nRows)
 {
     list.Create(&parent, 2, &kListRect, WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT);
-    AddColumns(list.m_hWnd);
+    AddListColumns(list.m_hWnd, kColumns, 170);
     list.SetRedraw(FALSE);
     for (int i = 0; i < nRows; ++i) {
         list.InsertItem(i, cells[(size_t)i * kColumns].c_str());
@@ -405,12 +391,6 @@ Span RunPlain(CWnd& parent, const std::vector<std::string>& cells, int nRows)
     const Span t = Span::Now() - t0;
     list.DestroyWindow();
     return t;
-}
-
-void KeepBest(Span& best, const Span& s)
-{
-    best.wall = (std::min)(best.wall, s.wall);
-    best.cpu = (std::min)(best.cpu, s.cpu);
 }
 
 void Report(const char* name, const Span& s, const Span& sortItems, const char* goal)
