@@ -58,7 +58,8 @@ void SamplePrivateBytes()
     PROCESS_MEMORY_COUNTERS_EX counters = {};
     counters.cb = sizeof(counters);
     if (::GetProcessMemoryInfo(::GetCurrentProcess(), (PROCESS_MEMORY_COUNTERS*)&counters, sizeof(counters)))
-        g_peakPrivate = (std::max)(g_peakPrivate, (double)counters.PrivateUsage);
+        // Wine leaves PrivateUsage 0 and reports the private (anonymous) bytes as PagefileUsage.
+        g_peakPrivate = (std::max)(g_peakPrivate, (double)(std::max)(counters.PrivateUsage, counters.PagefileUsage));
 }
 
 struct Result
