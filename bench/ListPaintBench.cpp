@@ -19,8 +19,8 @@
 // The library's test hooks (exported, in no public header): arming a failure
 // far away and reading how far it still is counts the library's allocations.
 extern "C" {
-__declspec(dllimport) void QELFailAllocation(long nNth);
-__declspec(dllimport) long QELAllocationsBeforeFailure();
+QEL_API void QELFailAllocation(long nNth);
+QEL_API long QELAllocationsBeforeFailure();
 }
 
 namespace {
