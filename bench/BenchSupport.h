@@ -1,7 +1,9 @@
 // What every benchmark program shares: its application object, the
-// framework's start-up and a high-resolution clock.
+// framework's start-up, a high-resolution clock, the process's heap bytes and
+// the columns of a benchmark list.
 #pragma once
 #include "ZUZIVU70.h"
+#include <cstdio>
 
 class CBenchApp : public CWinApp
 {
@@ -52,3 +54,45 @@ struct Span
     static Span Now() { return Span{ Seconds(), ThreadSeconds() }; }
     Span operator-(const Span& start) const { return Span{ wall - start.wall, cpu - start.cpu }; }
 };
+
+// Keeps the best clock and the best processor time seen: a busy machine only
+// ever makes a run slower, so the best runs compare two contestants.
+inline void KeepBest(Span& best, const Span& s)
+{
+    best.wall = best.wall < s.wall ? best.wall : s.wall;
+    best.cpu = best.cpu < s.cpu ? best.cpu : s.cpu;
+}
+
+// Bytes in use in every heap of the process, with the heaps' own overhead per block.
+inline long long HeapBytesInUse()
+{
+    HANDLE heaps[64];
+    DWORD nHeaps = ::GetProcessHeaps(64, heaps);
+    long long total = 0;
+    for (DWORD h = 0; h < nHeaps && h < 64; ++h) {
+        if (!::HeapLock(heaps[h]))
+            continue;
+        PROCESS_HEAP_ENTRY entry = {};
+        while (::HeapWalk(heaps[h], &entry)) {
+            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
+                total += (long long)entry.cbData + entry.cbOverhead;
+        }
+        ::HeapUnlock(heaps[h]);
+    }
+    return total;
+}
+
+// Report columns "Column 0", "Column 1" ... of cx pixels each.
+inline void AddListColumns(HWND hList, int nColumns, int cx)
+{
+    for (int c = 0; c < nColumns; ++c) {
+        char name[16];
+        std::snprintf(name, sizeof(name), "Column %d", c);
+        LVCOLUMNA col = {};
+        col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        col.pszText = name;
+        col.cx = cx;
+        col.iSubItem = c;
+        ::SendMessageA(hList, LVM_INSERTCOLUMNA, (WPARAM)c, (LPARAM)&col);
+    }
+}

@@ -39,20 +39,6 @@ struct RowTexts
     }
 };
 
-void AddColumns(HWND hList, int nColumns)
-{
-    for (int c = 0; c < nColumns; ++c) {
-        char name[16];
-        std::snprintf(name, sizeof(name), "Column %d", c);
-        LVCOLUMNA col = {};
-        col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-        col.pszText = name;
-        col.cx = 140;
-        col.iSubItem = c;
-        ::SendMessageA(hList, LVM_INSERTCOLUMNA, (WPARAM)c, (LPARAM)&col);
-    }
-}
-
 // A plain list view with the same styles the class forces.
 HWND MakePlainList(CWnd& parent, int nColumns)
 {
@@ -61,7 +47,7 @@ HWND MakePlainList(CWnd& parent, int nColumns)
                           kListRect.left, kListRect.top, kListRect.right, kListRect.bottom, parent.m_hWnd, (HMENU)1,
                           ::GetModuleHandleA(nullptr), nullptr);
     ::SendMessageA(hList, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_SUBITEMIMAGES);
-    AddColumns(hList, nColumns);
+    AddListColumns(hList, nColumns, 140);
     return hList;
 }
 
@@ -69,7 +55,7 @@ QELListCtrl* MakeQelList(CWnd& parent, int nColumns)
 {
     QELListCtrl* pList = new QELListCtrl;
     pList->Create(&parent, 2, &kListRect, WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT);
-    AddColumns(pList->m_hWnd, nColumns);
+    AddListColumns(pList->m_hWnd, nColumns, 140);
     return pList;
 }
 
@@ -135,42 +121,19 @@ void TimeInsertion(CWnd& parent, const RowTexts& texts, int nRows, bool bPaint, 
     // only ever makes a round slower, so the best rounds compare the two. The
     // thread's processor time is the steadier figure on a shared machine.
     Span plain{ 1e30, 1e30 }, qel{ 1e30, 1e30 };
-    auto keepBest = [](Span& best, const Span& s) {
-        best.wall = (std::min)(best.wall, s.wall);
-        best.cpu = (std::min)(best.cpu, s.cpu);
-    };
     for (int r = 0; r < nRounds; ++r) {
         if (r % 2 == 0) {
-            keepBest(plain, InsertPlain(parent, texts, nRows, bPaint));
-            keepBest(qel, InsertQel(parent, texts, nRows, bPaint));
+            KeepBest(plain, InsertPlain(parent, texts, nRows, bPaint));
+            KeepBest(qel, InsertQel(parent, texts, nRows, bPaint));
         } else {
-            keepBest(qel, InsertQel(parent, texts, nRows, bPaint));
-            keepBest(plain, InsertPlain(parent, texts, nRows, bPaint));
+            KeepBest(qel, InsertQel(parent, texts, nRows, bPaint));
+            KeepBest(plain, InsertPlain(parent, texts, nRows, bPaint));
         }
     }
     std::printf("insert %6d rows x %d columns, painting %-9s plain list view %8.1f ms (%6.2f us/row)   "
                 "QELListCtrl %8.1f ms (%6.2f us/row)   ratio %.3f, processor time %.3f (goal <= %.1f)\n",
                 nRows, kColumns, bPaint ? "on:" : "suspended:", plain.wall * 1e3, plain.wall * 1e6 / nRows,
                 qel.wall * 1e3, qel.wall * 1e6 / nRows, qel.wall / plain.wall, qel.cpu / plain.cpu, bPaint ? 1.3 : 1.1);
-}
-
-// Bytes in use in every heap of the process, with the heaps' own overhead per block.
-long long HeapBytesInUse()
-{
-    HANDLE heaps[64];
-    DWORD nHeaps = ::GetProcessHeaps(64, heaps);
-    long long total = 0;
-    for (DWORD h = 0; h < nHeaps && h < 64; ++h) {
-        if (!::HeapLock(heaps[h]))
-            continue;
-        PROCESS_HEAP_ENTRY entry = {};
-        while (::HeapWalk(heaps[h], &entry)) {
-            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
-                total += (long long)entry.cbData + entry.cbOverhead;
-        }
-        ::HeapUnlock(heaps[h]);
-    }
-    return total;
 }
 
 // Rows with one text each: the list view's own storage is the same on both

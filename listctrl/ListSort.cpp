@@ -2,9 +2,10 @@
 //
 // How a sort runs. The list does not change while it is sorted, so the texts
 // of the sorted column are read once and each is classified once (number,
-// percent, date, text); the order comes from the partition-exchange sort over
-// those keys and is exactly the order that comparing the cells' texts afresh in
-// every comparison would give. The rows are then put in that order by the list
+// percent, date, text; equal texts share one date reading, the platform's
+// parser being the dearest part of a sort); the order comes from the
+// partition-exchange sort over those keys and is exactly the order that
+// comparing the cells' texts afresh in every comparison would give. The rows are then put in that order by the list
 // view itself (LVM_SORTITEMS over the item memory pointers, each ranked by its
 // target row), which carries every item's texts, images, states and memory
 // along without rewriting a cell. Where that cannot be used (an item without
@@ -65,11 +66,19 @@ list_sort::KeyComparer CellComparer() { return list_sort::KeyComparer(ParseCellD
 // ---------------------------------------------------------------------------------------------
 // The texts of one column, read once
 
+// A read of what the list view holds, sent straight to its own procedure past
+// the control's message map, which has nothing for these reads: a sort reads
+// every row two or three times, and the map's walk would double each read's cost.
+LRESULT ListViewRead(CWnd& list, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return list.DefWindowProc(message, wParam, lParam);
+}
+
 class ColumnTexts
 {
 public:
     // Reads the texts of rows nFirst ... nFirst + nCount - 1.
-    void Read(HWND hList, int nColumn, int nFirst, int nCount)
+    void Read(CWnd& list, int nColumn, int nFirst, int nCount)
     {
         m_offsets.resize(static_cast<size_t>(nCount));
         m_buffer.clear();
@@ -82,8 +91,8 @@ public:
                 item.iSubItem = nColumn;
                 item.cchTextMax = static_cast<int>(scratch.size());
                 item.pszText = scratch.data();
-                int nLength = static_cast<int>(::SendMessageA(hList, LVM_GETITEMTEXTA, static_cast<WPARAM>(nFirst + k),
-                                                              reinterpret_cast<LPARAM>(&item)));
+                int nLength = static_cast<int>(ListViewRead(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(nFirst + k),
+                                                            reinterpret_cast<LPARAM>(&item)));
                 // Windows' list view answers what it copied, Wine's more than that for
                 // a buffer too small: either way a full buffer may have cut the text,
                 // and one short by less than a character's bytes may have too.
@@ -129,6 +138,7 @@ void SortedOrder(const ColumnTexts& texts, int nFirst, const char* pszSeparator,
     std::vector<list_sort::SortKey> keys(static_cast<size_t>(nCount));
     for (int k = 0; k < nCount; ++k)
         keys[static_cast<size_t>(k)].Assign(texts.Text(k));
+    list_sort::ShareEqualTexts(keys.data(), keys.size());
     order.resize(static_cast<size_t>(nCount));
     for (int k = 0; k < nCount; ++k)
         order[static_cast<size_t>(k)] = nFirst + k;
@@ -227,14 +237,14 @@ private:
 };
 
 // Reads the parameters of every row into params, sized beforehand.
-void ReadParams(HWND hList, std::vector<LPARAM>& params)
+void ReadParams(CWnd& list, std::vector<LPARAM>& params)
 {
     const int nCount = static_cast<int>(params.size());
     for (int r = 0; r < nCount; ++r) {
         LVITEMA item = {};
         item.mask = LVIF_PARAM;
         item.iItem = r;
-        ::SendMessageA(hList, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        ListViewRead(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
         params[static_cast<size_t>(r)] = item.lParam;
     }
 }
@@ -288,7 +298,7 @@ void QELListCtrl::SortItems(int nColumn, BOOL bAscending)
     if (nCount > 1) {
         const bool bSorted = qel_memory::NoThrow(false, [&] {
             ColumnTexts texts;
-            texts.Read(m_hWnd, nColumn, 0, nCount);
+            texts.Read(*this, nColumn, 0, nCount);
             std::vector<int> order;
             SortedOrder(texts, 0, m_pParts->order.Separator(), bAscending != FALSE, order);
             return _ReorderRows(0, order.data(), nCount) != FALSE;
@@ -384,7 +394,7 @@ BOOL QELListCtrl::_PartialSort(int nFirst, int nLast)
     return qel_memory::NoThrow(FALSE, [&] {
         const int nCount = nLast - nFirst + 1;
         ColumnTexts texts;
-        texts.Read(m_hWnd, GetSortedColumn(), nFirst, nCount);
+        texts.Read(*this, GetSortedColumn(), nFirst, nCount);
         std::vector<int> order;
         SortedOrder(texts, nFirst, nullptr, IsSortAscending() != FALSE, order);
         return _ReorderRows(nFirst, order.data(), nCount);
@@ -423,7 +433,7 @@ BOOL QELListCtrl::_ReorderRows(int nFirst, const int* pSource, int nCount)
         targets[static_cast<size_t>(pSource[k])] = nFirst + k;
 
     std::vector<LPARAM> params(static_cast<size_t>(nRows));
-    ReadParams(m_hWnd, params);
+    ReadParams(*this, params);
     std::vector<int> source(static_cast<size_t>(nCount));
     for (int k = 0; k < nCount; ++k)
         source[static_cast<size_t>(k)] = pSource[k];
@@ -440,7 +450,7 @@ BOOL QELListCtrl::_ReorderRows(int nFirst, const int* pSource, int nCount)
                                                        reinterpret_cast<LPARAM>(&RankTable::CompareByRank))) {
         // Trust, but check: where the rows are not in the order asked for, they
         // are rewritten from where they are now.
-        ReadParams(m_hWnd, now);
+        ReadParams(*this, now);
         bool bExact = true;
         for (int r = 0; r < nRows && bExact; ++r) {
             int nWanted = r;

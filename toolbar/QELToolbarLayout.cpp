@@ -1,5 +1,7 @@
-// QELToolbar layout: reads the button records and the control's sizes once
-// per pass, lets the layout logic decide rows and sizes, and at a commit
+// QELToolbar layout: reads the button records, the control's sizes and the
+// embedded controls once per layout, lets the layout logic decide rows and
+// sizes (every pass of its width and height searches works on that one
+// reading), and at a commit
 // writes the wrap decisions back into the control and places the embedded
 // controls.
 #include "QELToolbar.h"
@@ -11,24 +13,61 @@
 using namespace toolbar_layout;
 
 namespace {
+// The toolbar's own child windows (the embedded controls) by control id, in
+// the order GetDlgItem would find them: the first of an id wins. Read once per
+// layout: every lookup of a child by id asks the window system for the whole
+// list of children, which under Wine is a round trip to its server and cost
+// more than all of a button's other readings together.
+class ToolbarChildren
+{
+public:
+    explicit ToolbarChildren(HWND hWnd)
+    {
+        if (hWnd == nullptr)
+            return;
+        for (HWND hChild = ::GetWindow(hWnd, GW_CHILD); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+            m_children.push_back(Child{ ::GetDlgCtrlID(hChild), hChild });
+    }
+
+    HWND Find(int nID) const
+    {
+        for (const Child& child : m_children)
+            if (child.nID == nID)
+                return child.hWnd;
+        return nullptr;
+    }
+
+private:
+    struct Child
+    {
+        int nID;
+        HWND hWnd;
+    };
+    std::vector<Child> m_children;
+};
+
 // The layout's view of button i: its record and what the control and the
-// toolbar's children say about it.
-ToolbarItem ReadItem(HWND hWnd, const TBBUTTON& button, int nIndex)
+// toolbar's children say about it. The control is asked through its own
+// procedure (bar.DefWindowProc), past the bar's message map, which has nothing
+// for these questions.
+ToolbarItem ReadItem(CWnd& bar, const ToolbarChildren& children, const TBBUTTON& button, int nIndex)
 {
     ToolbarItem item;
     item.bSeparator = (button.fsStyle & TBSTYLE_SEP) != 0;
     item.idCommand = button.idCommand;
     item.bHidden = (button.fsState & TBSTATE_HIDDEN) != 0;
     item.bWrap = (button.fsState & TBSTATE_WRAP) != 0;
+    if (bar.m_hWnd == nullptr)
+        return item;  // no control to ask: the item measures nothing
     RECT rect;
-    if (::SendMessageA(hWnd, TB_GETITEMRECT, (WPARAM)nIndex, (LPARAM)&rect)) {
+    if (bar.DefWindowProc(TB_GETITEMRECT, (WPARAM)nIndex, (LPARAM)&rect)) {
         item.cx = rect.right - rect.left;
         item.cy = rect.bottom - rect.top;
     }
     if (item.IsPlaceholder())
-        item.bReportedHidden = ::SendMessageA(hWnd, TB_ISBUTTONHIDDEN, (WPARAM)button.idCommand, 0) != 0;
+        item.bReportedHidden = bar.DefWindowProc(TB_ISBUTTONHIDDEN, (WPARAM)button.idCommand, 0) != 0;
     if (item.bSeparator) {
-        HWND hControl = ::GetDlgItem(hWnd, button.idCommand);
+        HWND hControl = children.Find(button.idCommand);
         if (hControl != nullptr) {
             RECT rectControl;
             ::GetWindowRect(hControl, &rectControl);
@@ -40,14 +79,15 @@ ToolbarItem ReadItem(HWND hWnd, const TBBUTTON& button, int nIndex)
     return item;
 }
 
-std::vector<ToolbarItem> ReadItems(HWND hWnd, const TBBUTTON* pData, int nCount)
+std::vector<ToolbarItem> ReadItems(CWnd& bar, const TBBUTTON* pData, int nCount)
 {
     std::vector<ToolbarItem> items;
     if (pData == nullptr || nCount <= 0)
         return items;
     items.reserve((size_t)nCount);
+    const ToolbarChildren children(bar.m_hWnd);
     for (int i = 0; i < nCount; i++)
-        items.push_back(ReadItem(hWnd, pData[i], i));
+        items.push_back(ReadItem(bar, children, pData[i], i));
     return items;
 }
 
@@ -80,7 +120,7 @@ CSize QELToolbar::GetButtonSize(TBBUTTON* pData, int nIndex, DWORD dwMode)
     // Out of memory an item measures nothing (no exception leaves the library).
     return qel_memory::NoThrow(CSize(0, 0), [&] {
         std::vector<ToolbarItem> items((size_t)nIndex + 1);
-        items[(size_t)nIndex] = ReadItem(m_hWnd, pData[nIndex], nIndex);
+        items[(size_t)nIndex] = ReadItem(*this, ToolbarChildren(m_hWnd), pData[nIndex], nIndex);
         return ToSize(toolbar_layout::GetButtonSize(
             items, nIndex, Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode));
     });
@@ -89,7 +129,7 @@ CSize QELToolbar::GetButtonSize(TBBUTTON* pData, int nIndex, DWORD dwMode)
 CSize QELToolbar::CalcSize(TBBUTTON* pData, int nCount, DWORD dwMode)
 {
     return qel_memory::NoThrow(CSize(0, 0), [&] {
-        std::vector<ToolbarItem> items = ReadItems(m_hWnd, pData, nCount);
+        std::vector<ToolbarItem> items = ReadItems(*this, pData, nCount);
         return ToSize(
             toolbar_layout::CalcSize(items, Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode));
     });
@@ -99,7 +139,7 @@ int QELToolbar::WrapToolBar(TBBUTTON* pData, int nCount, int nWidth, DWORD dwMod
 {
     // Out of memory the wraps stay as they were.
     return qel_memory::NoThrow(1, [&] {
-        std::vector<ToolbarItem> items = ReadItems(m_hWnd, pData, nCount);
+        std::vector<ToolbarItem> items = ReadItems(*this, pData, nCount);
         if (items.empty())
             return 1;
         int nRows = toolbar_layout::WrapToolBar(
@@ -112,7 +152,7 @@ int QELToolbar::WrapToolBar(TBBUTTON* pData, int nCount, int nWidth, DWORD dwMod
 void QELToolbar::SizeToolBar(TBBUTTON* pData, int nCount, int nLength, BOOL bVert, DWORD dwMode)
 {
     qel_memory::NoThrowDone([&] {
-        std::vector<ToolbarItem> items = ReadItems(m_hWnd, pData, nCount);
+        std::vector<ToolbarItem> items = ReadItems(*this, pData, nCount);
         if (items.empty())
             return;
         toolbar_layout::SizeToolBar(items, nLength, bVert != FALSE,
@@ -133,7 +173,7 @@ CSize QELToolbar::CalcLayout(DWORD dwMode, int nLength)
         std::vector<TBBUTTON> data((size_t)(nCount > 0 ? nCount : 0));
         for (int i = 0; i < nCount; i++)
             _GetButton(i, &data[(size_t)i]);
-        std::vector<ToolbarItem> items = ReadItems(m_hWnd, data.data(), nCount);
+        std::vector<ToolbarItem> items = ReadItems(*this, data.data(), nCount);
 
         BarLayoutInput input;
         input.dwMode = dwMode;

@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 namespace list_sort {
 
@@ -155,6 +156,7 @@ int CompareBytes(const char* text1, const char* text2)
 void SortKey::Assign(const char* pszText)
 {
     text = pszText != nullptr ? pszText : "";
+    pSameText = nullptr;
     flags = 0;
     hex = 0;
     real = 0;
@@ -165,15 +167,57 @@ void SortKey::Assign(const char* pszText)
         flags |= kReal;
 }
 
+void ShareEqualTexts(SortKey* keys, size_t nCount)
+{
+    // Open addressing over the texts' FNV-1a hashes: a slot holds a key's index + 1.
+    size_t nSize = 16;
+    while (nSize < nCount * 2)
+        nSize *= 2;
+    std::vector<uint32_t> slots(nSize, 0);
+    std::vector<uint32_t> hashes(nCount);
+    for (size_t k = 0; k < nCount; ++k) {
+        uint32_t h = 2166136261u;
+        for (const unsigned char* p = reinterpret_cast<const unsigned char*>(keys[k].text); *p != '\0'; ++p)
+            h = (h ^ *p) * 16777619u;
+        hashes[k] = h;
+        for (size_t s = h & (nSize - 1);; s = (s + 1) & (nSize - 1)) {
+            if (slots[s] == 0) {
+                slots[s] = static_cast<uint32_t>(k + 1);
+                break;
+            }
+            const size_t first = slots[s] - 1;
+            if (hashes[first] == h && std::strcmp(keys[first].text, keys[k].text) == 0) {
+                keys[k].pSameText = &keys[first];
+                break;
+            }
+        }
+    }
+}
+
+void KeyComparer::TakeSharedDate(SortKey& key)
+{
+    const SortKey* pShared = key.pSameText;
+    if (pShared != nullptr && !(key.flags & SortKey::kDateRead) && (pShared->flags & SortKey::kDateRead)) {
+        key.flags |= pShared->flags & (SortKey::kDateRead | SortKey::kDate);
+        key.date = pShared->date;
+    }
+}
+
 bool KeyComparer::HasDate(SortKey& key) const
 {
     if (!(key.flags & SortKey::kDateRead)) {
-        key.flags |= SortKey::kDateRead;
-        double date = 0;
-        if (m_parseDate != nullptr && *key.text != '\0' && m_parseDate(key.text, date) && !std::isnan(date)) {
-            key.date = DateOnTimeLine(date);
-            key.flags |= SortKey::kDate;
+        // Read once for every key of the same text, by the first of them.
+        SortKey& reading = key.pSameText != nullptr ? *key.pSameText : key;
+        if (!(reading.flags & SortKey::kDateRead)) {
+            reading.flags |= SortKey::kDateRead;
+            double date = 0;
+            if (m_parseDate != nullptr && *reading.text != '\0' && m_parseDate(reading.text, date) &&
+                !std::isnan(date)) {
+                reading.date = DateOnTimeLine(date);
+                reading.flags |= SortKey::kDate;
+            }
         }
+        TakeSharedDate(key);
     }
     return (key.flags & SortKey::kDate) != 0;
 }
@@ -184,9 +228,17 @@ int KeyComparer::operator()(SortKey& key1, SortKey& key2) const
         return key1.hex < key2.hex ? -1 : (key1.hex > key2.hex ? 1 : 0);
     if ((key1.flags & key2.flags & SortKey::kReal) != 0)
         return Sign(key1.real, key2.real);
-    // Each date is read only when the other reading failed for both texts, and
-    // the second only when the first is a date.
-    if (HasDate(key1) && HasDate(key2))
+    // Each date is read only when the other readings failed for both texts, and
+    // the second only when the first is a date. A key whose reading is already
+    // made goes first: when it is no date, the other key need not be read at
+    // all (the answer depends only on whether both are dates, and a key's
+    // reading on its text alone).
+    TakeSharedDate(key1);
+    TakeSharedDate(key2);
+    const bool bSecondFirst = (key2.flags & SortKey::kDateRead) && !(key1.flags & SortKey::kDateRead);
+    SortKey& first = bSecondFirst ? key2 : key1;
+    SortKey& second = bSecondFirst ? key1 : key2;
+    if (HasDate(first) && HasDate(second))
         return Sign(key1.date, key2.date);
     return m_compareText(key1.text, key2.text);
 }

@@ -11,6 +11,7 @@
 // is the same as comparing the texts afresh each time, because a key depends
 // on its text alone.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 namespace list_sort {
@@ -57,10 +58,19 @@ struct SortKey
     uint8_t flags = 0;
     double real = 0;
     double date = 0;
+    // The first key of its sort with the same text, whose date reading this key
+    // shares (the platform's date parser is by far the dearest reading); null
+    // when it reads its own. Set by ShareEqualTexts.
+    SortKey* pSameText = nullptr;
 
     // Reads the hexadecimal and real-number forms; the date is read on first need.
     void Assign(const char* pszText);
 };
+
+// Points every key whose text equals that of an earlier key at the earliest
+// such key, so that equal texts are read as dates once. May throw
+// std::bad_alloc (the keys are then as they were).
+void ShareEqualTexts(SortKey* keys, size_t nCount);
 
 // Compares keys as the list control's item comparison does (negative, 0 or
 // positive). The date reading of a key is made, and kept, when a comparison
@@ -76,6 +86,7 @@ public:
 
 private:
     bool HasDate(SortKey& key) const;
+    static void TakeSharedDate(SortKey& key);
 
     DateParser m_parseDate;  // null: no text is a date
     TextComparer m_compareText;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -200,6 +201,32 @@ TEST(ListSortCompare, DatesAreReadOnlyWhenTheNumberReadingsCannotDecide)
     compare(c, b);
     compare(c, c);
     EXPECT_EQ(1, g_nDateCalls) << "a key keeps its date reading";
+}
+
+TEST(ListSortCompare, EqualTextsShareOneDateReadingAndOnlyEqualTextsDo)
+{
+    // Many texts with many repeats: probes run long, and a key must still find only its own text.
+    std::vector<std::string> texts;
+    for (int i = 0; i < 6000; ++i)
+        texts.push_back((i % 3 ? "D-" : "w") + std::to_string((i * 7919) % 2500) + ".5");
+    std::vector<SortKey> keys(texts.size());
+    for (size_t k = 0; k < keys.size(); ++k)
+        keys[k].Assign(texts[k].c_str());
+    ShareEqualTexts(keys.data(), keys.size());
+    std::map<std::string, size_t> firstOf;
+    std::vector<int> expected;
+    for (size_t k = 0; k < keys.size(); ++k) {
+        firstOf.emplace(texts[k], k);
+        EXPECT_EQ(firstOf[texts[k]] == k ? nullptr : &keys[firstOf[texts[k]]], keys[k].pSameText) << texts[k];
+        expected.push_back(Compare(texts[k].c_str(), "D-0.25"));
+    }
+    SortKey date;
+    date.Assign("D-0.25");
+    KeyComparer compare(ParseTestDate, nullptr);
+    g_nDateCalls = 0;
+    for (size_t k = 0; k < keys.size(); ++k)
+        EXPECT_EQ(expected[k], Sign(compare(keys[k], date))) << texts[k];
+    EXPECT_EQ((int)firstOf.size() + 1, g_nDateCalls) << "one reading per distinct text";
 }
 
 TEST(ListSortCompare, TextComparisonIsBytewiseUnsigned)
