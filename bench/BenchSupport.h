@@ -96,3 +96,27 @@ inline void AddListColumns(HWND hList, int nColumns, int cx)
         ::SendMessageA(hList, LVM_INSERTCOLUMNA, (WPARAM)c, (LPARAM)&col);
     }
 }
+
+// A plain list view in rc with the styles QELListCtrl forces, and nColumns
+// report columns of cx pixels each: the side every list benchmark compares with.
+inline HWND MakePlainListView(HWND hParent, const RECT& rc, int nColumns, int cx)
+{
+    HWND hList = ::CreateWindowExA(
+        0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_BORDER | LVS_REPORT, rc.left, rc.top,
+        rc.right, rc.bottom, hParent, (HMENU)1, ::GetModuleHandleA(nullptr), nullptr);
+    ::SendMessageA(hList, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_SUBITEMIMAGES);
+    AddListColumns(hList, nColumns, cx);
+    return hList;
+}
+
+// nRows rows of the one text "row", as the memory measures insert them.
+inline void InsertPlainRows(HWND hList, int nRows)
+{
+    for (int i = 0; i < nRows; ++i) {
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT;
+        item.iItem = i;
+        item.pszText = const_cast<char*>("row");
+        ::SendMessageA(hList, LVM_INSERTITEMA, 0, (LPARAM)&item);
+    }
+}

@@ -42,12 +42,7 @@ struct RowTexts
 // A plain list view with the same styles the class forces.
 HWND MakePlainList(CWnd& parent, int nColumns)
 {
-    HWND hList =
-        ::CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_BORDER | LVS_REPORT,
-                          kListRect.left, kListRect.top, kListRect.right, kListRect.bottom, parent.m_hWnd, (HMENU)1,
-                          ::GetModuleHandleA(nullptr), nullptr);
-    ::SendMessageA(hList, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_SUBITEMIMAGES);
-    AddListColumns(hList, nColumns, 140);
+    HWND hList = MakePlainListView(parent.m_hWnd, kListRect, nColumns, 140);
     return hList;
 }
 
@@ -143,13 +138,7 @@ void MeasureMemory(CWnd& parent, int nColumns, int nRows)
     long long before = HeapBytesInUse();
     HWND hPlain = MakePlainList(parent, nColumns);
     ::SendMessageA(hPlain, WM_SETREDRAW, FALSE, 0);
-    for (int i = 0; i < nRows; ++i) {
-        LVITEMA item = {};
-        item.mask = LVIF_TEXT;
-        item.iItem = i;
-        item.pszText = const_cast<char*>("row");
-        ::SendMessageA(hPlain, LVM_INSERTITEMA, 0, (LPARAM)&item);
-    }
+    InsertPlainRows(hPlain, nRows);
     long long plain = HeapBytesInUse() - before;
     ::DestroyWindow(hPlain);
 

@@ -70,12 +70,7 @@ struct Result
 Result RunPlain(CWnd& parent, int nRows, bool bSort)
 {
     Result r;
-    HWND hList =
-        ::CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_BORDER | LVS_REPORT,
-                          kListRect.left, kListRect.top, kListRect.right, kListRect.bottom, parent.m_hWnd, (HMENU)1,
-                          ::GetModuleHandleA(nullptr), nullptr);
-    ::SendMessageA(hList, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_SUBITEMIMAGES);
-    AddListColumns(hList, kColumns, 140);
+    HWND hList = MakePlainListView(parent.m_hWnd, kListRect, kColumns, 140);
     ::SendMessageA(hList, WM_SETREDRAW, FALSE, 0);
     char buf[64];
     Span t0 = Span::Now();
@@ -160,13 +155,7 @@ double LibraryBytesPerRow(CWnd& parent, int nRows)
     HWND hPlain = ::CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT, 0, 0, 100, 100, parent.m_hWnd, (HMENU)1,
                                     ::GetModuleHandleA(nullptr), nullptr);
     AddListColumns(hPlain, kColumns, 140);
-    for (int i = 0; i < nRows; ++i) {
-        LVITEMA item = {};
-        item.mask = LVIF_TEXT;
-        item.iItem = i;
-        item.pszText = const_cast<char*>("row");
-        ::SendMessageA(hPlain, LVM_INSERTITEMA, 0, (LPARAM)&item);
-    }
+    InsertPlainRows(hPlain, nRows);
     long long plain = HeapBytesInUse() - before;
     ::DestroyWindow(hPlain);
 

@@ -60,12 +60,7 @@ void Fill(HWND hList, int nColumns)
 
 HWND MakePlainList(CWnd& parent, int nColumns)
 {
-    HWND hList =
-        ::CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_BORDER | LVS_REPORT,
-                          kListRect.left, kListRect.top, kListRect.right, kListRect.bottom, parent.m_hWnd, (HMENU)1,
-                          ::GetModuleHandleA(nullptr), nullptr);
-    ::SendMessageA(hList, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_SUBITEMIMAGES);
-    AddListColumns(hList, nColumns, 1000 / nColumns);
+    HWND hList = MakePlainListView(parent.m_hWnd, kListRect, nColumns, 1000 / nColumns);
     Fill(hList, nColumns);
     return hList;
 }
