@@ -11,11 +11,14 @@ int Percent(double dCurrent, double dMinimum, double dMaximum)
     if (dMaximum == dMinimum)
         return dCurrent < dMinimum ? 0 : 100;
     // The plain differences keep a range only a few denormals wide (halving
-    // would round it away to nothing); where they overflow, halved first, so
-    // that a range as wide as the doubles allow still has a width.
+    // would round it away to nothing). Only a range whose width overflows is
+    // halved, position and all, so that a range as wide as the doubles allow
+    // still has a width. An offset that overflows over a finite width is an
+    // infinite fraction of the right sign as it stands; halving there would
+    // round a tiny range to zero and turn the sign of the result around.
     double dOffset = dCurrent - dMinimum;
     double dRange = dMaximum - dMinimum;
-    if (!std::isfinite(dOffset) || !std::isfinite(dRange)) {
+    if (!std::isfinite(dRange)) {
         dOffset = dCurrent * 0.5 - dMinimum * 0.5;
         dRange = dMaximum * 0.5 - dMinimum * 0.5;
     }

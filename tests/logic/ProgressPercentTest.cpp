@@ -74,4 +74,7 @@ TEST(ProgressPercent, RangesOfDenormalWidthStillEndAtAHundred)
     EXPECT_EQ(Percent(dTiny, dTiny, 0), 0);
     EXPECT_EQ(Percent(3 * dTiny, 0, 4 * dTiny), 75);
     EXPECT_EQ(Percent(4 * dTiny, 0, 4 * dTiny), 100);
+    // A position whose offset overflows keeps the tiny range's width and its
+    // direction: past the end of a reversed range is far above 100, not below 0.
+    EXPECT_EQ(Percent(-INFINITY, dTiny, 0), INT_MAX);
 }
