@@ -105,9 +105,11 @@ public:
         m_list.SetEditable(TRUE);
         NextRow(8);
 
-        m_clickEdits.Create("Click edits", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON,
+        // Plain radio buttons checked by their handlers: Wine's automatic ones
+        // spin for ever in a long-lived 64-bit session (docs/platform.md).
+        m_clickEdits.Create("Click edits", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP | BS_RADIOBUTTON,
                             RowAt(12, 20, 100), this, IDC_CLICK_EDITS);
-        m_doubleClickEdits.Create("Double-click edits", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, RowAt(116, 20, 130),
+        m_doubleClickEdits.Create("Double-click edits", WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON, RowAt(116, 20, 130),
                                   this, IDC_DOUBLECLICK_EDITS);
         m_firstColumn.Create("First column editable", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX,
                              RowAt(260, 20, 150), this, IDC_FIRST_COLUMN);
@@ -144,8 +146,14 @@ public:
     }
 
 protected:
-    void OnClickEdits() { m_list.m_bDoubleClickEdits = FALSE; }
-    void OnDoubleClickEdits() { m_list.m_bDoubleClickEdits = TRUE; }
+    void OnClickEdits() { SetDoubleClickEdits(FALSE); }
+    void OnDoubleClickEdits() { SetDoubleClickEdits(TRUE); }
+    void SetDoubleClickEdits(BOOL bDoubleClick)
+    {
+        m_list.m_bDoubleClickEdits = bDoubleClick;
+        m_clickEdits.SetCheck(bDoubleClick ? BST_UNCHECKED : BST_CHECKED);
+        m_doubleClickEdits.SetCheck(bDoubleClick ? BST_CHECKED : BST_UNCHECKED);
+    }
     void OnFirstColumn() { m_list.SetFirstColumnEditable(m_firstColumn.GetCheck() == BST_CHECKED); }
     void OnApply() { ApplyColumns(); }
 
