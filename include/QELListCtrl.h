@@ -378,7 +378,7 @@ private:
     // constructor: they live exactly as long as it, need no allocation and are
     // never missing.
     struct Parts;
-    static constexpr std::size_t kPartsSpace = 96 * sizeof(void*);  // checked where the parts are built
+    static constexpr std::size_t kPartsSpace = 64 * sizeof(void*);  // checked where the parts are built
     alignas(8) unsigned char m_partsSpace[kPartsSpace];
     Parts* const m_pParts;
 };

@@ -23,6 +23,10 @@
 // releases blocks, and a block keeps its address for the item's whole life,
 // across column changes too.
 //
+// Contract. Applications derive from the class: its protected _Xxx operations
+// are frozen (docs/architecture.md). A new helper, field or piece of state goes
+// into these parts, never into the public header.
+//
 // Bookkeeping. Operations that change items or columns first end the edit in
 // progress (commit or discard) and, where the change may break the order,
 // forget the sort order: _BeginChange does both in that order. Writes the class
