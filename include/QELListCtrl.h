@@ -289,11 +289,6 @@ protected:
         return nullptr;
     }
 
-    struct Parts;
-    // The working parts; null only when memory ran out at construction, and then
-    // every operation answers its failure value.
-    Parts* m_pParts;
-
     // Ends the edit in progress (commit or discard) and, when bForgetOrder, then
     // forgets the sort order: the bookkeeping before a change of the list.
     // Returns what EndEdit returned.
@@ -373,12 +368,17 @@ protected:
     BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     void OnHeaderItemChanged(UINT nId, NMHDR* pNMHDR, LRESULT* pResult);
     LRESULT OnPlaceEditor(WPARAM wParam, LPARAM lParam);
-    static const UINT s_nPlaceEditorMsg;  // posted to place the editor after a column change
-
-    // ----- fields ------------------------------------------------------------------------------
-    CImageList m_imgList;    // item image list made from a bitmap, owned
-    CImageList m_imgHeader;  // header image list made from a bitmap, owned
-    int m_nCheckboxStyle;    // CHECKSTYLE_...
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    // The working parts (the item store, the row writer, the cell editor, the
+    // sort order, the owned image lists, the check box style ...), nobody's
+    // business outside the class. They are built inside the object by its
+    // constructor: they live exactly as long as it, need no allocation and are
+    // never missing.
+    struct Parts;
+    static constexpr std::size_t kPartsSpace = 64 * sizeof(void*);  // checked where the parts are built
+    alignas(8) unsigned char m_partsSpace[kPartsSpace];
+    Parts* const m_pParts;
 };

@@ -19,6 +19,7 @@
 #pragma once
 #include "ZUZIVU70Defs.h"
 #include "afxext.h"
+#include <cstddef>
 
 class QELCustomizeDialog;
 
@@ -225,16 +226,12 @@ protected:
     static int m_nComCtlVersion;  // -1 until read
 
 private:
-    // ----- text and icon options, customization, saved state ---------------------------
-    // The image size of an icon option at the bar's DPI: the one place that
-    // decides it (m_szImageSmall and m_szImageLarge are the sizes at 96 DPI).
-    CSize ImageSizeFor(IconOptions eIconOptions) const;
-    // After an option or the buttons changed: the control measures again and
-    // the frame lays the bar out with its commands' states.
-    void UpdateLayoutAndCommands();
-    // The control measures its buttons again.
-    void RemeasureButtons();
-    BOOL m_bRestoreRead = FALSE;  // the restore in progress delivered the options
+    // The working parts (helpers and state nobody outside the class needs),
+    // built inside the object by its constructor: never missing.
+    struct Parts;
+    static constexpr std::size_t kPartsSpace = 4 * sizeof(void*);  // checked where the parts are built
+    alignas(8) unsigned char m_partsSpace[kPartsSpace];
+    Parts* const m_pParts;
 };
 
 // The dock bar of FrameEnableDocking: flat QELToolbar bars touch edge to edge;

@@ -2,7 +2,6 @@
 #include "ListCellEditor.h"
 #include "QELDpi.h"
 #include <commctrl.h>
-#include <new>
 
 namespace {
 // The editor: a bordered single-line edit that keeps its selection shown; the
@@ -22,13 +21,12 @@ int CellImageWidth(HWND hList, HIMAGELIST hImages)
 }
 }
 
-ListCellEditor::ListCellEditor() : m_pEdit(new (std::nothrow) CEdit) {}
+ListCellEditor::ListCellEditor() = default;
 
 ListCellEditor::~ListCellEditor()
 {
     // A window still alive here would call back into a dead object.
     DestroyWindow();
-    delete m_pEdit;
 }
 
 UINT ListCellEditor::Open(int nRow, int nColumn)
@@ -41,7 +39,7 @@ UINT ListCellEditor::Open(int nRow, int nColumn)
 void ListCellEditor::Close()
 {
     if (HasWindow())
-        m_pEdit->ShowWindow(SW_HIDE);
+        m_edit.ShowWindow(SW_HIDE);
     m_nRow = -1;
     m_nColumn = -1;
     ++m_nSerial;
@@ -49,14 +47,14 @@ void ListCellEditor::Close()
 
 BOOL ListCellEditor::Prepare(CWnd* pList, DWORD dwAlign)
 {
-    if (m_pEdit == nullptr || pList == nullptr || !::IsWindow(pList->GetSafeHwnd()))
+    if (pList == nullptr || !::IsWindow(pList->GetSafeHwnd()))
         return FALSE;
     if (HasWindow() && dwAlign == m_dwAlign)
         return TRUE;
     m_dwAlign = dwAlign;
     if (HasWindow())
-        m_pEdit->DestroyWindow();
-    return m_pEdit->Create(kEditorStyle | dwAlign, CRect(0, 0, 1, 1), pList, 0);
+        m_edit.DestroyWindow();
+    return m_edit.Create(kEditorStyle | dwAlign, CRect(0, 0, 1, 1), pList, 0);
 }
 
 void ListCellEditor::Place(CListCtrl& list) const
@@ -77,32 +75,32 @@ void ListCellEditor::Place(CListCtrl& list) const
         if (list.CListCtrl::GetItem(&item) && item.iImage >= 0)
             rect.left += CellImageWidth(list.m_hWnd, hImages);
     }
-    m_pEdit->MoveWindow(&rect, TRUE);
+    m_edit.MoveWindow(&rect, TRUE);
 }
 
 void ListCellEditor::Show(CListCtrl& list, const CString& strText) const
 {
     if (!HasWindow())
         return;
-    m_pEdit->SendMessage(WM_SETFONT, static_cast<WPARAM>(::SendMessageA(list.m_hWnd, WM_GETFONT, 0, 0)), TRUE);
+    m_edit.SendMessage(WM_SETFONT, static_cast<WPARAM>(::SendMessageA(list.m_hWnd, WM_GETFONT, 0, 0)), TRUE);
     Place(list);
-    m_pEdit->SetWindowText(strText);
-    m_pEdit->ShowWindow(SW_SHOW);
-    m_pEdit->SetSel(0, -1);
-    m_pEdit->SendMessage(EM_SCROLLCARET, 0, 0);
-    m_pEdit->SetFocus();
+    m_edit.SetWindowText(strText);
+    m_edit.ShowWindow(SW_SHOW);
+    m_edit.SetSel(0, -1);
+    m_edit.SendMessage(EM_SCROLLCARET, 0, 0);
+    m_edit.SetFocus();
 }
 
 CString ListCellEditor::Text() const
 {
     CString strText;
     if (HasWindow())
-        m_pEdit->GetWindowText(strText);
+        m_edit.GetWindowText(strText);
     return strText;
 }
 
 void ListCellEditor::DestroyWindow()
 {
     if (HasWindow())
-        m_pEdit->DestroyWindow();
+        m_edit.DestroyWindow();
 }

@@ -16,10 +16,9 @@ public:
     ListCellEditor(const ListCellEditor&) = delete;
     ListCellEditor& operator=(const ListCellEditor&) = delete;
 
-    // The edit control object, never null unless memory ran out; its window
-    // exists from the first edit on.
-    CEdit* Control() const { return m_pEdit; }
-    BOOL HasWindow() const { return m_pEdit != nullptr && m_pEdit->GetSafeHwnd() != nullptr; }
+    // The edit control object, never null; its window exists from the first edit on.
+    CEdit* Control() const { return &m_edit; }
+    BOOL HasWindow() const { return m_edit.GetSafeHwnd() != nullptr; }
 
     // ----- what may be edited
     BOOL m_bEditable = FALSE;            // cells may be edited in place
@@ -70,7 +69,9 @@ public:
     void DestroyWindow();
 
 private:
-    CEdit* m_pEdit;
+    // Part of the editor, so it exists as long as the list; the object only
+    // wraps the window, which the editor's const operations move and show.
+    mutable CEdit m_edit;
     int m_nRow = -1;
     int m_nColumn = -1;
     DWORD m_dwAlign = 0;  // alignment the window was last made with

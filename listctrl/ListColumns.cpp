@@ -83,18 +83,9 @@ void PASCAL QELListCtrl::_StringSplit(const CString& strSource, CStringArray& ar
 
 // ----- header texts and images -----------------------------------------------------------
 
-namespace {
-HWND HeaderOf(HWND hList)
-{
-    if (!::IsWindow(hList))
-        return nullptr;
-    return reinterpret_cast<HWND>(::SendMessageA(hList, LVM_GETHEADER, 0, 0));
-}
-}
-
 BOOL QELListCtrl::SetHeaderText(int nColumn, LPCSTR lpszText)
 {
-    HWND hHeader = HeaderOf(m_hWnd);
+    HWND hHeader = _GetHeaderWnd();
     if (hHeader == nullptr || !HasColumnHeader())
         return FALSE;
     // The header keeps a copy of its own.
@@ -109,7 +100,7 @@ BOOL QELListCtrl::SetHeaderText(int nColumn, LPCSTR lpszText)
 
 CString QELListCtrl::GetHeaderText(int nColumn) const
 {
-    HWND hHeader = HeaderOf(m_hWnd);
+    HWND hHeader = _GetHeaderWnd();
     if (hHeader == nullptr || !HasColumnHeader())
         return CString();
     // The header does not say how long its text is, and copies only whole characters: a
@@ -143,7 +134,7 @@ CString QELListCtrl::GetHeaderText(int nColumn) const
 
 BOOL QELListCtrl::SetHeaderImage(int nColumn, int nImage, BOOL bLeftSide)
 {
-    HWND hHeader = HeaderOf(m_hWnd);
+    HWND hHeader = _GetHeaderWnd();
     if (hHeader == nullptr)
         return FALSE;
     if (::SendMessageA(hHeader, HDM_GETIMAGELIST, 0, 0) == 0)
@@ -164,7 +155,7 @@ BOOL QELListCtrl::SetHeaderImage(int nColumn, int nImage, BOOL bLeftSide)
 
 int QELListCtrl::GetHeaderImage(int nColumn) const
 {
-    HWND hHeader = HeaderOf(m_hWnd);
+    HWND hHeader = _GetHeaderWnd();
     if (hHeader == nullptr)
         return -1;
     HDITEMA item = {};

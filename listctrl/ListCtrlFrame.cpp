@@ -29,7 +29,7 @@ BEGIN_MESSAGE_MAP(QELListCtrl, CListCtrl)
     ON_WM_MOUSEWHEEL()
     ON_NOTIFY_RANGE(HDN_ITEMCHANGEDA, 0, 0xFFFF, OnHeaderItemChanged)
     ON_NOTIFY_RANGE(HDN_ITEMCHANGEDW, 0, 0xFFFF, OnHeaderItemChanged)
-    ON_REGISTERED_MESSAGE(QELListCtrl::s_nPlaceEditorMsg, OnPlaceEditor)
+    ON_REGISTERED_MESSAGE(QELListCtrl::Parts::nPlaceEditorMsg, OnPlaceEditor)
     ON_NOTIFY_REFLECT_EX(LVN_ITEMCHANGING, OnItemChanging)
     ON_NOTIFY_REFLECT_EX(LVN_ITEMCHANGED, OnItemChanged)
     ON_NOTIFY_REFLECT_EX(LVN_DELETEITEM, OnDeleteItemNotify)
@@ -41,7 +41,12 @@ BEGIN_MESSAGE_MAP(QELListCtrl, CListCtrl)
     ON_MESSAGE(LVM_DELETECOLUMN, OnColumnSetChange)
 END_MESSAGE_MAP()
 
-QELListCtrl::QELListCtrl() : m_pParts(new (std::nothrow) Parts(*this)), m_nCheckboxStyle(CHECKSTYLE_MULTIPLE) {}
+// The parts are built in the object's own space: nothing to allocate, nothing to fail.
+QELListCtrl::QELListCtrl() : m_partsSpace(), m_pParts(new (m_partsSpace) Parts(*this))
+{
+    static_assert(sizeof(Parts) <= sizeof(m_partsSpace), "the list's parts outgrew their space");
+    static_assert(alignof(Parts) <= 8, "the list's parts need a stricter alignment than their space has");
+}
 
 QELListCtrl::~QELListCtrl()
 {
@@ -50,17 +55,15 @@ QELListCtrl::~QELListCtrl()
     // keep no pointer into freed memory and nothing of ours is leaked.
     if (::IsWindow(m_hWnd) && CWnd::FromHandlePermanent(m_hWnd) == this) {
         _FreeAllItemMemory();
-        _DetachOwnedImageList(m_imgList.GetSafeHandle());
-        _DetachOwnedImageList(m_imgHeader.GetSafeHandle());
+        _DetachOwnedImageList(m_pParts->imgList.GetSafeHandle());
+        _DetachOwnedImageList(m_pParts->imgHeader.GetSafeHandle());
     }
     // Code of ours that waits for the parent (which deleted us) must not go on.
-    if (m_pParts != nullptr)
-        ListLifeGuard::MarkAll(m_pParts->pGuards);
+    ListLifeGuard::MarkAll(m_pParts->pGuards);
+    m_pParts->imgList.DeleteImageList();
+    m_pParts->imgHeader.DeleteImageList();
     // The store gives back whatever is left, the editor its window.
-    delete m_pParts;
-    m_pParts = nullptr;
-    m_imgList.DeleteImageList();
-    m_imgHeader.DeleteImageList();
+    m_pParts->~Parts();
 }
 
 DWORD PASCAL QELListCtrl::_AdjustStyle(DWORD dwStyle) { return (dwStyle & ~kForbiddenStyle) | kForcedStyle; }
@@ -90,9 +93,9 @@ void QELListCtrl::PreSubclassWindow()
     // A dialog template's extended styles are dropped: the control starts from the
     // forced bits alone.
     SetExtendedStyle(0);
-    // Columns may have changed while no object of ours watched the window.
-    if (m_pParts != nullptr)
-        m_pParts->hColumnsOf = nullptr;
+    // Columns (and the header) may have changed while no object of ours watched the window.
+    m_pParts->hColumnsOf = nullptr;
+    m_pParts->hHeaderOf = nullptr;
     CListCtrl::PreSubclassWindow();
 }
 
@@ -109,19 +112,18 @@ void QELListCtrl::OnDestroy()
     _BeginChange(FALSE, FALSE);
     // Releases every item's memory while the items still exist to be read.
     DeleteAllItems(ITEMSTATE_ANY);
-    if (m_pParts != nullptr) {
-        // Blocks no item holds any more (their items deleted where no
-        // notification reached us) go with the window too.
-        m_pParts->store.ReleaseAll();
-        m_pParts->editor.DestroyWindow();
-        m_pParts->hColumnsOf = nullptr;
-    }
+    // Blocks no item holds any more (their items deleted where no
+    // notification reached us) go with the window too.
+    m_pParts->store.ReleaseAll();
+    m_pParts->editor.DestroyWindow();
     // The list view destroys the image lists it holds when it goes; the two we own
     // are taken back from it and its header first, so they are destroyed once.
-    _DetachOwnedImageList(m_imgList.GetSafeHandle());
-    _DetachOwnedImageList(m_imgHeader.GetSafeHandle());
-    m_imgList.DeleteImageList();
-    m_imgHeader.DeleteImageList();
+    _DetachOwnedImageList(m_pParts->imgList.GetSafeHandle());
+    _DetachOwnedImageList(m_pParts->imgHeader.GetSafeHandle());
+    m_pParts->imgList.DeleteImageList();
+    m_pParts->imgHeader.DeleteImageList();
+    m_pParts->hColumnsOf = nullptr;
+    m_pParts->hHeaderOf = nullptr;
     Default();
 }
 
@@ -133,7 +135,7 @@ void QELListCtrl::_DetachOwnedImageList(HIMAGELIST hImageList)
         if (reinterpret_cast<HIMAGELIST>(::SendMessageA(m_hWnd, LVM_GETIMAGELIST, nType, 0)) == hImageList)
             ::SendMessageA(m_hWnd, LVM_SETIMAGELIST, nType, 0);
     }
-    HWND hHeader = reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETHEADER, 0, 0));
+    HWND hHeader = _GetHeaderWnd();
     if (hHeader != nullptr &&
         reinterpret_cast<HIMAGELIST>(::SendMessageA(hHeader, HDM_GETIMAGELIST, 0, 0)) == hImageList)
         ::SendMessageA(hHeader, HDM_SETIMAGELIST, 0, 0);
@@ -203,7 +205,7 @@ const CHeaderCtrl* QELListCtrl::GetHeaderCtrl() const { return CListCtrl::GetHea
 int QELListCtrl::GetColumnCount() const
 {
     // Every cell written asks: the header is asked once per change of the columns.
-    if (m_pParts != nullptr && m_hWnd != nullptr && AfxIsSameHandle(m_pParts->hColumnsOf, m_hWnd))
+    if (m_hWnd != nullptr && AfxIsSameHandle(m_pParts->hColumnsOf, m_hWnd))
         return m_pParts->nColumns;
     // Straight to the header, without a temporary object.
     HWND hHeader = _GetHeaderWnd();
@@ -212,10 +214,8 @@ int QELListCtrl::GetColumnCount() const
     int nCount = static_cast<int>(::SendMessageA(hHeader, HDM_GETITEMCOUNT, 0, 0));
     if (nCount < 0)
         nCount = 0;
-    if (m_pParts != nullptr) {
-        m_pParts->hColumnsOf = m_hWnd;
-        m_pParts->nColumns = nCount;
-    }
+    m_pParts->hColumnsOf = m_hWnd;
+    m_pParts->nColumns = nCount;
     return nCount;
 }
 
@@ -223,11 +223,9 @@ LRESULT QELListCtrl::OnColumnSetChange(WPARAM, LPARAM)
 {
     // Through this class, the base class or a plain message: the count is
     // forgotten before (the list view notifies while it changes) and after.
-    if (m_pParts != nullptr)
-        m_pParts->hColumnsOf = nullptr;
+    m_pParts->hColumnsOf = nullptr;
     LRESULT lResult = Default();
-    if (m_pParts != nullptr)
-        m_pParts->hColumnsOf = nullptr;
+    m_pParts->hColumnsOf = nullptr;
     return lResult;
 }
 

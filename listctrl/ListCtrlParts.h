@@ -1,5 +1,8 @@
 // The working parts of a QELListCtrl, each with one job: the item store, the
-// writer of the list view's own row changes, the cell editor and the sort order.
+// writer of the list view's own row changes, the cell editor and the sort order,
+// and the state the class keeps besides (owned image lists, check box style,
+// the header and column count read last). The constructor builds them inside
+// the object (QELListCtrl::m_partsSpace): m_pParts is never null.
 //
 // Notes for everyone who adds to the class
 // ----------------------------------------
@@ -19,6 +22,10 @@
 // new row through the row writer; only the item store makes, finds and
 // releases blocks, and a block keeps its address for the item's whole life,
 // across column changes too.
+//
+// Contract. Applications derive from the class: its protected _Xxx operations
+// are frozen (docs/architecture.md). A new helper, field or piece of state goes
+// into these parts, never into the public header.
 //
 // Bookkeeping. Operations that change items or columns first end the edit in
 // progress (commit or discard) and, where the change may break the order,
@@ -41,6 +48,13 @@ struct QELListCtrl::Parts
     ListRowWriter rows;
     ListCellEditor editor;
     ListSortOrder order;
+
+    CImageList imgList;    // the item image list made from a bitmap, owned
+    CImageList imgHeader;  // the header image list made from a bitmap, owned
+    int nCheckboxStyle = CHECKSTYLE_MULTIPLE;
+
+    // Posted to place the editor after a column change.
+    static const UINT nPlaceEditorMsg;
 
     // A change of an item parameter from outside, seen before it is made: the
     // item and the parameter it had.

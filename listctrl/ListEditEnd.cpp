@@ -17,8 +17,6 @@ BOOL QELListCtrl::_BeginChange(BOOL bCommit, BOOL bForgetOrder)
 BOOL QELListCtrl::_IsEditVisible() const
 {
     // Judged from the fields alone: the editor window may not exist yet.
-    if (m_pParts == nullptr)
-        return FALSE;
     const ListCellEditor& editor = m_pParts->editor;
     return editor.m_bEditable && _IsValidIndex(editor.Row()) && editor.Column() >= 0 &&
            editor.Column() < GetColumnCount();
@@ -71,26 +69,22 @@ BOOL QELListCtrl::EndEdit(BOOL bCommit)
 
 void QELListCtrl::_UnsetSortedColumn()
 {
-    if (m_pParts == nullptr)
-        return;
     m_pParts->order.Forget();
     _UpdateSortMark();
 }
 
 void QELListCtrl::_SetSortedColumn(int nColumn, BOOL bAscending)
 {
-    if (m_pParts == nullptr)
-        return;
     m_pParts->order.Set(nColumn, bAscending);
     _UpdateSortMark();
 }
 
 void QELListCtrl::_UpdateSortMark()
 {
-    if (m_pParts != nullptr && !m_pParts->order.IsMarkCurrent())
+    if (!m_pParts->order.IsMarkCurrent())
         m_pParts->order.UpdateMark(_GetHeaderWnd());
 }
 
-int QELListCtrl::GetSortedColumn() const { return m_pParts != nullptr ? m_pParts->order.Column() : -1; }
+int QELListCtrl::GetSortedColumn() const { return m_pParts->order.Column(); }
 
-BOOL QELListCtrl::IsSortAscending() const { return m_pParts != nullptr ? m_pParts->order.Ascending() : TRUE; }
+BOOL QELListCtrl::IsSortAscending() const { return m_pParts->order.Ascending(); }

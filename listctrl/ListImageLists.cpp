@@ -1,13 +1,12 @@
 // QELListCtrl: the small image list of items and cells and the header's image
 // list, either a caller's or one the control builds from a bitmap and owns.
 #include "QELListCtrl.h"
+#include "ListCtrlParts.h"
 
 namespace {
 // Images cut from a bitmap are this wide; the list grows by this many at a time.
 const int kImageWidth = 16;
 const int kImageGrow = 4;
-
-HWND HeaderWindow(HWND hList) { return reinterpret_cast<HWND>(::SendMessageA(hList, LVM_GETHEADER, 0, 0)); }
 
 HIMAGELIST HeaderImageList(HWND hHeader)
 {
@@ -36,7 +35,7 @@ CImageList* QELListCtrl::SetImageList(CImageList* pImageList)
 
 CImageList* QELListCtrl::SetImageList(UINT nBitmapID, COLORREF crMask)
 {
-    return _RebuildOwnedImageList(m_imgList, nBitmapID, crMask, FALSE);
+    return _RebuildOwnedImageList(m_pParts->imgList, nBitmapID, crMask, FALSE);
 }
 
 CImageList* QELListCtrl::GetImageList() const { return CListCtrl::GetImageList(LVSIL_SMALL); }
@@ -45,14 +44,13 @@ CImageList* QELListCtrl::SetHeaderImageList(CImageList* pImageList)
 {
     if (!::IsWindow(m_hWnd))
         return nullptr;
-    HIMAGELIST hBefore =
-        SetHeaderList(HeaderWindow(m_hWnd), pImageList != nullptr ? pImageList->GetSafeHandle() : nullptr);
+    HIMAGELIST hBefore = SetHeaderList(_GetHeaderWnd(), pImageList != nullptr ? pImageList->GetSafeHandle() : nullptr);
     return hBefore != nullptr ? CImageList::FromHandle(hBefore) : nullptr;
 }
 
 CImageList* QELListCtrl::SetHeaderImageList(UINT nBitmapID, COLORREF crMask)
 {
-    return _RebuildOwnedImageList(m_imgHeader, nBitmapID, crMask, TRUE);
+    return _RebuildOwnedImageList(m_pParts->imgHeader, nBitmapID, crMask, TRUE);
 }
 
 CImageList* QELListCtrl::_RebuildOwnedImageList(CImageList& owned, UINT nBitmapID, COLORREF crMask, BOOL bHeader)
@@ -64,7 +62,7 @@ CImageList* QELListCtrl::_RebuildOwnedImageList(CImageList& owned, UINT nBitmapI
     built.Create(nBitmapID, kImageWidth, kImageGrow, crMask);
     const HIMAGELIST hNew = built.GetSafeHandle();
     const HIMAGELIST hOldOwned = owned.GetSafeHandle();
-    HWND hHeader = HeaderWindow(m_hWnd);
+    HWND hHeader = _GetHeaderWnd();
 
     // The new list goes in before the old one is released, so nothing ever holds a
     // destroyed list: where the old owned list was also in use (the header showing

@@ -7,27 +7,25 @@ void QELListCtrl::SetEditable(BOOL bEditable)
 {
     if (!bEditable)
         _BeginChange(TRUE, FALSE);
-    if (m_pParts != nullptr)
-        m_pParts->editor.m_bEditable = bEditable;
+    m_pParts->editor.m_bEditable = bEditable;
 }
 
-BOOL QELListCtrl::IsEditable() const { return m_pParts != nullptr ? m_pParts->editor.m_bEditable : FALSE; }
+BOOL QELListCtrl::IsEditable() const { return m_pParts->editor.m_bEditable; }
 
 void QELListCtrl::SetFirstColumnEditable(BOOL bEditable)
 {
     if (!bEditable)
         _BeginChange(TRUE, FALSE);
-    if (m_pParts != nullptr)
-        m_pParts->editor.m_bFirstColumnEditable = bEditable;
+    m_pParts->editor.m_bFirstColumnEditable = bEditable;
 }
 
-CEdit* QELListCtrl::GetEditControl() const { return m_pParts != nullptr ? m_pParts->editor.Control() : nullptr; }
+CEdit* QELListCtrl::GetEditControl() const { return m_pParts->editor.Control(); }
 
 DWORD QELListCtrl::_GetHeaderTextFormat(int nColumn) const
 {
     if (!::IsWindow(m_hWnd) || !HasColumnHeader())
         return 0;
-    HWND hHeader = reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETHEADER, 0, 0));
+    HWND hHeader = _GetHeaderWnd();
     if (hHeader == nullptr)
         return 0;
     // The header's own format: the list view's column record does not see a
@@ -43,21 +41,12 @@ DWORD QELListCtrl::_GetHeaderTextFormat(int nColumn) const
     return 0;
 }
 
-BOOL QELListCtrl::_CreateEditor(DWORD dwAlign)
-{
-    return m_pParts != nullptr && m_pParts->editor.Prepare(this, dwAlign);
-}
+BOOL QELListCtrl::_CreateEditor(DWORD dwAlign) { return m_pParts->editor.Prepare(this, dwAlign); }
 
-void QELListCtrl::_PlaceEditor()
-{
-    if (m_pParts != nullptr)
-        m_pParts->editor.Place(*this);
-}
+void QELListCtrl::_PlaceEditor() { m_pParts->editor.Place(*this); }
 
 BOOL QELListCtrl::StartEdit(int nItem, int nColumn)
 {
-    if (m_pParts == nullptr)
-        return FALSE;
     ListCellEditor& editor = m_pParts->editor;
     auto mayEdit = [this, &editor](int nRow, int nCol) {
         if (!editor.m_bFirstColumnEditable && nCol == 0)
@@ -100,8 +89,7 @@ BOOL QELListCtrl::PreTranslateMessage(MSG* pMsg)
         return CListCtrl::PreTranslateMessage(pMsg);
     const BOOL bEditing = _IsEditVisible();
     // A commit reaches the parent, which may delete us: the key is then spent.
-    ListLifeGuard* pNoGuards = nullptr;
-    ListLifeGuard guard(m_pParts != nullptr ? m_pParts->pGuards : pNoGuards);
+    ListLifeGuard guard(m_pParts->pGuards);
     const int nRow = bEditing ? m_pParts->editor.Row() : -1;
     const int nColumn = bEditing ? m_pParts->editor.Column() : -1;
     switch (pMsg->wParam) {

@@ -25,7 +25,7 @@ bool AnyRowHolds(HWND hList, LPARAM param)
 class CUpdateLock
 {
 public:
-    explicit CUpdateLock(CWnd* pWnd) : m_bLocked(pWnd->LockWindowUpdate()), m_pWnd(pWnd) {}
+    explicit CUpdateLock(CWnd* pWnd) : m_bLocked(pWnd->LockWindowUpdate() != FALSE), m_pWnd(pWnd) {}
     ~CUpdateLock()
     {
         if (m_bLocked)
@@ -35,7 +35,7 @@ public:
     CUpdateLock& operator=(const CUpdateLock&) = delete;
 
 private:
-    BOOL m_bLocked;
+    bool m_bLocked;
     CWnd* m_pWnd;
 };
 
@@ -49,8 +49,6 @@ int QELListCtrl::_InsertItem(const LVITEMA& item)
 
 int QELListCtrl::_InsertWithMemory(const LVITEMA& item)
 {
-    if (m_pParts == nullptr)
-        return -1;
     // The block travels in the insertion itself: its param becomes the item data,
     // and the list view is asked once instead of insert, read back and set again
     // (which would also tell the parent of a changed item on every insertion).
@@ -115,7 +113,7 @@ int QELListCtrl::InsertItemEx(int nItem, LPCSTR lpszText, ...)
 BOOL QELListCtrl::DeleteItem(int nItem, BOOL bSelectNext)
 {
     // An edit of this very row is discarded; an edit elsewhere is kept by committing it.
-    _BeginChange(m_pParts == nullptr || nItem != m_pParts->editor.Row(), FALSE);
+    _BeginChange(nItem != m_pParts->editor.Row(), FALSE);
     // Checked first: a failed deletion must not select anything (item -2 would
     // otherwise select every item through index -1).
     if (!_IsValidIndex(nItem))
@@ -133,7 +131,7 @@ BOOL QELListCtrl::DeleteItem(int nItem, BOOL bSelectNext)
     const BOOL bDeleted = CListCtrl::DeleteItem(nItem);
     // A parent outside the framework reflects no notification back to us: a
     // block still alive that no row holds is released here.
-    if (bDeleted && pMemory != nullptr && m_pParts != nullptr && m_pParts->store.Find((LPARAM)pMemory) != nullptr &&
+    if (bDeleted && pMemory != nullptr && m_pParts->store.Find((LPARAM)pMemory) != nullptr &&
         !m_pParts->store.IsPinned(pMemory) && !AnyRowHolds(m_hWnd, (LPARAM)pMemory))
         m_pParts->store.Release(pMemory);
     return bDeleted;

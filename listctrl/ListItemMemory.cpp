@@ -27,26 +27,24 @@ LPARAM QELListCtrl::_GetItemParam(int nItem) const
 QELListItemMemory* QELListCtrl::_GetItemMemory(int nItem) const
 {
     // Only a block the store made is one: any other value is the caller's data.
-    return m_pParts != nullptr ? m_pParts->store.Find(_GetItemParam(nItem)) : nullptr;
+    return m_pParts->store.Find(_GetItemParam(nItem));
 }
 
 DWORD_PTR QELListCtrl::_ItemDataOf(LPARAM param) const
 {
-    const QELListItemMemory* pMemory = m_pParts != nullptr ? m_pParts->store.Find(param) : nullptr;
+    const QELListItemMemory* pMemory = m_pParts->store.Find(param);
     return pMemory != nullptr ? pMemory->dwData : static_cast<DWORD_PTR>(param);
 }
 
 QELListItemMemory* QELListCtrl::_CreateItemMemory(DWORD_PTR dwData)
 {
-    if (m_pParts == nullptr)
-        return nullptr;
     // Every cell starts in the system colours of now; they do not follow later changes.
     return m_pParts->store.Create(dwData, ::GetSysColor(COLOR_WINDOWTEXT), ::GetSysColor(COLOR_WINDOW));
 }
 
 void QELListCtrl::_AllocItemMemory(int nItem)
 {
-    if (nItem < 0 || !::IsWindow(m_hWnd) || m_pParts == nullptr || _GetItemMemory(nItem) != nullptr)
+    if (nItem < 0 || !::IsWindow(m_hWnd) || _GetItemMemory(nItem) != nullptr)
         return;
     LVITEMA item = {};
     item.mask = LVIF_PARAM;
@@ -61,8 +59,6 @@ void QELListCtrl::_AllocItemMemory(int nItem)
 
 void QELListCtrl::_FreeItemMemory(int nItem)
 {
-    if (m_pParts == nullptr)
-        return;
     QELListItemMemory* pMemory = _GetItemMemory(nItem);
     // A block held by a move in progress stays with the move.
     if (pMemory == nullptr || m_pParts->store.IsPinned(pMemory))
@@ -75,8 +71,6 @@ void QELListCtrl::_FreeItemMemory(int nItem)
 
 void QELListCtrl::_UpdateColumn(int nColumn, BOOL bInserted)
 {
-    if (m_pParts == nullptr)
-        return;
     // Every block the store holds follows, those of items being moved too.
     if (bInserted)
         m_pParts->store.InsertColumn(nColumn, GetColumnCount() - 1, ::GetSysColor(COLOR_WINDOWTEXT),
@@ -90,12 +84,10 @@ HWND QELListCtrl::_GetHeaderWnd() const
     if (!::IsWindow(m_hWnd))
         return nullptr;
     // The header lives as long as its list view: it is asked for once per window.
-    if (m_pParts != nullptr && AfxIsSameHandle(m_pParts->hHeaderOf, m_hWnd) && ::IsWindow(m_pParts->hHeader))
+    if (AfxIsSameHandle(m_pParts->hHeaderOf, m_hWnd) && ::IsWindow(m_pParts->hHeader))
         return m_pParts->hHeader;
     HWND hHeader = reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETHEADER, 0, 0));
-    if (m_pParts != nullptr) {
-        m_pParts->hHeaderOf = m_hWnd;
-        m_pParts->hHeader = hHeader;
-    }
+    m_pParts->hHeaderOf = m_hWnd;
+    m_pParts->hHeader = hHeader;
     return hHeader;
 }

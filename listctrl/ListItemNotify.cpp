@@ -7,7 +7,7 @@
 
 namespace {
 template <class LVITEMT>
-LRESULT InsertWithoutParam(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bOwn)
+LRESULT InsertWithoutParam(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam, bool bOwn)
 {
     const LVITEMT* pItem = reinterpret_cast<const LVITEMT*>(lParam);
     if (bOwn || pItem == nullptr || !(pItem->mask & LVIF_PARAM))
@@ -21,14 +21,12 @@ LRESULT InsertWithoutParam(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lPara
 
 LRESULT QELListCtrl::OnInsertItemA(WPARAM wParam, LPARAM lParam)
 {
-    return InsertWithoutParam<LVITEMA>(this, LVM_INSERTITEMA, wParam, lParam,
-                                       m_pParts != nullptr && m_pParts->rows.IsInserting());
+    return InsertWithoutParam<LVITEMA>(this, LVM_INSERTITEMA, wParam, lParam, m_pParts->rows.IsInserting());
 }
 
 LRESULT QELListCtrl::OnInsertItemW(WPARAM wParam, LPARAM lParam)
 {
-    return InsertWithoutParam<LVITEMW>(this, LVM_INSERTITEMW, wParam, lParam,
-                                       m_pParts != nullptr && m_pParts->rows.IsInserting());
+    return InsertWithoutParam<LVITEMW>(this, LVM_INSERTITEMW, wParam, lParam, m_pParts->rows.IsInserting());
 }
 
 BOOL QELListCtrl::OnItemChanging(NMHDR* pNMHDR, LRESULT* pResult)
@@ -36,7 +34,7 @@ BOOL QELListCtrl::OnItemChanging(NMHDR* pNMHDR, LRESULT* pResult)
     const NMLISTVIEW* pListView = reinterpret_cast<const NMLISTVIEW*>(pNMHDR);
     if (!(pListView->uChanged & LVIF_PARAM))
         return FALSE;
-    if (m_pParts != nullptr && !m_pParts->rows.IsWritingParam()) {
+    if (!m_pParts->rows.IsWritingParam()) {
         // A parameter written from outside: the parameter the item has now is
         // what the change will replace. It is read from the item, not from the
         // notification, whose parameter field is promised only where the
@@ -55,7 +53,7 @@ BOOL QELListCtrl::OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult)
     const NMLISTVIEW* pListView = reinterpret_cast<const NMLISTVIEW*>(pNMHDR);
     if (!(pListView->uChanged & LVIF_PARAM))
         return FALSE;
-    if (m_pParts != nullptr && !m_pParts->rows.IsWritingParam() && m_pParts->nForeignItem == pListView->iItem) {
+    if (!m_pParts->rows.IsWritingParam() && m_pParts->nForeignItem == pListView->iItem) {
         const int nItem = m_pParts->nForeignItem;
         QELListItemMemory* pMemory = m_pParts->store.Find(m_pParts->foreignOld);
         m_pParts->nForeignItem = -1;
@@ -77,7 +75,7 @@ BOOL QELListCtrl::OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult)
 BOOL QELListCtrl::OnDeleteItemNotify(NMHDR* pNMHDR, LRESULT*)
 {
     NMLISTVIEW* pListView = reinterpret_cast<NMLISTVIEW*>(pNMHDR);
-    if (m_pParts != nullptr && m_pParts->store.Find(pListView->lParam) != nullptr) {
+    if (m_pParts->store.Find(pListView->lParam) != nullptr) {
         // Every deletion of a row with a block, the class's own too: the block
         // goes now, and the parent, which hears of the deletion next, sees no
         // block in it.
@@ -99,7 +97,7 @@ void QELListCtrl::_FreeAllItemMemory()
 {
     // Nothing to look for once every block is gone (the class frees them before
     // it deletes all items, and hears of the deletion afterwards).
-    if (m_pParts == nullptr || m_pParts->store.LiveCount() == 0)
+    if (m_pParts->store.LiveCount() == 0)
         return;
     const int nCount = CListCtrl::GetItemCount();
     for (int i = 0; i < nCount; ++i)

@@ -1,6 +1,7 @@
 // QELListCtrl: item states read and changed through one flag word, filters over
 // them, and the check boxes with their four styles.
 #include "QELListCtrl.h"
+#include "ListCtrlParts.h"
 #include "ListRowSnapshot.h"
 #include "logic/ListStateFlags.h"
 
@@ -136,7 +137,7 @@ void QELListCtrl::InvertItems(int nType)
 
 void QELListCtrl::SetCheckboxeStyle(int nStyle)
 {
-    m_nCheckboxStyle = nStyle;
+    m_pParts->nCheckboxStyle = nStyle;
     _BeginChange(TRUE, FALSE);
     if (!::IsWindow(m_hWnd))
         return;
@@ -149,7 +150,7 @@ void QELListCtrl::SetCheckboxeStyle(int nStyle)
     }
 }
 
-int QELListCtrl::GetCheckboxStyle() const { return m_nCheckboxStyle; }
+int QELListCtrl::GetCheckboxStyle() const { return m_pParts->nCheckboxStyle; }
 
 BOOL QELListCtrl::SetCheck(int nItem, BOOL bCheck)
 {
@@ -161,7 +162,7 @@ BOOL QELListCtrl::SetCheck(int nItem, BOOL bCheck)
 
 void QELListCtrl::_EnsureSingleCheck(int nItem)
 {
-    if (m_nCheckboxStyle != CHECKSTYLE_SINGLE)
+    if (m_pParts->nCheckboxStyle != CHECKSTYLE_SINGLE)
         return;
     if (nItem < 0) {
         nItem = GetFirstItem(ITEMSTATE_CHECKED, -1);

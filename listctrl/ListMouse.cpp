@@ -76,8 +76,7 @@ void QELListCtrl::_MouseClkMonitor(UINT message, UINT nFlags, CPoint point, BOOL
     BOOL bWasChecked = CheckValue(m_hWnd, nItem) > 0;
     const BOOL bEditWasOn = _IsEditVisible();
     // The parent hears of a commit and of the check box, and may delete us.
-    ListLifeGuard* pNoGuards = nullptr;
-    ListLifeGuard guard(m_pParts != nullptr ? m_pParts->pGuards : pNoGuards);
+    ListLifeGuard guard(m_pParts->pGuards);
     const BOOL bCommitted = _BeginChange(TRUE, FALSE);
     if (guard.Deleted())
         return;
@@ -137,16 +136,16 @@ void QELListCtrl::_MouseClkMonitor(UINT message, UINT nFlags, CPoint point, BOOL
 
 BOOL QELListCtrl::_ItemCheckMonitor(int nItem, BOOL bWasChecked, BOOL bIsChecked, UINT message)
 {
-    if (!_IsValidIndex(nItem) || m_nCheckboxStyle == CHECKSTYLE_NONE)
+    if (!_IsValidIndex(nItem) || m_pParts->nCheckboxStyle == CHECKSTYLE_NONE)
         return FALSE;
     if (!bWasChecked == !bIsChecked)
         return FALSE;
-    if (m_nCheckboxStyle == CHECKSTYLE_READONLY) {
+    if (m_pParts->nCheckboxStyle == CHECKSTYLE_READONLY) {
         // The user's click is undone; nobody is told.
         SetItemStates(nItem, bWasChecked ? ITEMSTATE_CHECKED : ITEMSTATE_UNCHECKED);
         return TRUE;
     }
-    if (m_nCheckboxStyle == CHECKSTYLE_SINGLE && !bWasChecked) {
+    if (m_pParts->nCheckboxStyle == CHECKSTYLE_SINGLE && !bWasChecked) {
         SetAllItemStates(ITEMSTATE_CHECKED, ITEMSTATE_UNCHECKED);
         SetItemStates(nItem, ITEMSTATE_CHECKED);
     }
@@ -163,8 +162,7 @@ BOOL QELListCtrl::_ItemCheckMonitor(int nItem, BOOL bWasChecked, BOOL bIsChecked
 
 void QELListCtrl::OnVScroll(UINT, UINT, CScrollBar*)
 {
-    ListLifeGuard* pNoGuards = nullptr;
-    ListLifeGuard guard(m_pParts != nullptr ? m_pParts->pGuards : pNoGuards);
+    ListLifeGuard guard(m_pParts->pGuards);
     _BeginChange(TRUE, FALSE);
     if (!guard.Deleted())
         Default();
@@ -172,8 +170,7 @@ void QELListCtrl::OnVScroll(UINT, UINT, CScrollBar*)
 
 void QELListCtrl::OnHScroll(UINT, UINT, CScrollBar*)
 {
-    ListLifeGuard* pNoGuards = nullptr;
-    ListLifeGuard guard(m_pParts != nullptr ? m_pParts->pGuards : pNoGuards);
+    ListLifeGuard guard(m_pParts->pGuards);
     _BeginChange(TRUE, FALSE);
     if (!guard.Deleted())
         Default();
@@ -181,8 +178,7 @@ void QELListCtrl::OnHScroll(UINT, UINT, CScrollBar*)
 
 BOOL QELListCtrl::OnMouseWheel(UINT, short, CPoint)
 {
-    ListLifeGuard* pNoGuards = nullptr;
-    ListLifeGuard guard(m_pParts != nullptr ? m_pParts->pGuards : pNoGuards);
+    ListLifeGuard guard(m_pParts->pGuards);
     _BeginChange(TRUE, FALSE);
     return guard.Deleted() ? TRUE : static_cast<BOOL>(Default());
 }
@@ -191,13 +187,13 @@ BOOL QELListCtrl::OnMouseWheel(UINT, short, CPoint)
 // its cell rather than floating over its neighbour. The list view may update
 // its cell rectangles only after the header has told it (SetColumnWidth does),
 // so the editor is placed once the current message is done.
-const UINT QELListCtrl::s_nPlaceEditorMsg = ::RegisterWindowMessageA("QELListCtrl.PlaceEditor");
+const UINT QELListCtrl::Parts::nPlaceEditorMsg = ::RegisterWindowMessageA("QELListCtrl.PlaceEditor");
 
 void QELListCtrl::OnHeaderItemChanged(UINT, NMHDR* pNMHDR, LRESULT* pResult)
 {
     *pResult = Default();
     if (AfxIsSameHandle(pNMHDR->hwndFrom, GetHeaderCtrl()->GetSafeHwnd()) && _IsEditVisible())
-        PostMessage(s_nPlaceEditorMsg);
+        PostMessage(Parts::nPlaceEditorMsg);
 }
 
 LRESULT QELListCtrl::OnPlaceEditor(WPARAM, LPARAM)

@@ -11,7 +11,7 @@
 BOOL QELListCtrl::SwapItems(int nItem1, int nItem2)
 {
     _BeginChange(TRUE, FALSE);
-    if (!_IsValidIndex(nItem1) || !_IsValidIndex(nItem2) || m_pParts == nullptr)
+    if (!_IsValidIndex(nItem1) || !_IsValidIndex(nItem2))
         return FALSE;
     if (nItem1 == nItem2)
         return TRUE;
@@ -39,7 +39,7 @@ int QELListCtrl::MoveTo(int nItem, int nNewPosition)
     _BeginChange(TRUE, FALSE);
     // The committed edit may have changed nothing about the count, but the
     // parent's handler of the edit message may have.
-    if (!_IsValidIndex(nItem) || m_pParts == nullptr)
+    if (!_IsValidIndex(nItem))
         return -1;
     const int nPosition = list_state::ClampPosition(nNewPosition, CListCtrl::GetItemCount());
     if (nPosition == nItem)

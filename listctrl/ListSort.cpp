@@ -281,12 +281,11 @@ private:
 void QELListCtrl::SortItems(int nColumn, BOOL bAscending)
 {
     // A header click commits an edit: the parent hearing of it may delete us.
-    ListLifeGuard* pNoGuards = nullptr;
-    ListLifeGuard guard(m_pParts != nullptr ? m_pParts->pGuards : pNoGuards);
+    ListLifeGuard guard(m_pParts->pGuards);
     _BeginChange(TRUE, FALSE);
     if (guard.Deleted())
         return;
-    if (nColumn < 0 || nColumn >= GetColumnCount() || !IsSortable() || m_pParts == nullptr)
+    if (nColumn < 0 || nColumn >= GetColumnCount() || !IsSortable())
         return;
     // A sort that runs out of memory has not happened: the rows keep their order,
     // the order its column and direction, and the parent hears of nothing.
@@ -317,7 +316,7 @@ BOOL QELListCtrl::SetSortable(BOOL bSortable)
 {
     if (!HasColumnHeader())
         return FALSE;
-    HWND hHeader = reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETHEADER, 0, 0));
+    HWND hHeader = _GetHeaderWnd();
     if (hHeader == nullptr)
         return FALSE;
     LONG nStyle = ::GetWindowLongA(hHeader, GWL_STYLE);
@@ -336,7 +335,7 @@ BOOL QELListCtrl::IsSortable() const
 {
     if (!::IsWindow(m_hWnd) || !HasColumnHeader())
         return FALSE;
-    HWND hHeader = reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETHEADER, 0, 0));
+    HWND hHeader = _GetHeaderWnd();
     return hHeader != nullptr && (::GetWindowLongA(hHeader, GWL_STYLE) & HDS_BUTTONS) != 0;
 }
 
@@ -344,24 +343,18 @@ void QELListCtrl::SetSortSeparator(const char* lpszSeparator)
 {
     // The separator may be the very text GetSortSeparator gave: the order copies
     // it before it lets the old one go.
-    if (m_pParts != nullptr)
-        m_pParts->order.SetSeparator(lpszSeparator);
+    m_pParts->order.SetSeparator(lpszSeparator);
 }
 
-const char* QELListCtrl::GetSortSeparator() const
-{
-    return m_pParts != nullptr ? m_pParts->order.Separator() : nullptr;
-}
+const char* QELListCtrl::GetSortSeparator() const { return m_pParts->order.Separator(); }
 
 void QELListCtrl::SetSortMark(BOOL bSortMark)
 {
-    if (m_pParts == nullptr)
-        return;
     m_pParts->order.m_bSortMark = bSortMark;
     _UpdateSortMark();
 }
 
-BOOL QELListCtrl::GetSortMark() const { return m_pParts != nullptr ? m_pParts->order.m_bSortMark : FALSE; }
+BOOL QELListCtrl::GetSortMark() const { return m_pParts->order.m_bSortMark; }
 
 // ---------------------------------------------------------------------------------------------
 // Handler and internals
@@ -480,8 +473,6 @@ BOOL QELListCtrl::_ReorderRows(int nFirst, const int* pSource, int nCount)
     }
 
     // Rewrite the rows: take every row of the range first, then write them in their new places.
-    if (m_pParts == nullptr)
-        return FALSE;
     const int nColumns = GetColumnCount() > 0 ? GetColumnCount() : 1;
     std::vector<ListRowSnapshot> snapshots(static_cast<size_t>(nCount));
     for (int k = 0; k < nCount; ++k) {

@@ -37,21 +37,21 @@ struct ModuleStateRestoration
 AFX_EXTENSION_MODULE g_extensionModule;
 CDynLinkLibrary* g_pResourceLink = nullptr;
 
-BOOL AttachProcess(HINSTANCE hInstance)
+bool AttachProcess(HINSTANCE hInstance)
 {
     {
         AFX_MANAGE_STATE(&g_moduleState);
         static char szEmpty[] = "";
         if (!AfxWinInit(hInstance, nullptr, szEmpty, 0))
-            return FALSE;
+            return false;
         if (!g_theApp.InitInstance()) {
             g_theApp.ExitInstance();
             AfxWinTerm();
-            return FALSE;
+            return false;
         }
     }
     if (!AfxInitExtensionModule(g_extensionModule, hInstance))
-        return FALSE;
+        return false;
     g_pResourceLink = new (std::nothrow) CDynLinkLibrary(g_extensionModule);
     return g_pResourceLink != nullptr;
 }

@@ -84,13 +84,13 @@ int QELRegistry::KeyExists(const CString& strPath, HKEY hRootKey) const
 }
 
 namespace {
-// Sub-key and value counts of the key; FALSE when it cannot be opened with full
+// Sub-key and value counts of the key; false when it cannot be opened with full
 // access or queried.
-BOOL QueryKeyCounts(HKEY hRoot, LPCSTR lpszPath, DWORD* pnSubKeys, DWORD* pnValues)
+bool QueryKeyCounts(HKEY hRoot, LPCSTR lpszPath, DWORD* pnSubKeys, DWORD* pnValues)
 {
     RegistryKeyHandle key;
     if (key.Open(hRoot, lpszPath, KEY_ALL_ACCESS) != ERROR_SUCCESS)
-        return FALSE;
+        return false;
     char szClass[256] = "";
     DWORD nClass = 255;
     return ::RegQueryInfoKeyA(key, szClass, &nClass, nullptr, pnSubKeys, nullptr, nullptr, pnValues, nullptr, nullptr,

@@ -1,7 +1,9 @@
 // QELToolbar: the class frame (fields, class-wide values, message map, life)
 // and the common-controls version it lays wrapping separators out by.
 #include "QELToolbar.h"
+#include "QELToolbarParts.h"
 #include "ToolbarOwnedObjects.h"
+#include <new>
 
 IMPLEMENT_DYNCREATE(QELToolbar, CToolBar)
 
@@ -41,8 +43,10 @@ QELToolbar::QELToolbar()
     : m_bHideControlsWhenVertical(TRUE), m_nButtons(0), m_eTextOptions((TextOptions)-1),
       m_eIconOptions((IconOptions)-1), m_pControls(nullptr), m_pDropDownButtons(nullptr),
       m_clrBtnHilight(::GetSysColor(COLOR_BTNHIGHLIGHT)), m_clrBtnShadow(::GetSysColor(COLOR_BTNSHADOW)),
-      m_clrBtnFace(::GetSysColor(COLOR_BTNFACE))
+      m_clrBtnFace(::GetSysColor(COLOR_BTNFACE)), m_partsSpace(), m_pParts(new (m_partsSpace) Parts(*this))
 {
+    static_assert(sizeof(Parts) <= sizeof(m_partsSpace), "the toolbar's parts outgrew their space");
+    static_assert(alignof(Parts) <= 8, "the toolbar's parts need a stricter alignment than their space has");
     // The saved state lives under the application's own key; an application
     // without a registry key has nowhere to save it (the key stays empty).
     m_nBarNumber++;
@@ -73,6 +77,12 @@ QELToolbar::~QELToolbar()
         DeleteToolbarOwned(m_pControls);
         m_pControls = nullptr;
     }
+    m_pParts->~Parts();
+}
+
+int QELToolbar::Parts::ButtonCount() const
+{
+    return bar.m_hWnd != nullptr ? (int)bar.DefWindowProc(TB_BUTTONCOUNT, 0, 0) : 0;
 }
 
 int QELToolbar::OnCreate(LPCREATESTRUCT lpCreateStruct)

@@ -13,27 +13,27 @@ CWnd* CreateControlObject(CRuntimeClass* pClass, LPCTSTR lpszWindowName, const C
                           DWORD dwStyle)
 {
     CWnd* pWnd = nullptr;
-    BOOL bCreated = FALSE;
+    bool bCreated = false;
     if (pClass->IsDerivedFrom(RUNTIME_CLASS(CComboBox))) {
         auto* pCombo = new (std::nothrow) CComboBox;
         if (pCombo != nullptr)
-            bCreated = pCombo->Create(dwStyle, rect, pParent, nID);
+            bCreated = pCombo->Create(dwStyle, rect, pParent, nID) != FALSE;
         pWnd = pCombo;
     } else if (pClass->IsDerivedFrom(RUNTIME_CLASS(CEdit))) {
         auto* pEdit = new (std::nothrow) CEdit;
         if (pEdit != nullptr)
-            bCreated = pEdit->Create(dwStyle, rect, pParent, nID);
+            bCreated = pEdit->Create(dwStyle, rect, pParent, nID) != FALSE;
         pWnd = pEdit;
     } else if (pClass->IsDerivedFrom(RUNTIME_CLASS(CButton))) {
         auto* pButton = new (std::nothrow) CButton;
         if (pButton != nullptr)
-            bCreated = pButton->Create(lpszWindowName, dwStyle, rect, pParent, nID);
+            bCreated = pButton->Create(lpszWindowName, dwStyle, rect, pParent, nID) != FALSE;
         pWnd = pButton;
     } else if (pClass->IsDerivedFrom(RUNTIME_CLASS(CWnd))) {
         // Any other window: the class name names a registered window class.
         pWnd = new (std::nothrow) CWnd;
         if (pWnd != nullptr)
-            bCreated = pWnd->Create(pClass->m_lpszClassName, lpszWindowName, dwStyle, rect, pParent, nID);
+            bCreated = pWnd->Create(pClass->m_lpszClassName, lpszWindowName, dwStyle, rect, pParent, nID) != FALSE;
     }
     if (pWnd != nullptr && !bCreated) {
         if (pWnd->m_hWnd != nullptr)

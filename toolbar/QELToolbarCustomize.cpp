@@ -2,6 +2,7 @@
 // panel, and the control's customization notifications.
 #include "QELAnsiChars.h"
 #include "QELToolbar.h"
+#include "QELToolbarParts.h"
 #include "QELCustomizeDialog.h"
 #include "QELMemory.h"
 #include <cstring>
@@ -28,7 +29,7 @@ void QELToolbar::SetToolBarInfoForCustomization(const CArray<CToolBarButtonInfo,
             additional.Copy(*pAdditional);
 
         m_arrButtonInfo.RemoveAll();
-        const int nCount = m_hWnd != nullptr ? (int)DefWindowProc(TB_BUTTONCOUNT, 0, 0) : 0;
+        const int nCount = m_pParts->ButtonCount();
         m_arrButtonInfo.SetSize(nCount);
         for (int i = 0; i < nCount; i++) {
             CToolBarButtonInfo& info = m_arrButtonInfo[i];
@@ -161,7 +162,7 @@ void QELToolbar::OnToolBarReset(NMHDR*, LRESULT* pResult)
 {
     // The parent hears of each deletion and may call us: counts are asked
     // again and entries copied as we go.
-    for (int n = (int)DefWindowProc(TB_BUTTONCOUNT, 0, 0); n > 0; n = (int)DefWindowProc(TB_BUTTONCOUNT, 0, 0)) {
+    for (int n = m_pParts->ButtonCount(); n > 0; n = m_pParts->ButtonCount()) {
         if (!DefWindowProc(TB_DELETEBUTTON, (WPARAM)(n - 1), 0))
             break;
     }
@@ -176,14 +177,14 @@ void QELToolbar::OnToolBarReset(NMHDR*, LRESULT* pResult)
         m_pCustomizeDlg->SelectIconOptions(SmallIcons);
     }
     SetTextOptions(NoTextLabels, TRUE);
-    UpdateLayoutAndCommands();
+    m_pParts->UpdateLayoutAndCommands();
     *pResult = TRUE;
 }
 
 void QELToolbar::OnToolBarChange(NMHDR*, LRESULT* pResult)
 {
     SetTextOptions(m_eTextOptions, FALSE);
-    UpdateLayoutAndCommands();
+    m_pParts->UpdateLayoutAndCommands();
     *pResult = 0;
 }
 
@@ -202,7 +203,7 @@ void QELToolbar::OnContextMenu(CWnd*, CPoint point)
 
 BOOL QELToolbar::ShowContextMenu(CPoint point)
 {
-    if (m_hWnd == nullptr || DefWindowProc(TB_BUTTONCOUNT, 0, 0) == 0 || m_arrButtonInfo.GetSize() == 0)
+    if (m_pParts->ButtonCount() == 0 || m_arrButtonInfo.GetSize() == 0)
         return FALSE;
     ClientToScreen(&point);
     HMENU hMenu = ::CreatePopupMenu();

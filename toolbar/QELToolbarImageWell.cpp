@@ -1,6 +1,7 @@
 // QELToolbar: the image well, remembered by resource and loaded stretched to
 // the icon option's size in the system colours.
 #include "QELToolbar.h"
+#include "QELToolbarParts.h"
 #include "logic/ToolbarImageWell.h"
 #include "QELMemory.h"
 #include <cstring>
@@ -93,7 +94,7 @@ BOOL QELToolbar::SetIconOptionBitmap(IconOptions eIconOptions)
     for (INT_PTR i = 0; i < nEntries; i++)
         ids[(size_t)i] = m_arrButtonInfo[i].tbButton.idCommand;
     const int nImages = ImageCount(ids.data(), ids.size(), m_nButtons);
-    const CSize sizeImage = ImageSizeFor(eIconOptions);
+    const CSize sizeImage = m_pParts->ImageSizeFor(eIconOptions);
     const WellSize size = ImageWellSize(nImages, sizeImage.cx, sizeImage.cy);
 
     if (m_hWnd != nullptr && size.cx > 0) {

@@ -1,5 +1,6 @@
 // QELToolbar: text labels and image sizes of the buttons.
 #include "QELToolbar.h"
+#include "QELToolbarParts.h"
 #include "QELDpi.h"
 #include "QELMemory.h"
 #include <cstring>
@@ -21,30 +22,30 @@ int AddPoolString(CToolBar& bar, const CString& strText)
 }
 }  // namespace
 
-CSize QELToolbar::ImageSizeFor(IconOptions eIconOptions) const
+CSize QELToolbar::Parts::ImageSizeFor(IconOptions eIconOptions) const
 {
     // One image well serves every DPI: it is stretched to the size the images
     // have at the bar's DPI, so they keep their size beside the labels.
     const CSize size = eIconOptions == SmallIcons ? m_szImageSmall : m_szImageLarge;
-    const int nDpi = qel_dpi::DpiOf(GetSafeHwnd());
+    const int nDpi = qel_dpi::DpiOf(bar.GetSafeHwnd());
     return CSize(qel_dpi::Scale(size.cx, nDpi), qel_dpi::Scale(size.cy, nDpi));
 }
 
-void QELToolbar::RemeasureButtons()
+void QELToolbar::Parts::RemeasureButtons()
 {
-    int nRows = (int)SendMessage(TB_GETTEXTROWS, 0, 0);
-    SendMessage(WM_SETREDRAW, FALSE, 0);
-    SendMessage(TB_SETMAXTEXTROWS, (WPARAM)(nRows + 1), 0);
-    SendMessage(TB_SETMAXTEXTROWS, (WPARAM)nRows, 0);
-    SendMessage(WM_SETREDRAW, TRUE, 0);
+    int nRows = (int)bar.SendMessage(TB_GETTEXTROWS, 0, 0);
+    bar.SendMessage(WM_SETREDRAW, FALSE, 0);
+    bar.SendMessage(TB_SETMAXTEXTROWS, (WPARAM)(nRows + 1), 0);
+    bar.SendMessage(TB_SETMAXTEXTROWS, (WPARAM)nRows, 0);
+    bar.SendMessage(WM_SETREDRAW, TRUE, 0);
 }
 
-void QELToolbar::UpdateLayoutAndCommands()
+void QELToolbar::Parts::UpdateLayoutAndCommands()
 {
-    PositionControls();
-    if (CFrameWnd* pFrame = GetParentFrame())
+    bar.PositionControls();
+    if (CFrameWnd* pFrame = bar.GetParentFrame())
         pFrame->RecalcLayout();
-    SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
+    bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
 }
 
 void QELToolbar::SetTextOptions(TextOptions eTextOptions, BOOL bUpdate)
@@ -116,7 +117,7 @@ void QELToolbar::SetTextOptions(TextOptions eTextOptions, BOOL bUpdate)
     }
     SendMessage(TB_SETMAXTEXTROWS, bLabels ? 1 : 0, 0);
     if (bUpdate)
-        UpdateLayoutAndCommands();
+        m_pParts->UpdateLayoutAndCommands();
 }
 
 void QELToolbar::SetIconOptions(IconOptions eIconOptions, BOOL bUpdate)
@@ -125,14 +126,14 @@ void QELToolbar::SetIconOptions(IconOptions eIconOptions, BOOL bUpdate)
     if (m_hWnd == nullptr)
         return;
     if (eIconOptions == SmallIcons || eIconOptions == LargeIcons) {
-        CSize sizeImage = ImageSizeFor(eIconOptions);
+        CSize sizeImage = m_pParts->ImageSizeFor(eIconOptions);
         m_sizeImage = sizeImage;
         SetIconOptionBitmap(eIconOptions);
         SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(sizeImage.cx, sizeImage.cy));
     }
-    RemeasureButtons();
+    m_pParts->RemeasureButtons();
     if (bUpdate)
-        UpdateLayoutAndCommands();
+        m_pParts->UpdateLayoutAndCommands();
 }
 
 void QELToolbar::OnSysColorChange()

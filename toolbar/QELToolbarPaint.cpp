@@ -1,10 +1,11 @@
 // QELToolbar painting: flat one-pixel borders in the non-client area, the
 // face behind embedded controls, and hot buttons drawn as a silhouette.
 #include "QELToolbar.h"
+#include "QELToolbarParts.h"
 #include "QELDpi.h"
 
 namespace {
-BOOL IsFlat(QELToolbar* pBar) { return (pBar->SendMessage(TB_GETSTYLE) & TBSTYLE_FLAT) != 0; }
+bool IsFlat(QELToolbar* pBar) { return (pBar->SendMessage(TB_GETSTYLE) & TBSTYLE_FLAT) != 0; }
 
 // A one-pixel border at 96 DPI, as thick as the bar's DPI makes a pixel.
 int BorderWidth(CWnd* pBar) { return qel_dpi::Scale(1, qel_dpi::DpiOf(pBar->GetSafeHwnd())); }
@@ -78,7 +79,7 @@ void QELToolbar::OnPaint()
     CToolBar::OnPaint();
     // The control leaves the places of embedded controls unpainted: they get
     // the face colour, and the controls repaint over it at once.
-    for (int i = 0; i < (int)DefWindowProc(TB_BUTTONCOUNT, 0, 0); i++) {
+    for (int i = 0; i < m_pParts->ButtonCount(); i++) {
         TBBUTTON button;
         if (!DefWindowProc(TB_GETBUTTON, (WPARAM)i, (LPARAM)&button))
             continue;

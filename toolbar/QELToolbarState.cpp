@@ -1,6 +1,7 @@
 // QELToolbar: the saved state, the control's own saved buttons behind the
 // two options, in one registry value per toolbar.
 #include "QELToolbar.h"
+#include "QELToolbarParts.h"
 #include "logic/ToolbarState.h"
 #include "QELMemory.h"
 #include <vector>
@@ -45,7 +46,7 @@ void QELToolbar::RestoreState()
     // What the bar holds now, to put back if the control gives up half way.
     std::vector<TBBUTTON> before;
     const bool bSnapshot = qel_memory::NoThrowDone([&] {
-        before.resize((size_t)DefWindowProc(TB_BUTTONCOUNT, 0, 0));
+        before.resize((size_t)m_pParts->ButtonCount());
         for (size_t i = 0; i < before.size(); i++)
             DefWindowProc(TB_GETBUTTON, (WPARAM)i, (LPARAM)&before[i]);
     });
@@ -53,16 +54,16 @@ void QELToolbar::RestoreState()
         return;
 
     TBSAVEPARAMSA params = { HKEY_CURRENT_USER, m_strRegistryKey, m_strValueName };
-    m_bRestoreRead = FALSE;
+    m_pParts->bRestoreRead = false;
     SendMessage(TB_SAVERESTOREA, FALSE, (LPARAM)&params);
-    if (!m_bRestoreRead) {
+    if (!m_pParts->bRestoreRead) {
         // The control never told us of the value: the options stay, and a
         // bar it emptied or cut down before giving up is put back as it was.
         m_eTextOptions = eOldText;
         m_eIconOptions = eOldIcon;
         if (m_hWnd == nullptr)
             return;
-        bool bSame = (size_t)DefWindowProc(TB_BUTTONCOUNT, 0, 0) == before.size();
+        bool bSame = (size_t)m_pParts->ButtonCount() == before.size();
         for (size_t i = 0; bSame && i < before.size(); i++) {
             TBBUTTON button;
             bSame = DefWindowProc(TB_GETBUTTON, (WPARAM)i, (LPARAM)&button) &&
@@ -70,11 +71,11 @@ void QELToolbar::RestoreState()
                     button.iBitmap == before[i].iBitmap;
         }
         if (!bSame) {
-            while (DefWindowProc(TB_BUTTONCOUNT, 0, 0) > 0 && DefWindowProc(TB_DELETEBUTTON, 0, 0)) {
+            while (m_pParts->ButtonCount() > 0 && DefWindowProc(TB_DELETEBUTTON, 0, 0)) {
             }
             for (TBBUTTON& button : before)
                 DefWindowProc(TB_ADDBUTTONSA, 1, (LPARAM)&button);
-            UpdateLayoutAndCommands();
+            m_pParts->UpdateLayoutAndCommands();
         }
         return;
     }
@@ -132,5 +133,5 @@ void QELToolbar::OnRestore(NMHDR* pNMHDR, LRESULT* pResult)
     // that is neither an option nor -1 reads as not set.
     m_eIconOptions = (IconOptions)SavedIconOptions(options.nIconOptions);
     m_eTextOptions = (TextOptions)SavedTextOptions(options.nTextOptions);
-    m_bRestoreRead = TRUE;
+    m_pParts->bRestoreRead = true;
 }

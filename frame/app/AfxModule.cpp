@@ -5,7 +5,7 @@ namespace {
 // Library modules whose resources the process can see, newest first.
 CDynLinkLibrary* g_firstLibrary = nullptr;
 
-BOOL ModuleHasResource(HINSTANCE hInst, LPCSTR lpszName, LPCSTR lpszType)
+bool ModuleHasResource(HINSTANCE hInst, LPCSTR lpszName, LPCSTR lpszType)
 {
     return hInst != nullptr && ::FindResourceA(hInst, lpszName, lpszType) != nullptr;
 }

@@ -14,7 +14,7 @@ void AFXAPI AfxAssertFailed(const char* file, int line)
 }
 
 CRuntimeClass CObject::classCObject = { "CObject", (int)sizeof(CObject), 0xFFFF, nullptr, nullptr, nullptr };
-static AFX_CLASSINIT _init_CObject(&CObject::classCObject);
+static AFX_CLASSINIT afxClassInitCObject(&CObject::classCObject);
 
 CRuntimeClass* PASCAL CObject::GetThisClass() { return &CObject::classCObject; }
 CRuntimeClass* CObject::GetRuntimeClass() const { return &CObject::classCObject; }

@@ -42,21 +42,21 @@ UINT AddStringMessage(WORD nMsg)
 
 // Every record is checked against the resource's size, so damaged data stops
 // the run instead of reading past it.
-BOOL ApplyDlgInit(HWND hDlg, const BYTE* pData, DWORD nSize)
+bool ApplyDlgInit(HWND hDlg, const BYTE* pData, DWORD nSize)
 {
     const BYTE* p = pData;
     const BYTE* pEnd = pData + nSize;
-    BOOL bOk = TRUE;
+    bool bOk = true;
     for (;;) {
         WORD nIDC = 0;
         if (!Read(p, pEnd, nIDC))
-            return FALSE;  // the terminating zero is missing
+            return false;  // the terminating zero is missing
         if (nIDC == 0)
             return bOk;
         WORD nMsg = 0;
         DWORD nLength = 0;
         if (!Read(p, pEnd, nMsg) || !Read(p, pEnd, nLength) || nLength > (DWORD)(pEnd - p))
-            return FALSE;
+            return false;
         UINT nSend = AddStringMessage(nMsg);
         if (nSend != 0) {
             // Up to the first zero, and terminated even when the data is not.
@@ -66,7 +66,7 @@ BOOL ApplyDlgInit(HWND hDlg, const BYTE* pData, DWORD nSize)
             LRESULT lResult = hCtrl != nullptr ? ::SendMessageA(hCtrl, nSend, 0, (LPARAM)strText.c_str()) : -1;
             // LB_ERR and CB_ERR are -1, the ERRSPACE answers -2.
             if (lResult < 0)
-                bOk = FALSE;
+                bOk = false;
         }
         p += nLength;
     }

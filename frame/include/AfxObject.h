@@ -60,7 +60,7 @@ public:                                          \
 #define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)                                \
     CRuntimeClass class_name::class##class_name = { #class_name, (int)sizeof(class_name),        wSchema,   \
                                                     pfnNew,      RUNTIME_CLASS(base_class_name), nullptr }; \
-    static AFX_CLASSINIT _init_##class_name(&class_name::class##class_name);                                \
+    static AFX_CLASSINIT afxClassInit##class_name(&class_name::class##class_name);                          \
     CRuntimeClass* PASCAL class_name::GetThisClass() { return &class_name::class##class_name; }             \
     CRuntimeClass* class_name::GetRuntimeClass() const { return &class_name::class##class_name; }
 

@@ -104,7 +104,7 @@ HWND OwnerDrawControl(HWND hWndParent, UINT message, WPARAM wParam, LPARAM lPara
 
 // Calls the first entry for a window message in the maps of pTarget; the entry
 // may decline (registered messages, reflected colour requests without a brush).
-BOOL DispatchWindowMessage(CCmdTarget* pTarget, const AFX_MSGMAP* pMap, UINT nLookup, UINT message, WPARAM wParam,
+bool DispatchWindowMessage(CCmdTarget* pTarget, const AFX_MSGMAP* pMap, UINT nLookup, UINT message, WPARAM wParam,
                            LPARAM lParam, LRESULT* pResult)
 {
     bool bRegistered = message >= 0xC000 && message <= 0xFFFF;

@@ -17,9 +17,9 @@ enum class ParentAct { DeleteObject, DestroyWindow, CallBack };
 const ParentAct kActs[] = { ParentAct::DeleteObject, ParentAct::DestroyWindow, ParentAct::CallBack };
 const char* ActName(ParentAct act)
 {
-    return act == ParentAct::DeleteObject ? "deletes the object"
+    return act == ParentAct::DeleteObject    ? "deletes the object"
            : act == ParentAct::DestroyWindow ? "destroys the window"
-                                              : "calls back";
+                                             : "calls back";
 }
 
 class ReentrancyTest : public ::testing::Test

@@ -219,3 +219,20 @@ TEST_F(ListOutOfMemoryTest, SortSeparatorSetFromItsOwnTextAndOutOfMemory)
                                   list.SetSortSeparator("--");
                               });
 }
+
+// The list's working parts are built inside the object: making a list asks for
+// no memory at all, so no failure of memory can leave a list without them.
+TEST_F(ListOutOfMemoryTest, ConstructionAsksForNoMemory)
+{
+    const long nLive = QELLiveAllocationCount();
+    QELFailAllocation(1);
+    {
+        QELListCtrl other;
+        EXPECT_EQ(QELAllocationsBeforeFailure(), 1);
+        EXPECT_NE(other.GetEditControl(), nullptr);
+        EXPECT_EQ(other.GetSortedColumn(), -1);
+        EXPECT_FALSE(other.StartEdit(0, 0));
+    }
+    QELFailAllocation(0);
+    EXPECT_EQ(QELLiveAllocationCount(), nLive);
+}

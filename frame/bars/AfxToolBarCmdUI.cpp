@@ -32,7 +32,7 @@ public:
 
 namespace {
 // Controls inside the bar (edit fields, combo boxes) follow their commands too.
-void UpdateEmbeddedControls(CWnd* pBar, CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
+void UpdateEmbeddedControls(CWnd* pBar, CFrameWnd* pTarget, bool bDisableIfNoHndler)
 {
     CCmdUI state;
     for (HWND hChild = ::GetTopWindow(pBar->m_hWnd); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
@@ -46,7 +46,7 @@ void UpdateEmbeddedControls(CWnd* pBar, CFrameWnd* pTarget, BOOL bDisableIfNoHnd
         state.m_pOther = CWnd::FromHandle(hChild);
         state.m_nID = nID;
         // Static texts and plain push buttons without a handler stay enabled.
-        BOOL bDisable = bDisableIfNoHndler && (::SendMessageA(hChild, WM_GETDLGCODE, 0, 0) & DLGC_STATIC) == 0;
+        bool bDisable = bDisableIfNoHndler && (::SendMessageA(hChild, WM_GETDLGCODE, 0, 0) & DLGC_STATIC) == 0;
         state.DoUpdate(pTarget, bDisable);
     }
 }

@@ -19,11 +19,11 @@ const UINT kPlaceholderFlag = 0x10000;
 struct CBarRecord
 {
     UINT nID = 0;
-    BOOL bVisible = TRUE;
-    BOOL bFloating = FALSE;
+    bool bVisible = true;
+    bool bFloating = false;
     CPoint ptPos;
     UINT nMRUWidth = 32767;
-    BOOL bDockBar = FALSE;
+    bool bDockBar = false;
     CUIntArray arrEntries;
     UINT uMRUDockID = 0;
     CRect rectMRUDockPos;
@@ -48,11 +48,11 @@ int ReadInt(CWinApp* pApp, LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault)
     return (int)pApp->GetProfileInt(lpszSection, lpszEntry, nDefault);
 }
 
-BOOL ReadRecord(CWinApp* pApp, LPCSTR lpszSection, CBarRecord& rec)
+bool ReadRecord(CWinApp* pApp, LPCSTR lpszSection, CBarRecord& rec)
 {
     rec.nID = (UINT)ReadInt(pApp, lpszSection, "BarID", 0);
     if (rec.nID == 0 || rec.nID >= kPlaceholderFlag)
-        return FALSE;
+        return false;
     rec.bVisible = ReadInt(pApp, lpszSection, "Visible", TRUE) != 0;
     rec.bFloating = ReadInt(pApp, lpszSection, "Floating", FALSE) != 0;
     rec.ptPos = CPoint(ReadInt(pApp, lpszSection, "XPos", -2), ReadInt(pApp, lpszSection, "YPos", -2));
@@ -72,7 +72,7 @@ BOOL ReadRecord(CWinApp* pApp, LPCSTR lpszSection, CBarRecord& rec)
         strEntry.Format("Bar#%d", i);
         rec.arrEntries.Add((UINT)ReadInt(pApp, lpszSection, strEntry, 0));
     }
-    return TRUE;
+    return true;
 }
 
 const CBarRecord* FindRecord(const CArray<CBarRecord*, CBarRecord*>& records, UINT nID)
