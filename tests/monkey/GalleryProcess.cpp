@@ -24,6 +24,7 @@ struct WindowSearch
 {
     DWORD dwProcess;
     std::vector<HWND> found;
+    bool bHiddenToo = false;
 };
 
 BOOL CALLBACK CollectTopLevel(HWND hWnd, LPARAM lParam)
@@ -31,7 +32,7 @@ BOOL CALLBACK CollectTopLevel(HWND hWnd, LPARAM lParam)
     auto* pSearch = reinterpret_cast<WindowSearch*>(lParam);
     DWORD dwProcess = 0;
     ::GetWindowThreadProcessId(hWnd, &dwProcess);
-    if (dwProcess == pSearch->dwProcess && ::IsWindowVisible(hWnd))
+    if (dwProcess == pSearch->dwProcess && (pSearch->bHiddenToo || ::IsWindowVisible(hWnd)))
         pSearch->found.push_back(hWnd);
     return TRUE;
 }
@@ -130,9 +131,9 @@ bool GalleryProcess::Owns(HWND hWnd) const
     return hWnd != nullptr && ::GetWindowThreadProcessId(hWnd, &dwProcess) != 0 && dwProcess == m_info.dwProcessId;
 }
 
-std::vector<HWND> GalleryProcess::TopLevelWindows() const
+std::vector<HWND> GalleryProcess::TopLevelWindows(bool bHiddenToo) const
 {
-    WindowSearch search{ m_info.dwProcessId, {} };
+    WindowSearch search{ m_info.dwProcessId, {}, bHiddenToo };
     ::EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }

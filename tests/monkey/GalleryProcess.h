@@ -40,8 +40,9 @@ public:
 
     // The window belongs to the gallery.
     bool Owns(HWND hWnd) const;
-    // Visible top-level windows of the gallery, and visible descendants of one.
-    std::vector<HWND> TopLevelWindows() const;
+    // Visible top-level windows of the gallery (hidden ones too when asked),
+    // and visible descendants of one.
+    std::vector<HWND> TopLevelWindows(bool bHiddenToo = false) const;
     std::vector<HWND> Descendants(HWND hTop) const;
 
     // Posts a message to a window of the gallery only; false for any other window.

@@ -49,10 +49,12 @@ void ExpectNoGrowth(const std::vector<GallerySample>& samples, Field field, T sl
 std::string Windows(const GalleryProcess& gallery)
 {
     std::string s;
-    for (HWND hWnd : gallery.TopLevelWindows()) {
+    // Hidden ones too: a modal loop may run for a window nobody can see.
+    for (HWND hWnd : gallery.TopLevelWindows(true)) {
         char szTitle[64] = {};
         ::GetWindowTextA(hWnd, szTitle, sizeof(szTitle));
-        s += "\n  window " + ClassOf(hWnd) + " \"" + szTitle + "\"" + (::IsWindowEnabled(hWnd) ? "" : " (disabled)");
+        s += "\n  window " + ClassOf(hWnd) + " \"" + szTitle + "\"" + (::IsWindowEnabled(hWnd) ? "" : " (disabled)") +
+             (::IsWindowVisible(hWnd) ? "" : " (hidden)");
     }
     return s;
 }
@@ -108,8 +110,8 @@ TEST(Monkey, GalleryUnderRandomInput)
             strBeforeWaiting = history();
         } else if (::GetTickCount() - dwWaitingSince > kHangMs) {
             FAIL() << "the gallery's main window stayed disabled with no dialog for " << kHangMs / 1000 << " s after "
-                   << monkey.Actions() << " actions, seed " << nSeed << "; last actions:" << history()
-                   << "\nits windows:" << Windows(gallery);
+                   << monkey.Actions() << " actions, seed " << nSeed << "; the actions before it waited:"
+                   << strBeforeWaiting << "\nits windows:" << Windows(gallery);
         }
         if (recent.size() > 12)
             recent.pop_front();
