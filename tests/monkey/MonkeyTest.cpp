@@ -110,8 +110,8 @@ TEST(Monkey, GalleryUnderRandomInput)
             strBeforeWaiting = history();
         } else if (::GetTickCount() - dwWaitingSince > kHangMs) {
             FAIL() << "the gallery's main window stayed disabled with no dialog for " << kHangMs / 1000 << " s after "
-                   << monkey.Actions() << " actions, seed " << nSeed << "; the actions before it waited:"
-                   << strBeforeWaiting << "\nits windows:" << Windows(gallery);
+                   << monkey.Actions() << " actions, seed " << nSeed
+                   << "; the actions before it waited:" << strBeforeWaiting << "\nits windows:" << Windows(gallery);
         }
         if (recent.size() > 12)
             recent.pop_front();
