@@ -1,5 +1,5 @@
-// Feeds arbitrary bars to the toolbar layout and arbitrary docked bars to the
-// dock bar placement. Beyond running clean under the sanitizers, what the
+// Feeds arbitrary bars to the toolbar layout, under the framework's row rule
+// and ours, and arbitrary docked bars to the dock bar placement. Beyond running clean under the sanitizers, what the
 // toolbar class relies on must hold: the row count matches the wrap flags,
 // breaks only fall where they may, old flags never leak into a new wrap, the
 // width search stops on a row-count boundary with the bar wrapped there, and
@@ -12,7 +12,7 @@
 #include <cstring>
 #include <vector>
 
-using namespace toolbar_layout;
+using namespace bar_layout;
 
 namespace {
 // Wild values span the whole int range; tame ones are sizes a control gives.
@@ -72,7 +72,9 @@ void FuzzToolbar(Reader& in)
     m.nComCtlVersion = versions[flags & 3];
     m.bHideControlsWhenVertical = (flags & 4) != 0;
     m.cyButton = bWild ? in.Take<int32_t>() : in.Take<uint8_t>();
-    const uint32_t dwMode = in.Take<uint8_t>() & 0x7F;
+    const uint8_t mode = in.Take<uint8_t>();
+    const uint32_t dwMode = mode & 0x7F;
+    m.rows = (mode & 0x80) ? RowRule::OneButtonHigh : RowRule::TallestItem;
     const int nWidth = bWild ? in.Take<int32_t>() : in.Take<int16_t>();
     const int nLength = bWild ? in.Take<int32_t>() : in.Take<int16_t>();
 
@@ -107,7 +109,7 @@ void FuzzToolbar(Reader& in)
             item.bWrap = false;
         long long total = 0;
         for (size_t i = 0; i < flat.size(); ++i) {
-            if (!flat[i].IsSkipped())
+            if (!IsSkipped(flat[i], m))
                 total += GetButtonSize(flat, static_cast<int>(i), m, dwMode).cx;
         }
         if (total <= kUnlimitedWidth)
@@ -168,7 +170,7 @@ void FuzzDockBar(Reader& in)
                                    : DockEntryKind::Bar;
         e.nBar = static_cast<int>(entries.size());
         e.bVisible = (kind & 4) != 0;
-        e.bFlatToolbar = (kind & 8) != 0;
+        e.nOverlap = (kind & 8) ? 0 : 2;
         e.dwStyle = (kind & 0x10) ? kBarFloating : 0;
         e.size = { in.Size(bWild), in.Size(bWild) };
         const int x = bWild ? in.Take<int32_t>() : in.Take<int16_t>();

@@ -191,6 +191,9 @@ protected:
     // ----- painting ------------------------------------------------------------------
     // Draws the flat one-pixel borders and narrows rect to the inside.
     void Draw3DBorders(CDC* pDC, CRect& rect);
+    // The non-client borders: the flat ones with the flat style (and the
+    // etched top line of a bar that never docks), else the framework's.
+    void DrawNonClientBorders(CDC* pDC, CRect& rect) override;
     // Hot buttons as a shadow silhouette on a darker face; route NM_CUSTOMDRAW here.
     void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
 
@@ -220,7 +223,6 @@ protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnPaint();
     void OnSysColorChange();
-    void OnNcPaint();
     DECLARE_MESSAGE_MAP()
 
     static int m_nComCtlVersion;  // -1 until read
@@ -242,6 +244,8 @@ class QEL_API CDockBarEx : public CDockBar
 public:
     CDockBarEx();
     ~CDockBarEx() override;
-    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+
+protected:
+    int GetBarOverlap(CControlBar* pBar) const override;
     DECLARE_MESSAGE_MAP()
 };

@@ -12,7 +12,6 @@ BEGIN_MESSAGE_MAP(QELToolbar, CToolBar)
     ON_WM_PAINT()
     ON_WM_SYSCOLORCHANGE()
     ON_WM_CONTEXTMENU()
-    ON_WM_NCPAINT()
     // drop-down buttons: the handler's answer decides whether the parent hears of it too
     ON_NOTIFY_REFLECT_EX(TBN_DROPDOWN, OnToolBarBtnDropDown)
     // customization and saved state

@@ -2,7 +2,7 @@
 // button, on a separator of its width that keeps the button's id.
 #include "QELToolbar.h"
 #include "ToolbarOwnedObjects.h"
-#include "logic/ToolbarLayout.h"
+#include "ToolbarLayout.h"
 #include <new>
 
 namespace {
@@ -64,7 +64,7 @@ CWnd* QELToolbar::InsertControl(CWnd* pControl, CRect& rect, UINT nID)
     GetItemRect(nIndex, &rect);
     CRect rectControl;
     pControl->GetWindowRect(&rectControl);
-    rect.top = toolbar_layout::ControlTop(rect.top, rect.Height(), rectControl.Height());
+    rect.top = bar_layout::ControlTop(rect.top, rect.Height(), rectControl.Height());
     pControl->SetWindowPos(nullptr, rect.left, rect.top, 0, 0,
                            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
     pControl->SendMessage(WM_SETFONT, (WPARAM)SendMessage(WM_GETFONT), TRUE);

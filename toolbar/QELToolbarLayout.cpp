@@ -5,12 +5,12 @@
 // writes the wrap decisions back into the control and places the embedded
 // controls.
 #include "QELToolbar.h"
-#include "logic/ToolbarLayout.h"
+#include "ToolbarLayout.h"
 #include "QELMemory.h"
 #include <cstring>
 #include <vector>
 
-using namespace toolbar_layout;
+using namespace bar_layout;
 
 namespace {
 // The toolbar's own child windows (the embedded controls) by control id, in
@@ -121,7 +121,7 @@ CSize QELToolbar::GetButtonSize(TBBUTTON* pData, int nIndex, DWORD dwMode)
     return qel_memory::NoThrow(CSize(0, 0), [&] {
         std::vector<ToolbarItem> items((size_t)nIndex + 1);
         items[(size_t)nIndex] = ReadItem(*this, ToolbarChildren(m_hWnd), pData[nIndex], nIndex);
-        return ToSize(toolbar_layout::GetButtonSize(
+        return ToSize(bar_layout::GetButtonSize(
             items, nIndex, Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode));
     });
 }
@@ -131,7 +131,7 @@ CSize QELToolbar::CalcSize(TBBUTTON* pData, int nCount, DWORD dwMode)
     return qel_memory::NoThrow(CSize(0, 0), [&] {
         std::vector<ToolbarItem> items = ReadItems(*this, pData, nCount);
         return ToSize(
-            toolbar_layout::CalcSize(items, Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode));
+            bar_layout::CalcSize(items, Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode));
     });
 }
 
@@ -142,8 +142,8 @@ int QELToolbar::WrapToolBar(TBBUTTON* pData, int nCount, int nWidth, DWORD dwMod
         std::vector<ToolbarItem> items = ReadItems(*this, pData, nCount);
         if (items.empty())
             return 1;
-        int nRows = toolbar_layout::WrapToolBar(
-            items, nWidth, Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode);
+        int nRows = bar_layout::WrapToolBar(items, nWidth,
+                                            Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode);
         WriteWraps(items, pData);
         return nRows;
     });
@@ -155,8 +155,8 @@ void QELToolbar::SizeToolBar(TBBUTTON* pData, int nCount, int nLength, BOOL bVer
         std::vector<ToolbarItem> items = ReadItems(*this, pData, nCount);
         if (items.empty())
             return;
-        toolbar_layout::SizeToolBar(items, nLength, bVert != FALSE,
-                                    Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode);
+        bar_layout::SizeToolBar(items, nLength, bVert != FALSE,
+                                Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode);
         WriteWraps(items, pData);
     });
 }
@@ -167,26 +167,18 @@ CSize QELToolbar::CalcLayout(DWORD dwMode, int nLength)
 {
     // The framework asks for sizes from its own code: out of memory the bar
     // takes the base control bar's size and its records stay as they are.
-    CSize sizeFallback = CControlBar::CalcFixedLayout((dwMode & LM_STRETCH) != 0, (dwMode & LM_HORZ) != 0);
-    return qel_memory::NoThrow(sizeFallback, [&]() -> CSize {
+    CRect rectInside(0, 0, 0, 0);
+    const CSize sizeBase = CalcLayoutMargins(dwMode, rectInside);
+    return qel_memory::NoThrow(sizeBase, [&]() -> CSize {
         int nCount = m_hWnd != nullptr ? (int)DefWindowProc(TB_BUTTONCOUNT, 0, 0) : 0;
         std::vector<TBBUTTON> data((size_t)(nCount > 0 ? nCount : 0));
         for (int i = 0; i < nCount; i++)
             _GetButton(i, &data[(size_t)i]);
         std::vector<ToolbarItem> items = ReadItems(*this, data.data(), nCount);
-
-        BarLayoutInput input;
-        input.dwMode = dwMode;
-        input.nLength = nLength;
-        input.dwBarStyle = m_dwStyle;
-        input.nMRUWidth = (int)m_nMRUWidth;
-        CRect rectInside(0, 0, 0, 0);
-        CalcInsideRect(rectInside, (dwMode & LM_HORZ) != 0);
-        input.rcInside = { rectInside.left, rectInside.top, rectInside.right, rectInside.bottom };
-        CSize sizeBase = CControlBar::CalcFixedLayout((dwMode & LM_STRETCH) != 0, (dwMode & LM_HORZ) != 0);
-        input.szBaseFixed = { sizeBase.cx, sizeBase.cy };
-        BarLayoutResult result =
-            toolbar_layout::CalcLayout(items, input, Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()));
+        const LayoutRect rcInside = { rectInside.left, rectInside.top, rectInside.right, rectInside.bottom };
+        BarLayoutResult result = bar_layout::CalcLayout(
+            items, { dwMode, nLength, m_dwStyle, (int)m_nMRUWidth, rcInside, { sizeBase.cx, sizeBase.cy } },
+            Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()));
 
         if (nCount > 0 && (dwMode & LM_COMMIT)) {
             // Writing the records back must not start another layout.

@@ -96,31 +96,17 @@ void QELToolbar::OnPaint()
     }
 }
 
-void QELToolbar::OnNcPaint()
+void QELToolbar::DrawNonClientBorders(CDC* pDC, CRect& rect)
 {
     if (!IsFlat(this)) {
-        CToolBar::OnNcPaint();
+        CToolBar::DrawNonClientBorders(pDC, rect);
         return;
     }
-    CWindowDC dc(this);
-    CRect rectClient;
-    GetClientRect(&rectClient);
-    CRect rectWindow;
-    GetWindowRect(&rectWindow);
-    ScreenToClient(&rectWindow);
-    rectClient.OffsetRect(-rectWindow.left, -rectWindow.top);
-    dc.ExcludeClipRect(&rectClient);
-    rectWindow.OffsetRect(-rectWindow.left, -rectWindow.top);
-
-    Draw3DBorders(&dc, rectWindow);
-
-    // The strip between the borders and the client area gets the background.
-    // A bar that never docks keeps its etched top line (rows 0 and 1) out of it.
-    dc.IntersectClipRect(&rectWindow);
+    Draw3DBorders(pDC, rect);
+    // A bar that never docks keeps its etched top line (rows 0 and 1) out of
+    // the background.
     if (m_pDockContext == nullptr)
-        dc.ExcludeClipRect(0, 0, rectWindow.right, 2 * EtchedRows(this));
-    SendMessage(WM_ERASEBKGND, (WPARAM)dc.m_hDC);
-    DrawGripper(&dc, rectWindow);
+        pDC->ExcludeClipRect(0, 0, rect.right, 2 * EtchedRows(this));
 }
 
 void QELToolbar::Draw3DBorders(CDC* pDC, CRect& rect)
@@ -157,14 +143,7 @@ void QELToolbar::Draw3DBorders(CDC* pDC, CRect& rect)
         pDC->FillSolidRect(0, e, w, e, m_clrBtnHilight);
     }
 
-    if (dwStyle & CBRS_BORDER_LEFT)
-        rect.left += t;
-    if (dwStyle & CBRS_BORDER_TOP)
-        rect.top += t;
-    if (dwStyle & CBRS_BORDER_RIGHT)
-        rect.right -= t;
-    if (dwStyle & CBRS_BORDER_BOTTOM)
-        rect.bottom -= t;
+    DeflateByBorders(rect, t);
 }
 
 void QELToolbar::OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)

@@ -183,14 +183,7 @@ const int CX_BORDER = 2;  // one border line and its 3D companion
 void CControlBar::CalcInsideRect(CRect& rect, BOOL bHorz) const
 {
     DWORD dwStyle = m_dwStyle;
-    if (dwStyle & CBRS_BORDER_LEFT)
-        rect.left += CX_BORDER;
-    if (dwStyle & CBRS_BORDER_TOP)
-        rect.top += CX_BORDER;
-    if (dwStyle & CBRS_BORDER_RIGHT)
-        rect.right -= CX_BORDER;
-    if (dwStyle & CBRS_BORDER_BOTTOM)
-        rect.bottom -= CX_BORDER;
+    DeflateByBorders(rect, CX_BORDER);
 
     BOOL bGripper = (dwStyle & (CBRS_GRIPPER | CBRS_FLOATING)) == CBRS_GRIPPER;
     if (bHorz) {
@@ -209,6 +202,18 @@ void CControlBar::CalcInsideRect(CRect& rect, BOOL bHorz) const
         if (bGripper)
             rect.top += CY_BORDER_GRIPPER + CY_GRIPPER + CY_BORDER_GRIPPER;
     }
+}
+
+void CControlBar::DeflateByBorders(CRect& rect, int nWidth) const
+{
+    if (m_dwStyle & CBRS_BORDER_LEFT)
+        rect.left += nWidth;
+    if (m_dwStyle & CBRS_BORDER_TOP)
+        rect.top += nWidth;
+    if (m_dwStyle & CBRS_BORDER_RIGHT)
+        rect.right -= nWidth;
+    if (m_dwStyle & CBRS_BORDER_BOTTOM)
+        rect.bottom -= nWidth;
 }
 
 void CControlBar::CalcNonClientInside(NCCALCSIZE_PARAMS* lpncsp) const

@@ -45,14 +45,7 @@ void CControlBar::DrawBorders(CDC* pDC, CRect& rect)
     if (dwStyle & CBRS_BORDER_BOTTOM)
         pDC->FillSolidRect(rect.left + 1, rect.bottom - 2, w - 2, 1, clrInnerShadow);
 
-    if (dwStyle & CBRS_BORDER_LEFT)
-        rect.left += 2;
-    if (dwStyle & CBRS_BORDER_TOP)
-        rect.top += 2;
-    if (dwStyle & CBRS_BORDER_RIGHT)
-        rect.right -= 2;
-    if (dwStyle & CBRS_BORDER_BOTTOM)
-        rect.bottom -= 2;
+    DeflateByBorders(rect, 2);
 }
 
 void CControlBar::DrawGripper(CDC* pDC, const CRect& rect)
@@ -83,10 +76,12 @@ void CControlBar::EraseNonClient()
     dc.ExcludeClipRect(&rectClient);
 
     rectWindow.OffsetRect(-rectWindow.left, -rectWindow.top);
-    DrawBorders(&dc, rectWindow);
+    DrawNonClientBorders(&dc, rectWindow);
 
     // The strip between the borders and the client area gets the background.
     dc.IntersectClipRect(&rectWindow);
     SendMessage(WM_ERASEBKGND, (WPARAM)dc.m_hDC);
     DrawGripper(&dc, rectWindow);
 }
+
+void CControlBar::DrawNonClientBorders(CDC* pDC, CRect& rect) { DrawBorders(pDC, rect); }

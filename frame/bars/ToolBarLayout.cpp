@@ -1,207 +1,109 @@
 // CToolBar layout: where the rows wrap for a docked, floating or resized bar,
-// the size that gives, and the non-client borders round the buttons.
+// the size that gives, and the non-client borders round the buttons. The
+// arithmetic is the toolbar layout of logic/ToolbarLayout under its
+// one-button-high rule; this reads the buttons for it and writes the wraps back.
 #include "AfxToolBar.h"
 #include "afxext.h"
+#include "ToolbarLayout.h"
+#include <algorithm>
+#include <vector>
+
+using namespace bar_layout;
 
 namespace {
-// A wrapping separator is drawn as a line between rows, two thirds of its
-// width high.
-int SeparatorRowHeight(const TBBUTTON& button) { return (button.iBitmap > 0 ? button.iBitmap : 8) * 2 / 3; }
+ToolbarMetrics Metrics(CToolBar& bar)
+{
+    ToolbarMetrics metrics;
+    metrics.rows = RowRule::OneButtonHigh;
+    metrics.cyButton = bar.m_hWnd != nullptr ? HIWORD(bar.DefWindowProc(TB_GETBUTTONSIZE, 0, 0)) : 0;
+    if (metrics.cyButton <= 0)
+        metrics.cyButton = bar.m_sizeButton.cy;
+    return metrics;
+}
 
-bool IsPlainSeparator(const TBBUTTON& b) { return (b.fsStyle & TBSTYLE_SEP) && b.idCommand == 0; }
-bool IsPlaceholder(const TBBUTTON& b) { return (b.fsStyle & TBSTYLE_SEP) && b.idCommand != 0; }
+// The layout's view of the records: a separator is as wide as its iBitmap, a
+// button as its item rectangle in the control (the button width when the
+// control gives none).
+std::vector<ToolbarItem> ReadItems(CToolBar& bar, const TBBUTTON* pData, int nCount)
+{
+    std::vector<ToolbarItem> items;
+    for (int i = 0; pData != nullptr && i < nCount; i++) {
+        ToolbarItem item;
+        item.bSeparator = (pData[i].fsStyle & TBSTYLE_SEP) != 0;
+        item.idCommand = pData[i].idCommand;
+        item.bHidden = (pData[i].fsState & TBSTATE_HIDDEN) != 0;
+        item.bWrap = (pData[i].fsState & TBSTATE_WRAP) != 0;
+        RECT rect;
+        if (item.bSeparator)
+            item.cx = pData[i].iBitmap;
+        else if (bar.m_hWnd != nullptr && bar.DefWindowProc(TB_GETITEMRECT, (WPARAM)i, (LPARAM)&rect) &&
+                 rect.right > rect.left)
+            item.cx = rect.right - rect.left;
+        else
+            item.cx = bar.m_sizeButton.cx;
+        items.push_back(item);
+    }
+    return items;
+}
+
+LayoutRect ToRect(const CRect& rect) { return { rect.left, rect.top, rect.right, rect.bottom }; }
+
+void WriteWraps(const std::vector<ToolbarItem>& items, TBBUTTON* pData)
+{
+    for (size_t i = 0; i < items.size(); i++)
+        pData[i].fsState = (BYTE)((pData[i].fsState & ~TBSTATE_WRAP) | (items[i].bWrap ? TBSTATE_WRAP : 0));
+}
 }
 
 // ----- the layout over a working copy of the buttons -------------------------------
 
 CSize CToolBar::CalcSize(TBBUTTON* pData, int nCount)
 {
-    int cyButton = HIWORD(DefCtrl(TB_GETBUTTONSIZE));
-    if (cyButton <= 0)
-        cyButton = m_sizeButton.cy;
-    CPoint cur(0, 0);
-    CSize sizeResult(0, 0);
-    for (int i = 0; i < nCount; i++) {
-        const TBBUTTON& b = pData[i];
-        if (b.fsState & TBSTATE_HIDDEN)
-            continue;
-        int cx;
-        if (b.fsStyle & TBSTYLE_SEP) {
-            cx = b.iBitmap;
-            if (b.fsState & TBSTATE_WRAP) {
-                if (sizeResult.cy < cur.y + cyButton + SeparatorRowHeight(b))
-                    sizeResult.cy = cur.y + cyButton + SeparatorRowHeight(b);
-            } else if (sizeResult.cx < cur.x + cx) {
-                sizeResult.cx = cur.x + cx;
-            }
-        } else {
-            CRect rect;
-            cx = DefCtrl(TB_GETITEMRECT, (WPARAM)i, (LPARAM)&rect) && rect.Width() > 0 ? rect.Width() : m_sizeButton.cx;
-            if (sizeResult.cx < cur.x + cx)
-                sizeResult.cx = cur.x + cx;
-            if (sizeResult.cy < cur.y + cyButton)
-                sizeResult.cy = cur.y + cyButton;
-        }
-        cur.x += cx;
-        if (b.fsState & TBSTATE_WRAP) {
-            cur.x = 0;
-            cur.y += cyButton;
-            if (b.fsStyle & TBSTYLE_SEP)
-                cur.y += SeparatorRowHeight(b);
-        }
-    }
-    return sizeResult;
+    LayoutSize size = bar_layout::CalcSize(ReadItems(*this, pData, nCount), Metrics(*this), 0);
+    return CSize(size.cx, size.cy);
 }
 
 int CToolBar::WrapToolBar(TBBUTTON* pData, int nCount, int nWidth)
 {
-    int nWraps = 0;
-    int x = 0;
-    for (int i = 0; i < nCount; i++) {
-        pData[i].fsState &= ~TBSTATE_WRAP;
-        if (pData[i].fsState & TBSTATE_HIDDEN)
-            continue;
-        int dx;
-        if (pData[i].fsStyle & TBSTYLE_SEP) {
-            dx = pData[i].iBitmap;
-        } else {
-            CRect rect;
-            dx = DefCtrl(TB_GETITEMRECT, (WPARAM)i, (LPARAM)&rect) && rect.Width() > 0 ? rect.Width() : m_sizeButton.cx;
-        }
-        if (x + dx <= nWidth) {
-            x += dx;
-            continue;
-        }
-        // Past the width: wrap at the last visible separator of this row, else
-        // before this item (never at a hidden item or an embedded control).
-        int nWrap = -1;
-        for (int j = i; j >= 0 && !(pData[j].fsState & TBSTATE_WRAP); j--) {
-            if (IsPlainSeparator(pData[j]) && !(pData[j].fsState & TBSTATE_HIDDEN)) {
-                nWrap = j;
-                break;
-            }
-        }
-        if (nWrap < 0) {
-            for (int j = i - 1; j >= 0 && !(pData[j].fsState & TBSTATE_WRAP); j--) {
-                if ((pData[j].fsState & TBSTATE_HIDDEN) || IsPlaceholder(pData[j]))
-                    continue;
-                nWrap = j;
-                break;
-            }
-        }
-        if (nWrap < 0) {
-            x += dx;  // nowhere to wrap: the row overflows
-            continue;
-        }
-        pData[nWrap].fsState |= TBSTATE_WRAP;
-        nWraps++;
-        i = nWrap;
-        x = 0;
-    }
-    return nWraps + 1;
+    std::vector<ToolbarItem> items = ReadItems(*this, pData, nCount);
+    int nRows = bar_layout::WrapToolBar(items, nWidth, Metrics(*this), 0);
+    WriteWraps(items, pData);
+    return nRows;
 }
 
 void CToolBar::SizeToolBar(TBBUTTON* pData, int nCount, int nLength, BOOL bVert)
 {
-    if (!bVert) {
-        // The narrowest width that gives as many rows as nLength does.
-        int nMax = nLength;
-        int nTarget = WrapToolBar(pData, nCount, nMax);
-        int nMin = 0;
-        if (WrapToolBar(pData, nCount, nMin) != nTarget && nLength > 0) {
-            while (nMin < nMax) {
-                int nMid = (nMin + nMax) / 2;
-                if (WrapToolBar(pData, nCount, nMid) == nTarget) {
-                    nMax = nMid;
-                } else {
-                    if (nMin == nMid) {
-                        WrapToolBar(pData, nCount, nMax);
-                        break;
-                    }
-                    nMin = nMid;
-                }
-            }
-        }
-        CSize size = CalcSize(pData, nCount);
-        WrapToolBar(pData, nCount, size.cx);
-        return;
-    }
-    // nLength is a height: the width whose rows come closest to it.
-    WrapToolBar(pData, nCount, 0);
-    CSize sizeMin = CalcSize(pData, nCount);
-    WrapToolBar(pData, nCount, 32767);
-    CSize sizeMax = CalcSize(pData, nCount);
-    while (sizeMin.cx < sizeMax.cx) {
-        WrapToolBar(pData, nCount, (sizeMin.cx + sizeMax.cx) / 2);
-        CSize sizeMid = CalcSize(pData, nCount);
-        if (nLength < sizeMid.cy) {
-            if (sizeMin == sizeMid) {
-                WrapToolBar(pData, nCount, sizeMax.cx);
-                return;
-            }
-            sizeMin = sizeMid;
-        } else if (nLength > sizeMid.cy) {
-            if (sizeMax == sizeMid) {
-                WrapToolBar(pData, nCount, sizeMin.cx);
-                return;
-            }
-            sizeMax = sizeMid;
-        } else {
-            return;
-        }
-    }
+    std::vector<ToolbarItem> items = ReadItems(*this, pData, nCount);
+    bar_layout::SizeToolBar(items, nLength, bVert != FALSE, Metrics(*this), 0);
+    WriteWraps(items, pData);
+}
+
+CSize CToolBar::CalcLayoutMargins(DWORD dwMode, CRect& rectInside)
+{
+    CalcInsideRect(rectInside, (dwMode & LM_HORZ) != 0);
+    return CControlBar::CalcFixedLayout((dwMode & LM_STRETCH) != 0, (dwMode & LM_HORZ) != 0);
 }
 
 CSize CToolBar::CalcLayout(DWORD dwMode, int nLength)
 {
-    CSize sizeResult(0, 0);
-    int nCount = m_hWnd != nullptr ? (int)DefCtrl(TB_BUTTONCOUNT) : 0;
-    if (nCount > 0) {
-        TBBUTTON* pData = new TBBUTTON[nCount];
-        for (int i = 0; i < nCount; i++)
-            _GetButton(i, &pData[i]);
+    // A working copy of the records: only a commit writes the wraps back.
+    std::vector<TBBUTTON> data((size_t)std::max<LRESULT>(DefCtrl(TB_BUTTONCOUNT), 0));
+    for (size_t i = 0; i < data.size(); i++)
+        _GetButton((int)i, &data[i]);
+    std::vector<ToolbarItem> items = ReadItems(*this, data.data(), (int)data.size());
 
-        if (!(m_dwStyle & CBRS_SIZE_FIXED)) {
-            BOOL bDynamic = (m_dwStyle & CBRS_SIZE_DYNAMIC) != 0;
-            if (bDynamic && (dwMode & LM_MRUWIDTH)) {
-                SizeToolBar(pData, nCount, (int)m_nMRUWidth);
-            } else if (bDynamic && (dwMode & LM_HORZDOCK)) {
-                SizeToolBar(pData, nCount, 32767);
-            } else if (bDynamic && (dwMode & LM_VERTDOCK)) {
-                SizeToolBar(pData, nCount, 0);
-            } else if (bDynamic && nLength != -1) {
-                // nLength includes the borders; the buttons get what is inside.
-                CRect rect(0, 0, 0, 0);
-                CalcInsideRect(rect, (dwMode & LM_HORZ) != 0);
-                BOOL bVert = (dwMode & LM_LENGTHY) != 0;
-                SizeToolBar(pData, nCount, nLength + (bVert ? rect.Height() : rect.Width()), bVert);
-            } else if (bDynamic && (m_dwStyle & CBRS_FLOATING)) {
-                SizeToolBar(pData, nCount, (int)m_nMRUWidth);
-            } else {
-                SizeToolBar(pData, nCount, (dwMode & LM_HORZ) ? 32767 : 0);
-            }
-        }
-        sizeResult = CalcSize(pData, nCount);
-
-        if (dwMode & LM_COMMIT) {
-            if ((m_dwStyle & CBRS_FLOATING) && (m_dwStyle & CBRS_SIZE_DYNAMIC))
-                m_nMRUWidth = (UINT)sizeResult.cx;
-            for (int i = 0; i < nCount; i++)
-                _SetButton(i, &pData[i]);
-        }
-        delete[] pData;
+    CRect rectInside(0, 0, 0, 0);
+    const CSize sizeBase = CalcLayoutMargins(dwMode, rectInside);
+    BarLayoutResult result = bar_layout::CalcLayout(
+        items, { dwMode, nLength, m_dwStyle, (int)m_nMRUWidth, ToRect(rectInside), { sizeBase.cx, sizeBase.cy } },
+        Metrics(*this));
+    if (!data.empty() && (dwMode & LM_COMMIT)) {
+        m_nMRUWidth = (UINT)result.nMRUWidth;
+        WriteWraps(items, data.data());
+        for (size_t i = 0; i < data.size(); i++)
+            _SetButton((int)i, &data[i]);
     }
-
-    CRect rect(0, 0, 0, 0);
-    CalcInsideRect(rect, (dwMode & LM_HORZ) != 0);
-    sizeResult.cx -= rect.Width();
-    sizeResult.cy -= rect.Height();
-    CSize size = CControlBar::CalcFixedLayout((dwMode & LM_STRETCH) != 0, (dwMode & LM_HORZ) != 0);
-    if (sizeResult.cx < size.cx)
-        sizeResult.cx = size.cx;
-    if (sizeResult.cy < size.cy)
-        sizeResult.cy = size.cy;
-    return sizeResult;
+    return CSize(result.size.cx, result.size.cy);
 }
 
 CSize CToolBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)

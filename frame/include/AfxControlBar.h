@@ -115,7 +115,8 @@ public:
     // Draws the border lines of m_dwStyle inside rect and narrows rect past them.
     virtual void DrawBorders(CDC* pDC, CRect& rect);
     virtual void DrawGripper(CDC* pDC, const CRect& rect);
-    // Paints the non-client area: borders, background and gripper.
+    // Paints the non-client area: borders (DrawNonClientBorders), background
+    // and gripper.
     void EraseNonClient();
 
     // ----- overridables --------------------------------------------------------
@@ -153,6 +154,14 @@ public:
     int m_nCount = 0;
 
 protected:
+    // EraseNonClient's borders: draws them in pDC, a context of the whole
+    // window (rect: the window from 0, 0), narrows rect past them and clips
+    // out of pDC what of them the background that follows must not cover.
+    // DrawBorders by default; a bar with borders of its own overrides it.
+    virtual void DrawNonClientBorders(CDC* pDC, CRect& rect);
+    // Moves each side of rect that m_dwStyle gives a border (CBRS_BORDER_*)
+    // nWidth pixels inwards.
+    void DeflateByBorders(CRect& rect, int nWidth) const;
     // Registers the bar with its frame; derived Create functions call it.
     void AttachToDockSite(CWnd* pParentWnd);
     // The frame whose commands the bar shows.

@@ -52,6 +52,9 @@ public:
     CRect m_rectLayout;
 
 protected:
+    // How far the docked pBar overlaps its neighbours along its row and the
+    // next row across: the two pixels of the bars' borders.
+    virtual int GetBarOverlap(CControlBar* pBar) const;
     // The position for a bar dropped with its middle at ptMid (client coordinates).
     int Insert(CControlBar* pBar, CRect rect, CPoint ptMid);
     // Takes the entry at nPos out, and the row end after it when that leaves

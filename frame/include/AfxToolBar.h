@@ -107,6 +107,10 @@ protected:
     // Lays the buttons out for the bar's current place and commits it.
     void Layout();
     CSize CalcLayout(DWORD dwMode, int nLength = -1);
+    // What a layout in dwMode puts round the buttons: shrinks rectInside (an
+    // empty rectangle) by the borders and gripper, and answers the base
+    // control bar's fixed size, the least the bar takes.
+    CSize CalcLayoutMargins(DWORD dwMode, CRect& rectInside);
     CSize CalcSize(TBBUTTON* pData, int nCount);
     int WrapToolBar(TBBUTTON* pData, int nCount, int nWidth);
     void SizeToolBar(TBBUTTON* pData, int nCount, int nLength, BOOL bVert = FALSE);

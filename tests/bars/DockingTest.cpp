@@ -129,6 +129,23 @@ TEST_F(CDockFixture, BarsGoOnRowsOfTheirOwnOrBesideAnotherWhereTheyAreDropped)
     // A bar dropped with a gap keeps it.
     EXPECT_EQ(r2.left, r1.right + 20);
 
+    // A layout that only asks (no batch) measures the rows and moves no bar:
+    // bar2 pushed back over bar1 stays there until a real layout.
+    CRect rectOver;
+    bar2.GetWindowRect(&rectOver);
+    pTop->ScreenToClient(&rectOver);
+    rectOver.OffsetRect(-40, 0);
+    bar2.MoveWindow(&rectOver);
+    const CRect rectMoved = frame.RectInFrame(&bar2);
+    AFX_SIZEPARENTPARAMS query = {};
+    query.rect = client;
+    query.bStretch = TRUE;
+    pTop->SendMessage(WM_SIZEPARENT, 0, (LPARAM)&query);
+    EXPECT_EQ(query.sizeTotal.cy, frame.RectInFrame(pTop).Height());
+    EXPECT_EQ(frame.RectInFrame(&bar2), rectMoved);
+    frame.RecalcLayout();
+    EXPECT_EQ(frame.RectInFrame(&bar2).left, r1.right - 2);
+
     // Docking refuses sides the bar does not allow and bars of other frames.
     bar2.EnableDocking(CBRS_ALIGN_TOP);
     frame.DockControlBar(&bar2, AFX_IDW_DOCKBAR_LEFT);

@@ -4,7 +4,7 @@
 #include <random>
 #include <sstream>
 
-using namespace toolbar_layout;
+using namespace bar_layout;
 
 namespace {
 DockEntry Bar(int nBar, int cx, int cy, bool bFlat, LayoutRect rcCurrent = { -100, -100, -50, -50 })
@@ -13,7 +13,7 @@ DockEntry Bar(int nBar, int cx, int cy, bool bFlat, LayoutRect rcCurrent = { -10
     e.kind = DockEntryKind::Bar;
     e.nBar = nBar;
     e.bVisible = true;
-    e.bFlatToolbar = bFlat;
+    e.nOverlap = bFlat ? 0 : 2;
     e.dwStyle = kBarAlignTop;
     e.size = { cx, cy };
     e.rcCurrent = rcCurrent;

@@ -9,8 +9,8 @@
 
 namespace toolbar_test {
 
-using toolbar_layout::ToolbarItem;
-using toolbar_layout::ToolbarMetrics;
+using bar_layout::ToolbarItem;
+using bar_layout::ToolbarMetrics;
 
 inline ToolbarItem Button(int cx, int cy = 22)
 {
@@ -67,6 +67,15 @@ inline ToolbarMetrics Metrics(int32_t nVersion = 0x00050051, bool bHide = true)
     m.cyButton = 22;
     m.nComCtlVersion = nVersion;
     m.bHideControlsWhenVertical = bHide;
+    return m;
+}
+
+// The framework's toolbar: rows one button high, no embedded controls.
+inline ToolbarMetrics FrameMetrics(int cyButton = 22)
+{
+    ToolbarMetrics m;
+    m.rows = bar_layout::RowRule::OneButtonHigh;
+    m.cyButton = cyButton;
     return m;
 }
 

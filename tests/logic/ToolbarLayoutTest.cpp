@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <climits>
 
-using namespace toolbar_layout;
+using namespace bar_layout;
 using namespace toolbar_test;
 
 namespace {
@@ -29,6 +29,64 @@ std::string FirstFitWraps(const std::vector<ToolbarItem>& items, int nWidth)
         x += items[i].cx;
     }
     return s;
+}
+
+// The framework's toolbar as it measured and wrapped its rows by itself, over
+// the records: the rule OneButtonHigh must come out exactly like this.
+LayoutSize FrameCalcSize(const std::vector<ToolbarItem>& items, int cyButton)
+{
+    LayoutSize size = { 0, 0 };
+    int x = 0;
+    int y = 0;
+    for (const ToolbarItem& b : items) {
+        if (b.bHidden)
+            continue;
+        const int cySeparator = (b.cx > 0 ? b.cx : 8) * 2 / 3;
+        if (!b.bSeparator || !b.bWrap)
+            size.cx = std::max(size.cx, x + b.cx);
+        if (!b.bSeparator)
+            size.cy = std::max(size.cy, y + cyButton);
+        else if (b.bWrap)
+            size.cy = std::max(size.cy, y + cyButton + cySeparator);
+        x += b.cx;
+        if (b.bWrap) {
+            x = 0;
+            y += cyButton + (b.bSeparator ? cySeparator : 0);
+        }
+    }
+    return size;
+}
+
+int FrameWrap(std::vector<ToolbarItem>& items, int nWidth)
+{
+    const int n = static_cast<int>(items.size());
+    int nWraps = 0;
+    int x = 0;
+    for (int i = 0; i < n; i++) {
+        items[i].bWrap = false;
+        if (items[i].bHidden)
+            continue;
+        if (x + items[i].cx <= nWidth) {
+            x += items[i].cx;
+            continue;
+        }
+        int nWrap = -1;
+        for (int j = i; j >= 0 && !items[j].bWrap && nWrap < 0; j--)
+            if (items[j].IsPlainSeparator() && !items[j].bHidden)
+                nWrap = j;
+        for (int j = i - 1; j >= 0 && !items[j].bWrap && nWrap < 0; j--)
+            if (!items[j].bHidden && !items[j].IsPlaceholder())
+                nWrap = j;
+        if (nWrap < 0) {
+            x += items[i].cx;
+            continue;
+        }
+        items[nWrap].bWrap = true;
+        nWraps++;
+        i = nWrap;
+        x = 0;
+    }
+    return nWraps + 1;
 }
 }
 
@@ -260,5 +318,30 @@ TEST(ToolbarWrap, EarlierFlagsNeverChangeTheResult)
         ASSERT_EQ(nClean, 1 + static_cast<int>(std::count(wraps.begin(), wraps.end(), 'W')));
         for (const ToolbarItem& item : clean)
             ASSERT_FALSE(item.bWrap && (item.bHidden || item.IsPlaceholder())) << "round " << round;
+    }
+}
+
+TEST(ToolbarFrameRule, RowsAndWrapsAreTheFrameworkToolbars)
+{
+    // Hidden placeholders, wrapping separators and flags left from before
+    // are where the two rules part.
+    std::mt19937 rng(13);
+    std::uniform_int_distribution<int> width(-10, 400);
+    for (int round = 0; round < 400; ++round) {
+        std::vector<ToolbarItem> items = RandomBar(rng, true);
+        for (ToolbarItem& item : items) {
+            item.bWrap = (rng() % 3) == 0;
+            if (item.IsPlaceholder() && (rng() & 1) != 0)
+                item = Hidden(item);
+            item.bHasControl = false;  // the framework's toolbar knows no embedded controls
+        }
+        const int cyButton = 15 + static_cast<int>(rng() % 20);
+        ASSERT_EQ(CalcSize(items, FrameMetrics(cyButton), kVert), FrameCalcSize(items, cyButton)) << "round " << round;
+        std::vector<ToolbarItem> reference = items;
+        const int nWidth = width(rng);
+        ASSERT_EQ(WrapToolBar(items, nWidth, FrameMetrics(cyButton), kVert), FrameWrap(reference, nWidth))
+            << "round " << round;
+        ASSERT_EQ(Wraps(items), Wraps(reference)) << "round " << round;
+        ASSERT_EQ(CalcSize(items, FrameMetrics(cyButton), kVert), FrameCalcSize(items, cyButton)) << "round " << round;
     }
 }

@@ -3,7 +3,7 @@
 #include "ToolbarItems.h"
 #include <gtest/gtest.h>
 
-using namespace toolbar_layout;
+using namespace bar_layout;
 using namespace toolbar_test;
 
 namespace {

@@ -1,12 +1,14 @@
-// The toolbar's size and wrap computation over plain item sizes and flags.
+// The size and wrap computation of toolbars over plain item sizes and flags,
+// for the framework's toolbar (CToolBar) and ours (QELToolbar) alike.
 //
-// The buttons of our toolbar are not all of one size (text labels, embedded
-// controls, wrapping separators with a height of their own), so the toolbar
-// measures and wraps them itself. Everything here works on copies of the
-// button records and on sizes the toolbar has already asked of the control;
-// nothing here talks to a window.
+// Everything here works on copies of the button records and on sizes the
+// toolbar has already asked of the control; nothing here talks to a window.
+// The two toolbars differ in how they measure (ToolbarMetrics::rows): the
+// framework's makes every row one button high, ours measures every item,
+// since its buttons are not all of one size (text labels, embedded controls,
+// wrapping separators with a height of their own).
 //
-// How QELToolbar feeds these functions, per button i of the control:
+// How a toolbar feeds these functions, per button i of the control:
 //   bSeparator   fsStyle & TBSTYLE_SEP
 //   idCommand    idCommand (a separator with a non-zero id is the placeholder
 //                of an embedded control)
@@ -14,67 +16,27 @@
 //   bWrap        fsState & TBSTATE_WRAP; written back into the record after
 //                WrapToolBar, SizeToolBar or CalcLayout
 //   cx, cy       width and height of TB_GETITEMRECT(i); 0, 0 when it fails
-//                (the control gives no rectangle for a hidden button)
+//                (the control gives no rectangle for a hidden button). The
+//                framework's toolbar gives a separator its iBitmap as cx, and
+//                a button whose rectangle it cannot read its button width.
+// and, ours only (the framework's toolbar knows no embedded controls):
 //   bReportedHidden  TB_ISBUTTONHIDDEN(idCommand) != 0 (read for placeholders)
 //   bHasControl  the toolbar has a child window whose control id is idCommand
 //                (asked for every separator, plain ones included)
 //   cxControl, cyControl  that child window's width and height
-// and once per pass, in ToolbarMetrics: the button height (high word of
-// TB_GETBUTTONSIZE), the cached common-controls version and
-// m_bHideControlsWhenVertical.
+// and once per pass, in ToolbarMetrics: the rule, the button height (high
+// word of TB_GETBUTTONSIZE), and for ours the cached common-controls version
+// and m_bHideControlsWhenVertical.
 #pragma once
+#include "BarLayoutTypes.h"
 #include <cstdint>
 #include <vector>
 
-namespace toolbar_layout {
-
-// Layout mode bits, as the frame passes them to CalcDynamicLayout.
-constexpr uint32_t kModeStretch = 0x01;
-constexpr uint32_t kModeHorz = 0x02;
-constexpr uint32_t kModeMRUWidth = 0x04;
-constexpr uint32_t kModeHorzDock = 0x08;
-constexpr uint32_t kModeVertDock = 0x10;
-constexpr uint32_t kModeLengthY = 0x20;
-constexpr uint32_t kModeCommit = 0x40;
-
-// Control bar style bits the layout reads.
-constexpr uint32_t kBarFloating = 0x0001;
-constexpr uint32_t kBarSizeFixed = 0x0002;
-constexpr uint32_t kBarSizeDynamic = 0x0004;
-constexpr uint32_t kBarAlignLeft = 0x1000;
-constexpr uint32_t kBarAlignTop = 0x2000;
-constexpr uint32_t kBarAlignRight = 0x4000;
-constexpr uint32_t kBarAlignBottom = 0x8000;
+namespace bar_layout {
 
 // Common-controls versions as major * 65536 + minor.
 constexpr int32_t kComCtl470 = 0x00040046;
 constexpr int32_t kComCtl471 = 0x00040047;
-
-// The width that means "as wide as it takes".
-constexpr int kUnlimitedWidth = 32767;
-
-struct LayoutSize
-{
-    int cx;
-    int cy;
-    bool operator==(const LayoutSize& o) const { return cx == o.cx && cy == o.cy; }
-    bool operator!=(const LayoutSize& o) const { return !(*this == o); }
-};
-
-struct LayoutRect
-{
-    int left;
-    int top;
-    int right;
-    int bottom;
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool operator==(const LayoutRect& o) const
-    {
-        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
-    }
-    bool operator!=(const LayoutRect& o) const { return !(*this == o); }
-};
 
 struct ToolbarItem
 {
@@ -91,17 +53,32 @@ struct ToolbarItem
 
     bool IsPlainSeparator() const { return bSeparator && idCommand == 0; }
     bool IsPlaceholder() const { return bSeparator && idCommand != 0; }
-    // Hidden plain buttons and separators take no part in the layout; a
-    // hidden placeholder still does.
-    bool IsSkipped() const { return bHidden && !IsPlaceholder(); }
+};
+
+// How a toolbar measures its rows.
+enum class RowRule {
+    // The framework's toolbar: every row is one button high, a wrapping
+    // separator adds a line two thirds of its width high (of 8 pixels when it
+    // has none) below its row, and hidden items, placeholders too, take no
+    // part.
+    OneButtonHigh,
+    // Ours: a row is as tall as its tallest item, a wrapping separator adds
+    // the line the common controls of nComCtlVersion draw, and a hidden
+    // placeholder still takes its control's room.
+    TallestItem,
 };
 
 struct ToolbarMetrics
 {
-    int cyButton = 0;            // high word of TB_GETBUTTONSIZE
-    int32_t nComCtlVersion = 0;  // major * 65536 + minor
-    bool bHideControlsWhenVertical = true;
+    RowRule rows = RowRule::TallestItem;
+    int cyButton = 0;                       // high word of TB_GETBUTTONSIZE
+    int32_t nComCtlVersion = 0;             // major * 65536 + minor (TallestItem)
+    bool bHideControlsWhenVertical = true;  // TallestItem
 };
+
+// Whether item takes no part in the layout: a hidden plain button or
+// separator never does, a hidden placeholder only under OneButtonHigh.
+bool IsSkipped(const ToolbarItem& item, const ToolbarMetrics& metrics);
 
 // Size of item nIndex in mode dwMode; (0, 0) for an index out of range.
 LayoutSize GetButtonSize(const std::vector<ToolbarItem>& items, int nIndex, const ToolbarMetrics& metrics,

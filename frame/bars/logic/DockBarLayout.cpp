@@ -2,18 +2,9 @@
 #include <algorithm>
 #include <climits>
 
-namespace toolbar_layout {
+namespace bar_layout {
 
 namespace {
-int Clamp(long long v)
-{
-    if (v > INT_MAX)
-        return INT_MAX;
-    if (v < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(v);
-}
-
 // Positions run in 64 bits so that a pile of huge bars cannot overflow; the
 // rectangles handed out are clamped back into int.
 struct Span
@@ -26,8 +17,8 @@ struct Span
 LayoutRect ToRect(bool bHorz, const Span& along, long long across, const LayoutSize& s)
 {
     if (bHorz)
-        return { Clamp(along.pos), Clamp(across), Clamp(along.End()), Clamp(across + s.cy) };
-    return { Clamp(across), Clamp(along.pos), Clamp(across + s.cx), Clamp(along.End()) };
+        return { ClampToInt(along.pos), ClampToInt(across), ClampToInt(along.End()), ClampToInt(across + s.cy) };
+    return { ClampToInt(across), ClampToInt(along.pos), ClampToInt(across + s.cx), ClampToInt(along.End()) };
 }
 }
 
@@ -54,18 +45,15 @@ DockLayoutResult CalcDockBarLayout(std::vector<DockEntry>& entries, const DockLa
     long long ptAcross = -2;
     long long t = 0;  // thickness of the current row
     bool bWrapped = false;
-    long long bx = 2;  // border overlap along the row (by for a vertical bar)
-    long long by = 2;  // border overlap across rows
+    // How far bars overlap along the row and across rows: the last bar's
+    // overlap holds until the next bar.
+    long long overlap = 2;
 
     for (size_t p = 0; p < entries.size(); ++p) {
         bool bHasBar = entries[p].kind == DockEntryKind::Bar;
         bool bEmpty = entries[p].kind == DockEntryKind::Empty;
-        if (bHasBar) {
-            // Flat toolbars draw their own one-pixel borders and sit edge to edge.
-            bx = by = entries[p].bFlatToolbar ? 0 : 2;
-        }
-        const long long bAlong = bHorz ? bx : by;
-        const long long bAcross = bHorz ? by : bx;
+        if (bHasBar)
+            overlap = entries[p].nOverlap;
 
         if (bHasBar && entries[p].bVisible) {
             const DockEntry bar = entries[p];  // a copy: an insertion below moves the vector
@@ -79,16 +67,16 @@ DockLayoutResult CalcDockBarLayout(std::vector<DockEntry>& entries, const DockLa
                 r.pos = curAlong;
             // Pull a bar sticking out of the end back in, but not over the previous one.
             if (r.End() > maxAlong && !input.bFloating)
-                r.pos = std::max(maxAlong - (r.len - bAlong), ptAlong);
+                r.pos = std::max(maxAlong - (r.len - overlap), ptAlong);
 
             if (bWrapped) {
                 bWrapped = false;
-                r.pos = -bAlong;
-            } else if (r.pos >= maxAlong - bAlong && p > 0 && entries[p - 1].kind != DockEntryKind::Empty) {
+                r.pos = -overlap;
+            } else if (r.pos >= maxAlong - overlap && p > 0 && entries[p - 1].kind != DockEntryKind::Empty) {
                 // No room left on this row: end it before the bar.
                 DockEntry rowEnd;
                 entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(p), rowEnd);
-                result.insertions.push_back(Clamp(static_cast<long long>(p)));
+                result.insertions.push_back(ClampToInt(static_cast<long long>(p)));
                 bHasBar = false;
                 bEmpty = true;
                 bWrapped = true;
@@ -101,7 +89,7 @@ DockLayoutResult CalcDockBarLayout(std::vector<DockEntry>& entries, const DockLa
                         result.actions.push_back({ DockActionKind::RecordPosition, bar.nBar, rc });
                     result.actions.push_back({ DockActionKind::Move, bar.nBar, rc });
                 }
-                ptAlong = r.pos + sAlong - bAlong;
+                ptAlong = r.pos + sAlong - overlap;
                 t = std::max(t, sAcross);
             }
         }
@@ -110,7 +98,7 @@ DockLayoutResult CalcDockBarLayout(std::vector<DockEntry>& entries, const DockLa
             result.actions.push_back({ DockActionKind::DelayShow, entries[p].nBar, { 0, 0, 0, 0 } });
 
         if (!bHasBar && bEmpty && t != 0) {
-            ptAcross += t - bAcross;
+            ptAcross += t - overlap;
             const long long rowAlong = ptAlong;
             if (bHorz) {
                 cx = std::max(cx, rowAlong);
@@ -119,7 +107,7 @@ DockLayoutResult CalcDockBarLayout(std::vector<DockEntry>& entries, const DockLa
                 cx = std::max(cx, ptAcross);
                 cy = std::max(cy, rowAlong);
             }
-            ptAlong = -bAlong;
+            ptAlong = -overlap;
             t = 0;
         }
     }
@@ -129,7 +117,7 @@ DockLayoutResult CalcDockBarLayout(std::vector<DockEntry>& entries, const DockLa
         cx += static_cast<long long>(in.left) - in.right;
     if ((!input.bStretch || bHorz) && cy != 0)
         cy += static_cast<long long>(in.top) - in.bottom;
-    result.size = { Clamp(cx), Clamp(cy) };
+    result.size = { ClampToInt(cx), ClampToInt(cy) };
     return result;
 }
 }

@@ -1,17 +1,20 @@
-// The arithmetic of CDockBarEx::CalcFixedLayout over plain sizes.
+// The arithmetic of CDockBar::CalcFixedLayout over plain sizes.
 //
-// Our dock bar places flat toolbars edge to edge where the framework's dock
-// bar overlaps every bar by two pixels. This computes where each docked bar
-// goes, where rows break and how large the dock bar becomes; the dock bar
-// then carries out the actions in one deferred window-positioning batch.
+// Docked bars lie in rows, each overlapping its neighbours by its borders:
+// two pixels in the framework's dock bar, none for the flat toolbars of ours
+// (CDockBarEx), which draw their own one-pixel borders. This computes where
+// each docked bar goes, where rows break and how large the dock bar becomes;
+// the dock bar then carries out the actions in one deferred
+// window-positioning batch.
 //
-// How CDockBarEx feeds it, per entry p of its bar array (m_arrBars):
+// How the dock bar feeds it, per entry p of its bar array (m_arrBars):
 //   kind         Empty for a null entry (a row end), Placeholder for the id of
 //                a hidden bar, Bar for a control bar
 //   nBar         the caller's own handle for the bar (its index in the array
 //                at the start is handy); not read by the computation
 //   bVisible     the bar's IsVisible()
-//   bFlatToolbar the bar is a QELToolbar whose control has TBSTYLE_FLAT
+//   nOverlap     how far the bar overlaps its neighbours, along its row and
+//                across to the next row (CDockBar::GetBarOverlap)
 //   dwStyle      the bar's style (CBRS_...)
 //   size         bar->CalcDynamicLayout(-1, DockedBarMode(dwStyle)), for
 //                visible bars
@@ -23,11 +26,11 @@
 // actions in order (DelayShow also comes during a query: the bar's
 // RecalcDelayShow then gets the layout record without a batch).
 #pragma once
-#include "ToolbarLayout.h"
+#include "BarLayoutTypes.h"
 #include <cstdint>
 #include <vector>
 
-namespace toolbar_layout {
+namespace bar_layout {
 
 enum class DockEntryKind {
     Empty,
@@ -40,7 +43,7 @@ struct DockEntry
     DockEntryKind kind = DockEntryKind::Empty;
     int nBar = -1;
     bool bVisible = false;
-    bool bFlatToolbar = false;
+    int nOverlap = 2;
     uint32_t dwStyle = 0;
     LayoutSize size = { 0, 0 };
     LayoutRect rcCurrent = { 0, 0, 0, 0 };

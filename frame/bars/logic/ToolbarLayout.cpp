@@ -3,19 +3,9 @@
 #include <climits>
 #include <utility>
 
-namespace toolbar_layout {
+namespace bar_layout {
 
 namespace {
-// Sums of item sizes run in 64 bits: a bar of many huge items must not
-// overflow; what comes out is clamped back into an int.
-int Clamp(long long v)
-{
-    if (v > INT_MAX)
-        return INT_MAX;
-    if (v < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(v);
-}
 
 int Count(const std::vector<ToolbarItem>& items)
 {
@@ -26,6 +16,14 @@ int CalcWidth(const std::vector<ToolbarItem>& items, const ToolbarMetrics& metri
 {
     return CalcSize(items, metrics, dwMode).cx;
 }
+
+// The line a wrapping separator of the framework's toolbar adds below its row.
+long long FrameSeparatorLine(const ToolbarItem& item) { return (item.cx > 0 ? item.cx : 8LL) * 2 / 3; }
+}
+
+bool IsSkipped(const ToolbarItem& item, const ToolbarMetrics& metrics)
+{
+    return item.bHidden && (metrics.rows == RowRule::OneButtonHigh || !item.IsPlaceholder());
 }
 
 LayoutSize GetButtonSize(const std::vector<ToolbarItem>& items, int nIndex, const ToolbarMetrics& metrics,
@@ -34,6 +32,11 @@ LayoutSize GetButtonSize(const std::vector<ToolbarItem>& items, int nIndex, cons
     if (nIndex < 0 || nIndex >= Count(items))
         return { 0, 0 };
     const ToolbarItem& item = items[static_cast<size_t>(nIndex)];
+    if (metrics.rows == RowRule::OneButtonHigh) {
+        // Buttons are a button high; separators are only as wide as they are
+        // (nothing once they wrap: then they are a line below their row).
+        return { item.bSeparator && item.bWrap ? 0 : item.cx, item.bSeparator ? 0 : metrics.cyButton };
+    }
     int cx = item.cx;
     int cy = item.cy;
     if (item.bSeparator)
@@ -77,10 +80,11 @@ LayoutSize CalcSize(const std::vector<ToolbarItem>& items, const ToolbarMetrics&
     int k = 0;        // visible items in the row
     long long w = 0;
     long long ht = 0;
+    const bool bButtonHigh = metrics.rows == RowRule::OneButtonHigh;
     const int n = Count(items);
     for (int i = 0; i < n; ++i) {
         const ToolbarItem& item = items[static_cast<size_t>(i)];
-        if (item.IsSkipped())
+        if (IsSkipped(item, metrics))
             continue;
         const LayoutSize sz = GetButtonSize(items, i, metrics, dwMode);
         h = std::max(h, static_cast<long long>(sz.cy));
@@ -91,17 +95,20 @@ LayoutSize CalcSize(const std::vector<ToolbarItem>& items, const ToolbarMetrics&
             ++k;
         if (item.bWrap) {
             // A separator alone on its row still gets a row of button height.
-            if (k == 1 && item.bSeparator)
+            if (bButtonHigh || (k == 1 && item.bSeparator))
                 h = metrics.cyButton;
             y += h;
             if (item.bSeparator)
-                y += sz.cy;
+                y += bButtonHigh ? FrameSeparatorLine(item) : sz.cy;
+            // The framework's toolbar counts a separator's line even below its last row.
+            if (bButtonHigh)
+                ht = std::max(ht, y);
             x = 0;
             h = 0;
             k = 0;
         }
     }
-    return { Clamp(w), Clamp(ht) };
+    return { ClampToInt(w), ClampToInt(ht) };
 }
 
 int WrapToolBar(std::vector<ToolbarItem>& items, int nWidth, const ToolbarMetrics& metrics, uint32_t dwMode)
@@ -114,7 +121,7 @@ int WrapToolBar(std::vector<ToolbarItem>& items, int nWidth, const ToolbarMetric
     for (int i = 0; i < n; ++i) {
         ToolbarItem& item = items[static_cast<size_t>(i)];
         item.bWrap = false;
-        if (item.IsSkipped())
+        if (IsSkipped(item, metrics))
             continue;
         x += GetButtonSize(items, i, metrics, dwMode).cx;
         if (x <= nWidth)
@@ -209,7 +216,7 @@ int SizeToolBar(std::vector<ToolbarItem>& items, int nLength, bool bVert, const 
             }
         }
         seen.emplace_back(small, large);
-        nLast = Clamp((static_cast<long long>(small.cx) + large.cx) / 2);
+        nLast = ClampToInt((static_cast<long long>(small.cx) + large.cx) / 2);
         WrapToolBar(items, nLast, metrics, dwMode);
         const LayoutSize mid = CalcSize(items, metrics, dwMode);
         if (nLength < mid.cy) {
@@ -255,7 +262,7 @@ BarLayoutResult CalcLayout(std::vector<ToolbarItem>& items, const BarLayoutInput
             bVert = (dwMode & kModeLengthY) != 0;
             const long long inset = bVert ? static_cast<long long>(input.rcInside.bottom) - input.rcInside.top
                                           : static_cast<long long>(input.rcInside.right) - input.rcInside.left;
-            nSize = Clamp(input.nLength + inset);
+            nSize = ClampToInt(input.nLength + inset);
         } else if (bDynamic && (dwStyle & kBarFloating)) {
             nSize = input.nMRUWidth;
         } else {
@@ -282,14 +289,14 @@ BarLayoutResult CalcLayout(std::vector<ToolbarItem>& items, const BarLayoutInput
 
     cx += static_cast<long long>(input.rcInside.left) - input.rcInside.right;
     cy += static_cast<long long>(input.rcInside.top) - input.rcInside.bottom;
-    result.size.cx = std::max(Clamp(cx), input.szBaseFixed.cx);
-    result.size.cy = std::max(Clamp(cy), input.szBaseFixed.cy);
+    result.size.cx = std::max(ClampToInt(cx), input.szBaseFixed.cx);
+    result.size.cy = std::max(ClampToInt(cy), input.szBaseFixed.cy);
     return result;
 }
 
 int ControlTop(int nItemTop, int nItemHeight, int nControlHeight)
 {
     const long long d = (static_cast<long long>(nItemHeight) - nControlHeight) / 2;
-    return Clamp(nItemTop + (d > 0 ? d : 0));
+    return ClampToInt(nItemTop + (d > 0 ? d : 0));
 }
 }
