@@ -5,6 +5,7 @@
 // writes the wrap decisions back into the control and places the embedded
 // controls.
 #include "QELToolbar.h"
+#include "QELToolbarParts.h"
 #include "ToolbarLayout.h"
 #include "QELMemory.h"
 #include <cstring>
@@ -103,12 +104,12 @@ CSize ToSize(const LayoutSize& size) { return CSize(size.cx, size.cy); }
 // ----- one item, the rows, the wraps ---------------------------------------------------
 
 namespace {
-ToolbarMetrics Metrics(HWND hWnd, BOOL bHideControlsWhenVertical, int nVersion)
+ToolbarMetrics Metrics(HWND hWnd, bool bHideControlsWhenVertical, int nVersion)
 {
     ToolbarMetrics metrics;
     metrics.cyButton = HIWORD(::SendMessageA(hWnd, TB_GETBUTTONSIZE, 0, 0));
     metrics.nComCtlVersion = nVersion;
-    metrics.bHideControlsWhenVertical = bHideControlsWhenVertical != FALSE;
+    metrics.bHideControlsWhenVertical = bHideControlsWhenVertical;
     return metrics;
 }
 }
@@ -122,7 +123,7 @@ CSize QELToolbar::GetButtonSize(TBBUTTON* pData, int nIndex, DWORD dwMode)
         std::vector<ToolbarItem> items((size_t)nIndex + 1);
         items[(size_t)nIndex] = ReadItem(*this, ToolbarChildren(m_hWnd), pData[nIndex], nIndex);
         return ToSize(bar_layout::GetButtonSize(
-            items, nIndex, Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode));
+            items, nIndex, Metrics(m_hWnd, m_bHideControlsWhenVertical != FALSE, GetComCtlVersion()), dwMode));
     });
 }
 
@@ -130,8 +131,8 @@ CSize QELToolbar::CalcSize(TBBUTTON* pData, int nCount, DWORD dwMode)
 {
     return qel_memory::NoThrow(CSize(0, 0), [&] {
         std::vector<ToolbarItem> items = ReadItems(*this, pData, nCount);
-        return ToSize(
-            bar_layout::CalcSize(items, Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode));
+        return ToSize(bar_layout::CalcSize(
+            items, Metrics(m_hWnd, m_bHideControlsWhenVertical != FALSE, GetComCtlVersion()), dwMode));
     });
 }
 
@@ -142,8 +143,8 @@ int QELToolbar::WrapToolBar(TBBUTTON* pData, int nCount, int nWidth, DWORD dwMod
         std::vector<ToolbarItem> items = ReadItems(*this, pData, nCount);
         if (items.empty())
             return 1;
-        int nRows = bar_layout::WrapToolBar(items, nWidth,
-                                            Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode);
+        int nRows = bar_layout::WrapToolBar(
+            items, nWidth, Metrics(m_hWnd, m_bHideControlsWhenVertical != FALSE, GetComCtlVersion()), dwMode);
         WriteWraps(items, pData);
         return nRows;
     });
@@ -156,7 +157,7 @@ void QELToolbar::SizeToolBar(TBBUTTON* pData, int nCount, int nLength, BOOL bVer
         if (items.empty())
             return;
         bar_layout::SizeToolBar(items, nLength, bVert != FALSE,
-                                Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()), dwMode);
+                                Metrics(m_hWnd, m_bHideControlsWhenVertical != FALSE, GetComCtlVersion()), dwMode);
         WriteWraps(items, pData);
     });
 }
@@ -170,7 +171,7 @@ CSize QELToolbar::CalcLayout(DWORD dwMode, int nLength)
     CRect rectInside(0, 0, 0, 0);
     const CSize sizeBase = CalcLayoutMargins(dwMode, rectInside);
     return qel_memory::NoThrow(sizeBase, [&]() -> CSize {
-        int nCount = m_hWnd != nullptr ? (int)DefWindowProc(TB_BUTTONCOUNT, 0, 0) : 0;
+        const int nCount = m_pParts->ButtonCount();
         std::vector<TBBUTTON> data((size_t)(nCount > 0 ? nCount : 0));
         for (int i = 0; i < nCount; i++)
             _GetButton(i, &data[(size_t)i]);
@@ -178,7 +179,7 @@ CSize QELToolbar::CalcLayout(DWORD dwMode, int nLength)
         const LayoutRect rcInside = { rectInside.left, rectInside.top, rectInside.right, rectInside.bottom };
         BarLayoutResult result = bar_layout::CalcLayout(
             items, { dwMode, nLength, m_dwStyle, (int)m_nMRUWidth, rcInside, { sizeBase.cx, sizeBase.cy } },
-            Metrics(m_hWnd, m_bHideControlsWhenVertical, GetComCtlVersion()));
+            Metrics(m_hWnd, m_bHideControlsWhenVertical != FALSE, GetComCtlVersion()));
 
         if (nCount > 0 && (dwMode & LM_COMMIT)) {
             // Writing the records back must not start another layout.
