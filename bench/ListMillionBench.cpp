@@ -5,11 +5,16 @@
 // at most 12x the time), the library's own bytes per row (goal 64 + 8 per
 // column) and the process's peak private bytes.
 //
-//   ListMillionBench [--sort-up-to N] [ROWS ...]
+//   ListMillionBench [--sort-up-to N] [--list-first] [ROWS ...]
 //       sizes to run (10000 100000 1000000 by default); above N rows the sort
 //       is left out (Wine's LVM_SORTITEMS moves items by an insertion merge,
 //       quadratic in the rows: at a million rows it runs for tens of minutes,
 //       for the plain list view as for QELListCtrl)
+//   --list-first
+//       QELListCtrl takes the first turn of each round instead of the plain list
+//       view. At a million rows there is one round, and the side that goes second
+//       allocates from a heap holding the first side's million freed rows: run
+//       both orders to see how much of a ratio that is
 //
 // The sorted column holds whole numbers, so the typed comparison reads them as
 // numbers (a column of dates would time the platform's date parser instead);
@@ -180,9 +185,12 @@ int main(int argc, char** argv)
         return 1;
     std::vector<int> sizes;
     int nSortUpTo = 0x7FFFFFFF;
+    int nFirstSide = 0;
     for (int a = 1; a < argc; ++a) {
         if (std::string(argv[a]) == "--sort-up-to" && a + 1 < argc)
             nSortUpTo = std::atoi(argv[++a]);
+        else if (std::string(argv[a]) == "--list-first")
+            nFirstSide = 1;
         else if (std::atoi(argv[a]) > 0)
             sizes.push_back(std::atoi(argv[a]));
     }
@@ -202,7 +210,7 @@ int main(int argc, char** argv)
         const int nRounds = nRows < 1000000 ? 2 : 1;
         for (int round = 0; round < nRounds; ++round) {
             for (int side = 0; side < 2; ++side) {
-                const bool bQel = (side + round) % 2 == 1;
+                const bool bQel = (side + round + nFirstSide) % 2 == 1;
                 const bool bSort = nRows <= nSortUpTo;
                 Result r = bQel ? RunQel(frame, nRows, bSort) : RunPlain(frame, nRows, bSort);
                 for (int o = 0; o < kOperations; ++o)
