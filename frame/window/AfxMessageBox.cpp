@@ -1,17 +1,6 @@
-// Message boxes of the application: CWinApp::DoMessageBox and AfxMessageBox.
+// AfxMessageBox: through the application's DoMessageBox, or plainly where a program has none.
 #include "AfxWinApp.h"
 #include "AfxModalOwner.h"
-
-int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT)
-{
-    HWND hWndOwner = CWnd::GetSafeOwner(nullptr)->GetSafeHwnd();
-    if ((nType & MB_ICONMASK) == 0) {
-        // The framework's custom: a question icon for yes/no questions, else an exclamation.
-        UINT nButtons = nType & MB_TYPEMASK;
-        nType |= (nButtons == MB_YESNO || nButtons == MB_YESNOCANCEL) ? MB_ICONQUESTION : MB_ICONEXCLAMATION;
-    }
-    return AfxRunMessageBox(hWndOwner, lpszPrompt, m_pszAppName != nullptr ? m_pszAppName : "", nType);
-}
 
 int AFXAPI AfxMessageBox(LPCSTR lpszText, UINT nType, UINT nIDHelp)
 {
