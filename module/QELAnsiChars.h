@@ -2,11 +2,11 @@
 // looks into 8-bit text: a double-byte character's trail byte may be '\' or a letter.
 #pragma once
 #include "MbcsChars.h"
+#include "AfxCodePage.h"
 
 namespace qel_ansi {
 
-// The ANSI code page's characters: UTF-8 rules under 65001, the lead bytes GetCPInfo reports
-// under a double-byte code page, one byte each otherwise. Read once: a process keeps its code page.
-const mbcs_chars::Encoding& Chars();
+// The ANSI code page's characters, as the framework read them once for the process.
+inline const mbcs_chars::Encoding& Chars() { return AfxGetAnsiChars(); }
 
 }

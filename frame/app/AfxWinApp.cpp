@@ -1,5 +1,6 @@
-// CWinApp: the application object, its names and its resources.
+// CWinApp: the application object, its names, its resources and its message boxes.
 #include "AfxWinApp.h"
+#include "AfxModalOwner.h"
 #include <cstring>
 #include <initializer_list>
 
@@ -106,3 +107,14 @@ HICON CWinApp::LoadIcon(LPCSTR lpszResourceName) const
 }
 HICON CWinApp::LoadIcon(UINT nIDResource) const { return LoadIcon(MAKEINTRESOURCEA(nIDResource)); }
 HICON CWinApp::LoadStandardIcon(LPCSTR lpszIconName) const { return ::LoadIconA(nullptr, lpszIconName); }
+
+int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT)
+{
+    HWND hWndOwner = CWnd::GetSafeOwner(nullptr)->GetSafeHwnd();
+    if ((nType & MB_ICONMASK) == 0) {
+        // The framework's custom: a question icon for yes/no questions, else an exclamation.
+        UINT nButtons = nType & MB_TYPEMASK;
+        nType |= (nButtons == MB_YESNO || nButtons == MB_YESNOCANCEL) ? MB_ICONQUESTION : MB_ICONEXCLAMATION;
+    }
+    return AfxRunMessageBox(hWndOwner, lpszPrompt, m_pszAppName != nullptr ? m_pszAppName : "", nType);
+}

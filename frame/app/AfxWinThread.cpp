@@ -50,7 +50,7 @@ BOOL CALLBACK UpdateOwnedFrame(HWND hWnd, LPARAM lParam)
 {
     CWnd* pFrame = CWnd::FromHandlePermanent(hWnd);
     if (pFrame != nullptr && AfxIsSameHandle(::GetWindow(hWnd, GW_OWNER), (HWND)lParam) && ::IsWindowVisible(hWnd) &&
-        pFrame->IsKindOf(RUNTIME_CLASS(CFrameWnd))) {
+        pFrame->IsFrameWnd()) {
         AfxCallWndProc(pFrame, hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
         pFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
     }
@@ -98,21 +98,3 @@ int CWinThread::Run()
         } while (::PeekMessageA(&msgCur, nullptr, 0, 0, PM_NOREMOVE));
     }
 }
-
-BOOL AFXAPI AfxPumpMessage()
-{
-    CWinApp* pApp = AfxGetApp();
-    if (pApp != nullptr)
-        return pApp->PumpMessage();
-    // No application object (a library used from a plain program): the same loop.
-    MSG& msg = AfxGetThreadState()->m_msgCur;
-    if (::GetMessageA(&msg, nullptr, 0, 0) <= 0)
-        return FALSE;
-    if (msg.hwnd == nullptr || !CWnd::WalkPreTranslateTree(nullptr, &msg)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-    return TRUE;
-}
-
-void AFXAPI AfxPostQuitMessage(int nExitCode) { ::PostQuitMessage(nExitCode); }

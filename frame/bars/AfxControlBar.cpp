@@ -3,6 +3,17 @@
 #include "AfxControlBar.h"
 #include "afxext.h"
 
+namespace {
+// Whether pWnd is a floating frame (CMiniDockFrameWnd or a class made from it). The floating frames
+// live in frames/, above the bars, and registered their class when the module started: the bars
+// find it by its name in the run-time class list rather than calling into frames/.
+bool IsFloatingFrame(const CWnd* pWnd)
+{
+    static const CRuntimeClass* const pClass = CRuntimeClass::FromName("CMiniDockFrameWnd");
+    return pWnd != nullptr && pClass != nullptr && pWnd->IsKindOf(pClass);
+}
+}  // namespace
+
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
 
 BEGIN_MESSAGE_MAP(CControlBar, CWnd)
@@ -83,13 +94,6 @@ BOOL CControlBar::IsVisible() const
     return (m_nStateFlags & delayShow) != 0 || (m_hWnd != nullptr && (GetStyle() & WS_VISIBLE) != 0);
 }
 
-void CControlBar::EnableDocking(DWORD dwDockStyle)
-{
-    m_dwDockStyle = dwDockStyle;
-    if (m_pDockContext == nullptr)
-        m_pDockContext = new CDockContext(this);
-}
-
 void CControlBar::DelayShow(BOOL bShow)
 {
     m_nStateFlags &= ~(delayHide | delayShow);
@@ -132,7 +136,7 @@ DWORD CControlBar::RecalcDelayShow(AFX_SIZEPARENTPARAMS* lpLayout)
 void CControlBar::AttachToDockSite(CWnd* pParentWnd)
 {
     CWnd* pWnd = pParentWnd;
-    if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)) && m_pDockSite == nullptr) {
+    if (pWnd != nullptr && pWnd->IsFrameWnd() && m_pDockSite == nullptr) {
         m_pDockSite = static_cast<CFrameWnd*>(pWnd);
         m_pDockSite->AddControlBar(this);
     }
@@ -141,13 +145,12 @@ void CControlBar::AttachToDockSite(CWnd* pParentWnd)
 CFrameWnd* CControlBar::GetCommandTarget() const
 {
     // A floating bar still shows the commands of the frame it docks to.
-    if (m_pDockSite != nullptr && !m_pDockSite->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)))
+    if (m_pDockSite != nullptr && !IsFloatingFrame(m_pDockSite))
         return m_pDockSite;
     CFrameWnd* pFrame = GetParentFrame();
-    while (pFrame != nullptr && pFrame->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd))) {
+    while (IsFloatingFrame(pFrame)) {
         CWnd* pOwner = CWnd::FromHandlePermanent(::GetWindow(pFrame->m_hWnd, GW_OWNER));
-        pFrame =
-            pOwner != nullptr && pOwner->IsKindOf(RUNTIME_CLASS(CFrameWnd)) ? static_cast<CFrameWnd*>(pOwner) : nullptr;
+        pFrame = pOwner != nullptr && pOwner->IsFrameWnd() ? static_cast<CFrameWnd*>(pOwner) : nullptr;
     }
     return pFrame;
 }
@@ -359,7 +362,7 @@ BOOL CControlBar::DestroyWindow()
     // A floating bar goes with its small frame.
     if (m_hWnd != nullptr && IsFloating() && !IsDockBar()) {
         CFrameWnd* pFrame = GetDockingFrame();
-        if (pFrame != nullptr && pFrame->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)))
+        if (IsFloatingFrame(pFrame))
             return pFrame->DestroyWindow();
     }
     return CWnd::DestroyWindow();

@@ -349,5 +349,3 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
     DoDataExchange(&dx);
     return !dx.m_bFailed;
 }
-
-void CWnd::DoDataExchange(CDataExchange*) {}

@@ -42,6 +42,8 @@ CFrameWnd::~CFrameWnd()
         ::DestroyMenu(m_hMenuDefault);
 }
 
+BOOL CFrameWnd::IsFrameWnd() const { return TRUE; }
+
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
     if (cs.lpszClass == nullptr) {

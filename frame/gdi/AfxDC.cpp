@@ -23,8 +23,6 @@ CDC::~CDC()
         ::DeleteDC(Detach());
 }
 
-CWnd* CDC::GetWindow() const { return m_hDC != nullptr ? CWnd::FromHandle(::WindowFromDC(m_hDC)) : nullptr; }
-
 CDC* PASCAL CDC::FromHandle(HDC hDC)
 {
     if (hDC == nullptr)

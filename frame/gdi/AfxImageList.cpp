@@ -213,7 +213,10 @@ BOOL PASCAL CImageList::DragShowNolock(BOOL bShow) { return ImageList_DragShowNo
 
 BOOL PASCAL CImageList::DragEnter(CWnd* pWndLock, CPoint point)
 {
-    return ImageList_DragEnter(pWndLock->GetSafeHwnd(), point.x, point.y);
+    return ImageList_DragEnter(pWndLock != nullptr ? pWndLock->m_hWnd : nullptr, point.x, point.y);
 }
 
-BOOL PASCAL CImageList::DragLeave(CWnd* pWndLock) { return ImageList_DragLeave(pWndLock->GetSafeHwnd()); }
+BOOL PASCAL CImageList::DragLeave(CWnd* pWndLock)
+{
+    return ImageList_DragLeave(pWndLock != nullptr ? pWndLock->m_hWnd : nullptr);
+}

@@ -8,7 +8,7 @@ IMPLEMENT_DYNAMIC(CWindowDC, CDC)
 
 // ----- window DCs ----------------------------------------------------------------------------------
 
-CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
+CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd != nullptr ? pWnd->m_hWnd : nullptr)
 {
     if (m_hWnd != nullptr)
         Attach(::BeginPaint(m_hWnd, &m_ps));
@@ -22,7 +22,7 @@ CPaintDC::~CPaintDC()
     Detach();
 }
 
-CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd()) { Attach(::GetDC(m_hWnd)); }
+CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd != nullptr ? pWnd->m_hWnd : nullptr) { Attach(::GetDC(m_hWnd)); }
 
 CClientDC::~CClientDC()
 {
@@ -31,7 +31,7 @@ CClientDC::~CClientDC()
         ::ReleaseDC(m_hWnd, hDC);
 }
 
-CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd()) { Attach(::GetWindowDC(m_hWnd)); }
+CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd != nullptr ? pWnd->m_hWnd : nullptr) { Attach(::GetWindowDC(m_hWnd)); }
 
 CWindowDC::~CWindowDC()
 {

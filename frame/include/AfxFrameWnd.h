@@ -13,6 +13,7 @@ class AFX_API CFrameWnd : public CWnd
 public:
     CFrameWnd();
     ~CFrameWnd() override;
+    BOOL IsFrameWnd() const override;
 
     static const CRect rectDefault;
 

@@ -20,8 +20,6 @@ struct AFX_API AFX_MODULE_STATE
     LPCSTR m_lpszCurrentAppName = nullptr;
     BOOL m_bDLL = FALSE;
     BOOL m_bInitialized = FALSE;
-    // The framework's window procedure as this module registered it.
-    WNDPROC m_pfnAfxWndProc = nullptr;
 };
 
 // The state of the calling thread's current module (the application's by default).

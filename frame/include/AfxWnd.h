@@ -176,6 +176,9 @@ public:
     int MessageBox(LPCSTR lpszText, LPCSTR lpszCaption = nullptr, UINT nType = MB_OK);
     static CWnd* PASCAL GetSafeOwner(CWnd* pParent = nullptr, HWND* pWndTop = nullptr);
     CWnd* GetParentOwner() const;
+    // Whether this is a frame window (CFrameWnd answers TRUE): asked instead of the frame's
+    // run-time class, so a window or a bar finds its frame without knowing the frame's code.
+    virtual BOOL IsFrameWnd() const;
     class CFrameWnd* GetParentFrame() const;
     class CFrameWnd* GetTopLevelFrame() const;
     // Fills a dialog's combo and list boxes from its template's initialisation

@@ -1,4 +1,5 @@
-// CWnd: the framework's modal loop, which runs PreTranslateMessage on every message.
+// CWnd: the framework's modal loop, which runs PreTranslateMessage on every message, and the
+// one message of the loop: the application's, or the same loop where a program has no application object.
 #include "AfxWnd.h"
 #include "AfxState.h"
 #include "AfxWinApp.h"
@@ -42,3 +43,21 @@ int CWnd::RunModalLoop(DWORD dwFlags)
     m_nFlags &= ~(WF_CONTINUEMODAL | WF_MODALLOOP);
     return m_nModalResult;
 }
+
+BOOL AFXAPI AfxPumpMessage()
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != nullptr)
+        return pApp->PumpMessage();
+    // No application object (a library used from a plain program): the same loop.
+    MSG& msg = AfxGetThreadState()->m_msgCur;
+    if (::GetMessageA(&msg, nullptr, 0, 0) <= 0)
+        return FALSE;
+    if (msg.hwnd == nullptr || !CWnd::WalkPreTranslateTree(nullptr, &msg)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    return TRUE;
+}
+
+void AFXAPI AfxPostQuitMessage(int nExitCode) { ::PostQuitMessage(nExitCode); }

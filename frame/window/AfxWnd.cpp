@@ -133,3 +133,8 @@ BOOL CWnd::DestroyWindow()
         m_hWnd = nullptr;
     return bResult;
 }
+
+// A window exchanges no data of its own; dialogs and views override this (UpdateData calls it).
+void CWnd::DoDataExchange(CDataExchange*) {}
+
+BOOL CWnd::IsFrameWnd() const { return FALSE; }

@@ -373,7 +373,7 @@ CFrameWnd* CWnd::GetParentFrame() const
 {
     for (HWND hWnd = ::GetParent(m_hWnd); hWnd != nullptr; hWnd = ::GetParent(hWnd)) {
         CWnd* pWnd = FromHandlePermanent(hWnd);
-        if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
+        if (pWnd != nullptr && pWnd->IsFrameWnd())
             return static_cast<CFrameWnd*>(pWnd);
     }
     return nullptr;
@@ -382,7 +382,7 @@ CFrameWnd* CWnd::GetParentFrame() const
 CFrameWnd* CWnd::GetTopLevelFrame() const
 {
     CFrameWnd* pFrame = nullptr;
-    if (CWnd* pSelf = FromHandlePermanent(m_hWnd); pSelf != nullptr && pSelf->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
+    if (CWnd* pSelf = FromHandlePermanent(m_hWnd); pSelf != nullptr && pSelf->IsFrameWnd())
         pFrame = static_cast<CFrameWnd*>(pSelf);
     else
         pFrame = GetParentFrame();
@@ -393,4 +393,16 @@ CFrameWnd* CWnd::GetTopLevelFrame() const
         pFrame = pNext;
     }
     return pFrame;
+}
+
+// The window a DC draws in. A member of CDC, defined with the windows: the device contexts stand
+// below them and never ask the window map themselves.
+CWnd* CDC::GetWindow() const { return m_hDC != nullptr ? CWnd::FromHandle(::WindowFromDC(m_hDC)) : nullptr; }
+
+// The application's main window, through its virtual GetMainWnd: the application object stands
+// above the windows and made itself current when it was constructed.
+CWnd* AFXAPI AfxGetMainWnd()
+{
+    CWinApp* pApp = AfxGetApp();
+    return pApp != nullptr ? pApp->GetMainWnd() : nullptr;
 }

@@ -1,7 +1,7 @@
 // The framework's value classes: strings, arrays, lists, maps, geometry and dates.
 #include "afxtempl.h"
 #include "afxdisp.h"
-#include "frame/core/logic/MbcsChars.h"
+#include "frame/base/logic/MbcsChars.h"
 #include "CodePagePrefix.h"
 #include <gtest/gtest.h>
 #include <climits>

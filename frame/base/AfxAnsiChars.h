@@ -2,12 +2,12 @@
 // looks into or cuts 8-bit text (internal to ZUZIFrame.dll).
 #pragma once
 #include "MbcsChars.h"
+#include "AfxCodePage.h"
 
 namespace afx_ansi {
 
-// UTF-8 rules under 65001, the lead bytes GetCPInfo reports under a double-byte code page, one
-// byte each otherwise. Read once: a process keeps its code page.
-const mbcs_chars::Encoding& Chars();
+// The code page's characters (AfxGetAnsiChars, which ZUZIVU70.dll asks as well).
+inline const mbcs_chars::Encoding& Chars() { return AfxGetAnsiChars(); }
 
 // Bytes of the character at p, with nLeft bytes left (at least 1).
 inline int CharLength(const char* p, int nLeft) { return static_cast<int>(Chars().Length(p, nLeft)); }

@@ -1,14 +1,13 @@
 // Module states: which module's resources and application object are current.
 #include "AfxModuleState.h"
 #include "AfxState.h"
-#include "AfxWinApp.h"
 
 namespace {
 // The application's module state: current whenever no library module made its own current.
 AFX_MODULE_STATE g_appModuleState(FALSE);
 }  // namespace
 
-AFX_MODULE_STATE::AFX_MODULE_STATE(BOOL bDLL) : m_bDLL(bDLL), m_pfnAfxWndProc(AfxWndProc) {}
+AFX_MODULE_STATE::AFX_MODULE_STATE(BOOL bDLL) : m_bDLL(bDLL) {}
 
 AFX_MODULE_STATE* AFXAPI AfxGetModuleState()
 {
@@ -34,9 +33,3 @@ AFX_MAINTAIN_STATE2::~AFX_MAINTAIN_STATE2() { AfxSetModuleState(m_pPrevModuleSta
 CWinApp* AFXAPI AfxGetApp() { return AfxGetModuleState()->m_pCurrentWinApp; }
 
 LPCSTR AFXAPI AfxGetAppName() { return AfxGetModuleState()->m_lpszCurrentAppName; }
-
-CWnd* AFXAPI AfxGetMainWnd()
-{
-    CWinApp* pApp = AfxGetApp();
-    return pApp != nullptr ? pApp->GetMainWnd() : nullptr;
-}

@@ -1,4 +1,5 @@
-// The per-thread state of the framework, and its temporary handle maps.
+// The thread's temporary wrappers, released when it goes idle or leaves. They live here,
+// above every class a handle map holds, because releasing one calls that class's Detach.
 #include "AfxState.h"
 #include "AfxModuleState.h"
 #include "AfxDC.h"
@@ -6,20 +7,9 @@
 #include "AfxImageList.h"
 #include "AfxWnd.h"
 
-namespace {
-thread_local AFX_THREAD_STATE* t_threadState = nullptr;
-}
-
-AFX_THREAD_STATE* AfxGetThreadState()
-{
-    if (t_threadState == nullptr)
-        t_threadState = new AFX_THREAD_STATE;
-    return t_threadState;
-}
-
 void AFXAPI AfxDeleteTempMaps()
 {
-    AFX_THREAD_STATE* pState = t_threadState;
+    AFX_THREAD_STATE* pState = AfxFindThreadState();
     if (pState == nullptr)
         return;
     pState->m_wndMap.DeleteTemp();
@@ -31,7 +21,7 @@ void AFXAPI AfxDeleteTempMaps()
 
 void AFXAPI AfxTermThread(HINSTANCE)
 {
-    AFX_THREAD_STATE* pState = t_threadState;
+    AFX_THREAD_STATE* pState = AfxFindThreadState();
     if (pState == nullptr)
         return;
     AfxDeleteTempMaps();
@@ -39,6 +29,5 @@ void AFXAPI AfxTermThread(HINSTANCE)
         ::UnhookWindowsHookEx(pState->m_hHookOldCbtFilter);
     // Windows still attached on a departing thread were destroyed with it; only
     // the bookkeeping goes.
-    t_threadState = nullptr;
-    delete pState;
+    AfxFreeThreadState();
 }

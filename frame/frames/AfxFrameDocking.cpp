@@ -1,5 +1,5 @@
 // CFrameWnd docking: the dock bars along the frame's sides, docking and
-// floating bars, showing and hiding them, and the list of the frame's bars.
+// floating bars, showing and hiding them, finding a bar of the frame.
 #include "AfxDockBar.h"
 #include "afxext.h"
 
@@ -16,19 +16,6 @@ const struct
     { AFX_IDW_DOCKBAR_LEFT, CBRS_LEFT },
     { AFX_IDW_DOCKBAR_RIGHT, CBRS_RIGHT },
 };
-}
-
-void CFrameWnd::AddControlBar(CControlBar* pBar)
-{
-    if (pBar != nullptr && m_listControlBars.Find(pBar) == nullptr)
-        m_listControlBars.AddTail(pBar);
-}
-
-void CFrameWnd::RemoveControlBar(CControlBar* pBar)
-{
-    POSITION pos = m_listControlBars.Find(pBar);
-    if (pos != nullptr)
-        m_listControlBars.RemoveAt(pos);
 }
 
 CControlBar* CFrameWnd::GetControlBar(UINT nID)
@@ -263,5 +250,3 @@ void CFrameWnd::DestroyDockBars()
         }
     }
 }
-
-void CFrameWnd::DelayRecalcLayout(BOOL bNotify) { m_nIdleFlags |= idleLayout | (bNotify ? idleNotify : 0); }

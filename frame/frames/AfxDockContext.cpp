@@ -36,6 +36,15 @@ void InvertFrame(HDC hDC, const CRect& rect, int nWidth)
 }
 }
 
+// The bar's side of docking: the context that drags it is made here, with the frames' docking code
+// it drives.
+void CControlBar::EnableDocking(DWORD dwDockStyle)
+{
+    m_dwDockStyle = dwDockStyle;
+    if (m_pDockContext == nullptr)
+        m_pDockContext = new CDockContext(this);
+}
+
 CDockContext::CDockContext(CControlBar* pBar) : m_pBar(pBar), m_pDockSite(pBar->m_pDockSite)
 {
     m_dwMRUFloatStyle = CBRS_ALIGN_TOP;

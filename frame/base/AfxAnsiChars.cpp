@@ -1,7 +1,7 @@
 #include "AfxAnsiChars.h"
-#include <windows.h>
+#include "AfxCodePage.h"
 
-const mbcs_chars::Encoding& afx_ansi::Chars()
+const mbcs_chars::Encoding& AFXAPI AfxGetAnsiChars()
 {
     static const mbcs_chars::Encoding encoding = [] {
         CPINFO info = {};

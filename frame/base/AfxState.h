@@ -32,3 +32,7 @@ struct AFX_THREAD_STATE
 
 // Created on first use; released by AfxTermThread when the thread leaves.
 AFX_THREAD_STATE* AfxGetThreadState();
+// The calling thread's state, or null when it has none yet (nothing is made).
+AFX_THREAD_STATE* AfxFindThreadState();
+// Deletes the calling thread's state; the next AfxGetThreadState makes a new one.
+void AfxFreeThreadState();
