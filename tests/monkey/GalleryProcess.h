@@ -3,6 +3,7 @@
 // or a hang. Everything the monkey does goes through here, so nothing it sends
 // can reach a window of another process.
 #pragma once
+#include "WindowQueries.h"
 #include <windows.h>
 #include <string>
 #include <vector>
@@ -58,4 +59,3 @@ private:
     HWND m_hMain = nullptr;
 };
 
-std::string ClassOf(HWND hWnd);

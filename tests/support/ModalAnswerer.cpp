@@ -1,4 +1,5 @@
 #include "ModalAnswerer.h"
+#include "WindowQueries.h"
 #include <algorithm>
 
 namespace {
@@ -8,33 +9,10 @@ std::map<UINT_PTR, ModalAnswerer*>& Answerers()
     return map;
 }
 
-BOOL CALLBACK CollectWindow(HWND h, LPARAM l)
-{
-    reinterpret_cast<std::vector<HWND>*>(l)->push_back(h);
-    return TRUE;
-}
-
-std::vector<HWND> ThreadWindows()
-{
-    std::vector<HWND> windows;
-    ::EnumThreadWindows(::GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&windows));
-    return windows;
-}
-
-std::string WindowText(HWND hWnd)
-{
-    int n = ::GetWindowTextLengthA(hWnd);
-    std::string text(n + 1, '\0');
-    n = ::GetWindowTextA(hWnd, &text[0], n + 1);
-    text.resize(n > 0 ? n : 0);
-    return text;
-}
-
+// A shown window of the class.
 bool IsOfClass(HWND hWnd, const char* lpszClass)
 {
-    char cls[32] = "";
-    ::GetClassNameA(hWnd, cls, sizeof(cls));
-    return lstrcmpA(cls, lpszClass) == 0 && ::IsWindowVisible(hWnd);
+    return lstrcmpA(ClassOf(hWnd).c_str(), lpszClass) == 0 && ::IsWindowVisible(hWnd);
 }
 
 void PostKey(HWND hWnd, UINT vk)

@@ -1,0 +1,21 @@
+// What the label, link and colour combo tests share: the controls' test
+// subclasses and a reader of where a colour was painted.
+#pragma once
+#include "ControlTestSupport.h"
+#include "RecordingParent.h"
+#include "PixelReader.h"
+#include <functional>
+
+// A dialog holding one owner-drawn drop-down list with id nComboId, the
+// template a colour combo box subclasses.
+DialogTemplate ColourComboTemplate(UINT nComboId);
+
+// Where pixels matching a test lie in a rectangle of a window's client area.
+struct PixelSpread
+{
+    int count = 0;
+    RECT bounds = { 0, 0, 0, 0 };  // of the matching pixels; empty when none
+};
+PixelSpread FindPixels(HWND hWnd, const RECT& rc, const std::function<bool(COLORREF)>& match);
+PixelSpread FindColor(HWND hWnd, const RECT& rc, COLORREF color);
+RECT ClientRect(HWND hWnd);
