@@ -62,7 +62,8 @@ TEST_F(RealEditOutOfMemoryTest, FocusLossAndTypingLeaveTheTextWhenMemoryRunsOut)
         },
         [&](bool bFailed) {
             nKept += WindowText(edit.m_hWnd) == strTyped;
-            EXPECT_TRUE(WindowText(edit.m_hWnd) == "12.5" || (bFailed && WindowText(edit.m_hWnd) == strTyped)) << WindowText(edit.m_hWnd);
+            EXPECT_TRUE(WindowText(edit.m_hWnd) == "12.5" || (bFailed && WindowText(edit.m_hWnd) == strTyped))
+                << WindowText(edit.m_hWnd);
         });
     EXPECT_GE(n, 1);
     EXPECT_GE(nKept, 1);
@@ -79,7 +80,8 @@ TEST_F(RealEditOutOfMemoryTest, FocusLossAndTypingLeaveTheTextWhenMemoryRunsOut)
         },
         [&](bool bFailed) {
             nRefused += WindowText(edit.m_hWnd) == strTyped;
-            EXPECT_TRUE(WindowText(edit.m_hWnd) == strTyped + "1" || (bFailed && WindowText(edit.m_hWnd) == strTyped)) << WindowText(edit.m_hWnd);
+            EXPECT_TRUE(WindowText(edit.m_hWnd) == strTyped + "1" || (bFailed && WindowText(edit.m_hWnd) == strTyped))
+                << WindowText(edit.m_hWnd);
         });
     EXPECT_GE(nRefused, 1);
 }

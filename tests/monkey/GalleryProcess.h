@@ -58,4 +58,3 @@ private:
     PROCESS_INFORMATION m_info = {};
     HWND m_hMain = nullptr;
 };
-

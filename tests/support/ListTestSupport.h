@@ -364,4 +364,3 @@ protected:
         return item.fmt;
     }
 };
-
