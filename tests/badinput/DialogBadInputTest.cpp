@@ -188,9 +188,7 @@ std::vector<BadInput> CheckBoxTable(Parents& parents)
 // The thread's shown dialog window, into *(HWND*)lParam.
 BOOL CALLBACK FindShownDialog(HWND hWnd, LPARAM lParam)
 {
-    char szClass[16] = {};
-    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-    if (strcmp(szClass, "#32770") == 0 && ::IsWindowVisible(hWnd))
+    if (ClassOf(hWnd) == "#32770" && ::IsWindowVisible(hWnd))
         *reinterpret_cast<HWND*>(lParam) = hWnd;
     return TRUE;
 }

@@ -51,17 +51,6 @@ struct ComboDialog
     }
     int InField(COLORREF color) { return FindColor(combo.m_hWnd, ClientRect(combo.m_hWnd), color).count; }
 };
-
-// Chooses a colour in the system dialog by its red, green and blue fields, then OK.
-std::function<void(HWND)> ChooseInDialog(COLORREF color)
-{
-    return [color](HWND hDlg) {
-        ::SetDlgItemInt(hDlg, 706, GetRValue(color), FALSE);
-        ::SetDlgItemInt(hDlg, 707, GetGValue(color), FALSE);
-        ::SetDlgItemInt(hDlg, 708, GetBValue(color), FALSE);
-        ::PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)::GetDlgItem(hDlg, IDOK));
-    };
-}
 }
 
 TEST(ColorCombo, AttachFillsTheNamedColoursThenCustom)

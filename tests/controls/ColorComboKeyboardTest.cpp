@@ -56,16 +56,6 @@ struct KeyboardCombo
         heard.clear();
     }
 };
-
-std::function<void(HWND)> ChooseInDialog(COLORREF color)
-{
-    return [color](HWND hDlg) {
-        ::SetDlgItemInt(hDlg, 706, GetRValue(color), FALSE);
-        ::SetDlgItemInt(hDlg, 707, GetGValue(color), FALSE);
-        ::SetDlgItemInt(hDlg, 708, GetBValue(color), FALSE);
-        ::PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)::GetDlgItem(hDlg, IDOK));
-    };
-}
 }
 
 TEST(ColorComboKeyboard, ArrowOntoCustomInTheClosedBoxOpensTheDialog)

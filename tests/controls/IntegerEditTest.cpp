@@ -320,9 +320,8 @@ TEST_F(IntegerEditTest, KeepsTheTooltipOfItsBase)
     CWnd* pTip = nullptr;
     for (CWnd* p = CWnd::FromHandle(::GetWindow(m_pFrame->m_hWnd, GW_HWNDFIRST)); p != nullptr;
          p = p->GetNextWindow()) {
-        char cls[32] = "";
-        ::GetClassNameA(p->m_hWnd, cls, sizeof(cls));
-        if (lstrcmpiA(cls, TOOLTIPS_CLASSA) == 0 && ::GetWindow(p->m_hWnd, GW_OWNER) == m_pFrame->m_hWnd)
+        if (lstrcmpiA(ClassOf(p->m_hWnd).c_str(), TOOLTIPS_CLASSA) == 0 &&
+            ::GetWindow(p->m_hWnd, GW_OWNER) == m_pFrame->m_hWnd)
             pTip = p;
     }
     ASSERT_NE(pTip, nullptr);

@@ -10,19 +10,33 @@ PixelSpread FindPixels(HWND hWnd, const RECT& rc, const std::function<bool(COLOR
         for (int x = rc.left; x < rc.right; ++x) {
             if (!match(::GetPixel(hDC, x, y)))
                 continue;
-            if (spread.count == 0) {
-                spread.bounds = { x, y, x + 1, y + 1 };
-            } else {
-                spread.bounds.left = std::min<LONG>(spread.bounds.left, x);
-                spread.bounds.top = std::min<LONG>(spread.bounds.top, y);
-                spread.bounds.right = std::max<LONG>(spread.bounds.right, x + 1);
-                spread.bounds.bottom = std::max<LONG>(spread.bounds.bottom, y + 1);
-            }
-            ++spread.count;
+            spread.Add(x, y);
         }
     }
     ::ReleaseDC(hWnd, hDC);
     return spread;
+}
+
+void PixelSpread::Add(int x, int y)
+{
+    if (count++ == 0) {
+        bounds = { x, y, x + 1, y + 1 };
+        return;
+    }
+    bounds.left = std::min<LONG>(bounds.left, x);
+    bounds.top = std::min<LONG>(bounds.top, y);
+    bounds.right = std::max<LONG>(bounds.right, x + 1);
+    bounds.bottom = std::max<LONG>(bounds.bottom, y + 1);
+}
+
+std::function<void(HWND)> ChooseInDialog(COLORREF color)
+{
+    return [color](HWND hDlg) {
+        ::SetDlgItemInt(hDlg, 706, GetRValue(color), FALSE);
+        ::SetDlgItemInt(hDlg, 707, GetGValue(color), FALSE);
+        ::SetDlgItemInt(hDlg, 708, GetBValue(color), FALSE);
+        ::PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)::GetDlgItem(hDlg, IDOK));
+    };
 }
 
 PixelSpread FindColor(HWND hWnd, const RECT& rc, COLORREF color)

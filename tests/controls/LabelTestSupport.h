@@ -6,6 +6,9 @@
 #include "PixelReader.h"
 #include <functional>
 
+// Answers the system's colour dialog: a colour by its red, green and blue fields, then OK.
+std::function<void(HWND)> ChooseInDialog(COLORREF color);
+
 // A dialog holding one owner-drawn drop-down list with id nComboId, the
 // template a colour combo box subclasses.
 DialogTemplate ColourComboTemplate(UINT nComboId);
@@ -15,6 +18,8 @@ struct PixelSpread
 {
     int count = 0;
     RECT bounds = { 0, 0, 0, 0 };  // of the matching pixels; empty when none
+    // Counts pixel (x, y) in and widens the bounds to hold it.
+    void Add(int x, int y);
 };
 PixelSpread FindPixels(HWND hWnd, const RECT& rc, const std::function<bool(COLORREF)>& match);
 PixelSpread FindColor(HWND hWnd, const RECT& rc, COLORREF color);

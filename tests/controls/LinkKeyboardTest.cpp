@@ -100,14 +100,7 @@ PixelSpread Changed(HWND hWnd, const std::vector<COLORREF>& before, const std::v
             const size_t i = static_cast<size_t>(y) * rc.right + x;
             if (i >= before.size() || i >= after.size() || before[i] == after[i])
                 continue;
-            if (spread.count++ == 0) {
-                spread.bounds = { x, y, x + 1, y + 1 };
-            } else {
-                spread.bounds.left = std::min<LONG>(spread.bounds.left, x);
-                spread.bounds.top = std::min<LONG>(spread.bounds.top, y);
-                spread.bounds.right = std::max<LONG>(spread.bounds.right, x + 1);
-                spread.bounds.bottom = std::max<LONG>(spread.bounds.bottom, y + 1);
-            }
+            spread.Add(x, y);
         }
     }
     return spread;

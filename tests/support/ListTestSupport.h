@@ -5,6 +5,7 @@
 #pragma once
 #include "RecordingParent.h"
 #include "UserInput.h"
+#include "WindowQueries.h"
 #include "ZUZIVU70.h"
 #include <gtest/gtest.h>
 #include <functional>
@@ -161,9 +162,7 @@ private:
     static LRESULT CALLBACK Refuse(int nCode, WPARAM wParam, LPARAM lParam)
     {
         if (nCode == HCBT_CREATEWND) {
-            char className[32] = "";
-            ::GetClassNameA((HWND)wParam, className, sizeof(className));
-            if (lstrcmpiA(className, "Edit") == 0)
+            if (lstrcmpiA(ClassOf((HWND)wParam).c_str(), "Edit") == 0)
                 return 1;
         }
         return ::CallNextHookEx(s_hHook, nCode, wParam, lParam);

@@ -137,9 +137,7 @@ void ModalAnswerer::Poll()
             controlText[id] = text;
             if (id == 0xFFFF)
                 messageText = text;
-            char cls[32] = "";
-            ::GetClassNameA(hChild, cls, sizeof(cls));
-            if (lstrcmpiA(cls, "Button") == 0)
+            if (lstrcmpiA(ClassOf(hChild).c_str(), "Button") == 0)
                 buttonTexts.push_back(text);
         }
         Stop();
