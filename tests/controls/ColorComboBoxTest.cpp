@@ -15,20 +15,12 @@ struct ComboDialog
     CRecordingDialog dlg;
     QELColorComboBox combo;
 
-    ComboDialog() : tmpl(MakeTemplate()), dlg(tmpl)
+    ComboDialog() : tmpl(ColourComboTemplate(kComboId)), dlg(tmpl)
     {
         dlg.CreateModeless();
         combo.SubclassDlgItem(kComboId, &dlg);
         combo.UpdateWindow();
         dlg.log.Clear();
-    }
-    static DialogTemplate MakeTemplate()
-    {
-        DialogTemplate t("Colours", 200, 120);
-        t.Add("COMBOBOX", "", kComboId,
-              WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 10, 10,
-              120, 100);
-        return t;
     }
     std::string Name(int i)
     {

@@ -9,10 +9,6 @@
 // Answers the system's colour dialog: a colour by its red, green and blue fields, then OK.
 std::function<void(HWND)> ChooseInDialog(COLORREF color);
 
-// A dialog holding one owner-drawn drop-down list with id nComboId, the
-// template a colour combo box subclasses.
-DialogTemplate ColourComboTemplate(UINT nComboId);
-
 // Where pixels matching a test lie in a rectangle of a window's client area.
 struct PixelSpread
 {

@@ -2,8 +2,13 @@
 // or call of a control beyond its public operations, in one place, so a change
 // of the control's insides is met here and not in every test that looks.
 #pragma once
+#include "DialogTemplate.h"
 #include "ZUZIVU70.h"
 #include <string>
+
+// A dialog holding one owner-drawn drop-down list with id nComboId, the
+// template a colour combo box subclasses.
+DialogTemplate ColourComboTemplate(UINT nComboId);
 
 // A label whose state a test may read, and whose gradient painting it may call.
 class TestableStatic : public QELStatic

@@ -1,5 +1,6 @@
 #include "ModalAnswerer.h"
 #include "WindowQueries.h"
+#include "afxwin.h"
 #include <algorithm>
 
 namespace {
@@ -149,4 +150,15 @@ void ModalAnswerer::Poll()
         Stop();
         m_bTimedOut = true;
     }
+}
+
+RECT PlainBox(const char* text, UINT nType)
+{
+    RECT rc = {};
+    ModalAnswerer answer([&](HWND hBox) {
+        ::GetWindowRect(hBox, &rc);
+        ModalAnswerer::PressButton(IDCANCEL)(hBox);
+    });
+    AfxMessageBox(text, nType);
+    return rc;
 }
