@@ -1,7 +1,7 @@
 // The reference sort: the specified algorithm as plainly as it reads, with the
 // C runtime's and the platform's own conversions.
 #include "SortReference.h"
-#include "../logic/ListSortReference.h"
+#include "ListSortReference.h"
 #include <mbstring.h>
 #include <oleauto.h>
 #include <cctype>
