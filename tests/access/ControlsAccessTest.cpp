@@ -2,6 +2,7 @@
 // platform's accessibility objects: each is named by what its user sees (its
 // window text, the selected colour) and has the role of its class.
 #include "AccessTestSupport.h"
+#include "ControlTestSupport.h"
 #include "ModalAnswerer.h"
 #include "RecordingParent.h"
 #include "UserInput.h"
@@ -16,18 +17,10 @@ struct ComboDialog
     CRecordingDialog dlg;
     QELColorComboBox combo;
 
-    ComboDialog() : tmpl(MakeTemplate()), dlg(tmpl)
+    ComboDialog() : tmpl(ColourComboTemplate(kComboId)), dlg(tmpl)
     {
         dlg.CreateModeless();
         combo.SubclassDlgItem(kComboId, &dlg);
-    }
-    static DialogTemplate MakeTemplate()
-    {
-        DialogTemplate t("Colours", 200, 120);
-        t.Add("COMBOBOX", "", kComboId,
-              WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 10, 10,
-              120, 100);
-        return t;
     }
     // What a screen reader says for the box: the selected colour's name, as
     // the name (a system that names the box by its own text) or the value (a

@@ -5,7 +5,10 @@
 #include "ModalAnswerer.h"
 #include "PixelReader.h"
 #include "UserInput.h"
-#include "tests/labels/LabelTestSupport.h"
+#include "ControlTestSupport.h"
+#include "DialogTemplate.h"
+#include "RecordingParent.h"
+#include "WindowQueries.h"
 #include <memory>
 #include <string>
 
@@ -20,29 +23,16 @@ const int kPink = 23;
 
 DWORD LowBits(HWND h) { return (DWORD)(ULONG_PTR)h; }
 
-std::string Text(HWND hWnd)
-{
-    char text[64] = "";
-    ::GetWindowTextA(hWnd, text, sizeof(text));
-    return text;
-}
-
-class TipRealEdit : public QELRealEdit
-{
-public:
-    CToolTipCtrl& Tip() { return m_ToolTip; }
-};
-
 class AgedControls : public AgedTest
 {
 protected:
     DialogTemplate tmpl{ "Controls", 260, 140 };
     std::unique_ptr<CRecordingDialog> dlg;
-    TestStatic label;
-    TestHyperlink link;
+    TestableStatic label;
+    TestableHyperlink link;
     QELColorComboBox combo;
     QELIntegerEdit integer;
-    TipRealEdit real;
+    TestableRealEdit real;
 
     void SetUp() override
     {
@@ -121,13 +111,13 @@ TEST_F(AgedControls, NumericEditsFilterKeysAndShowTheirTip)
     integer.SetFocus();
     input::TypeText(integer.m_hWnd, "12");
     input::TypeText(integer.m_hWnd, "x");
-    EXPECT_EQ(Text(integer.m_hWnd), "12");
+    EXPECT_EQ(WindowText(integer.m_hWnd), "12");
     real.SetRange(0, 10, TRUE, TRUE);
     real.SetFocus();  // the integer edit's focus loss rewrites its value
     EXPECT_EQ(integer.GetValue(), 12);
     input::TypeText(real.m_hWnd, "2.5");
     input::TypeText(real.m_hWnd, "e");
-    EXPECT_EQ(Text(real.m_hWnd), "2.5");
+    EXPECT_EQ(WindowText(real.m_hWnd), "2.5");
 
     // Out of range in verbose mode: the box stands over the dialog, and leaves it usable.
     integer.SetVerbose(TRUE);

@@ -4,6 +4,7 @@
 #include "AgedHandles.h"
 #include "ModalAnswerer.h"
 #include "RecordingParent.h"
+#include "WindowQueries.h"
 #include "UserInput.h"
 #include "resources/ZUZIVU70Resources.h"
 #include <string>
@@ -17,13 +18,6 @@ void Retype(HWND hEdit, const char* text)
     ::SendMessageA(hEdit, EM_SETSEL, 0, -1);
     ::SendMessageA(hEdit, WM_CLEAR, 0, 0);
     input::TypeText(hEdit, text);
-}
-
-std::string ItemText(HWND hDlg, int nID)
-{
-    char text[128] = "";
-    ::GetDlgItemTextA(hDlg, nID, text, sizeof(text));
-    return text;
 }
 
 class AgedDialogs : public AgedTest

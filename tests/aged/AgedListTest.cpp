@@ -2,7 +2,7 @@
 // check box and the editor's Enter reach the parent as in a young one, and the
 // framework finds the list from either form of its handle.
 #include "AgedHandles.h"
-#include "tests/listedit/ListEditFixture.h"
+#include "ListTestSupport.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ class AgedList : public AgedTest
 {
 protected:
     CRecordingFrame frame;
-    EditList list;
+    TestableListCtrl list;
 
     void SetUp() override
     {
@@ -52,7 +52,7 @@ TEST_F(AgedList, SortEditAndCheckReachTheParent)
     // An edit opened by a click, committed by the next click elsewhere.
     list.SetEditable(TRUE);
     Click(2, 3);
-    ASSERT_TRUE(list.EditorShown());
+    ASSERT_TRUE(list.EditorVisible());
     ExpectAged(list.Editor(), "the editor");
     ::SetWindowTextA(list.Editor(), "Compostable");
     Click(4, 1);
@@ -60,7 +60,7 @@ TEST_F(AgedList, SortEditAndCheckReachTheParent)
     // An edit committed by Enter, which reaches the editor through the message loop.
     ::SetWindowTextA(list.Editor(), "99");
     input::PressKey(list.Editor(), VK_RETURN);
-    EXPECT_FALSE(list.EditorShown());
+    EXPECT_FALSE(list.EditorVisible());
     EXPECT_EQ(ListCellText(list, 4, 1), "99");
     const std::vector<RecordedMessage> edited = frame.log.Of(LISTMSG_CELLEDITED);
     ASSERT_EQ(edited.size(), 2u) << frame.log.Describe(LISTMSG_CELLEDITED);

@@ -3,7 +3,7 @@
 // dialog with our options panel.
 #include "AgedHandles.h"
 #include "UserInput.h"
-#include "tests/toolbar/ToolbarOptionsSupport.h"
+#include "ToolbarTestSupport.h"
 #include "toolbar/QELCustomizeDialog.h"
 
 namespace {
@@ -12,7 +12,7 @@ class AgedToolbar : public AgedTest
 {
 protected:
     CCallbackFrame frame;
-    COptionsToolbar bar;
+    TestableToolbar bar;
 
     void SetUp() override
     {

@@ -5,19 +5,13 @@
 // progress window. Each dialog still shows
 // and is answered, each call answers what it documents, nothing crashes.
 #include "BadInputSupport.h"
+#include "WindowQueries.h"
 #include "ImmediateAnswer.h"
 #include <cfloat>
 #include <climits>
 #include <cmath>
 
 namespace {
-
-std::string Caption(HWND hWnd)
-{
-    std::string s((size_t)::GetWindowTextLengthA(hWnd) + 1, '\0');
-    s.resize((size_t)::GetWindowTextA(hWnd, &s[0], (int)s.size()));
-    return s;
-}
 
 // Parents a careless caller passes: none, a null handle, a garbage handle, a
 // window that is gone, a live frame.
@@ -68,7 +62,7 @@ std::vector<BadInput> PromptTable(Parents& parents)
     table.push_back({ "1 MB, double-byte and empty titles, prompts and about texts", [] {
                          std::vector<std::string> captions;
                          ImmediateAnswer answer([&](HWND hDlg) {
-                             captions.push_back(Caption(hDlg));
+                             captions.push_back(WindowText(hDlg));
                              return IDCANCEL;
                          });
                          const CString strBig = OddTexts::Megabyte().c_str();
@@ -120,7 +114,7 @@ std::vector<BadInput> PromptTable(Parents& parents)
     table.push_back({ "messages from null, empty and 1 MB formats", [] {
                          std::vector<size_t> lengths;
                          ImmediateAnswer answer([&](HWND hDlg) {
-                             lengths.push_back(Caption(::GetDlgItem(hDlg, 0xFFFF)).size());
+                             lengths.push_back(WindowText(::GetDlgItem(hDlg, 0xFFFF)).size());
                              return IDOK;
                          });
                          QELGUIUtils::Message(nullptr);
@@ -159,7 +153,7 @@ std::vector<BadInput> CheckBoxTable(Parents& parents)
                          ImmediateAnswer answer([&](HWND hDlg) {
                              // The check box is the box's last child.
                              HWND hCheck = ::GetWindow(::GetWindow(hDlg, GW_CHILD), GW_HWNDLAST);
-                             checkTexts.push_back(Caption(hCheck));
+                             checkTexts.push_back(WindowText(hCheck));
                              return IDCANCEL;
                          });
                          int nCheck = 0;
@@ -194,9 +188,7 @@ std::vector<BadInput> CheckBoxTable(Parents& parents)
 // The thread's shown dialog window, into *(HWND*)lParam.
 BOOL CALLBACK FindShownDialog(HWND hWnd, LPARAM lParam)
 {
-    char szClass[16] = {};
-    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-    if (strcmp(szClass, "#32770") == 0 && ::IsWindowVisible(hWnd))
+    if (ClassOf(hWnd) == "#32770" && ::IsWindowVisible(hWnd))
         *reinterpret_cast<HWND*>(lParam) = hWnd;
     return TRUE;
 }

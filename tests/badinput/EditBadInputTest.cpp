@@ -7,6 +7,7 @@
 // put into an edit window here are 8 KB; the numeric edits' own reading of
 // texts is tried with 1 MB in the logic tests.
 #include "BadInputSupport.h"
+#include "ControlTestSupport.h"
 #include <cfloat>
 #include <climits>
 #include <cmath>
@@ -15,12 +16,6 @@ namespace {
 
 // As long as an edit window takes in reasonable time.
 const size_t kLong = 8 << 10;
-
-class TestEdit : public QELEdit
-{
-public:
-    using QELEdit::m_ToolTip;
-};
 
 // An edit of type T in the given state, inside a frame with a second edit to
 // take the focus.
@@ -62,8 +57,8 @@ struct EditInState
 TEST(EditBadInput, TooltipInEveryState)
 {
     for (WindowState state : kAllStates) {
-        EditInState<TestEdit> t(state);
-        TestEdit& edit = t.edit;
+        EditInState<TestableEdit> t(state);
+        TestableEdit& edit = t.edit;
         const bool bLive = state == WindowState::Live;
         RunTable("QELEdit", state,
                  {

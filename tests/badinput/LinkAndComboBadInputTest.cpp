@@ -1,19 +1,14 @@
 // QELHyperlink and QELColorComboBox given bad input in every state of their
 // windows: documented answers, no crash, and a live control still usable.
 #include "BadInputSupport.h"
+#include "ControlTestSupport.h"
 #include <cstring>
 
 namespace {
 
-class TestLink : public QELHyperlink
-{
-public:
-    using QELHyperlink::m_ToolTip;
-};
-
 const int kId = 100;
 
-std::vector<BadInput> LinkTable(TestLink& link, WindowState state)
+std::vector<BadInput> LinkTable(TestableHyperlink& link, WindowState state)
 {
     const bool bLive = state == WindowState::Live;
     auto tipText = [&link]() -> std::string {
@@ -96,7 +91,7 @@ TEST(LinkBadInput, EveryOperationInEveryState)
         tmpl.Add("STATIC", "www.example.com", kId, WS_VISIBLE | SS_LEFT, 5, 5, 150, 12);
         CRecordingDialog dlg(tmpl);
         ASSERT_TRUE(dlg.CreateModeless());
-        TestLink link;
+        TestableHyperlink link;
         if (state != WindowState::NeverCreated) {
             ASSERT_TRUE(link.SubclassDlgItem(kId, &dlg));
         }

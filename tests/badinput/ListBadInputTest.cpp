@@ -3,22 +3,17 @@
 // texts. Each operation answers its documented failure value, a live list
 // keeps its rows and its item memory, and nothing crashes.
 #include "BadInputSupport.h"
+#include "ListTestSupport.h"
 #include <climits>
 
 namespace {
-
-class TestList : public QELListCtrl
-{
-public:
-    using QELListCtrl::_StringSplit;
-};
 
 // A list in the given state inside a frame of its own; live, it has three
 // columns and three rows "r0" ... "r2" with data 10, 11, 12.
 struct ListInState
 {
     CRecordingFrame frame;
-    TestList list;
+    TestableListCtrl list;
     explicit ListInState(WindowState state)
     {
         if (state == WindowState::NeverCreated)
@@ -38,7 +33,7 @@ struct ListInState
 const int kBadRows[] = { -1, -2, 3, 1000, INT_MAX, INT_MIN };
 const int kBadColumns[] = { -1, 3, 99, INT_MAX, INT_MIN };
 
-std::vector<BadInput> ListTable(TestList& list, CRecordingFrame& frame, WindowState state)
+std::vector<BadInput> ListTable(TestableListCtrl& list, CRecordingFrame& frame, WindowState state)
 {
     const bool bLive = state == WindowState::Live;
     // The three rows are all there, whole, with their data.
@@ -191,11 +186,11 @@ std::vector<BadInput> ListTable(TestList& list, CRecordingFrame& frame, WindowSt
           [&list, bLive] {
               CStringArray pieces;
               // 0x82 is a lead byte only in a double-byte code page: there it never splits.
-              TestList::_StringSplit(OddTexts::DoubleByte(), pieces, '\x82');
+              TestableListCtrl::_StringSplit(OddTexts::DoubleByte(), pieces, '\x82');
               EXPECT_EQ(pieces.GetSize(), ::IsDBCSLeadByte(0x82) ? 1 : 2);
-              TestList::_StringSplit("", pieces, ';');
+              TestableListCtrl::_StringSplit("", pieces, ';');
               EXPECT_EQ(pieces.GetSize(), 0);
-              TestList::_StringSplit(";;;", pieces, ';');
+              TestableListCtrl::_StringSplit(";;;", pieces, ';');
               EXPECT_EQ(pieces.GetSize(), 0);
               if (!bLive) {
                   EXPECT_FALSE(list.SetColumnHeader("A;B"));
@@ -203,7 +198,7 @@ std::vector<BadInput> ListTable(TestList& list, CRecordingFrame& frame, WindowSt
               }
               // These replace the columns and rows: done on a list of its own.
               CRecordingFrame other;
-              TestList scratch;
+              TestableListCtrl scratch;
               ASSERT_TRUE(scratch.Create(&other, 7, CRect(0, 0, 300, 200)));
               EXPECT_FALSE(scratch.SetColumnHeader(""));
               EXPECT_FALSE(scratch.SetColumnHeader(";;,;"));

@@ -1,23 +1,17 @@
 // QELStatic given bad input in every state of its window: every setter answers
 // the label itself, nothing crashes, and a live label keeps painting.
 #include "BadInputSupport.h"
+#include "ControlTestSupport.h"
 #include <climits>
 #include <cstring>
 
 namespace {
 
-class TestLabel : public QELStatic
-{
-public:
-    using QELStatic::DrawGradientFill;
-    using QELStatic::m_lf;
-};
-
 // A label in the given state inside a frame of its own.
 struct LabelInState
 {
     CRecordingFrame frame;
-    TestLabel label;
+    TestableStatic label;
     explicit LabelInState(WindowState state)
     {
         if (state == WindowState::NeverCreated)
@@ -28,7 +22,7 @@ struct LabelInState
     }
 };
 
-std::vector<BadInput> StaticTable(TestLabel& label, WindowState state)
+std::vector<BadInput> StaticTable(TestableStatic& label, WindowState state)
 {
     auto same = [&label](QELStatic& result) { EXPECT_EQ(&result, &label) << "a setter must answer the label"; };
     const bool bLive = state == WindowState::Live;
@@ -159,7 +153,7 @@ TEST(StaticBadInput, EverySetterInEveryState)
 TEST(StaticBadInput, ClicksWithNoParentToTellAndNoLinkToOpen)
 {
     // A notifying label without a parent (a top-level window) just goes on.
-    TestLabel label;
+    TestableStatic label;
     ASSERT_TRUE(label.CreateEx(0, "STATIC", "", WS_POPUP, CRect(0, 0, 50, 20), nullptr, 0));
     label.SetLink(TRUE, TRUE);
     label.SendMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(2, 2));

@@ -4,23 +4,10 @@
 // memory runs out. Each answers what it documents and nothing crashes.
 #include "BadInputSupport.h"
 #include "AllocationFailure.h"
+#include "ToolbarTestSupport.h"
 #include <climits>
 
 namespace {
-
-class TestToolbar : public QELToolbar
-{
-public:
-    using QELToolbar::_GetButton;
-    using QELToolbar::_SetButton;
-    using QELToolbar::CalcLayout;
-    using QELToolbar::CalcSize;
-    using QELToolbar::GetButtonSize;
-    using QELToolbar::IsVertDocked;
-    using QELToolbar::PositionControls;
-    using QELToolbar::SizeToolBar;
-    using QELToolbar::WrapToolBar;
-};
 
 class DockFrame : public CFrameWnd
 {
@@ -34,7 +21,7 @@ const UINT kIds[] = { 40001, 40002, ID_SEPARATOR, 40003, 40004 };
 struct ToolbarInState
 {
     DockFrame frame;
-    TestToolbar bar;
+    TestableToolbar bar;
     explicit ToolbarInState(WindowState state)
     {
         frame.Create(nullptr, "Toolbars", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 30, 640, 430));
@@ -57,7 +44,7 @@ struct ToolbarInState
     }
 };
 
-std::vector<BadInput> ToolbarTable(TestToolbar& bar, DockFrame& frame, WindowState state)
+std::vector<BadInput> ToolbarTable(TestableToolbar& bar, DockFrame& frame, WindowState state)
 {
     const bool bLive = state == WindowState::Live;
     auto records = [&bar] {

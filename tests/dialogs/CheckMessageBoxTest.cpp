@@ -62,17 +62,6 @@ SIZE TextSize(HFONT hFont, const char* text)
     return size;
 }
 
-RECT PlainBox(const char* text, UINT nType)
-{
-    RECT rc = {};
-    ModalAnswerer answer([&](HWND hBox) {
-        ::GetWindowRect(hBox, &rc);
-        ModalAnswerer::PressButton(IDCANCEL)(hBox);
-    });
-    AfxMessageBox(text, nType);
-    return rc;
-}
-
 int Width(const RECT& rc) { return rc.right - rc.left; }
 int Height(const RECT& rc) { return rc.bottom - rc.top; }
 

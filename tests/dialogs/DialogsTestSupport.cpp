@@ -8,34 +8,13 @@ int g_nRefused = 0;
 LRESULT CALLBACK RefuseDialogProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
     if (nCode == HCBT_CREATEWND) {
-        char cls[32] = "";
-        ::GetClassNameA(reinterpret_cast<HWND>(wParam), cls, sizeof(cls));
-        if (lstrcmpA(cls, "#32770") == 0) {
+        if (ClassOf(reinterpret_cast<HWND>(wParam)) == "#32770") {
             ++g_nRefused;
             return 1;
         }
     }
     return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
 }
-}
-
-std::string WindowText(HWND hWnd)
-{
-    int n = ::GetWindowTextLengthA(hWnd);
-    std::string text(n + 1, '\0');
-    n = ::GetWindowTextA(hWnd, &text[0], n + 1);
-    text.resize(n > 0 ? n : 0);
-    return text;
-}
-
-std::string ItemText(HWND hDlg, int nID) { return WindowText(::GetDlgItem(hDlg, nID)); }
-
-RECT ChildRect(HWND hChild)
-{
-    RECT rc;
-    ::GetWindowRect(hChild, &rc);
-    ::MapWindowPoints(nullptr, ::GetParent(hChild), reinterpret_cast<POINT*>(&rc), 2);
-    return rc;
 }
 
 std::string CheckPlacement(HWND hDlg, int nID, DialogUnits expected, bool bCheckHeight)

@@ -2,10 +2,9 @@
 // runs, and a hook that refuses dialog windows to make a dialog fail.
 #pragma once
 #include "TestApp.h"
+#include "WindowQueries.h"
 #include <string>
 
-std::string WindowText(HWND hWnd);
-std::string ItemText(HWND hDlg, int nID);
 // Replaces a field's text by typing, as a user would: every character passes the field's filter.
 void Retype(HWND hEdit, const char* text);
 
@@ -18,9 +17,6 @@ struct DialogUnits
 };
 // Empty when the layout matches; otherwise what differs, for the failure message.
 std::string CheckPlacement(HWND hDlg, int nID, DialogUnits expected, bool bCheckHeight = true);
-
-// The control's rectangle in its parent's client coordinates.
-RECT ChildRect(HWND hChild);
 
 // While it exists, every dialog window (#32770) this thread tries to create
 // is refused as it is being created.

@@ -48,9 +48,7 @@ TEST(ProgressWindow, TemplateLayoutAndStyle)
     EXPECT_EQ(CheckPlacement(hWnd, IDC_STATUS, { 7, 7, 235, 8 }), "");
     EXPECT_EQ(CheckPlacement(hWnd, IDC_BAR, { 7, 21, 235, 14 }), "");
     EXPECT_EQ(::GetWindowLongA(::GetDlgItem(hWnd, IDC_STATUS), GWL_STYLE), 0x50020000);
-    char cls[64] = "";
-    ::GetClassNameA(::GetDlgItem(hWnd, IDC_BAR), cls, sizeof(cls));
-    EXPECT_STREQ(cls, "msctls_progress32");
+    EXPECT_EQ(ClassOf(::GetDlgItem(hWnd, IDC_BAR)), "msctls_progress32");
     // No system menu, so no close box.
     EXPECT_EQ(::GetWindowLongA(hWnd, GWL_STYLE) & WS_SYSMENU, 0);
     progress.EndProgress();

@@ -20,17 +20,6 @@ struct Opened
     int checkHeight = 0;
 };
 
-RECT PlainBox(const char* text, UINT nType)
-{
-    RECT rc = {};
-    ModalAnswerer answer([&](HWND hBox) {
-        ::GetWindowRect(hBox, &rc);
-        ModalAnswerer::PressButton(IDCANCEL)(hBox);
-    });
-    AfxMessageBox(text, nType);
-    return rc;
-}
-
 Opened OpenBox(const char* text, UINT nType, const char* checkText)
 {
     Opened opened;

@@ -3,7 +3,9 @@
 // image, and the flat toolbar's borders and image sizes. Each expected amount is the 96-DPI
 // one scaled, so the same cases hold at 96, 144 and 192 DPI.
 #include "DpiTestSupport.h"
+#include "ControlTestSupport.h"
 #include "ListTestSupport.h"
+#include "ToolbarTestSupport.h"
 #include <gtest/gtest.h>
 #include <commctrl.h>
 
@@ -59,7 +61,7 @@ private:
 };
 
 // The flat toolbar's non-client pixels, in window coordinates.
-COLORREF WindowPixel(HWND hWnd, int x, int y)
+COLORREF FramePixel(HWND hWnd, int x, int y)
 {
     HDC hDC = ::GetWindowDC(hWnd);
     COLORREF cr = ::GetPixel(hDC, x, y);
@@ -128,23 +130,15 @@ TEST(DpiStatic, The3DCopyIsOffsetByAScaledPixel)
     EXPECT_EQ(engraved.bottom, plain.bottom + s);
 }
 
-namespace {
-class TipEdit : public QELEdit
-{
-public:
-    HWND Tip() const { return m_ToolTip.GetSafeHwnd(); }
-};
-}
-
 TEST(DpiEdit, TipsWrapAtAWidthThatGrowsWithTheText)
 {
     TestFrame frame;
-    TipEdit edit;
+    TestableEdit edit;
     ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 200, 40), frame, 1));
     edit.SetTooltipText("Whole numbers from 1 to 999, as the order form allows them.");
-    ASSERT_NE(edit.Tip(), nullptr);
+    ASSERT_NE(edit.Tip().GetSafeHwnd(), nullptr);
     // 400 pixels at 96 DPI: a tip wraps after the same words at any DPI.
-    EXPECT_EQ((int)::SendMessageA(edit.Tip(), TTM_GETMAXTIPWIDTH, 0, 0), Scaled(400));
+    EXPECT_EQ((int)::SendMessageA(edit.Tip().GetSafeHwnd(), TTM_GETMAXTIPWIDTH, 0, 0), Scaled(400));
 }
 
 TEST(DpiListEditor, TheEditorStartsPastTheImageListsOwnImageWidth)
@@ -153,7 +147,7 @@ TEST(DpiListEditor, TheEditorStartsPastTheImageListsOwnImageWidth)
     // The image list the application made for this DPI, and one twice as
     // wide: the editor follows the list, not a size of its own.
     for (int cxImage : { Scaled(16), Scaled(32) }) {
-        EditableTestList list;
+        TestableListCtrl list;
         ASSERT_TRUE(list.Create(frame, 1, CRect(0, 0, Scaled(440), Scaled(200))));
         ASSERT_TRUE(list.SetColumnHeader("Item,150;On hand,120;Notes,100"));
         CImageList images;
@@ -201,36 +195,27 @@ TEST(DpiToolbar, FlatBordersAndTheEtchedLineScale)
     // Left and right borders t pixels wide, in the shadow colour; inside them the face.
     const int y = h / 2;
     for (int i = 0; i < t; ++i) {
-        EXPECT_EQ(WindowPixel(bar.m_hWnd, i, y), crShadow) << "left column " << i;
-        EXPECT_EQ(WindowPixel(bar.m_hWnd, w - 1 - i, y), crShadow) << "right column " << w - 1 - i;
-        EXPECT_EQ(WindowPixel(bar.m_hWnd, w / 2, h - 1 - i), crShadow) << "bottom row " << h - 1 - i;
+        EXPECT_EQ(FramePixel(bar.m_hWnd, i, y), crShadow) << "left column " << i;
+        EXPECT_EQ(FramePixel(bar.m_hWnd, w - 1 - i, y), crShadow) << "right column " << w - 1 - i;
+        EXPECT_EQ(FramePixel(bar.m_hWnd, w / 2, h - 1 - i), crShadow) << "bottom row " << h - 1 - i;
     }
-    EXPECT_NE(WindowPixel(bar.m_hWnd, t, y), crShadow);
-    EXPECT_NE(WindowPixel(bar.m_hWnd, w - 1 - t, y), crShadow);
+    EXPECT_NE(FramePixel(bar.m_hWnd, t, y), crShadow);
+    EXPECT_NE(FramePixel(bar.m_hWnd, w - 1 - t, y), crShadow);
     // A bar that never docks: the etched line at its top, each line as thick
     // as the room above the buttons allows (up to t).
     const int nRoom = (rcClient.top - rcWindow.top) / 2;
     const int e = t < nRoom ? t : (nRoom > 1 ? nRoom : 1);
     for (int i = 0; i < e; ++i) {
-        EXPECT_EQ(WindowPixel(bar.m_hWnd, w / 2, i), crShadow) << "etched shadow row " << i;
-        EXPECT_EQ(WindowPixel(bar.m_hWnd, w / 2, e + i), crHighlight) << "etched highlight row " << e + i;
+        EXPECT_EQ(FramePixel(bar.m_hWnd, w / 2, i), crShadow) << "etched shadow row " << i;
+        EXPECT_EQ(FramePixel(bar.m_hWnd, w / 2, e + i), crHighlight) << "etched highlight row " << e + i;
     }
     bar.DestroyWindow();
-}
-
-namespace {
-// Reads the image size the toolbar gave its base bar.
-class ImageSizeProbe : public QELToolbar
-{
-public:
-    CSize ImageSize() const { return m_sizeImage; }
-};
 }
 
 TEST(DpiToolbar, SmallAndLargeImagesScaleFromTheirSizesAt96Dpi)
 {
     TestFrame frame;
-    ImageSizeProbe bar;
+    TestableToolbar bar;
     ASSERT_TRUE(bar.CreateEx(frame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP));
     const UINT ids[] = { 101, 102 };
     ASSERT_TRUE(bar.SetButtons(ids, 2));

@@ -8,13 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-std::string ClassOf(HWND hWnd)
-{
-    char name[64] = "";
-    ::GetClassNameA(hWnd, name, sizeof(name));
-    return name;
-}
-
 // What does not fit in hDlg, one line each; empty when all fits.
 std::string Misfits(HWND hDlg)
 {

@@ -19,21 +19,6 @@ int ScreenDpi()
 
 int Scaled(int n) { return ::MulDiv(n, ScreenDpi(), 96); }
 
-RECT ChildRect(HWND hChild)
-{
-    RECT rc = {};
-    ::GetWindowRect(hChild, &rc);
-    ::MapWindowPoints(nullptr, ::GetParent(hChild), reinterpret_cast<POINT*>(&rc), 2);
-    return rc;
-}
-
-std::string WindowText(HWND hWnd)
-{
-    char text[512] = "";
-    ::GetWindowTextA(hWnd, text, sizeof(text));
-    return text;
-}
-
 SIZE TextExtent(HWND hWnd)
 {
     // As drawn: a mnemonic's ampersand takes no room ("&&" shows one).

@@ -3,6 +3,7 @@
 // readings of what windows painted.
 #pragma once
 #include "TestApp.h"
+#include "WindowQueries.h"
 #include <string>
 #include <vector>
 
@@ -13,9 +14,6 @@ int ScreenDpi();
 // n pixels at 96 DPI at the screen's DPI, rounded as MulDiv rounds.
 int Scaled(int n);
 
-// The control's rectangle in its parent's client coordinates.
-RECT ChildRect(HWND hChild);
-std::string WindowText(HWND hWnd);
 // The extent of a window's text in the window's own font (single line).
 SIZE TextExtent(HWND hWnd);
 

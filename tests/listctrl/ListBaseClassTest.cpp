@@ -1,7 +1,7 @@
 // The base class's own operations on a QELListCtrl, called through a CListCtrl*
 // as any code that knows only the framework's list does: a parameter written
 // there becomes the item's data, and items deleted there give their memory back.
-#include "ListFixture.h"
+#include "ListTestSupport.h"
 #include "ListParentFrame.h"
 #include "PixelReader.h"
 #include <functional>

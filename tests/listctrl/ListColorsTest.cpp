@@ -1,6 +1,7 @@
 // Cell colours: the addressing table, the system-colour default, columns coming
 // and going, items without memory, and what is really painted.
-#include "ListFixture.h"
+#include "ListTestSupport.h"
+#include "PixelReader.h"
 
 namespace {
 const COLORREF kRed = RGB(255, 0, 0);

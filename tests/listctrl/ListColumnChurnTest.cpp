@@ -1,7 +1,7 @@
 // A parent that inserts and deletes columns from every notification it hears
 // while rows are swapped, moved and sorted: every item keeps its data and its
 // colours, and no block is lost or made twice.
-#include "ListFixture.h"
+#include "ListTestSupport.h"
 
 namespace {
 // The colours a row is given: its own in every column.

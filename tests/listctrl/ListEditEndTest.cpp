@@ -1,7 +1,7 @@
 // Ending an in-place edit: commit writes a changed text and tells the parent
 // while the cell is still the one under edit; discard and unchanged texts
 // write and send nothing.
-#include "ListFixture.h"
+#include "ListTestSupport.h"
 
 namespace {
 struct Edited

@@ -2,7 +2,7 @@
 // style, swaps and column changes commit it (the parent hears of it once,
 // with the text written); the window's end discards it silently; item,
 // data, image and colour writes leave it open for the user to finish.
-#include "ListFixture.h"
+#include "ListTestSupport.h"
 #include <functional>
 
 namespace {
@@ -114,7 +114,7 @@ TEST_F(ListEditPathsTest, TheWindowsEndDiscardsTheEdit)
 
     // The same when the parent goes and takes the list with it.
     CRecordingFrame other;
-    TestList second;
+    TestableListCtrl second;
     ASSERT_TRUE(second.Create(&other, 5, CRect(0, 0, 300, 200)));
     second.CListCtrl::InsertColumn(0, "A", LVCFMT_LEFT, 80);
     second.CListCtrl::InsertColumn(1, "B", LVCFMT_LEFT, 80);

@@ -1,6 +1,6 @@
 // The class frame: the style rule on every way a window comes to the object,
 // the forced extended styles, the header and the column count.
-#include "ListFixture.h"
+#include "ListTestSupport.h"
 
 namespace {
 // The list view takes its scroll bar bits away again while there is nothing to

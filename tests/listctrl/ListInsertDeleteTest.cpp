@@ -1,6 +1,6 @@
 // Insertion in every form and deletion one by one or by a state filter: every
 // item carries its memory from insertion to deletion.
-#include "ListFixture.h"
+#include "ListTestSupport.h"
 
 TEST_F(ListTest, InsertingAtTheTopLeavesTheOthersTheirMemory)
 {

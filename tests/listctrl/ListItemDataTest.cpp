@@ -1,6 +1,6 @@
 // Item data lives in the item memory, as wide as a pointer; the item parameter
 // holds the block. Cell images.
-#include "ListFixture.h"
+#include "ListTestSupport.h"
 
 TEST_F(ListTest, InsertedParamBecomesTheItemData)
 {

@@ -1,6 +1,6 @@
 // No item memory outlives its item: deleting items, destroying the window and
 // destroying the object all give the blocks back.
-#include "ListFixture.h"
+#include "ListTestSupport.h"
 #include <memory>
 
 TEST(ListMemory, BlocksGoWithTheirItemsTheWindowAndTheObject)

@@ -1,6 +1,6 @@
 // Swapping and moving rows: texts, images, data, colours, selection, check
 // marks and focus all travel with the row, and the item memory is handed on.
-#include "ListFixture.h"
+#include "ListTestSupport.h"
 
 namespace {
 // Everything that belongs to one row.

@@ -2,7 +2,7 @@
 // turn. An operation that could not finish leaves the list exactly as it was
 // (rows, texts, colours, data, states, sort order), tells the parent nothing
 // and answers its failure value; one that got its memory does its whole job.
-#include "ListFixture.h"
+#include "ListTestSupport.h"
 #include "AllocationFailure.h"
 #include "ZUZIVU70.h"
 #include <cstdio>

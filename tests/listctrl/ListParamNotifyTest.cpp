@@ -1,6 +1,6 @@
 // The item parameter is the class's own bookkeeping: a parent that vetoes item
 // changes cannot stop it, and never hears of it.
-#include "ListFixture.h"
+#include "ListTestSupport.h"
 #include "ListParentFrame.h"
 
 namespace {
@@ -29,7 +29,7 @@ struct CVetoFrame : CListParentFrame
 TEST(ListParamNotify, AVetoingParentCannotStopTheBookkeeping)
 {
     CVetoFrame frame;
-    TestList list;
+    TestableListCtrl list;
     ASSERT_TRUE(list.Create(&frame, 5, CRect(0, 0, 400, 300)));
     list.CListCtrl::InsertColumn(0, "Name", LVCFMT_LEFT, 100);
     list.CListCtrl::InsertColumn(1, "City", LVCFMT_LEFT, 100);

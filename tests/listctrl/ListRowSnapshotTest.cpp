@@ -1,7 +1,7 @@
 // The row snapshot and the row writer on a plain list view: a row taken whole
 // and written elsewhere, the state word of the list view's state bits, and the
 // writer's own writes told apart while the parent hears of them.
-#include "ListFixture.h"
+#include "ListTestSupport.h"
 #include "listctrl/ListRowSnapshot.h"
 #include "listctrl/ListRowWriter.h"
 

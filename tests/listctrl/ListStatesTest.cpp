@@ -1,6 +1,6 @@
 // Item states through one flag word: reading, filters, counts and searches,
 // changes, inversion, and the check box styles with single-check enforcement.
-#include "ListFixture.h"
+#include "ListTestSupport.h"
 
 class ListStatesTest : public ListTest
 {

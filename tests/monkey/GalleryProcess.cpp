@@ -3,13 +3,6 @@
 #include <commctrl.h>
 #include <psapi.h>
 
-std::string ClassOf(HWND hWnd)
-{
-    char szClass[64] = {};
-    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-    return szClass;
-}
-
 namespace {
 std::string ProgramFolder()
 {

@@ -3,6 +3,7 @@
 // or a hang. Everything the monkey does goes through here, so nothing it sends
 // can reach a window of another process.
 #pragma once
+#include "WindowQueries.h"
 #include <windows.h>
 #include <string>
 #include <vector>
@@ -57,5 +58,3 @@ private:
     PROCESS_INFORMATION m_info = {};
     HWND m_hMain = nullptr;
 };
-
-std::string ClassOf(HWND hWnd);

@@ -87,7 +87,7 @@ TEST_F(RegistryBadInputTest, RootsAndPaths)
               EXPECT_EQ(0, other.SetKey(Path("missing"), FALSE));
               other.ClearKey();
               other.SetRootKey(HKEY_CURRENT_USER);
-              StatusProbe gone(HKEY_CURRENT_USER);
+              TestableRegistry gone(HKEY_CURRENT_USER);
               ASSERT_EQ(1, gone.SetKey(Path("gone"), TRUE));
               ASSERT_EQ(ERROR_SUCCESS, ::RegDeleteKeyA(HKEY_CURRENT_USER, Path("gone")));
               EXPECT_EQ(-1, gone.GetSubKeyCount());

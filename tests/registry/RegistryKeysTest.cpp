@@ -8,7 +8,7 @@ class RegistryKeysTest : public ScratchKeyTest
 
 TEST(RegistryObjectTest, NewObjectsAndTheAcceptedRoots)
 {
-    StatusProbe reg;
+    TestableRegistry reg;
     EXPECT_EQ(HKEY_CURRENT_USER, reg.GetRootKey());
     EXPECT_STREQ("", reg.GetCurrentPath());
     EXPECT_EQ(0, reg.PathIsValid());
@@ -32,7 +32,7 @@ TEST(RegistryObjectTest, NewObjectsAndTheAcceptedRoots)
 
 TEST_F(RegistryKeysTest, SetKeyOpensOrCreatesAndKeepsThePathOnFailure)
 {
-    StatusProbe reg;
+    TestableRegistry reg;
     ASSERT_EQ(1, reg.SetKey(Path()));
     EXPECT_STREQ(Path(), reg.GetCurrentPath());
     EXPECT_EQ(1, reg.PathIsValid());
@@ -182,7 +182,7 @@ TEST_F(RegistryKeysTest, CountsOfTheCurrentKey)
 
 TEST_F(RegistryKeysTest, ClearKeyResetsThePlaceButNotTheStatus)
 {
-    StatusProbe reg;
+    TestableRegistry reg;
     ASSERT_EQ(1, reg.SetKey(Path()));
     EXPECT_EQ(0, reg.SetKey(Path("Absent")));
     reg.SetRootKey(HKEY_LOCAL_MACHINE);
@@ -197,19 +197,19 @@ TEST_F(RegistryKeysTest, ClearKeyResetsThePlaceButNotTheStatus)
 
 TEST_F(RegistryKeysTest, CopiesTakeEveryFieldAndGoTheirOwnWay)
 {
-    StatusProbe reg;
+    TestableRegistry reg;
     reg.SetRootKey(HKEY_CURRENT_USER);
     ASSERT_EQ(1, reg.SetKey(Path()));
     EXPECT_EQ(0, reg.SetKey(Path("Absent")));
     reg.m_bLazyWrite = 0;
 
-    StatusProbe copy(reg);
+    TestableRegistry copy(reg);
     EXPECT_EQ(HKEY_CURRENT_USER, copy.GetRootKey());
     EXPECT_STREQ(Path(), copy.GetCurrentPath());
     EXPECT_EQ(0, copy.m_bLazyWrite);
     EXPECT_EQ(ERROR_FILE_NOT_FOUND, copy.Status());
 
-    StatusProbe assigned;
+    TestableRegistry assigned;
     QELRegistry& base = assigned;
     EXPECT_EQ(&base, &(base = reg));
     EXPECT_STREQ(Path(), assigned.GetCurrentPath());

@@ -180,7 +180,7 @@ TEST(RegistryReadOnlyTest, KeysTheCallerMayOnlyRead)
     ASSERT_EQ(ERROR_SUCCESS, ::RegSetValueExA(key.Key(), "Answer", 0, REG_BINARY, answer, 4));
     ASSERT_EQ(ERROR_SUCCESS, ::RegSetValueExA(key.Key(), "Vendor", 0, REG_SZ, (const BYTE*)"Contoso", 8));
 
-    StatusProbe reg(HKEY_LOCAL_MACHINE);
+    TestableRegistry reg(HKEY_LOCAL_MACHINE);
     ASSERT_EQ(1, reg.SetKey(key.Path()));
     ASSERT_TRUE(key.Restrict());
     HKEY hProbe = nullptr;

@@ -2,6 +2,7 @@
 // HKEY_CURRENT_USER, direct access to the registry behind the class's back,
 // and the platform's own reg.exe as an independent reader.
 #pragma once
+#include "RegistryTestSupport.h"
 #include "TestApp.h"
 #include <gtest/gtest.h>
 #include <string>
@@ -32,15 +33,6 @@ protected:
     CString m_strPath;
 };
 
-// The registry status the class keeps for itself, seen from a derived class.
-class StatusProbe : public QELRegistry
-{
-public:
-    using QELRegistry::QELRegistry;
-    StatusProbe(const QELRegistry& other) : QELRegistry(other) {}
-    LONG Status() const { return m_nLastStatus; }
-};
-
 // The scratch key made the current key of m_reg.
 class CurrentKeyTest : public ScratchKeyTest
 {
@@ -61,7 +53,7 @@ protected:
         return { dwType, data };
     }
 
-    StatusProbe m_reg;
+    TestableRegistry m_reg;
 };
 
 // The bytes as one list, for readable comparisons.

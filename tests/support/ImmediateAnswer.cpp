@@ -1,4 +1,5 @@
 #include "ImmediateAnswer.h"
+#include "WindowQueries.h"
 #include <cstring>
 
 namespace {
@@ -23,9 +24,7 @@ LRESULT CALLBACK ImmediateAnswer::OnCbt(int nCode, WPARAM wParam, LPARAM lParam)
     ImmediateAnswer* pSelf = t_pCurrent;
     if (nCode == HCBT_ACTIVATE && pSelf != nullptr) {
         HWND hWnd = reinterpret_cast<HWND>(wParam);
-        char szClass[16] = {};
-        ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-        if (std::strcmp(szClass, "#32770") == 0) {
+        if (ClassOf(hWnd) == "#32770") {
             const int nCommand = pSelf->m_command(hWnd);
             if (nCommand != 0) {
                 // Posted: the dialog's modal loop takes it once the dialog is up.

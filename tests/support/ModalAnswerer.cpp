@@ -1,4 +1,6 @@
 #include "ModalAnswerer.h"
+#include "WindowQueries.h"
+#include "afxwin.h"
 #include <algorithm>
 
 namespace {
@@ -8,33 +10,10 @@ std::map<UINT_PTR, ModalAnswerer*>& Answerers()
     return map;
 }
 
-BOOL CALLBACK CollectWindow(HWND h, LPARAM l)
-{
-    reinterpret_cast<std::vector<HWND>*>(l)->push_back(h);
-    return TRUE;
-}
-
-std::vector<HWND> ThreadWindows()
-{
-    std::vector<HWND> windows;
-    ::EnumThreadWindows(::GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&windows));
-    return windows;
-}
-
-std::string WindowText(HWND hWnd)
-{
-    int n = ::GetWindowTextLengthA(hWnd);
-    std::string text(n + 1, '\0');
-    n = ::GetWindowTextA(hWnd, &text[0], n + 1);
-    text.resize(n > 0 ? n : 0);
-    return text;
-}
-
+// A shown window of the class.
 bool IsOfClass(HWND hWnd, const char* lpszClass)
 {
-    char cls[32] = "";
-    ::GetClassNameA(hWnd, cls, sizeof(cls));
-    return lstrcmpA(cls, lpszClass) == 0 && ::IsWindowVisible(hWnd);
+    return lstrcmpA(ClassOf(hWnd).c_str(), lpszClass) == 0 && ::IsWindowVisible(hWnd);
 }
 
 void PostKey(HWND hWnd, UINT vk)
@@ -159,9 +138,7 @@ void ModalAnswerer::Poll()
             controlText[id] = text;
             if (id == 0xFFFF)
                 messageText = text;
-            char cls[32] = "";
-            ::GetClassNameA(hChild, cls, sizeof(cls));
-            if (lstrcmpiA(cls, "Button") == 0)
+            if (lstrcmpiA(ClassOf(hChild).c_str(), "Button") == 0)
                 buttonTexts.push_back(text);
         }
         Stop();
@@ -173,4 +150,15 @@ void ModalAnswerer::Poll()
         Stop();
         m_bTimedOut = true;
     }
+}
+
+RECT PlainBox(const char* text, UINT nType)
+{
+    RECT rc = {};
+    ModalAnswerer answer([&](HWND hBox) {
+        ::GetWindowRect(hBox, &rc);
+        ModalAnswerer::PressButton(IDCANCEL)(hBox);
+    });
+    AfxMessageBox(text, nType);
+    return rc;
 }

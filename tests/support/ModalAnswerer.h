@@ -11,6 +11,13 @@
 #include <string>
 #include <vector>
 
+class ModalAnswerer;
+
+// Shows the framework's plain message box (AfxMessageBox) with this text and
+// type, cancels it, and gives where it stood (screen coordinates): the box the
+// library's message boxes are measured against.
+RECT PlainBox(const char* text, UINT nType);
+
 class ModalAnswerer
 {
 public:

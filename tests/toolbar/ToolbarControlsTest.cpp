@@ -3,6 +3,7 @@
 // for run-time classes, who owns what and in which order it goes, and bad
 // input and failed allocations that must leave the toolbar as it was.
 #include "ToolbarTestSupport.h"
+#include "WindowQueries.h"
 #include "AllocationFailure.h"
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -34,20 +35,6 @@ bool RegisterPanelClass()
     return ::RegisterClassA(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-std::string TextOf(CWnd* pWnd)
-{
-    char text[64] = "";
-    ::GetWindowTextA(pWnd->GetSafeHwnd(), text, sizeof(text));
-    return text;
-}
-
-std::string ClassOf(HWND hWnd)
-{
-    char cls[64] = "";
-    ::GetClassNameA(hWnd, cls, sizeof(cls));
-    return cls;
-}
-
 // Windows in the order they are destroyed (a CBT hook).
 std::vector<HWND> g_destroyed;
 LRESULT CALLBACK RecordDestroy(int nCode, WPARAM wParam, LPARAM lParam)
@@ -68,7 +55,7 @@ int ChildCount(HWND hWnd)
 struct CControlsFixture : ::testing::Test
 {
     CToolbarFrame frame;
-    CTestToolbar bar;
+    TestableToolbar bar;
 
     void SetUp() override
     {
@@ -211,7 +198,7 @@ TEST_F(CControlsFixture, RunTimeClassesGiveTheFrameworksOwnControls)
         EXPECT_EQ(pWnd->GetParent(), &bar);
         EXPECT_EQ(pWnd->GetDlgCtrlID(), (int)c.nID);
     }
-    EXPECT_EQ(TextOf(bar.GetDlgItem(ID_CMD_THREE)), "Caption");
+    EXPECT_EQ(WindowText(bar.GetDlgItem(ID_CMD_THREE)->GetSafeHwnd()), "Caption");
 
     // Any other window class: a plain CWnd of the window class its name gives.
     CRect rect(0, 0, 44, 18);
@@ -221,7 +208,7 @@ TEST_F(CControlsFixture, RunTimeClassesGiveTheFrameworksOwnControls)
     ASSERT_NE(pPanel, nullptr);
     EXPECT_EQ(pPanel->GetRuntimeClass(), RUNTIME_CLASS(CWnd));
     EXPECT_EQ(ClassOf(pPanel->m_hWnd), "CToolbarPanel");
-    EXPECT_EQ(TextOf(pPanel), "Panel");
+    EXPECT_EQ(WindowText(pPanel->GetSafeHwnd()), "Panel");
     ASSERT_NE(bar.m_pControls, nullptr);
     EXPECT_EQ(bar.m_pControls->GetCount(), 4);
     EXPECT_EQ(bar.m_pControls->GetTail(), pPanel);
@@ -306,7 +293,7 @@ TEST_F(CControlsFixture, BadInputAndUnknownClassesLeaveTheToolbarUnchanged)
 TEST_F(CControlsFixture, OwnedControlsGoBeforeTheToolbarWindowAndTheCallersStay)
 {
     long nBlocks = QELLiveAllocationCount();
-    auto* pBar = new CTestToolbar;
+    auto* pBar = new TestableToolbar;
     ASSERT_TRUE(MakeToolbar(*pBar, &frame, AFX_IDW_TOOLBAR + 1));
     CRect rect(0, 0, 60, 20);
     CWnd* pOwned = pBar->InsertControl(RUNTIME_CLASS(CComboBox), "", rect, ID_CMD_ONE, CBS_DROPDOWN);
@@ -347,7 +334,7 @@ TEST_F(CControlsFixture, FailedAllocationsLeaveNoControlBehind)
     int nRefused = 0;
     long nMade = WithEachAllocationFailing(
         [&] {
-            CTestToolbar fresh;
+            TestableToolbar fresh;
             if (!MakeToolbar(fresh, &frame, nBarID++))
                 return;
             before = fresh.Records();

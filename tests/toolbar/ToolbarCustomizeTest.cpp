@@ -1,7 +1,7 @@
 // The customize dialog of the platform's toolbar control with our options
 // panel, answered from the test; every customization notification's answer;
 // reset to the default set; the context menu of the frame's toolbars.
-#include "ToolbarOptionsSupport.h"
+#include "ToolbarTestSupport.h"
 #include "toolbar/QELCustomizeDialog.h"
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ namespace {
 struct CCustomizeFixture : ::testing::Test
 {
     CCallbackFrame frame;
-    COptionsToolbar bar;
+    TestableToolbar bar;
     void SetUp() override
     {
         ASSERT_TRUE(frame.Make());
@@ -329,7 +329,7 @@ TEST_F(CCustomizeFixture, EveryNotificationGetsItsAnswer)
 
 TEST_F(CCustomizeFixture, ContextMenuListsTheFramesToolbarsAndShowsTheOneChosen)
 {
-    COptionsToolbar other;
+    TestableToolbar other;
     ASSERT_TRUE(MakeToolbar(other, &frame, AFX_IDW_TOOLBAR + 1));
     other.SetWindowText("Extra");
     frame.ShowControlBar(&other, FALSE, FALSE);

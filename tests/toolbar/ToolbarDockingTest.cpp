@@ -8,7 +8,7 @@ namespace {
 struct CDockExFixture : ::testing::Test
 {
     CToolbarFrame frame;
-    CTestToolbar flat1, flat2;
+    TestableToolbar flat1, flat2;
     CToolBar plain;
 
     void SetUp() override
@@ -126,7 +126,7 @@ TEST(ToolbarDocking, ASideWhoseDockBarCannotBeMadeKeepsTheFrameworksAndSaysSo)
     EXPECT_FALSE(pFrameworks->IsKindOf(RUNTIME_CLASS(CDockBarEx)));
     EXPECT_TRUE(frame.GetControlBar(AFX_IDW_DOCKBAR_RIGHT)->IsKindOf(RUNTIME_CLASS(CDockBarEx)));
     // Bars still dock on that side.
-    CTestToolbar bar;
+    TestableToolbar bar;
     ASSERT_TRUE(MakeToolbar(bar, &frame));
     bar.EnableDocking(CBRS_ALIGN_ANY);
     frame.DockControlBar(&bar, AFX_IDW_DOCKBAR_LEFT);
@@ -169,7 +169,7 @@ TEST_F(CDockExFixture, FlatToolbarsTouchWhileOtherBarsOverlapByTwoPixels)
 namespace {
 // A flat toolbar directly in the frame with the framework's default border
 // widths, so that its top rows belong to the non-client area.
-BOOL MakeFrameToolbar(CTestToolbar& bar, CFrameWnd* pFrame, DWORD dwBarStyle)
+BOOL MakeFrameToolbar(TestableToolbar& bar, CFrameWnd* pFrame, DWORD dwBarStyle)
 {
     return bar.CreateEx(pFrame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | dwBarStyle, CRect(4, 2, 4, 2)) &&
            bar.LoadToolBar(IDR_TESTBAR);
@@ -181,7 +181,7 @@ TEST(ToolbarPaint, FlatBordersArePaintedOnePixelWide)
     CToolbarFrame frame;
     ASSERT_TRUE(frame.Make());
     // Bottom border only, dockable: a shadow line at the bottom, no top lines.
-    CTestToolbar bar;
+    TestableToolbar bar;
     ASSERT_TRUE(MakeFrameToolbar(bar, &frame, CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM));
     bar.EnableDocking(CBRS_ALIGN_ANY);
     frame.RecalcLayout();
@@ -228,7 +228,7 @@ TEST(ToolbarPaint, ABarNeverMadeDockableShowsAnEtchedTopLine)
 {
     CToolbarFrame frame;
     ASSERT_TRUE(frame.Make());
-    CTestToolbar bar;
+    TestableToolbar bar;
     ASSERT_TRUE(MakeFrameToolbar(bar, &frame, CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM));
     frame.RecalcLayout();
     CRect rect;
@@ -242,7 +242,7 @@ TEST(ToolbarPaint, ABarNeverMadeDockableShowsAnEtchedTopLine)
 
     // A non-flat toolbar draws its borders as the framework's bars do: two
     // pixels per side.
-    CTestToolbar raised;
+    TestableToolbar raised;
     ASSERT_TRUE(MakeToolbar(raised, &frame, AFX_IDW_TOOLBAR + 1, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0));
     CWindowDC dc(&raised);
     CRect r(0, 0, 50, 30);
@@ -255,7 +255,7 @@ TEST(ToolbarPaint, HotButtonsBecomeAShadowSilhouetteOnADarkerFace)
 {
     CToolbarFrame frame;
     ASSERT_TRUE(frame.Make());
-    CTestToolbar bar;
+    TestableToolbar bar;
     ASSERT_TRUE(MakeToolbar(bar, &frame));
     // An image well with a face of 0x00C0C0C0 and one dark square per image.
     HDC hScreen = ::GetDC(nullptr);
@@ -321,7 +321,7 @@ TEST(ToolbarPaint, PlaceholdersArePaintedInTheFaceColour)
 {
     CToolbarFrame frame;
     ASSERT_TRUE(frame.Make());
-    CTestToolbar bar;
+    TestableToolbar bar;
     ASSERT_TRUE(MakeToolbar(bar, &frame));
     bar.SetButtonInfo(2, ID_CMD_FOUR, TBBS_SEPARATOR, 40);
     frame.RecalcLayout();

@@ -45,17 +45,10 @@ BEGIN_MESSAGE_MAP(CDropDownFrame, CRecordingFrame)
     ON_COMMAND_RANGE(ID_MENU_FIRST, ID_MENU_SECOND, OnMenuCommand)
 END_MESSAGE_MAP()
 
-class CDropDownToolbar : public CTestToolbar
-{
-public:
-    using QELToolbar::FindDropDownButtonInfo;
-    using QELToolbar::OnToolBarBtnDropDown;
-};
-
 struct CDropDownFixture : ::testing::Test
 {
     CDropDownFrame frame;
-    CDropDownToolbar bar;
+    TestableToolbar bar;
 
     void SetUp() override
     {

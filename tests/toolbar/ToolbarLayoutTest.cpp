@@ -10,7 +10,7 @@ namespace {
 struct CLayoutFixture : ::testing::Test
 {
     CToolbarFrame frame;
-    CTestToolbar bar;
+    TestableToolbar bar;
     int nSavedVersion = -1;
 
     void SetUp() override
@@ -19,7 +19,7 @@ struct CLayoutFixture : ::testing::Test
         ASSERT_TRUE(MakeToolbar(bar, &frame));
         nSavedVersion = bar.GetComCtlVersion();
     }
-    void TearDown() override { CTestToolbar::SetCachedVersion(nSavedVersion); }
+    void TearDown() override { TestableToolbar::SetCachedVersion(nSavedVersion); }
 
     std::vector<bool> Wraps(std::vector<TBBUTTON>& data)
     {
@@ -68,7 +68,7 @@ TEST(ToolbarClass, RunTimeClassesCountersAndInitialFields)
         { kReflected, (WORD)TBN_RESTORE },
     };
     std::vector<std::pair<UINT, UINT>> entries;
-    for (const AFX_MSGMAP_ENTRY* p = CTestToolbar::GetThisMessageMap()->lpEntries; p->pfn != nullptr; ++p)
+    for (const AFX_MSGMAP_ENTRY* p = TestableToolbar::GetThisMessageMap()->lpEntries; p->pfn != nullptr; ++p)
         entries.emplace_back(p->nMessage, p->nCode);
     EXPECT_EQ(entries, expected);
 
@@ -94,9 +94,9 @@ TEST_F(CLayoutFixture, TheVersionIsReadOnceFromTheLoadedCommonControls)
 {
     // This platform's common controls report 5.81.
     EXPECT_EQ(bar.GetComCtlVersion(), 0x00050051);
-    CTestToolbar::SetCachedVersion(0x00040047);
+    TestableToolbar::SetCachedVersion(0x00040047);
     EXPECT_EQ(bar.GetComCtlVersion(), 0x00040047);  // cached: not read again
-    CTestToolbar other;
+    TestableToolbar other;
     ASSERT_TRUE(MakeToolbar(other, &frame, AFX_IDW_TOOLBAR + 1));
     EXPECT_EQ(other.GetComCtlVersion(), 0x00040047);
 }
@@ -139,11 +139,11 @@ TEST_F(CLayoutFixture, WrappingSeparatorHeightsFollowTheVersion)
     CRect rect;
     bar.GetToolBarCtrl().GetItemRect(2, &rect);
     int cy = std::min((int)rect.Height(), 22);
-    CTestToolbar::SetCachedVersion(0x00040046);
+    TestableToolbar::SetCachedVersion(0x00040046);
     EXPECT_EQ(bar.GetButtonSize(data.data(), 2, LM_HORZ), CSize(0, cy - 3));
-    CTestToolbar::SetCachedVersion(0x00040047);
+    TestableToolbar::SetCachedVersion(0x00040047);
     EXPECT_EQ(bar.GetButtonSize(data.data(), 2, LM_HORZ), CSize(0, cy));
-    CTestToolbar::SetCachedVersion(0x00050051);
+    TestableToolbar::SetCachedVersion(0x00050051);
     EXPECT_EQ(bar.GetButtonSize(data.data(), 2, LM_HORZ), CSize(0, rect.Width()));
     // Not wrapping: its own rectangle, no taller than a button.
     data[2].fsState &= ~TBSTATE_WRAP;
@@ -153,7 +153,7 @@ TEST_F(CLayoutFixture, WrappingSeparatorHeightsFollowTheVersion)
     data[0].fsState |= TBSTATE_WRAP;
     data[1].fsState |= TBSTATE_WRAP;
     data[2].fsState |= TBSTATE_WRAP;
-    CTestToolbar::SetCachedVersion(0x00040046);
+    TestableToolbar::SetCachedVersion(0x00040046);
     EXPECT_EQ(bar.CalcSize(data.data(), 4, LM_HORZ).cy, 22 + 22 + (22 + cy - 3) + 22);
 }
 
@@ -185,7 +185,7 @@ TEST_F(CLayoutFixture, TheWidthSearchFindsTheNarrowestWidthWithTheSameRows)
 
 TEST_F(CLayoutFixture, ABarWithoutButtonsReportsItsInsetsOrTheBaseSize)
 {
-    CTestToolbar empty;
+    TestableToolbar empty;
     ASSERT_TRUE(empty.CreateEx(&frame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER));
     CRect inside(0, 0, 0, 0);
     empty.CalcInsideRect(inside, TRUE);

@@ -2,7 +2,7 @@
 // state, in each state of the toolbar's window (never created, live,
 // destroyed); allocations of the library failing one by one; a customization
 // asked for while one runs.
-#include "ToolbarOptionsSupport.h"
+#include "ToolbarTestSupport.h"
 #include "AllocationFailure.h"
 #include "toolbar/QELCustomizeDialog.h"
 #include <gtest/gtest.h>
@@ -33,7 +33,7 @@ TEST(ToolbarOptionsBadInput, EveryOperationInEveryWindowState)
         SCOPED_TRACE(Name(state));
         CToolbarFrame frame;
         ASSERT_TRUE(frame.Make());
-        COptionsToolbar bar;
+        TestableToolbar bar;
         if (state != BarState::NeverCreated) {
             ASSERT_TRUE(MakeToolbar(bar, &frame));
             if (state == BarState::Destroyed)
@@ -73,8 +73,8 @@ TEST(ToolbarOptionsBadInput, EveryOperationInEveryWindowState)
         EXPECT_TRUE(bar.LoadBitmap(IDB_WELL4)) << "remembering needs no window";
         EXPECT_TRUE(bar.SetIconOptionBitmap(QELToolbar::LargeIcons));
         EXPECT_TRUE(bar.SetIconOptionBitmap((QELToolbar::IconOptions)-1));
-        EXPECT_EQ(COptionsToolbar::LoadScaledImageWell(nullptr, nullptr, 16, 16), nullptr);
-        EXPECT_EQ(COptionsToolbar::LoadScaledImageWell(bar.m_hRsrcImageWell, bar.m_hInstImageWell, INT_MIN, 16),
+        EXPECT_EQ(TestableToolbar::LoadScaledImageWell(nullptr, nullptr, 16, 16), nullptr);
+        EXPECT_EQ(TestableToolbar::LoadScaledImageWell(bar.m_hRsrcImageWell, bar.m_hInstImageWell, INT_MIN, 16),
                   nullptr);
 
         {
@@ -101,7 +101,7 @@ TEST(ToolbarOptionsBadInput, ACustomizationAskedForWhileOneRunsIsRefused)
     CScratchAppKey key;
     CToolbarFrame frame;
     ASSERT_TRUE(frame.Make());
-    COptionsToolbar bar;
+    TestableToolbar bar;
     ASSERT_TRUE(MakeToolbar(bar, &frame));
     bar.SetToolBarInfoForCustomization(nullptr);
     int nDialogs = 0;
@@ -140,7 +140,7 @@ TEST(ToolbarOptionsBadInput, EachAllocationFailingLeavesAWorkingBarAndNoBlock)
     const long nBefore = QELLiveAllocationCount();
     long nAllocations = WithEachAllocationFailing(
         [&] {
-            COptionsToolbar bar;
+            TestableToolbar bar;
             if (!MakeToolbar(bar, &owner))
                 return;
             bar.LoadBitmap(IDB_WELL4);

@@ -2,14 +2,14 @@
 // strings, the string pool used once per label, list style for selective
 // text, the image well stretched and mapped to the system colours pixel by
 // pixel, and a change of system colours.
-#include "ToolbarOptionsSupport.h"
+#include "ToolbarTestSupport.h"
 #include <gtest/gtest.h>
 
 namespace {
 struct COptionsFixture : ::testing::Test
 {
     CToolbarFrame frame;
-    COptionsToolbar bar;
+    TestableToolbar bar;
     void SetUp() override
     {
         ASSERT_TRUE(frame.Make());
@@ -184,13 +184,13 @@ TEST(ToolbarImageWell, SixteenColourAndTrueColourWellsArePixelExact)
         HRSRC hRsrc = ::FindResourceA(hInst, MAKEINTRESOURCEA(nID), MAKEINTRESOURCEA(2));
         ASSERT_NE(hRsrc, nullptr);
         for (CSize size : { CSize(80, 16), CSize(120, 24), CSize(40, 8) }) {
-            HBITMAP hbm = COptionsToolbar::LoadScaledImageWell(hRsrc, hInst, size.cx, size.cy);
+            HBITMAP hbm = TestableToolbar::LoadScaledImageWell(hRsrc, hInst, size.cx, size.cy);
             ExpectWellPixels(hbm, size.cx, size.cy);
             ::DeleteObject(hbm);
         }
-        EXPECT_EQ(COptionsToolbar::LoadScaledImageWell(hRsrc, hInst, 0, 16), nullptr);
-        EXPECT_EQ(COptionsToolbar::LoadScaledImageWell(hRsrc, hInst, 80, -1), nullptr);
-        EXPECT_EQ(COptionsToolbar::LoadScaledImageWell(nullptr, hInst, 80, 16), nullptr);
+        EXPECT_EQ(TestableToolbar::LoadScaledImageWell(hRsrc, hInst, 0, 16), nullptr);
+        EXPECT_EQ(TestableToolbar::LoadScaledImageWell(hRsrc, hInst, 80, -1), nullptr);
+        EXPECT_EQ(TestableToolbar::LoadScaledImageWell(nullptr, hInst, 80, 16), nullptr);
     }
 }
 
@@ -219,7 +219,7 @@ TEST_F(COptionsFixture, TheWellIsStretchedToFiveImagesOfTheOptionsSize)
 
 TEST_F(COptionsFixture, WithoutAWellOnlyTheSizesChange)
 {
-    COptionsToolbar plain;
+    TestableToolbar plain;
     ASSERT_TRUE(plain.CreateEx(&frame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, 0, 0), 0xE811));
     ASSERT_TRUE(plain.SetButtons(kSevenIDs, 7));
     EXPECT_FALSE(plain.LoadBitmap(999)) << "no such bitmap";

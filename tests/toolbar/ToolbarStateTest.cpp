@@ -4,7 +4,7 @@
 // the platform gives up on, a control that frees the saved block itself (as
 // Windows' does), an application without a key, and a parent that calls back
 // into the toolbar from its notifications.
-#include "ToolbarOptionsSupport.h"
+#include "ToolbarTestSupport.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -15,7 +15,7 @@ struct CStateFixture : ::testing::Test
     void SetUp() override { ASSERT_TRUE(frame.Make()); }
 
     // A toolbar of the test resource with its table, numbered nNumber.
-    void Make(COptionsToolbar& bar, UINT nID = AFX_IDW_TOOLBAR)
+    void Make(TestableToolbar& bar, UINT nID = AFX_IDW_TOOLBAR)
     {
         ASSERT_TRUE(MakeToolbar(bar, &frame, nID));
         bar.SetToolBarInfoForCustomization(nullptr);
@@ -32,7 +32,7 @@ struct CStateFixture : ::testing::Test
 
 TEST_F(CStateFixture, SavedValueIsThePrefixThenTheControlsRecords)
 {
-    COptionsToolbar bar;
+    TestableToolbar bar;
     Make(bar);
     bar.SetIconOptions(QELToolbar::LargeIcons, TRUE);
     bar.SetTextOptions(QELToolbar::ShowTextLabels, TRUE);
@@ -57,7 +57,7 @@ TEST_F(CStateFixture, ToolbarsMadeInTheOtherOrderReadEachOthersState)
 {
     const int nFirst = QELToolbar::m_nBarNumber;
     {
-        COptionsToolbar a, b;  // numbered nFirst + 1, nFirst + 2
+        TestableToolbar a, b;  // numbered nFirst + 1, nFirst + 2
         Make(a);
         Make(b, AFX_IDW_TOOLBAR + 1);
         a.SetIconOptions(QELToolbar::LargeIcons, TRUE);
@@ -69,7 +69,7 @@ TEST_F(CStateFixture, ToolbarsMadeInTheOtherOrderReadEachOthersState)
     }
     // A later run constructs B first.
     QELToolbar::m_nBarNumber = nFirst;
-    COptionsToolbar b2, a2;
+    TestableToolbar b2, a2;
     Make(b2);
     Make(a2, AFX_IDW_TOOLBAR + 1);
     b2.RestoreState();
@@ -96,7 +96,7 @@ TEST_F(CStateFixture, ToolbarsMadeInTheOtherOrderReadEachOthersState)
 
 TEST_F(CStateFixture, DamagedValuesOfEveryShortLengthLeaveTheBarAlone)
 {
-    COptionsToolbar bar;
+    TestableToolbar bar;
     Make(bar);
     const std::vector<int> ids = bar.Commands();
     const std::vector<BYTE> good = Prefix(QELToolbar::LargeIcons, QELToolbar::ShowTextLabels);
@@ -114,7 +114,7 @@ TEST_F(CStateFixture, DamagedValuesOfEveryShortLengthLeaveTheBarAlone)
 
 TEST_F(CStateFixture, OptionsComeBackAsSavedWithTheButtonsTheControlRestored)
 {
-    COptionsToolbar bar;
+    TestableToolbar bar;
     Make(bar);
     const std::vector<int> ids = bar.Commands();
     // Saved with every button removed: the control restores an empty bar and
@@ -135,7 +135,7 @@ TEST_F(CStateFixture, OptionsComeBackAsSavedWithTheButtonsTheControlRestored)
     EXPECT_EQ(bar.m_sizeImage, CSize(24, 24)) << "the icon option was applied";
 
     // "Not set" (-1) round-trips; a value that is neither an option nor -1 reads as not set.
-    COptionsToolbar fresh;
+    TestableToolbar fresh;
     ASSERT_TRUE(MakeToolbar(fresh, &frame, AFX_IDW_TOOLBAR + 1));
     fresh.SaveState();
     std::vector<BYTE> bytes;
@@ -163,7 +163,7 @@ TEST_F(CStateFixture, OptionsComeBackAsSavedWithTheButtonsTheControlRestored)
 
 TEST_F(CStateFixture, ARestoreThePlatformGivesUpOnKeepsWhatItDeliveredOnly)
 {
-    COptionsToolbar bar;
+    TestableToolbar bar;
     Make(bar);
     bar.SetIconOptions(QELToolbar::LargeIcons, TRUE);
     bar.SaveState();
@@ -217,7 +217,7 @@ TEST_F(CStateFixture, ARestoreThePlatformGivesUpOnKeepsWhatItDeliveredOnly)
 
 TEST_F(CStateFixture, TheSavedBlockIsLeftToTheControlThatFreesIt)
 {
-    COptionsToolbar bar;
+    TestableToolbar bar;
     Make(bar);
     bar.SetIconOptions(QELToolbar::LargeIcons, TRUE);
     // Windows' toolbar: the first save notification without a block, the
@@ -265,7 +265,7 @@ TEST(ToolbarState, AnApplicationWithoutAKeyNameSavesNothing)
     pApp->m_pszRegistryKey = nullptr;
     CToolbarFrame frame;
     ASSERT_TRUE(frame.Make());
-    COptionsToolbar bar;
+    TestableToolbar bar;
     pApp->m_pszRegistryKey = pszOld;
     ASSERT_TRUE(MakeToolbar(bar, &frame));
     bar.SetToolBarInfoForCustomization(nullptr);
@@ -282,7 +282,7 @@ TEST(ToolbarState, AnApplicationWithoutAKeyNameSavesNothing)
 
 TEST_F(CStateFixture, AParentCallingBackFromItsNotificationsLeavesAWholeBar)
 {
-    COptionsToolbar bar;
+    TestableToolbar bar;
     Make(bar);
     bar.SetTextOptions(QELToolbar::ShowTextLabels, TRUE);
     bar.SaveState();
