@@ -11,17 +11,9 @@
 namespace {
 const UINT kComboId = 301;
 
-struct ComboDialog
+struct ComboDialog : ColourComboDialog
 {
-    DialogTemplate tmpl;
-    CRecordingDialog dlg;
-    QELColorComboBox combo;
-
-    ComboDialog() : tmpl(ColourComboTemplate(kComboId)), dlg(tmpl)
-    {
-        dlg.CreateModeless();
-        combo.SubclassDlgItem(kComboId, &dlg);
-    }
+    ComboDialog() : ColourComboDialog(kComboId) {}
     // What a screen reader says for the box: the selected colour's name, as
     // the name (a system that names the box by its own text) or the value (a
     // system that names it by its label).

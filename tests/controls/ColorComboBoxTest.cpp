@@ -9,19 +9,9 @@ namespace {
 const UINT kComboId = 301;
 const COLORREF kWhite = RGB(255, 255, 255);
 
-struct ComboDialog
+struct ComboDialog : ColourComboDialog
 {
-    DialogTemplate tmpl;
-    CRecordingDialog dlg;
-    QELColorComboBox combo;
-
-    ComboDialog() : tmpl(ColourComboTemplate(kComboId)), dlg(tmpl)
-    {
-        dlg.CreateModeless();
-        combo.SubclassDlgItem(kComboId, &dlg);
-        combo.UpdateWindow();
-        dlg.log.Clear();
-    }
+    ComboDialog() : ColourComboDialog(kComboId) {}
     std::string Name(int i)
     {
         CString s;

@@ -8,3 +8,11 @@ DialogTemplate ColourComboTemplate(UINT nComboId)
           120);
     return t;
 }
+
+ColourComboDialog::ColourComboDialog(UINT nComboId) : tmpl(ColourComboTemplate(nComboId)), dlg(tmpl)
+{
+    dlg.CreateModeless();
+    combo.SubclassDlgItem(nComboId, &dlg);
+    combo.UpdateWindow();
+    dlg.log.Clear();
+}

@@ -3,12 +3,24 @@
 // of the control's insides is met here and not in every test that looks.
 #pragma once
 #include "DialogTemplate.h"
+#include "RecordingParent.h"
 #include "ZUZIVU70.h"
 #include <string>
 
 // A dialog holding one owner-drawn drop-down list with id nComboId, the
 // template a colour combo box subclasses.
 DialogTemplate ColourComboTemplate(UINT nComboId);
+
+// That dialog, modeless and recording what its children tell it, with a colour combo box
+// subclassing the list, painted once, and the log cleared of what its creation sent.
+struct ColourComboDialog
+{
+    explicit ColourComboDialog(UINT nComboId);
+
+    DialogTemplate tmpl;
+    CRecordingDialog dlg;
+    QELColorComboBox combo;
+};
 
 // A label whose state a test may read, and whose gradient painting it may call.
 class TestableStatic : public QELStatic
